@@ -1,0 +1,147 @@
+// The import and export commands of the document.
+#include "document/TablewrightDoc.h"
+
+#include "document/GridView.h"
+#include "exchange/CsvImporter.h"
+#include "exchange/HtmlExporter.h"
+#include "exchange/TextExporter.h"
+#include "exchange/TextImporter.h"
+#include "grid/GridListCtrl.h"
+#include "io/TextSource.h"
+#include "platform/UserPrompt.h"
+#include "resources/StringTable.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// The imported file's name with .tbw, in the imported file's folder.
+QString ListPathFor(const QString& importedPath)
+{
+    const QFileInfo info(importedPath);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".tbw"));
+}
+
+} // namespace
+
+// An imported list has no file of its own: the next Save asks for a list
+// document name instead of overwriting the imported file.
+void CTablewrightDoc::AfterImport(const QString& path, TextEncoding encoding)
+{
+    m_encoding = encoding;
+    m_strPathName.clear();
+    m_strProposedPath = ListPathFor(path);
+    m_strTitle = QFileInfo(path).fileName();
+    AfterRead();
+}
+
+bool CTablewrightDoc::OnImportText()
+{
+    const QString path = m_prompt.GetOpenFileName(QString::fromUtf8(Strings::kTextFilter));
+    if (path.isEmpty() || !SaveModified())
+        return false;
+    return ImportTextFile(path);
+}
+
+bool CTablewrightDoc::ImportTextFile(const QString& path)
+{
+    CGridListCtrl* grid = Grid();
+    if (!grid)
+        return false;
+    CTextSource source;
+    if (!source.Open(path)) {
+        ReportOpenFailure(path, source);
+        return false;
+    }
+    ClearGrid();
+    const bool complete = CTextImporter(m_progress).Read(source, *grid);
+    AfterImport(path, source.Encoding());
+    if (!complete)
+        m_prompt.MessageBox(QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString()),
+                            IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
+    return complete;
+}
+
+bool CTablewrightDoc::OnImportCsv()
+{
+    const QString path = m_prompt.GetOpenFileName(QString::fromUtf8(Strings::kCsvFilter));
+    if (path.isEmpty() || !SaveModified())
+        return false;
+    return ImportCsvFile(path);
+}
+
+bool CTablewrightDoc::ImportCsvFile(const QString& path)
+{
+    CGridListCtrl* grid = Grid();
+    if (!grid)
+        return false;
+    CTextSource source;
+    if (!source.Open(path)) {
+        m_prompt.MessageBox(QString::fromUtf8(Strings::kCsvCheckFilename), IUserPrompt::Buttons::Ok,
+                            IUserPrompt::Icon::None);
+        return false;
+    }
+    const bool withHeader =
+        m_prompt.MessageBox(QString::fromUtf8(Strings::kCsvHeaderQuestion),
+                            IUserPrompt::Buttons::YesNo,
+                            IUserPrompt::Icon::Question) == IUserPrompt::Answer::Yes;
+    ClearGrid();
+    const bool complete = CCsvImporter(m_progress).Read(source, *grid, withHeader);
+    AfterImport(path, source.Encoding());
+    if (!complete) {
+        const QString message = source.HadError()
+                                    ? QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString())
+                                    : QString::fromUtf8(Strings::kCsvParserFailed);
+        m_prompt.MessageBox(message, IUserPrompt::Buttons::Ok, IUserPrompt::Icon::None);
+    }
+    return complete;
+}
+
+QString CTablewrightDoc::ChooseExportPath(const QString& filter, const QString& suffix)
+{
+    if (!Grid())
+        return {};
+    return m_prompt.GetSaveFileName(filter, suffix, QString());
+}
+
+bool CTablewrightDoc::OnExportText()
+{
+    const QString path = ChooseExportPath(QString::fromUtf8(Strings::kTextFilter), QStringLiteral("txt"));
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (CTextExporter(m_progress).WriteText(*Grid(), path, error))
+        return true;
+    ReportWriteFailure(path, error);
+    return false;
+}
+
+bool CTablewrightDoc::OnExportCsv()
+{
+    const QString path = ChooseExportPath(QString::fromUtf8(Strings::kCsvFilter), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return false;
+    const bool withHeader =
+        m_prompt.MessageBox(QString::fromUtf8(Strings::kCsvExportHeaderQuestion),
+                            IUserPrompt::Buttons::YesNo,
+                            IUserPrompt::Icon::Question) == IUserPrompt::Answer::Yes;
+    QString error;
+    if (CTextExporter(m_progress).WriteCsv(*Grid(), path, withHeader, error))
+        return true;
+    ReportWriteFailure(path, error);
+    return false;
+}
+
+bool CTablewrightDoc::OnExportHtml()
+{
+    const QString path = ChooseExportPath(QString::fromUtf8(Strings::kHtmlFilter), QStringLiteral("html"));
+    if (path.isEmpty())
+        return false;
+    const QString title = m_strPathName.isEmpty() ? QString() : QFileInfo(m_strPathName).fileName();
+    QString error;
+    if (CHtmlExporter(m_progress).Write(*Grid(), path, title, error))
+        return true;
+    ReportWriteFailure(path, error);
+    return false;
+}

@@ -1,0 +1,92 @@
+#include "document/ListFields.h"
+
+#include "io/TextSink.h"
+
+#include <cctype>
+#include <charconv>
+#include <limits>
+
+namespace ListFields {
+
+namespace {
+
+std::string_view SkipBlanks(std::string_view text)
+{
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    return text;
+}
+
+std::string_view StripEnds(std::string_view text)
+{
+    if (!text.empty())
+        text.remove_prefix(1);
+    if (!text.empty())
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::string_view DecodeText(std::string_view field, std::string& scratch)
+{
+    if (field.find('\\') == std::string_view::npos)
+        return StripEnds(field);
+    scratch.clear();
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 1 < field.size() && field[i + 1] == '"') {
+            scratch.push_back('"');
+            ++i;
+        } else {
+            scratch.push_back(field[i]);
+        }
+    }
+    return StripEnds(scratch);
+}
+
+long long DecodeNumber(std::string_view field)
+{
+    std::string_view text = SkipBlanks(StripEnds(field));
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    long long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            break;
+        if (value > (std::numeric_limits<long long>::max() - 9) / 10)
+            break;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
+double DecodeBareNumber(std::string_view field)
+{
+    std::string_view text = SkipBlanks(field);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() ? value : 0.0;
+}
+
+void WriteText(CTextSink& sink, std::string_view text)
+{
+    sink.Write('"');
+    std::size_t start = 0;
+    for (std::size_t quote = text.find('"'); quote != std::string_view::npos;
+         quote = text.find('"', start)) {
+        sink.Write(text.substr(start, quote - start));
+        sink.Write(std::string_view("\\\""));
+        start = quote + 1;
+    }
+    sink.Write(text.substr(start));
+    if (!text.empty() && text.back() == '\\')
+        sink.Write('\\');
+    sink.Write('"');
+}
+
+} // namespace ListFields

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class CTextSink;
+
+// The field encodings of a list document.
+namespace ListFields {
+
+// A quoted text field: every backslash-quote pair becomes a quote, then the
+// first and last characters go. Returns a view of field or of scratch.
+std::string_view DecodeText(std::string_view field, std::string& scratch);
+
+// A quoted number: the enclosing characters go and the rest reads as a
+// decimal integer (leading blanks and a sign allowed, 0 without digits).
+long long DecodeNumber(std::string_view field);
+
+// A bare decimal number, 0 when unreadable. Independent of the locale.
+double DecodeBareNumber(std::string_view field);
+
+// Writes text as a quoted text field. A text ending in a backslash gets one
+// more, so that the backslash does not join the closing quote on reading.
+void WriteText(CTextSink& sink, std::string_view text);
+
+} // namespace ListFields

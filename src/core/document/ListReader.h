@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class CGridListCtrl;
+class CTextSource;
+class IProgress;
+class IUserPrompt;
+class RowBuilder;
+
+// Fills the grid from a list document: a V record with the version that
+// wrote it, an H record with the column names, a W record with their widths
+// and one R record per row, fields separated by TAB.
+class CListReader
+{
+public:
+    CListReader(IUserPrompt& prompt, IProgress& progress) : m_prompt(prompt), m_progress(progress) {}
+
+    // Reads every record into the grid, which the caller has emptied, and
+    // ends the list with one empty row. False when the file could not be
+    // read to its end.
+    bool Read(CTextSource& source, CGridListCtrl& grid);
+
+private:
+    void ReadVersion(std::string_view line);
+    void ReadNames(std::string_view line, CGridListCtrl& grid);
+    void ReadWidths(std::string_view line, CGridListCtrl& grid);
+    // Returns whether the record made a row, and whether that row is empty.
+    bool ReadRow(std::string_view line, CGridListCtrl& grid, bool& rowIsEmpty);
+
+    IUserPrompt& m_prompt;
+    IProgress& m_progress;
+    std::string m_scratch;
+};

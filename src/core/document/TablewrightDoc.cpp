@@ -1,0 +1,190 @@
+#include "document/TablewrightDoc.h"
+
+#include "document/GridView.h"
+#include "document/ListReader.h"
+#include "document/ListWriter.h"
+#include "grid/GridListCtrl.h"
+#include "io/TextSource.h"
+#include "platform/UserPrompt.h"
+#include "resources/StringTable.h"
+
+#include <QFileInfo>
+
+CTablewrightDoc::CTablewrightDoc(IUserPrompt& prompt, IProgress& progress)
+    : m_prompt(prompt), m_progress(progress), m_strTitle(QString::fromUtf8(Strings::kUntitled))
+{
+}
+
+CGridListCtrl* CTablewrightDoc::Grid() const
+{
+    return m_view ? m_view->GetGrid() : nullptr;
+}
+
+void CTablewrightDoc::SetPathName(const QString& path)
+{
+    m_strPathName = path;
+    m_strProposedPath.clear();
+    m_strTitle = path.isEmpty() ? QString::fromUtf8(Strings::kUntitled) : QFileInfo(path).fileName();
+}
+
+void CTablewrightDoc::ClearGrid()
+{
+    CGridListCtrl* grid = Grid();
+    if (!grid)
+        return;
+    grid->SetRedraw(false);
+    grid->DeleteAllItems();
+    grid->SetRedraw(true);
+    while (grid->DeleteColumn(0)) {
+    }
+}
+
+bool CTablewrightDoc::OnNewDocument()
+{
+    SetPathName(QString());
+    m_bModified = false;
+    m_encoding = TextEncoding::Utf8;
+    m_bLoaded = false;
+    ClearGrid();
+    return true;
+}
+
+bool CTablewrightDoc::OnOpenDocument(const QString& path)
+{
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly)) {
+        m_prompt.MessageBox(QString::fromUtf8(Strings::kCannotOpenFile).arg(path, probe.errorString()),
+                            IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
+        return false;
+    }
+    probe.close();
+    if (!m_view)
+        return false;
+    if (Grid())
+        return LoadList(path);
+    m_view->SetLoadPending(true);
+    return true;
+}
+
+void CTablewrightDoc::OnCloseDocument()
+{
+    ClearGrid();
+    m_bLoaded = false;
+}
+
+bool CTablewrightDoc::LoadList(const QString& path)
+{
+    m_lastOpenWasImport = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+    if (m_lastOpenWasImport)
+        return ImportCsvFile(path);
+    CGridListCtrl* grid = Grid();
+    if (!grid)
+        return false;
+    CTextSource source;
+    if (!source.Open(path)) {
+        ReportOpenFailure(path, source);
+        return false;
+    }
+    ClearGrid();
+    CListReader reader(m_prompt, m_progress);
+    const bool complete = reader.Read(source, *grid);
+    m_encoding = source.Encoding();
+    AfterRead();
+    if (!complete)
+        m_prompt.MessageBox(QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString()),
+                            IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
+    return complete;
+}
+
+// What every reader does once the grid is filled.
+void CTablewrightDoc::AfterRead()
+{
+    CGridListCtrl* grid = Grid();
+    if (grid && m_view->GoToLastItem() != 0)
+        grid->EnsureVisible(grid->GetItemCount() - 1, false);
+    m_bLoaded = true;
+}
+
+bool CTablewrightDoc::OnSaveDocument(const QString& path)
+{
+    CGridListCtrl* grid = Grid();
+    if (!grid)
+        return false;
+    const TextEncoding encoding = m_encoding == TextEncoding::Windows1252 && CListWriter::FitsWindows1252(*grid)
+                                      ? TextEncoding::Windows1252
+                                      : TextEncoding::Utf8;
+    CListWriter writer(m_progress);
+    QString error;
+    if (!writer.Write(*grid, path, encoding, error)) {
+        ReportWriteFailure(path, error);
+        return false;
+    }
+    m_encoding = encoding;
+    m_bModified = false;
+    return true;
+}
+
+void CTablewrightDoc::ReportOpenFailure(const QString& path, const CTextSource& source)
+{
+    m_prompt.MessageBox(QString::fromUtf8(Strings::kCannotOpenFile).arg(path, source.ErrorString()),
+                        IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
+}
+
+void CTablewrightDoc::ReportWriteFailure(const QString& path, const QString& reason)
+{
+    m_prompt.MessageBox(QString::fromUtf8(Strings::kCannotWriteFile).arg(path, reason),
+                        IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
+}
+
+bool CTablewrightDoc::SaveModified()
+{
+    if (!m_bModified)
+        return true;
+    const QString question = QString::fromUtf8(Strings::kSaveChangesPrompt).arg(m_strTitle);
+    switch (m_prompt.MessageBox(question, IUserPrompt::Buttons::YesNoCancel,
+                                IUserPrompt::Icon::Warning)) {
+    case IUserPrompt::Answer::Yes:
+        return DoFileSave();
+    case IUserPrompt::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CTablewrightDoc::DoFileSave()
+{
+    return DoSave(m_strPathName);
+}
+
+bool CTablewrightDoc::DoSave(const QString& path)
+{
+    QString target = path;
+    if (target.isEmpty()) {
+        const QString proposed = m_strProposedPath.isEmpty() ? m_strTitle : m_strProposedPath;
+        target = m_prompt.GetSaveFileName(QString::fromUtf8(Strings::kListFilter),
+                                          QStringLiteral("tbw"), proposed);
+        if (target.isEmpty())
+            return false;
+    }
+    if (!OnSaveDocument(target))
+        return false;
+    SetPathName(target);
+    return true;
+}
+
+bool CTablewrightDoc::OpenDocumentFile(const QString& path)
+{
+    if (!SaveModified())
+        return false;
+    m_lastOpenWasImport = false;
+    if (!OnOpenDocument(path))
+        return false;
+    if (m_lastOpenWasImport) {
+        m_bModified = false;
+        return true;
+    }
+    SetPathName(path);
+    m_bModified = false;
+    return true;
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "io/TextEncoding.h"
+
+#include <QString>
+
+class CGridListCtrl;
+class CTextSource;
+class IGridView;
+class IProgress;
+class IUserPrompt;
+
+// The one document: its file, title and modified flag, and the commands
+// that fill the grid from files and write it to files. It holds no cell of
+// its own: every cell lives in the grid of its view.
+class CTablewrightDoc
+{
+public:
+    CTablewrightDoc(IUserPrompt& prompt, IProgress& progress);
+
+    void SetView(IGridView* view) { m_view = view; }
+    IGridView* GetGridView() const { return m_view; }
+
+    // File, title and modified flag.
+    const QString& GetPathName() const { return m_strPathName; }
+    void SetPathName(const QString& path);
+    const QString& GetTitle() const { return m_strTitle; }
+    void SetTitle(const QString& title) { m_strTitle = title; }
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    TextEncoding FileEncoding() const { return m_encoding; }
+    // The path Save As proposes for a list that has no file of its own yet.
+    const QString& ProposedPath() const { return m_strProposedPath; }
+
+    // Document life cycle.
+    bool OnNewDocument();
+    bool OnOpenDocument(const QString& path);
+    bool OnSaveDocument(const QString& path);
+    void OnCloseDocument();
+    void ClearGrid();
+    bool LoadList(const QString& path);
+
+    // What the application does around them: ask to save changes, save
+    // (asking for a name when there is none), open a file in this document.
+    bool SaveModified();
+    bool DoFileSave();
+    bool DoSave(const QString& path);
+    bool OpenDocumentFile(const QString& path);
+
+    // Import and export commands.
+    bool OnImportText();
+    bool OnImportCsv();
+    bool ImportCsvFile(const QString& path);
+    bool OnExportText();
+    bool OnExportCsv();
+    bool OnExportHtml();
+
+    // True when the grid content came from a file.
+    bool m_bLoaded = false;
+
+private:
+    CGridListCtrl* Grid() const;
+    bool ImportTextFile(const QString& path);
+    bool ImportCsvSource(CTextSource& source);
+    void AfterImport(const QString& path, TextEncoding encoding);
+    void AfterRead();
+    void ReportOpenFailure(const QString& path, const CTextSource& source);
+    void ReportWriteFailure(const QString& path, const QString& reason);
+    QString ChooseExportPath(const QString& filter, const QString& suffix);
+
+    IUserPrompt& m_prompt;
+    IProgress& m_progress;
+    IGridView* m_view = nullptr;
+    QString m_strPathName;
+    QString m_strTitle;
+    QString m_strProposedPath;
+    bool m_bModified = false;
+    TextEncoding m_encoding = TextEncoding::Utf8;
+    bool m_lastOpenWasImport = false;
+};

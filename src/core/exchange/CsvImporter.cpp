@@ -1,0 +1,75 @@
+#include "exchange/CsvImporter.h"
+
+#include "exchange/CsvParser.h"
+#include "grid/GridListCtrl.h"
+#include "io/TextSource.h"
+#include "platform/Progress.h"
+#include "resources/StringTable.h"
+
+#include <QString>
+
+char CCsvImporter::DetectSeparator(std::string_view firstLine)
+{
+    bool quoted = false;
+    bool semicolon = false;
+    for (const char c : firstLine) {
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && c == ',')
+            return ',';
+        else if (!quoted && c == ';')
+            semicolon = true;
+    }
+    return semicolon ? ';' : ',';
+}
+
+namespace {
+
+void CreateColumns(CGridListCtrl& grid, const std::vector<std::string>& fields, bool named)
+{
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const int column = static_cast<int>(i);
+        const std::string name = named ? fields[i]
+                                       : QString::fromUtf8(Strings::kCsvColumnName)
+                                             .arg(column + 1)
+                                             .toStdString();
+        grid.InsertColumn(column, name);
+    }
+}
+
+} // namespace
+
+bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeader)
+{
+    std::string_view firstLine;
+    const char separator = source.ReadLine(firstLine) ? DetectSeparator(firstLine) : ',';
+
+    CCsvParser parser;
+    parser.SetQuote('"', CCsvParser::CSV_UNQUOTE);
+    parser.SetSeparator(separator);
+    parser.SetLineEnd('\n');
+    if (!parser.Open(&source))
+        return false;
+
+    ProgressReporter progress(m_progress);
+    grid.SetRedraw(false);
+    bool first = true;
+    RowBuilder row;
+    while (parser.HasMore()) {
+        const std::vector<std::string> fields = parser.ReadRecord();
+        if (first) {
+            first = false;
+            CreateColumns(grid, fields, withHeader);
+            if (withHeader)
+                continue;
+        }
+        if (!fields.empty()) {
+            for (const std::string& field : fields)
+                row.AddCell(field);
+            grid.AppendRow(row.Take());
+        }
+        progress.Update(source.Position(), source.Size());
+    }
+    grid.SetRedraw(true);
+    return !source.HadError();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CTextSource;
+
+// Reads CSV text one record at a time and splits each record into fields.
+// Mode 1 splits each line at every separator; mode 2 keeps only the text
+// between pairs of quotes; mode 3 (the one the program uses) reads RFC 4180
+// fields: a quoted field may hold separators, line breaks and doubled quotes.
+class CCsvParser
+{
+public:
+    enum Mode { CSV_PLAIN = 1, CSV_QUOTED_ONLY = 2, CSV_UNQUOTE = 3 };
+
+    void SetQuote(char quote, int mode);
+    void SetSeparator(char separator);
+    void SetLineEnd(char lineEnd);
+
+    // Attaches the stream, rewinds it and skips the leading records.
+    bool Open(CTextSource* stream);
+    // The fields of the next record; a field ends at its first zero byte.
+    std::vector<std::string> ReadRecord();
+    bool HasMore() const { return m_bMore; }
+
+private:
+    bool ReadLine(std::string_view& line);
+    void SplitPlain(std::string_view line, std::vector<std::string>& fields) const;
+    void SplitQuotedOnly(std::string_view line, std::vector<std::string>& fields) const;
+    void SplitRfc(std::string_view line, std::vector<std::string>& fields);
+
+    char m_chQuote = 0;
+    char m_chEscape = '\\';
+    char m_chSeparator = ',';
+    char m_chLineEnd = '\n';
+    int m_nSkipRecords = 0;
+    CTextSource* m_pStream = nullptr;
+    int m_nMode = CSV_PLAIN;
+    bool m_bMore = false;
+};

@@ -1,0 +1,86 @@
+#include "exchange/TextExporter.h"
+
+#include "grid/GridListCtrl.h"
+#include "io/TextSink.h"
+#include "platform/Progress.h"
+
+namespace {
+
+std::string_view OrBlank(std::string_view text)
+{
+    return text.empty() ? std::string_view(" ") : text;
+}
+
+enum class Style { Tabbed, Csv };
+
+void WriteField(CTextSink& sink, std::string_view text, Style style)
+{
+    if (style == Style::Tabbed)
+        sink.Write(OrBlank(text));
+    else
+        sink.Write(QuoteField(OrBlank(text)));
+}
+
+bool WriteTable(const CGridListCtrl& grid, const QString& path, Style style, bool withHeader,
+                IProgress& progressSink, QString& error)
+{
+    CTextSink sink;
+    if (!sink.Open(path)) {
+        error = sink.ErrorString();
+        return false;
+    }
+    ProgressReporter progress(progressSink);
+    const char separator = style == Style::Tabbed ? '\t' : ',';
+    const int columns = grid.GetColumnCount();
+    if (withHeader) {
+        for (int c = 0; c < columns; ++c) {
+            if (c > 0)
+                sink.Write(separator);
+            WriteField(sink, grid.GetColumnName(c), style);
+        }
+        sink.WriteLineEnd();
+    }
+    const int rows = grid.GetItemCount();
+    for (int r = 0; r < rows; ++r) {
+        CellCursor cells(grid.JoinedRowView(r));
+        for (int c = 0; c < columns; ++c) {
+            if (c > 0)
+                sink.Write(separator);
+            WriteField(sink, cells.Next(), style);
+        }
+        sink.WriteLineEnd();
+        progress.Update(r + 1, rows);
+    }
+    if (!sink.Commit()) {
+        error = sink.ErrorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string QuoteField(std::string_view text)
+{
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.push_back('"');
+    for (const char c : text) {
+        if (c == '"')
+            quoted.push_back('"');
+        quoted.push_back(c);
+    }
+    quoted.push_back('"');
+    return quoted;
+}
+
+bool CTextExporter::WriteText(const CGridListCtrl& grid, const QString& path, QString& error)
+{
+    return WriteTable(grid, path, Style::Tabbed, true, m_progress, error);
+}
+
+bool CTextExporter::WriteCsv(const CGridListCtrl& grid, const QString& path, bool withHeader,
+                             QString& error)
+{
+    return WriteTable(grid, path, Style::Csv, withHeader, m_progress, error);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+class CGridListCtrl;
+class IProgress;
+
+// Writes the grid as tab-separated text or as CSV, names first. Empty names
+// and cells are written as one blank, lines end with CR LF, the text is
+// UTF-8. The file is replaced only when everything was written.
+class CTextExporter
+{
+public:
+    explicit CTextExporter(IProgress& progress) : m_progress(progress) {}
+
+    bool WriteText(const CGridListCtrl& grid, const QString& path, QString& error);
+    bool WriteCsv(const CGridListCtrl& grid, const QString& path, bool withHeader, QString& error);
+
+private:
+    IProgress& m_progress;
+};
+
+// The text between double quotes, each quote inside doubled.
+std::string QuoteField(std::string_view text);

@@ -1,0 +1,71 @@
+#include "exchange/TextImporter.h"
+
+#include "grid/GridListCtrl.h"
+#include "io/TextSource.h"
+#include "platform/Progress.h"
+
+#include <string_view>
+
+namespace {
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+std::string_view TrimRight(std::string_view text)
+{
+    while (!text.empty() && IsSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string_view TrimLeft(std::string_view text)
+{
+    while (!text.empty() && IsSpace(text.front()))
+        text.remove_prefix(1);
+    return text;
+}
+
+// Calls take(field) for every field of the line, split at each TAB. A line
+// that starts with a TAB keeps its empty first field, so that its cells stay
+// under their columns.
+template<typename Take>
+void ForEachField(std::string_view line, Take take)
+{
+    for (;;) {
+        const std::size_t tab = line.find('\t');
+        take(TrimLeft(line.substr(0, tab)));
+        if (tab == std::string_view::npos)
+            return;
+        line.remove_prefix(tab + 1);
+    }
+}
+
+} // namespace
+
+bool CTextImporter::Read(CTextSource& source, CGridListCtrl& grid)
+{
+    ProgressReporter progress(m_progress);
+    grid.SetRedraw(false);
+    bool header = true;
+    std::string_view line;
+    RowBuilder row;
+    while (source.ReadLine(line)) {
+        line = TrimRight(line);
+        if (line.empty())
+            continue;
+        if (header) {
+            ForEachField(line, [&grid](std::string_view name) {
+                grid.InsertColumn(grid.GetColumnCount(), name);
+            });
+            header = false;
+        } else {
+            ForEachField(line, [&row](std::string_view cell) { row.AddCell(cell); });
+            grid.AppendRow(row.Take());
+        }
+        progress.Update(source.Position(), source.Size());
+    }
+    grid.SetRedraw(true);
+    return !source.HadError();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Rules every text obeys before it enters the grid.
+namespace CellText {
+
+// True when the text holds a TAB, CR or LF, which the grid never stores.
+bool NeedsCleaning(std::string_view text);
+
+// Replaces each TAB, CR LF pair, lone CR and lone LF by one space, so that
+// every cell and column name survives a save and reload.
+std::string Clean(std::string_view text);
+
+// Appends the cleaned text to out.
+void AppendClean(std::string& out, std::string_view text);
+
+// The first maxChars characters (code points) of a UTF-8 text, never cutting
+// a character in two.
+std::string_view Utf8Prefix(std::string_view text, int maxChars);
+
+} // namespace CellText

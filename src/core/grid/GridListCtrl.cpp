@@ -1,0 +1,377 @@
+#include "grid/GridListCtrl.h"
+
+#include "grid/CellText.h"
+#include "grid/GridListener.h"
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+bool CGridListCtrl::NotifyEach()
+{
+    if (!m_listener)
+        return false;
+    if (m_suspendDepth == 0)
+        return true;
+    if (!m_batchStarted) {
+        m_batchStarted = true;
+        m_listener->AboutToReset();
+    }
+    return false;
+}
+
+PackedRow CGridListCtrl::Fitted(PackedRow row) const
+{
+    const std::string_view joined = row.Joined();
+    std::size_t cut = 0;
+    for (int c = 0; c < GetColumnCount(); ++c) {
+        const std::size_t tab = joined.find('\t', cut);
+        if (tab == std::string_view::npos)
+            return row;
+        cut = tab + 1;
+    }
+    return PackedRow::FromJoined(joined.substr(0, cut));
+}
+
+int CGridListCtrl::InsertItem(int row, std::string_view text)
+{
+    if (row < 0)
+        return -1;
+    row = std::min(row, GetItemCount());
+    RowBuilder builder;
+    builder.AddCell(text);
+    const bool notify = NotifyEach();
+    if (notify)
+        m_listener->RowsAboutToBeInserted(row, row);
+    m_rows.insert(m_rows.begin() + row, Fitted(builder.Take()));
+    ShiftStatesForInsert(row);
+    if (notify)
+        m_listener->RowsInserted();
+    return row;
+}
+
+int CGridListCtrl::AppendRow(PackedRow row)
+{
+    const int index = GetItemCount();
+    const bool notify = NotifyEach();
+    if (notify)
+        m_listener->RowsAboutToBeInserted(index, index);
+    m_rows.push_back(Fitted(std::move(row)));
+    if (notify)
+        m_listener->RowsInserted();
+    return index;
+}
+
+bool CGridListCtrl::DeleteItem(int row)
+{
+    if (!ValidRow(row))
+        return false;
+    const bool notify = NotifyEach();
+    if (notify)
+        m_listener->RowsAboutToBeRemoved(row, row);
+    m_rows.erase(m_rows.begin() + row);
+    ShiftStatesForRemove(row);
+    if (notify)
+        m_listener->RowsRemoved();
+    return true;
+}
+
+bool CGridListCtrl::DeleteAllItems()
+{
+    if (m_rows.empty())
+        return true;
+    const bool notify = NotifyEach();
+    if (notify)
+        m_listener->RowsAboutToBeRemoved(0, GetItemCount() - 1);
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_selectedRow = -1;
+    m_focusedRow = -1;
+    if (notify)
+        m_listener->RowsRemoved();
+    return true;
+}
+
+std::string CGridListCtrl::GetItemText(int row, int column) const
+{
+    return std::string(ItemTextView(row, column));
+}
+
+std::string_view CGridListCtrl::ItemTextView(int row, int column) const
+{
+    if (!ValidRow(row) || !ValidColumn(column))
+        return {};
+    return m_rows[row].Cell(column);
+}
+
+std::string_view CGridListCtrl::JoinedRowView(int row) const
+{
+    return ValidRow(row) ? m_rows[row].Joined() : std::string_view();
+}
+
+bool CGridListCtrl::SetItemText(int row, int column, std::string_view text)
+{
+    if (!ValidRow(row) || !ValidColumn(column))
+        return false;
+    const std::string clean = CellText::Clean(text);
+    m_rows[row] = m_rows[row].WithCell(column, clean);
+    if (NotifyEach())
+        m_listener->CellChanged(row, column);
+    return true;
+}
+
+int CGridListCtrl::InsertColumn(int column, std::string_view name, int width)
+{
+    if (column < 0)
+        return -1;
+    column = std::min(column, GetColumnCount());
+    const bool notify = NotifyEach();
+    if (notify)
+        m_listener->ColumnsAboutToBeInserted(column, column);
+    const std::string clean = CellText::Clean(name);
+    m_columns.insert(m_columns.begin() + column,
+                     GridColumn{std::string(CellText::Utf8Prefix(clean, kMaxColumnNameLength)),
+                                std::max(0, width)});
+    if (column < GetColumnCount() - 1) {
+        for (PackedRow& row : m_rows)
+            row = row.WithColumnInserted(column);
+    }
+    for (int& shown : m_order) {
+        if (shown >= column)
+            ++shown;
+    }
+    m_order.insert(m_order.begin() + std::min<std::size_t>(column, m_order.size()), column);
+    if (notify)
+        m_listener->ColumnsInserted();
+    return column;
+}
+
+bool CGridListCtrl::DeleteColumn(int column)
+{
+    if (!ValidColumn(column))
+        return false;
+    const bool notify = NotifyEach();
+    if (notify)
+        m_listener->ColumnsAboutToBeRemoved(column, column);
+    m_columns.erase(m_columns.begin() + column);
+    for (PackedRow& row : m_rows)
+        row = row.WithColumnRemoved(column);
+    std::erase(m_order, column);
+    for (int& shown : m_order) {
+        if (shown > column)
+            --shown;
+    }
+    if (notify)
+        m_listener->ColumnsRemoved();
+    return true;
+}
+
+std::string CGridListCtrl::GetColumnName(int column) const
+{
+    return ValidColumn(column) ? m_columns[column].name : std::string();
+}
+
+void CGridListCtrl::SetColumnName(int column, std::string_view name)
+{
+    if (!ValidColumn(column))
+        return;
+    const std::string clean = CellText::Clean(name);
+    m_columns[column].name = std::string(CellText::Utf8Prefix(clean, kMaxColumnNameLength));
+    if (NotifyEach())
+        m_listener->HeaderChanged(column, column);
+}
+
+int CGridListCtrl::GetColumnWidth(int column) const
+{
+    return ValidColumn(column) ? m_columns[column].width : 0;
+}
+
+bool CGridListCtrl::SetColumnWidth(int column, int width)
+{
+    if (!ValidColumn(column))
+        return false;
+    m_columns[column].width = std::max(0, width);
+    if (NotifyEach())
+        m_listener->HeaderChanged(column, column);
+    return true;
+}
+
+bool CGridListCtrl::SetColumnOrderArray(const std::vector<int>& order)
+{
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<int> identity(GetColumnCount());
+    std::iota(identity.begin(), identity.end(), 0);
+    if (sorted != identity)
+        return false;
+    m_order = order;
+    if (NotifyEach())
+        m_listener->ColumnOrderChanged();
+    return true;
+}
+
+void CGridListCtrl::ResetColumnOrder()
+{
+    m_order.resize(m_columns.size());
+    std::iota(m_order.begin(), m_order.end(), 0);
+}
+
+bool CGridListCtrl::SetItemState(int row, unsigned state, unsigned mask)
+{
+    if (!ValidRow(row))
+        return false;
+    const int oldSelected = m_selectedRow;
+    const int oldFocused = m_focusedRow;
+    if (mask & LVIS_SELECTED) {
+        if (state & LVIS_SELECTED)
+            m_selectedRow = row;
+        else if (m_selectedRow == row)
+            m_selectedRow = -1;
+    }
+    if (mask & LVIS_FOCUSED) {
+        if (state & LVIS_FOCUSED)
+            m_focusedRow = row;
+        else if (m_focusedRow == row)
+            m_focusedRow = -1;
+    }
+    if (NotifyEach()) {
+        for (const int changed : {oldSelected, oldFocused, row}) {
+            if (changed >= 0 && changed != row)
+                m_listener->ItemStateChanged(changed);
+        }
+        m_listener->ItemStateChanged(row);
+    }
+    return true;
+}
+
+unsigned CGridListCtrl::GetItemState(int row, unsigned mask) const
+{
+    unsigned state = 0;
+    if (row >= 0 && row == m_selectedRow)
+        state |= LVIS_SELECTED;
+    if (row >= 0 && row == m_focusedRow)
+        state |= LVIS_FOCUSED;
+    return state & mask;
+}
+
+void CGridListCtrl::ShiftStatesForInsert(int row)
+{
+    if (m_selectedRow >= row)
+        ++m_selectedRow;
+    if (m_focusedRow >= row)
+        ++m_focusedRow;
+}
+
+void CGridListCtrl::ShiftStatesForRemove(int row)
+{
+    for (int* state : {&m_selectedRow, &m_focusedRow}) {
+        if (*state == row)
+            *state = -1;
+        else if (*state > row)
+            --*state;
+    }
+}
+
+void CGridListCtrl::SetRedraw(bool redraw)
+{
+    if (!redraw) {
+        ++m_suspendDepth;
+        return;
+    }
+    if (m_suspendDepth == 0 || --m_suspendDepth > 0)
+        return;
+    if (m_batchStarted) {
+        m_batchStarted = false;
+        if (m_listener)
+            m_listener->Reset();
+    }
+    if (m_pendingEnsureVisible >= 0) {
+        const int row = std::exchange(m_pendingEnsureVisible, -1);
+        EnsureVisible(row, m_pendingPartialOk);
+    }
+}
+
+void CGridListCtrl::EnsureVisible(int row, bool partialOk)
+{
+    if (!ValidRow(row))
+        return;
+    if (m_suspendDepth > 0) {
+        m_pendingEnsureVisible = row;
+        m_pendingPartialOk = partialOk;
+        return;
+    }
+    if (m_listener)
+        m_listener->EnsureVisibleRequested(row, partialOk);
+}
+
+bool CGridListCtrl::SelectRow(int row)
+{
+    const unsigned mask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED;
+    return SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, mask);
+}
+
+bool CGridListCtrl::CopyRow(int from, int to)
+{
+    if (from == to || from < 0 || to < 0 || to > GetItemCount() || from >= GetItemCount())
+        return false;
+    PackedRow copy = m_rows[from].Clone();
+    const bool notify = NotifyEach();
+    if (notify)
+        m_listener->RowsAboutToBeInserted(to, to);
+    m_rows.insert(m_rows.begin() + to, std::move(copy));
+    ShiftStatesForInsert(to);
+    if (notify)
+        m_listener->RowsInserted();
+    return true;
+}
+
+bool CGridListCtrl::MoveRow(int from, int to)
+{
+    if (!CopyRow(from, to))
+        return false;
+    const unsigned moved = LVIS_FOCUSED | LVIS_SELECTED | LVIS_ACTIVATING;
+    if (from > to) {
+        DeleteItem(from + 1);
+        SetItemState(to, moved, moved);
+    } else {
+        DeleteItem(from);
+        SetItemState(to - 1, moved, moved);
+    }
+    return true;
+}
+
+bool CGridListCtrl::CaptureTable(std::vector<GridColumn>& columns,
+                                 std::vector<GridRow>& rows) const
+{
+    const int columnCount = GetColumnCount();
+    columns.assign(m_columns.begin(), m_columns.end());
+    rows.assign(m_rows.size(), GridRow(columnCount));
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        for (int j = 0; j < columnCount; ++j)
+            rows[i][j] = std::string(m_rows[i].Cell(j));
+    }
+    return true;
+}
+
+bool CGridListCtrl::RebuildTable(const std::vector<GridColumn>& columns,
+                                 const std::vector<GridRow>& rows)
+{
+    SetRedraw(false);
+    DeleteAllItems();
+    while (DeleteColumn(0)) {
+    }
+    for (const GridColumn& column : columns)
+        InsertColumn(GetColumnCount(), column.name, column.width);
+    ResetColumnOrder();
+    m_rows.reserve(rows.size());
+    RowBuilder builder;
+    for (const GridRow& row : rows) {
+        for (std::size_t j = 0; j < row.size() && j < columns.size(); ++j)
+            builder.AddCell(row[j]);
+        AppendRow(builder.Take());
+    }
+    m_selectedRow = -1;
+    m_focusedRow = -1;
+    SetRedraw(true);
+    return true;
+}

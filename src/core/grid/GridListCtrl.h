@@ -1,0 +1,107 @@
+#pragma once
+
+#include "grid/GridTypes.h"
+#include "grid/PackedRow.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class IGridListener;
+
+// The one store of a list: rows of UTF-8 cells under named columns, with the
+// header's display order, the selected and focused row and the current cell.
+// Row i is list item i; column 0 holds the item text. No text that enters it
+// keeps a TAB, CR or LF.
+class CGridListCtrl
+{
+public:
+    // Item states, as a list view knows them.
+    enum : unsigned {
+        LVIS_FOCUSED = 0x01,
+        LVIS_SELECTED = 0x02,
+        LVIS_CUT = 0x04,
+        LVIS_DROPHILITED = 0x08,
+        LVIS_ACTIVATING = 0x20,
+    };
+
+    CGridListCtrl() = default;
+    CGridListCtrl(const CGridListCtrl&) = delete;
+    CGridListCtrl& operator=(const CGridListCtrl&) = delete;
+
+    void SetListener(IGridListener* listener) { m_listener = listener; }
+
+    // Rows and cells.
+    int GetItemCount() const { return static_cast<int>(m_rows.size()); }
+    // Inserts a row whose first cell is text; an index at or beyond the row
+    // count appends. Returns the new row's index, or -1 when refused.
+    int InsertItem(int row, std::string_view text);
+    bool DeleteItem(int row);
+    bool DeleteAllItems();
+    std::string GetItemText(int row, int column) const;
+    // The cell's text without a copy; valid until the grid next changes.
+    std::string_view ItemTextView(int row, int column) const;
+    bool SetItemText(int row, int column, std::string_view text);
+    // Appends a whole row at once, as the readers do. Cells beyond the last
+    // column are dropped. Returns the new row's index.
+    int AppendRow(PackedRow row);
+    // Every cell of a row joined by TAB (trailing empty cells left out).
+    std::string_view JoinedRowView(int row) const;
+
+    // Columns.
+    int GetColumnCount() const { return static_cast<int>(m_columns.size()); }
+    // Returns the new column's index, or -1 when refused.
+    int InsertColumn(int column, std::string_view name, int width = kDefaultColumnWidth);
+    bool DeleteColumn(int column);
+    std::string GetColumnName(int column) const;
+    void SetColumnName(int column, std::string_view name);
+    int GetColumnWidth(int column) const;
+    bool SetColumnWidth(int column, int width);
+    // order[k] is the column shown at display position k.
+    std::vector<int> GetColumnOrderArray() const { return m_order; }
+    bool SetColumnOrderArray(const std::vector<int>& order);
+
+    // Selection and focus; the list holds a single selection.
+    bool SetItemState(int row, unsigned state, unsigned mask);
+    unsigned GetItemState(int row, unsigned mask) const;
+    int GetSelectedRow() const { return m_selectedRow; }
+    int GetFocusedRow() const { return m_focusedRow; }
+
+    // Drawing. Suspensions nest; changes made while suspended are reported
+    // once, when the outermost suspension ends.
+    void SetRedraw(bool redraw);
+    bool IsRedrawSuspended() const { return m_suspendDepth > 0; }
+    void EnsureVisible(int row, bool partialOk);
+
+    // Whole-row and whole-table operations.
+    bool SelectRow(int row);
+    bool CopyRow(int from, int to);
+    bool MoveRow(int from, int to);
+    bool CaptureTable(std::vector<GridColumn>& columns, std::vector<GridRow>& rows) const;
+    bool RebuildTable(const std::vector<GridColumn>& columns, const std::vector<GridRow>& rows);
+
+    // The current cell; -1 means none.
+    int m_nCurRow = -1;
+    int m_nCurCol = -1;
+
+private:
+    bool ValidRow(int row) const { return row >= 0 && row < GetItemCount(); }
+    bool ValidColumn(int column) const { return column >= 0 && column < GetColumnCount(); }
+    // True when the listener is to hear of a change one call at a time.
+    bool NotifyEach();
+    PackedRow Fitted(PackedRow row) const;
+    void ShiftStatesForInsert(int row);
+    void ShiftStatesForRemove(int row);
+    void ResetColumnOrder();
+
+    std::vector<PackedRow> m_rows;
+    std::vector<GridColumn> m_columns;
+    std::vector<int> m_order;
+    int m_selectedRow = -1;
+    int m_focusedRow = -1;
+    int m_suspendDepth = 0;
+    bool m_batchStarted = false;
+    int m_pendingEnsureVisible = -1;
+    bool m_pendingPartialOk = false;
+    IGridListener* m_listener = nullptr;
+};

@@ -1,0 +1,139 @@
+#include "grid/PackedRow.h"
+
+#include "grid/CellText.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+std::string_view TrimTrailingTabs(std::string_view joined)
+{
+    while (!joined.empty() && joined.back() == '\t')
+        joined.remove_suffix(1);
+    return joined;
+}
+
+// Start offset and length of column within joined; npos when not stored.
+std::pair<std::size_t, std::size_t> Locate(std::string_view joined, int column)
+{
+    std::size_t start = 0;
+    for (int c = 0; c < column; ++c) {
+        const std::size_t tab = joined.find('\t', start);
+        if (tab == std::string_view::npos)
+            return {std::string_view::npos, 0};
+        start = tab + 1;
+    }
+    const std::size_t end = joined.find('\t', start);
+    return {start, (end == std::string_view::npos ? joined.size() : end) - start};
+}
+
+std::vector<std::string_view> Split(std::string_view joined)
+{
+    std::vector<std::string_view> cells;
+    if (joined.empty())
+        return cells;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t tab = joined.find('\t', start);
+        if (tab == std::string_view::npos) {
+            cells.push_back(joined.substr(start));
+            return cells;
+        }
+        cells.push_back(joined.substr(start, tab - start));
+        start = tab + 1;
+    }
+}
+
+PackedRow Join(const std::vector<std::string_view>& cells)
+{
+    RowBuilder builder;
+    for (const std::string_view cell : cells)
+        builder.AddCleanCell(cell);
+    return builder.Take();
+}
+
+} // namespace
+
+PackedRow PackedRow::FromJoined(std::string_view joined)
+{
+    joined = TrimTrailingTabs(joined);
+    PackedRow row;
+    if (joined.empty())
+        return row;
+    const auto length = static_cast<std::uint32_t>(joined.size());
+    row.m_data.reset(new char[sizeof length + joined.size()]);
+    std::memcpy(row.m_data.get(), &length, sizeof length);
+    std::memcpy(row.m_data.get() + sizeof length, joined.data(), joined.size());
+    return row;
+}
+
+std::string_view PackedRow::Joined() const
+{
+    if (!m_data)
+        return {};
+    std::uint32_t length = 0;
+    std::memcpy(&length, m_data.get(), sizeof length);
+    return {m_data.get() + sizeof length, length};
+}
+
+std::string_view PackedRow::Cell(int column) const
+{
+    const std::string_view joined = Joined();
+    const auto [start, length] = Locate(joined, column);
+    if (start == std::string_view::npos)
+        return {};
+    return joined.substr(start, length);
+}
+
+PackedRow PackedRow::WithCell(int column, std::string_view cleanText) const
+{
+    std::vector<std::string_view> cells = Split(Joined());
+    if (static_cast<int>(cells.size()) <= column) {
+        if (cleanText.empty())
+            return Clone();
+        cells.resize(column + 1);
+    }
+    cells[column] = cleanText;
+    return Join(cells);
+}
+
+PackedRow PackedRow::WithColumnInserted(int column) const
+{
+    std::vector<std::string_view> cells = Split(Joined());
+    if (static_cast<int>(cells.size()) <= column)
+        return Clone();
+    cells.insert(cells.begin() + column, std::string_view());
+    return Join(cells);
+}
+
+PackedRow PackedRow::WithColumnRemoved(int column) const
+{
+    std::vector<std::string_view> cells = Split(Joined());
+    if (static_cast<int>(cells.size()) <= column)
+        return Clone();
+    cells.erase(cells.begin() + column);
+    return Join(cells);
+}
+
+void RowBuilder::AddCell(std::string_view text)
+{
+    if (m_cells++ > 0)
+        m_joined.push_back('\t');
+    CellText::AppendClean(m_joined, text);
+}
+
+void RowBuilder::AddCleanCell(std::string_view cleanText)
+{
+    if (m_cells++ > 0)
+        m_joined.push_back('\t');
+    m_joined.append(cleanText);
+}
+
+PackedRow RowBuilder::Take()
+{
+    PackedRow row = PackedRow::FromJoined(m_joined);
+    m_joined.clear();
+    m_cells = 0;
+    return row;
+}

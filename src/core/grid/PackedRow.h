@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// One grid row in a single allocation: its cells joined by TAB, which no cell
+// may hold. Trailing empty cells are not stored and an empty row allocates
+// nothing, so a list of millions of rows costs little more than its text.
+class PackedRow
+{
+public:
+    PackedRow() = default;
+
+    // joined: cells separated by TAB, each already free of TAB, CR and LF.
+    static PackedRow FromJoined(std::string_view joined);
+
+    std::string_view Joined() const;
+    std::string_view Cell(int column) const;
+    bool IsEmpty() const { return !m_data; }
+
+    // Copies of the row with one cell replaced, one empty cell inserted
+    // before column, or one cell removed.
+    PackedRow WithCell(int column, std::string_view cleanText) const;
+    PackedRow WithColumnInserted(int column) const;
+    PackedRow WithColumnRemoved(int column) const;
+    PackedRow Clone() const { return FromJoined(Joined()); }
+
+private:
+    std::unique_ptr<char[]> m_data; // uint32 length, then the joined bytes
+};
+
+// Builds a PackedRow cell by cell, cleaning each text on the way in.
+class RowBuilder
+{
+public:
+    void AddCell(std::string_view text);
+    void AddCleanCell(std::string_view cleanText);
+    // The row built so far; the builder is empty afterwards.
+    PackedRow Take();
+    int CellCount() const { return m_cells; }
+
+private:
+    std::string m_joined;
+    int m_cells = 0;
+};
+
+// Walks the cells of a joined row from left to right; past the stored cells
+// every cell is empty.
+class CellCursor
+{
+public:
+    explicit CellCursor(std::string_view joined) : m_rest(joined), m_done(joined.empty()) {}
+    std::string_view Next()
+    {
+        if (m_done)
+            return {};
+        const std::size_t tab = m_rest.find('\t');
+        if (tab == std::string_view::npos) {
+            m_done = true;
+            return m_rest;
+        }
+        const std::string_view cell = m_rest.substr(0, tab);
+        m_rest.remove_prefix(tab + 1);
+        return cell;
+    }
+
+private:
+    std::string_view m_rest;
+    bool m_done;
+};

@@ -1,0 +1,81 @@
+#include "io/TextSink.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+// The characters Windows-1252 places at 0x80 to 0x9F; 0 marks the five
+// bytes it leaves undefined.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+bool InWindows1252(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return true;
+    for (const char16_t mapped : kHighControls) {
+        if (mapped != 0 && mapped == c)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool FitsWindows1252(std::string_view utf8)
+{
+    std::size_t i = 0;
+    while (i < utf8.size() && static_cast<unsigned char>(utf8[i]) < 0x80)
+        ++i;
+    if (i == utf8.size())
+        return true;
+    const QString text = QString::fromUtf8(utf8.data() + i, static_cast<qsizetype>(utf8.size() - i));
+    for (const char32_t c : text.toUcs4()) {
+        if (!InWindows1252(c))
+            return false;
+    }
+    return true;
+}
+
+CTextSink::CTextSink(TextEncoding encoding) : m_encoding(encoding)
+{
+    if (m_encoding == TextEncoding::Windows1252)
+        m_encoder = QStringEncoder("windows-1252");
+}
+
+bool CTextSink::Open(const QString& path)
+{
+    m_file.setFileName(path);
+    m_failed = !m_file.open(QIODevice::WriteOnly);
+    return !m_failed;
+}
+
+void CTextSink::Flush()
+{
+    if (!m_failed && !m_buffer.empty()) {
+        qint64 written = 0;
+        qint64 expected = 0;
+        if (m_encoding == TextEncoding::Windows1252) {
+            const QByteArray bytes = m_encoder(QString::fromUtf8(m_buffer.data(), m_buffer.size()));
+            expected = bytes.size();
+            written = m_file.write(bytes);
+        } else {
+            expected = static_cast<qint64>(m_buffer.size());
+            written = m_file.write(m_buffer.data(), expected);
+        }
+        m_failed = written != expected;
+    }
+    m_buffer.clear();
+}
+
+bool CTextSink::Commit()
+{
+    Flush();
+    if (m_failed) {
+        m_file.cancelWriting();
+        return false;
+    }
+    return m_file.commit();
+}

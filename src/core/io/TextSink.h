@@ -1,0 +1,51 @@
+#pragma once
+
+#include "io/TextEncoding.h"
+
+#include <QSaveFile>
+#include <QString>
+#include <QStringEncoder>
+
+#include <string>
+#include <string_view>
+
+// Writes UTF-8 text to a file through a buffer, converting it to
+// Windows-1252 when asked. The file on disk is replaced only by Commit, and
+// only when every write succeeded, so a failed write never destroys the
+// previous file.
+class CTextSink
+{
+public:
+    explicit CTextSink(TextEncoding encoding = TextEncoding::Utf8);
+
+    bool Open(const QString& path);
+    void Write(std::string_view text)
+    {
+        m_buffer.append(text);
+        if (m_buffer.size() >= kFlushSize)
+            Flush();
+    }
+    void Write(char c)
+    {
+        m_buffer.push_back(c);
+        if (m_buffer.size() >= kFlushSize)
+            Flush();
+    }
+    void WriteLineEnd() { Write(std::string_view("\r\n")); }
+    // Writes everything out and replaces the file. False on any error.
+    bool Commit();
+    QString ErrorString() const { return m_file.errorString(); }
+
+private:
+    static constexpr std::size_t kFlushSize = 1 << 20;
+    void Flush();
+
+    QSaveFile m_file;
+    TextEncoding m_encoding;
+    QStringEncoder m_encoder;
+    std::string m_buffer;
+    bool m_failed = false;
+};
+
+// True when every character of the UTF-8 text has a Windows-1252 byte.
+bool FitsWindows1252(std::string_view utf8);

@@ -1,0 +1,161 @@
+#include "io/TextSource.h"
+
+#include <QByteArrayView>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr qint64 kChunkSize = 1 << 20;
+constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+// Bytes at the end of chunk that start a UTF-8 sequence the chunk cuts off.
+qsizetype IncompleteTail(QByteArrayView chunk)
+{
+    const qsizetype n = chunk.size();
+    for (qsizetype back = 1; back <= std::min<qsizetype>(3, n); ++back) {
+        const auto byte = static_cast<unsigned char>(chunk[n - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const int needed = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return needed > back ? back : 0;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool CTextSource::Open(const QString& path)
+{
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::ReadOnly))
+        return false;
+    m_size = m_file.size();
+    return DetectEncoding() && Rewind();
+}
+
+bool CTextSource::DetectEncoding()
+{
+    QByteArray carry;
+    bool first = true;
+    m_encoding = TextEncoding::Utf8;
+    m_bomSize = 0;
+    for (;;) {
+        QByteArray chunk = carry + m_file.read(kChunkSize);
+        if (m_file.error() != QFileDevice::NoError)
+            return false;
+        const bool last = m_file.atEnd() || chunk.size() == carry.size();
+        if (first && chunk.startsWith(kUtf8Bom))
+            m_bomSize = 3;
+        first = false;
+        const qsizetype tail = last ? 0 : IncompleteTail(chunk);
+        if (!QByteArrayView(chunk).chopped(tail).isValidUtf8()) {
+            m_encoding = TextEncoding::Windows1252;
+            m_bomSize = 0;
+            return true;
+        }
+        if (last)
+            return true;
+        carry = chunk.right(tail);
+    }
+}
+
+bool CTextSource::Rewind()
+{
+    if (!m_file.seek(m_bomSize))
+        return false;
+    m_rawRead = m_bomSize;
+    m_buffer.clear();
+    m_pos = 0;
+    m_eof = false;
+    m_heldCarriageReturn = false;
+    if (m_encoding == TextEncoding::Windows1252)
+        m_decoder = QStringDecoder("windows-1252");
+    return true;
+}
+
+qint64 CTextSource::Position() const
+{
+    const qint64 pending = static_cast<qint64>(m_buffer.size() - m_pos);
+    return std::clamp<qint64>(m_rawRead - pending, 0, m_size);
+}
+
+bool CTextSource::AtEnd() const
+{
+    return m_eof && m_pos >= m_buffer.size();
+}
+
+bool CTextSource::Fill()
+{
+    if (m_eof)
+        return false;
+    m_buffer.erase(0, m_pos);
+    m_pos = 0;
+    const std::size_t from = m_buffer.size();
+    if (m_heldCarriageReturn) {
+        m_buffer.push_back('\r');
+        m_heldCarriageReturn = false;
+    }
+    const QByteArray raw = m_file.read(kChunkSize);
+    m_rawRead += raw.size();
+    if (raw.isEmpty() || m_file.atEnd())
+        m_eof = true;
+    if (m_encoding == TextEncoding::Windows1252) {
+        const QByteArray utf8 = QString(m_decoder(raw)).toUtf8();
+        m_buffer.append(utf8.constData(), utf8.size());
+    } else {
+        m_buffer.append(raw.constData(), raw.size());
+    }
+    DropCarriageReturns(from);
+    return true;
+}
+
+// Text mode: CR LF reaches the reader as LF. A CR that ends the chunk waits
+// for the next one to know what follows it.
+void CTextSource::DropCarriageReturns(std::size_t from)
+{
+    if (!m_eof && !m_buffer.empty() && m_buffer.back() == '\r') {
+        m_buffer.pop_back();
+        m_heldCarriageReturn = true;
+    }
+    const std::size_t first = m_buffer.find('\r', from);
+    if (first == std::string::npos)
+        return;
+    std::size_t out = first;
+    for (std::size_t in = first; in < m_buffer.size(); ++in) {
+        if (m_buffer[in] == '\r' && in + 1 < m_buffer.size() && m_buffer[in + 1] == '\n')
+            continue;
+        m_buffer[out++] = m_buffer[in];
+    }
+    m_buffer.resize(out);
+}
+
+bool CTextSource::ReadLine(std::string_view& line, char lineEnd, bool* endedByDelimiter)
+{
+    std::size_t searchFrom = m_pos;
+    for (;;) {
+        const char* begin = m_buffer.data() + searchFrom;
+        const auto* hit = static_cast<const char*>(
+            std::memchr(begin, lineEnd, m_buffer.size() - searchFrom));
+        if (hit) {
+            const std::size_t end = hit - m_buffer.data();
+            line = std::string_view(m_buffer.data() + m_pos, end - m_pos);
+            m_pos = end + 1;
+            if (endedByDelimiter)
+                *endedByDelimiter = true;
+            return true;
+        }
+        const std::size_t scanned = m_buffer.size() - m_pos;
+        if (!Fill())
+            break;
+        searchFrom = m_pos + scanned;
+    }
+    if (m_pos >= m_buffer.size())
+        return false;
+    line = std::string_view(m_buffer.data() + m_pos, m_buffer.size() - m_pos);
+    m_pos = m_buffer.size();
+    if (endedByDelimiter)
+        *endedByDelimiter = false;
+    return true;
+}

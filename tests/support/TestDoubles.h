@@ -1,0 +1,112 @@
+#pragma once
+
+#include "document/GridView.h"
+#include "grid/GridListCtrl.h"
+#include "platform/Progress.h"
+#include "platform/UserPrompt.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// A user who answers from a script: queued answers for message boxes and
+// queued paths for the file choosers. Everything asked is recorded.
+class ScriptedPrompt : public IUserPrompt
+{
+public:
+    struct Message
+    {
+        QString text;
+        Buttons buttons;
+        Icon icon;
+    };
+
+    std::deque<Answer> answers;
+    std::deque<QString> openPaths;
+    std::deque<QString> savePaths;
+    std::vector<Message> messages;
+    QStringList saveProposals;
+    QStringList saveSuffixes;
+    QStringList filters;
+
+    Answer MessageBox(const QString& text, Buttons buttons, Icon icon) override
+    {
+        messages.push_back({text, buttons, icon});
+        if (answers.empty())
+            return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString GetOpenFileName(const QString& filter) override
+    {
+        filters << filter;
+        return Next(openPaths);
+    }
+    QString GetSaveFileName(const QString& filter, const QString& suffix,
+                            const QString& proposed) override
+    {
+        filters << filter;
+        saveSuffixes << suffix;
+        saveProposals << proposed;
+        return Next(savePaths);
+    }
+
+private:
+    static QString Next(std::deque<QString>& queue)
+    {
+        if (queue.empty())
+            return {};
+        QString path = queue.front();
+        queue.pop_front();
+        return path;
+    }
+};
+
+// Records every percentage it is given.
+class RecordingProgress : public IProgress
+{
+public:
+    std::vector<int> values;
+    void SetProgress(int percent) override { values.push_back(percent); }
+    void SetStatusPaneText(int, const QString&) override {}
+};
+
+// A view whose grid exists (or not yet, until CreateGrid).
+class FakeView : public IGridView
+{
+public:
+    explicit FakeView(bool gridExists = true) : m_exists(gridExists) {}
+    CGridListCtrl grid;
+    int goToLastItem = 0;
+    bool loadPending = false;
+    void CreateGrid() { m_exists = true; }
+    CGridListCtrl* GetGrid() override { return m_exists ? &grid : nullptr; }
+    int GoToLastItem() const override { return goToLastItem; }
+    void SetLoadPending(bool pending) override { loadPending = pending; }
+
+private:
+    bool m_exists;
+};
+
+// Files in a temporary folder that disappears with the test.
+class TempFiles
+{
+public:
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    QString Write(const QString& name, const std::string& bytes) const;
+    static std::string Read(const QString& path);
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The grid as text: the names joined by '|', then one line per row.
+std::string Dump(const CGridListCtrl& grid);
+// Fills a grid from names and rows.
+void Fill(CGridListCtrl& grid, const std::vector<std::string>& names,
+          const std::vector<std::vector<std::string>>& rows);
