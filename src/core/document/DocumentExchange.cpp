@@ -58,8 +58,9 @@ bool CTablewrightDoc::ImportTextFile(const QString& path)
     const bool complete = CTextImporter(m_progress).Read(source, *grid);
     AfterImport(path, source.Encoding());
     if (!complete)
-        m_prompt.MessageBox(QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString()),
-                            IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
+        m_prompt.MessageBox(
+            QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString()),
+            IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
     return complete;
 }
 
@@ -90,9 +91,10 @@ bool CTablewrightDoc::ImportCsvFile(const QString& path)
     const bool complete = CCsvImporter(m_progress).Read(source, *grid, withHeader);
     AfterImport(path, source.Encoding());
     if (!complete) {
-        const QString message = source.HadError()
-                                    ? QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString())
-                                    : QString::fromUtf8(Strings::kCsvParserFailed);
+        const QString message =
+            source.HadError()
+                ? QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString())
+                : QString::fromUtf8(Strings::kCsvParserFailed);
         m_prompt.MessageBox(message, IUserPrompt::Buttons::Ok, IUserPrompt::Icon::None);
     }
     return complete;
@@ -107,7 +109,8 @@ QString CTablewrightDoc::ChooseExportPath(const QString& filter, const QString& 
 
 bool CTablewrightDoc::OnExportText()
 {
-    const QString path = ChooseExportPath(QString::fromUtf8(Strings::kTextFilter), QStringLiteral("txt"));
+    const QString path =
+        ChooseExportPath(QString::fromUtf8(Strings::kTextFilter), QStringLiteral("txt"));
     if (path.isEmpty())
         return false;
     QString error;
@@ -119,7 +122,8 @@ bool CTablewrightDoc::OnExportText()
 
 bool CTablewrightDoc::OnExportCsv()
 {
-    const QString path = ChooseExportPath(QString::fromUtf8(Strings::kCsvFilter), QStringLiteral("csv"));
+    const QString path =
+        ChooseExportPath(QString::fromUtf8(Strings::kCsvFilter), QStringLiteral("csv"));
     if (path.isEmpty())
         return false;
     const bool withHeader =
@@ -135,7 +139,8 @@ bool CTablewrightDoc::OnExportCsv()
 
 bool CTablewrightDoc::OnExportHtml()
 {
-    const QString path = ChooseExportPath(QString::fromUtf8(Strings::kHtmlFilter), QStringLiteral("html"));
+    const QString path =
+        ChooseExportPath(QString::fromUtf8(Strings::kHtmlFilter), QStringLiteral("html"));
     if (path.isEmpty())
         return false;
     const QString title = m_strPathName.isEmpty() ? QString() : QFileInfo(m_strPathName).fileName();

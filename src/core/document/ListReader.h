@@ -15,7 +15,9 @@ class RowBuilder;
 class CListReader
 {
 public:
-    CListReader(IUserPrompt& prompt, IProgress& progress) : m_prompt(prompt), m_progress(progress) {}
+    CListReader(IUserPrompt& prompt, IProgress& progress) : m_prompt(prompt), m_progress(progress)
+    {
+    }
 
     // Reads every record into the grid, which the caller has emptied, and
     // ends the list with one empty row. False when the file could not be

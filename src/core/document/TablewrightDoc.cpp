@@ -24,7 +24,8 @@ void CTablewrightDoc::SetPathName(const QString& path)
 {
     m_strPathName = path;
     m_strProposedPath.clear();
-    m_strTitle = path.isEmpty() ? QString::fromUtf8(Strings::kUntitled) : QFileInfo(path).fileName();
+    m_strTitle =
+        path.isEmpty() ? QString::fromUtf8(Strings::kUntitled) : QFileInfo(path).fileName();
 }
 
 void CTablewrightDoc::ClearGrid()
@@ -53,8 +54,9 @@ bool CTablewrightDoc::OnOpenDocument(const QString& path)
 {
     QFile probe(path);
     if (!probe.open(QIODevice::ReadOnly)) {
-        m_prompt.MessageBox(QString::fromUtf8(Strings::kCannotOpenFile).arg(path, probe.errorString()),
-                            IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
+        m_prompt.MessageBox(
+            QString::fromUtf8(Strings::kCannotOpenFile).arg(path, probe.errorString()),
+            IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
         return false;
     }
     probe.close();
@@ -91,8 +93,9 @@ bool CTablewrightDoc::LoadList(const QString& path)
     m_encoding = source.Encoding();
     AfterRead();
     if (!complete)
-        m_prompt.MessageBox(QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString()),
-                            IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
+        m_prompt.MessageBox(
+            QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString()),
+            IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
     return complete;
 }
 
@@ -110,9 +113,10 @@ bool CTablewrightDoc::OnSaveDocument(const QString& path)
     CGridListCtrl* grid = Grid();
     if (!grid)
         return false;
-    const TextEncoding encoding = m_encoding == TextEncoding::Windows1252 && CListWriter::FitsWindows1252(*grid)
-                                      ? TextEncoding::Windows1252
-                                      : TextEncoding::Utf8;
+    const TextEncoding encoding =
+        m_encoding == TextEncoding::Windows1252 && CListWriter::FitsWindows1252(*grid)
+            ? TextEncoding::Windows1252
+            : TextEncoding::Utf8;
     CListWriter writer(m_progress);
     QString error;
     if (!writer.Write(*grid, path, encoding, error)) {

@@ -57,7 +57,7 @@ bool CBatchConverter::ParseOptions(const QStringList& args)
     for (qsizetype i = 2; i < args.size(); i += 2) {
         bool* answer = args[i] == QLatin1String("--csv-header")          ? &m_csvHeader
                        : args[i] == QLatin1String("--csv-export-header") ? &m_csvExportHeader
-                                                                          : nullptr;
+                                                                         : nullptr;
         if (!answer || !ParseYesNo(args[i + 1], *answer))
             return false;
     }
@@ -82,7 +82,8 @@ int CBatchConverter::Run(const QStringList& args)
     CTablewrightDoc doc(*this, *this);
     doc.SetView(this);
     doc.OnNewDocument();
-    const bool read = InputKind(m_in) == Input::Text ? doc.OnImportText() : doc.OpenDocumentFile(m_in);
+    const bool read =
+        InputKind(m_in) == Input::Text ? doc.OnImportText() : doc.OpenDocumentFile(m_in);
     if (!read)
         return 1;
     // The HTML page is titled with the input's name, whatever it was.

@@ -23,8 +23,20 @@ public:
     int Run(const QStringList& args);
 
 private:
-    enum class Input { List, Csv, Text };
-    enum class Output { Unknown, List, Text, Csv, Html };
+    enum class Input
+    {
+        List,
+        Csv,
+        Text
+    };
+    enum class Output
+    {
+        Unknown,
+        List,
+        Text,
+        Csv,
+        Html
+    };
     static Input InputKind(const QString& path);
     static Output OutputKind(const QString& path);
     bool ParseOptions(const QStringList& args);

@@ -29,10 +29,9 @@ void CreateColumns(CGridListCtrl& grid, const std::vector<std::string>& fields, 
 {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const int column = static_cast<int>(i);
-        const std::string name = named ? fields[i]
-                                       : QString::fromUtf8(Strings::kCsvColumnName)
-                                             .arg(column + 1)
-                                             .toStdString();
+        const std::string name =
+            named ? fields[i]
+                  : QString::fromUtf8(Strings::kCsvColumnName).arg(column + 1).toStdString();
         grid.InsertColumn(column, name);
     }
 }

@@ -13,7 +13,12 @@ class CTextSource;
 class CCsvParser
 {
 public:
-    enum Mode { CSV_PLAIN = 1, CSV_QUOTED_ONLY = 2, CSV_UNQUOTE = 3 };
+    enum Mode
+    {
+        CSV_PLAIN = 1,
+        CSV_QUOTED_ONLY = 2,
+        CSV_UNQUOTE = 3
+    };
 
     void SetQuote(char quote, int mode);
     void SetSeparator(char separator);

@@ -100,7 +100,8 @@ bool CHtmlExporter::Write(const CGridListCtrl& grid, const QString& path, const 
     WriteLine(sink, "<tr>");
     for (int c = 0; c < columns; ++c) {
         const std::string name = grid.GetColumnName(c);
-        sink.Write("<td width=" + std::to_string(grid.GetColumnWidth(c)) + " bgcolor=\"#e0e0e0\"><b>");
+        sink.Write("<td width=" + std::to_string(grid.GetColumnWidth(c)) +
+                   " bgcolor=\"#e0e0e0\"><b>");
         sink.Write(name.empty() ? std::string("&nbsp;") : EscapeHtml(name));
         WriteLine(sink, "</b></td>");
     }

@@ -11,7 +11,11 @@ std::string_view OrBlank(std::string_view text)
     return text.empty() ? std::string_view(" ") : text;
 }
 
-enum class Style { Tabbed, Csv };
+enum class Style
+{
+    Tabbed,
+    Csv
+};
 
 void WriteField(CTextSink& sink, std::string_view text, Style style)
 {

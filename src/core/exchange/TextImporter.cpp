@@ -30,8 +30,7 @@ std::string_view TrimLeft(std::string_view text)
 // Calls take(field) for every field of the line, split at each TAB. A line
 // that starts with a TAB keeps its empty first field, so that its cells stay
 // under their columns.
-template<typename Take>
-void ForEachField(std::string_view line, Take take)
+template <typename Take> void ForEachField(std::string_view line, Take take)
 {
     for (;;) {
         const std::size_t tab = line.find('\t');

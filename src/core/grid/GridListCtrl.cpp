@@ -340,8 +340,7 @@ bool CGridListCtrl::MoveRow(int from, int to)
     return true;
 }
 
-bool CGridListCtrl::CaptureTable(std::vector<GridColumn>& columns,
-                                 std::vector<GridRow>& rows) const
+bool CGridListCtrl::CaptureTable(std::vector<GridColumn>& columns, std::vector<GridRow>& rows) const
 {
     const int columnCount = GetColumnCount();
     columns.assign(m_columns.begin(), m_columns.end());

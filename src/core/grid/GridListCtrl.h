@@ -17,7 +17,8 @@ class CGridListCtrl
 {
 public:
     // Item states, as a list view knows them.
-    enum : unsigned {
+    enum : unsigned
+    {
         LVIS_FOCUSED = 0x01,
         LVIS_SELECTED = 0x02,
         LVIS_CUT = 0x04,

@@ -31,7 +31,8 @@ bool FitsWindows1252(std::string_view utf8)
         ++i;
     if (i == utf8.size())
         return true;
-    const QString text = QString::fromUtf8(utf8.data() + i, static_cast<qsizetype>(utf8.size() - i));
+    const QString text =
+        QString::fromUtf8(utf8.data() + i, static_cast<qsizetype>(utf8.size() - i));
     for (const char32_t c : text.toUcs4()) {
         if (!InWindows1252(c))
             return false;

@@ -136,8 +136,8 @@ bool CTextSource::ReadLine(std::string_view& line, char lineEnd, bool* endedByDe
     std::size_t searchFrom = m_pos;
     for (;;) {
         const char* begin = m_buffer.data() + searchFrom;
-        const auto* hit = static_cast<const char*>(
-            std::memchr(begin, lineEnd, m_buffer.size() - searchFrom));
+        const auto* hit =
+            static_cast<const char*>(std::memchr(begin, lineEnd, m_buffer.size() - searchFrom));
         if (hit) {
             const std::size_t end = hit - m_buffer.data();
             line = std::string_view(m_buffer.data() + m_pos, end - m_pos);

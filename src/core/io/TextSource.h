@@ -3,8 +3,8 @@
 #include "io/TextEncoding.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <QString>
+#include <QStringDecoder>
 
 #include <string>
 #include <string_view>

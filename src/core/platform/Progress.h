@@ -18,7 +18,10 @@ public:
 class ProgressReporter
 {
 public:
-    explicit ProgressReporter(IProgress& progress) : m_progress(progress) { m_progress.SetProgress(0); }
+    explicit ProgressReporter(IProgress& progress) : m_progress(progress)
+    {
+        m_progress.SetProgress(0);
+    }
     ~ProgressReporter() { m_progress.SetProgress(0); }
     ProgressReporter(const ProgressReporter&) = delete;
     ProgressReporter& operator=(const ProgressReporter&) = delete;

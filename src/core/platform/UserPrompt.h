@@ -8,9 +8,27 @@
 class IUserPrompt
 {
 public:
-    enum class Buttons { Ok, YesNo, YesNoCancel };
-    enum class Icon { None, Information, Question, Warning, Error };
-    enum class Answer { Ok, Yes, No, Cancel };
+    enum class Buttons
+    {
+        Ok,
+        YesNo,
+        YesNoCancel
+    };
+    enum class Icon
+    {
+        None,
+        Information,
+        Question,
+        Warning,
+        Error
+    };
+    enum class Answer
+    {
+        Ok,
+        Yes,
+        No,
+        Cancel
+    };
 
     virtual ~IUserPrompt() = default;
 

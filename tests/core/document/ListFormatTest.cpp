@@ -1,0 +1,219 @@
+#include "document/GetToken.h"
+#include "document/TablewrightDoc.h"
+#include "document/Version.h"
+
+#include "TestDoubles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(GetTokenTest, RunsOfDelimitersCountAsOne)
+{
+    const struct
+    {
+        std::string text;
+        int index;
+        std::string token;
+    } cases[] = {
+        {"a\tb\tc", 0, "a"},      {"a\tb\tc", 2, "c"},      {"a\tb\tc", 3, ""},
+        {"\t\ta\t\tb\t", 0, "a"}, {"\t\ta\t\tb\t", 1, "b"}, {"", 0, ""},
+        {"\t\t", 0, ""},          {"a,b;c", 2, "c"},        {"abc", -1, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text + " #" + std::to_string(c.index));
+        EXPECT_EQ(GetToken(c.text, c.index, c.text.find(',') != std::string::npos ? ",;" : "\t"),
+                  c.token);
+    }
+}
+
+TEST(VersionTest, FormatKeepsOneDecimal)
+{
+    EXPECT_EQ(FormatVersion(kProgramVersion), "1.6");
+    EXPECT_EQ(FormatVersion(2.0f), "2.0");
+    EXPECT_EQ(FormatVersion(1.25f), "1.25");
+    EXPECT_EQ(FormatVersion(0.0f), "0.0");
+}
+
+class ListFormatTest : public testing::Test
+{
+protected:
+    ListFormatTest() : doc(prompt, progress) { doc.SetView(&view); }
+
+    bool Open(const std::string& bytes)
+    {
+        return doc.OpenDocumentFile(files.Write("list.tbw", bytes));
+    }
+    std::string SaveAndRead()
+    {
+        const QString path = files.Path("saved.tbw");
+        EXPECT_TRUE(doc.OnSaveDocument(path));
+        return TempFiles::Read(path);
+    }
+
+    TempFiles files;
+    ScriptedPrompt prompt;
+    RecordingProgress progress;
+    FakeView view;
+    CTablewrightDoc doc;
+};
+
+TEST_F(ListFormatTest, WritesRecordsWithTrailingTabsAndCrLf)
+{
+    Fill(view.grid, {"Nom", "Ville"}, {{"Dupont", "Lyon"}, {"", "x"}});
+    view.grid.SetColumnWidth(1, 80);
+    EXPECT_EQ(SaveAndRead(), "V\t1.6\r\n"
+                             "H\t\"Nom\"\t\"Ville\"\t\r\n"
+                             "W\t\"100\"\t\"80\"\t\r\n"
+                             "R\t\"Dupont\"\t\"Lyon\"\t\r\n"
+                             "R\t\"\"\t\"x\"\t\r\n");
+}
+
+TEST_F(ListFormatTest, ListWithoutColumnsKeepsItsShape)
+{
+    view.grid.InsertItem(0, "");
+    view.grid.InsertItem(1, "");
+    EXPECT_EQ(SaveAndRead(), "V\t1.6\r\nH\t\r\nW\t\r\nR\t\r\nR\t\r\n");
+}
+
+TEST_F(ListFormatTest, ReadsRecordsLeniently)
+{
+    const struct
+    {
+        const char* name;
+        std::string file;
+        std::string grid;
+    } cases[] = {
+        {"empty file", "", "\n"},
+        {"missing and extra fields",
+         "V\t1.6\nH\t\"a\"\t\"b\"\t\nR\t\"1\"\t\nR\t\"1\"\t\"2\"\t\"3\"\t\n", "a|b\n1|\n1|2\n|"},
+        {"records that are not ours",
+         "h\t\"x\"\t\n\n H\t\"y\"\t\nH\t\"a\"\t\nr\t\"no\"\t\nX junk\nR\t\"yes\"\t\n", "a\nyes\n"},
+        {"empty quoted fields do not end a record",
+         "H\t\"a\"\t\"b\"\t\"c\"\t\nR\t\"\"\t\"\"\t\"z\"\t\n", "a|b|c\n||z\n||"},
+        {"runs of tabs separate once", "H\t\t\"a\"\t\t\t\"b\"\nR\t\"1\"\t\t\"2\"\n", "a|b\n1|2\n|"},
+        {"R without fields adds no row", "H\t\"a\"\t\nR\t\nR\t\t\n", "a\n"},
+        {"escaped quotes", "H\t\"say \\\"hi\\\"\"\t\nR\t\"\\\"\"\t\n", "say \"hi\"\n\"\n"},
+        {"lone CR inside a cell", "H\t\"a\"\t\nR\t\"x\ry\"\t\n", "a\nx y\n"},
+        {"CR LF and LF alike", "H\t\"a\"\t\r\nR\t\"1\"\t\nR\t\"2\"\t\r\n", "a\n1\n2\n"},
+        {"last line without line end", "H\t\"a\"\t\nR\t\"1\"\t", "a\n1\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(Open(c.file));
+        EXPECT_EQ(Dump(view.grid), c.grid);
+        EXPECT_TRUE(doc.m_bLoaded);
+        EXPECT_TRUE(prompt.messages.empty());
+    }
+}
+
+TEST_F(ListFormatTest, WidthsAreReadAsNumbers)
+{
+    ASSERT_TRUE(Open(
+        "H\t\"a\"\t\"b\"\t\"c\"\t\"d\"\t\nW\t\"50\"\t\" +7x\"\t\"junk\"\t\"65636\"\t\"9\"\t\n"));
+    EXPECT_EQ(view.grid.GetColumnWidth(0), 50);
+    EXPECT_EQ(view.grid.GetColumnWidth(1), 7);
+    EXPECT_EQ(view.grid.GetColumnWidth(2), 0);
+    EXPECT_EQ(view.grid.GetColumnWidth(3), 100);
+    ASSERT_TRUE(Open("H\t\"a\"\t\n"));
+    EXPECT_EQ(view.grid.GetColumnWidth(0), kDefaultColumnWidth);
+}
+
+TEST_F(ListFormatTest, NewerVersionWarnsOncePerRecordAndLoads)
+{
+    const struct
+    {
+        std::string version;
+        std::size_t warnings;
+    } cases[] = {{"V\t1.6\n", 0}, {"V\t1.0\n", 0}, {"V\n", 0},           {"V\tabc\n", 0},
+                 {"V\t1.7\n", 1}, {"V\t 2\n", 1},  {"V\t1.7\nV\t9\n", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.version);
+        prompt.messages.clear();
+        ASSERT_TRUE(Open(c.version + "H\t\"a\"\t\nR\t\"1\"\t\n"));
+        EXPECT_EQ(prompt.messages.size(), c.warnings);
+        EXPECT_EQ(Dump(view.grid), "a\n1\n");
+        if (c.warnings > 0) {
+            EXPECT_TRUE(prompt.messages[0].text.startsWith("Avertissement: Vous ouvrez une liste"));
+            EXPECT_EQ(prompt.messages[0].icon, IUserPrompt::Icon::None);
+        }
+    }
+}
+
+TEST_F(ListFormatTest, EveryTextSurvivesSaveAndReload)
+{
+    const std::vector<std::string> texts = {
+        "plain",    "",      "\"quoted\"", "back\\slash", "ends\\",   "ends\\\\",
+        "\\",       "\\\"",  "x\\\"y",     "tab\there",   "cr\r\nlf", "%s %d",
+        "été €uro", " lead", "trail ",     "\"",          "\"\"",     "a\\\"",
+    };
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string& text : texts)
+        rows.push_back({text, text});
+    Fill(view.grid, {"name\\", "x\"y"}, rows);
+    const std::string before = Dump(view.grid);
+    doc.SetModifiedFlag();
+    ASSERT_TRUE(doc.DoSave(files.Path("round.tbw")));
+    ASSERT_TRUE(doc.OpenDocumentFile(files.Path("round.tbw")));
+    // The reader ends the list with one empty row.
+    EXPECT_EQ(Dump(view.grid), before + "\n|");
+}
+
+TEST_F(ListFormatTest, OpeningAndSavingAgainDoesNotGrowTheList)
+{
+    Fill(view.grid, {"a"}, {{"1"}, {"2"}});
+    const QString path = files.Path("grow.tbw");
+    ASSERT_TRUE(doc.DoSave(path));
+    std::string first;
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(doc.OpenDocumentFile(path));
+        ASSERT_TRUE(doc.DoFileSave());
+        if (round == 0)
+            first = TempFiles::Read(path);
+    }
+    EXPECT_EQ(TempFiles::Read(path), first);
+    EXPECT_EQ(view.grid.GetItemCount(), 3);
+}
+
+TEST_F(ListFormatTest, Windows1252ListsStayWindows1252WhenTheyCan)
+{
+    const std::string latin = "H\t\"Pr\xE9nom\"\t\nR\t\"\x80 \xE0 \x9C\"\t\n";
+    ASSERT_TRUE(Open(latin));
+    EXPECT_EQ(Dump(view.grid), "Prénom\n€ à œ\n");
+    EXPECT_EQ(doc.FileEncoding(), TextEncoding::Windows1252);
+    EXPECT_EQ(SaveAndRead(), "V\t1.6\r\nH\t\"Pr\xE9nom\"\t\r\nW\t\"100\"\t\r\n"
+                             "R\t\"\x80 \xE0 \x9C\"\t\r\nR\t\"\"\t\r\n");
+
+    // A character Windows-1252 lacks turns the file into UTF-8.
+    view.grid.SetItemText(1, 0, "日本");
+    EXPECT_EQ(SaveAndRead(), "V\t1.6\r\nH\t\"Prénom\"\t\r\nW\t\"100\"\t\r\n"
+                             "R\t\"€ à œ\"\t\r\nR\t\"日本\"\t\r\n");
+    EXPECT_EQ(doc.FileEncoding(), TextEncoding::Utf8);
+}
+
+TEST_F(ListFormatTest, Utf8WithByteOrderMarkIsReadAsUtf8)
+{
+    ASSERT_TRUE(Open("\xEF\xBB\xBFH\t\"é\"\t\nR\t\"à\"\t\n"));
+    EXPECT_EQ(Dump(view.grid), "é\nà\n");
+    EXPECT_EQ(SaveAndRead().substr(0, 3), "V\t1");
+}
+
+TEST_F(ListFormatTest, ProgressRisesAndEndsAtZero)
+{
+    std::string file = "H\t\"a\"\t\n";
+    for (int i = 0; i < 200; ++i)
+        file += "R\t\"row " + std::to_string(i) + "\"\t\n";
+    ASSERT_TRUE(Open(file));
+    ASSERT_GE(progress.values.size(), 3u);
+    EXPECT_EQ(progress.values.front(), 0);
+    EXPECT_EQ(progress.values.back(), 0);
+    EXPECT_GE(*std::max_element(progress.values.begin(), progress.values.end()), 95);
+    EXPECT_TRUE(std::is_sorted(progress.values.begin() + 1, progress.values.end() - 1));
+
+    progress.values.clear();
+    SaveAndRead();
+    EXPECT_EQ(progress.values.back(), 0);
+    EXPECT_GE(progress.values.size(), 3u);
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+#include "document/TablewrightDoc.h"
+#include "grid/GridListener.h"
+
+#include "TestDoubles.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Answer = IUserPrompt::Answer;
+
+class TablewrightDocTest : public testing::Test
+{
+protected:
+    TablewrightDocTest() : doc(prompt, progress) { doc.SetView(&view); }
+
+    QString WriteList(const QString& name, const std::string& cell)
+    {
+        return files.Write(name, "V\t1.6\nH\t\"col\"\t\nR\t\"" + cell + "\"\t\n");
+    }
+
+    TempFiles files;
+    ScriptedPrompt prompt;
+    RecordingProgress progress;
+    FakeView view;
+    CTablewrightDoc doc;
+};
+
+TEST_F(TablewrightDocTest, NewEmptiesEverything)
+{
+    Fill(view.grid, {"a", "b"}, {{"1", "2"}});
+    doc.m_bLoaded = true;
+    doc.SetPathName(files.Path("x.tbw"));
+    doc.SetModifiedFlag();
+    ASSERT_TRUE(doc.OnNewDocument());
+    EXPECT_EQ(view.grid.GetColumnCount(), 0);
+    EXPECT_EQ(view.grid.GetItemCount(), 0);
+    EXPECT_FALSE(doc.m_bLoaded);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(doc.GetPathName().isEmpty());
+    EXPECT_EQ(doc.GetTitle(), "Sans titre");
+}
+
+TEST_F(TablewrightDocTest, OpenReplacesEveryRowAndColumn)
+{
+    Fill(view.grid, {"A", "B", "C", "D"}, {{"old", "old"}, {"old"}});
+    const QString path = WriteList("new.tbw", "fresh");
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    EXPECT_EQ(Dump(view.grid), "col\nfresh\n");
+    EXPECT_EQ(doc.GetPathName(), path);
+    EXPECT_EQ(doc.GetTitle(), "new.tbw");
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(TablewrightDocTest, OpenBeforeTheGridExistsWaitsForTheView)
+{
+    FakeView late(false);
+    doc.SetView(&late);
+    const QString path = WriteList("late.tbw", "v");
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    EXPECT_TRUE(late.loadPending);
+    EXPECT_FALSE(doc.m_bLoaded);
+
+    late.CreateGrid();
+    Fill(late.grid, {"A", "B", "C", "D"}, {});
+    ASSERT_TRUE(doc.LoadList(doc.GetPathName()));
+    EXPECT_EQ(Dump(late.grid), "col\nv\n");
+    EXPECT_TRUE(doc.m_bLoaded);
+
+    doc.SetView(nullptr);
+    EXPECT_FALSE(doc.OnOpenDocument(path));
+}
+
+TEST_F(TablewrightDocTest, FailedOpenLeavesTheListAlone)
+{
+    Fill(view.grid, {"keep"}, {{"me"}});
+    doc.SetPathName(files.Path("current.tbw"));
+    EXPECT_FALSE(doc.OpenDocumentFile(files.Path("missing.tbw")));
+    EXPECT_EQ(Dump(view.grid), "keep\nme");
+    EXPECT_EQ(doc.GetPathName(), files.Path("current.tbw"));
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_TRUE(prompt.messages[0].text.contains("missing.tbw"));
+}
+
+TEST_F(TablewrightDocTest, SaveModifiedFollowsTheAnswer)
+{
+    const struct
+    {
+        const char* name;
+        Answer answer;
+        QString savePath;
+        bool proceeds;
+        bool written;
+    } cases[] = {
+        {"yes saves", Answer::Yes, "kept.tbw", true, true},
+        {"yes but the name is cancelled", Answer::Yes, "", false, false},
+        {"no discards", Answer::No, "", true, false},
+        {"cancel stops", Answer::Cancel, "", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles local;
+        ScriptedPrompt asked;
+        CTablewrightDoc modified(asked, progress);
+        modified.SetView(&view);
+        modified.SetModifiedFlag();
+        asked.answers = {c.answer};
+        if (!c.savePath.isEmpty())
+            asked.savePaths = {local.Path(c.savePath)};
+        EXPECT_EQ(modified.SaveModified(), c.proceeds);
+        EXPECT_EQ(QFile::exists(local.Path("kept.tbw")), c.written);
+        ASSERT_EQ(asked.messages.size(), 1u);
+        EXPECT_EQ(asked.messages[0].text, "Enregistrer les modifications de « Sans titre » ?");
+        EXPECT_EQ(asked.messages[0].buttons, IUserPrompt::Buttons::YesNoCancel);
+    }
+    doc.SetModifiedFlag(false);
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_TRUE(prompt.messages.empty());
+}
+
+TEST_F(TablewrightDocTest, CancelledPromptKeepsTheList)
+{
+    Fill(view.grid, {"mine"}, {{"edited"}});
+    doc.SetModifiedFlag();
+    prompt.answers = {Answer::Cancel};
+    EXPECT_FALSE(doc.OpenDocumentFile(WriteList("other.tbw", "x")));
+    EXPECT_EQ(Dump(view.grid), "mine\nedited");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(TablewrightDocTest, SaveAsksForANameOnlyWithoutOne)
+{
+    Fill(view.grid, {"a"}, {});
+    prompt.savePaths = {files.Path("chosen.tbw")};
+    ASSERT_TRUE(doc.DoFileSave());
+    EXPECT_EQ(prompt.saveSuffixes, QStringList{"tbw"});
+    EXPECT_EQ(prompt.filters, QStringList{"Tablewright Files (*.tbw)"});
+    EXPECT_EQ(doc.GetTitle(), "chosen.tbw");
+
+    // An unchanged list is written again all the same.
+    QFile::remove(files.Path("chosen.tbw"));
+    ASSERT_TRUE(doc.DoFileSave());
+    EXPECT_TRUE(QFile::exists(files.Path("chosen.tbw")));
+    EXPECT_EQ(prompt.saveSuffixes.size(), 1);
+}
+
+TEST_F(TablewrightDocTest, FailedSaveKeepsThePreviousFileAndTheModifiedFlag)
+{
+    Fill(view.grid, {"a"}, {{"new"}});
+    const QString existing = WriteList("old.tbw", "old");
+    const std::string before = TempFiles::Read(existing);
+    QDir(files.Path("")).mkdir("folder.tbw");
+    const struct
+    {
+        const char* name;
+        QString path;
+    } cases[] = {
+        {"missing folder", files.Path("nowhere/list.tbw")},
+        {"a folder in the way", files.Path("folder.tbw")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompt.messages.clear();
+        doc.SetModifiedFlag();
+        EXPECT_FALSE(doc.DoSave(c.path));
+        EXPECT_TRUE(doc.IsModified());
+        ASSERT_EQ(prompt.messages.size(), 1u);
+        EXPECT_TRUE(
+            prompt.messages[0].text.startsWith("Impossible d'enregistrer le fichier « " + c.path));
+        EXPECT_EQ(progress.values.empty() ? 0 : progress.values.back(), 0);
+    }
+    EXPECT_EQ(TempFiles::Read(existing), before);
+}
+
+TEST_F(TablewrightDocTest, CloseEmptiesTheGrid)
+{
+    ASSERT_TRUE(doc.OpenDocumentFile(WriteList("c.tbw", "x")));
+    doc.OnCloseDocument();
+    EXPECT_EQ(view.grid.GetColumnCount(), 0);
+    EXPECT_EQ(view.grid.GetItemCount(), 0);
+    EXPECT_FALSE(doc.m_bLoaded);
+}
+
+TEST_F(TablewrightDocTest, LastRowIsShownWhenTheOptionIsOn)
+{
+    class VisibleRows : public IGridListener
+    {
+    public:
+        int row = -1;
+        void EnsureVisibleRequested(int r, bool partialOk) override
+        {
+            row = r;
+            EXPECT_FALSE(partialOk);
+        }
+    } listener;
+    view.grid.SetListener(&listener);
+    std::string file = "H\t\"a\"\t\n";
+    for (int i = 0; i < 500; ++i)
+        file += "R\t\"" + std::to_string(i) + "\"\t\n";
+    const QString path = files.Write("long.tbw", file);
+
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    EXPECT_EQ(listener.row, -1);
+    view.goToLastItem = 2;
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    EXPECT_EQ(listener.row, 500);
+    EXPECT_EQ(view.grid.GetSelectedRow(), -1);
+    view.grid.SetListener(nullptr);
+}
+
+} // namespace

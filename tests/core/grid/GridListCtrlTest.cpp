@@ -1,0 +1,217 @@
+#include "grid/GridListCtrl.h"
+#include "grid/CellText.h"
+#include "grid/GridListener.h"
+
+#include "TestDoubles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CellTextTest, LineBreaksAndTabsBecomeOneSpace)
+{
+    const struct
+    {
+        std::string in;
+        std::string out;
+    } cases[] = {
+        {"plain", "plain"}, {"a\tb", "a b"}, {"a\r\nb", "a b"},   {"a\rb", "a b"}, {"a\nb", "a b"},
+        {"a\n\rb", "a  b"}, {"\t\t", "  "},  {"end\r\n", "end "}, {"é\tà", "é à"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.in);
+        EXPECT_EQ(CellText::Clean(c.in), c.out);
+    }
+}
+
+TEST(CellTextTest, PrefixCountsCharactersNotBytes)
+{
+    EXPECT_EQ(CellText::Utf8Prefix("abc", 2), "ab");
+    EXPECT_EQ(CellText::Utf8Prefix("éèê", 2), "éè");
+    EXPECT_EQ(CellText::Utf8Prefix("ab", 5), "ab");
+    EXPECT_EQ(CellText::Utf8Prefix("a€b", 2), "a€");
+}
+
+TEST(GridListCtrlTest, CellsFollowColumnInsertAndDelete)
+{
+    CGridListCtrl grid;
+    Fill(grid, {"A", "B", "C"}, {{"1", "2", "3"}, {"4", "", "6"}});
+    grid.InsertColumn(1, "X");
+    EXPECT_EQ(Dump(grid), "A|X|B|C\n1||2|3\n4|||6");
+    grid.DeleteColumn(0);
+    EXPECT_EQ(Dump(grid), "X|B|C\n|2|3\n||6");
+    EXPECT_EQ(grid.InsertColumn(99, "Z"), 3);
+    EXPECT_EQ(grid.GetColumnWidth(3), kDefaultColumnWidth);
+    EXPECT_EQ(grid.InsertColumn(-1, "bad"), -1);
+    EXPECT_FALSE(grid.DeleteColumn(4));
+}
+
+TEST(GridListCtrlTest, RejectsWhatItCannotHold)
+{
+    CGridListCtrl grid;
+    Fill(grid, {"A", "B"}, {{"x"}});
+    EXPECT_FALSE(grid.SetItemText(0, 2, "beyond"));
+    EXPECT_FALSE(grid.SetItemText(1, 0, "no row"));
+    EXPECT_EQ(grid.GetItemText(5, 5), "");
+    EXPECT_EQ(grid.InsertItem(-1, "x"), -1);
+    EXPECT_EQ(grid.InsertItem(50, "tail"), 1);
+
+    grid.SetItemText(0, 1, "line\r\nbreak\ttab");
+    EXPECT_EQ(grid.GetItemText(0, 1), "line break tab");
+    grid.SetColumnName(0, std::string(300, 'n'));
+    EXPECT_EQ(grid.GetColumnName(0).size(), 255u);
+    grid.InsertColumn(0, "two\nlines");
+    EXPECT_EQ(grid.GetColumnName(0), "two lines");
+}
+
+TEST(GridListCtrlTest, MoveRowMovesOrRefuses)
+{
+    const struct
+    {
+        int from;
+        int to;
+        bool moved;
+        std::string order;
+        int selected;
+    } cases[] = {
+        {2, 1, true, "a c b d", 1}, // up
+        {1, 3, true, "a c b d", 2}, // down
+        {0, -1, false, "a b c d", -1}, {3, 5, false, "a b c d", -1},
+        {2, 4, true, "a b d c", 3}, // next-to-last down lands at the end
+        {1, 1, false, "a b c d", -1},  {9, 2, false, "a b c d", -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << "->" << c.to);
+        CGridListCtrl grid;
+        Fill(grid, {"N", "V"}, {{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}});
+        EXPECT_EQ(grid.MoveRow(c.from, c.to), c.moved);
+        std::string order;
+        for (int r = 0; r < grid.GetItemCount(); ++r)
+            order += (r ? " " : "") + grid.GetItemText(r, 0);
+        EXPECT_EQ(order, c.order);
+        EXPECT_EQ(grid.GetSelectedRow(), c.selected);
+        for (int r = 0; r < grid.GetItemCount(); ++r)
+            EXPECT_EQ(grid.GetItemText(r, 1)[0] - '1', grid.GetItemText(r, 0)[0] - 'a');
+    }
+}
+
+TEST(GridListCtrlTest, SelectionFollowsRowsAndStaysSingle)
+{
+    CGridListCtrl grid;
+    Fill(grid, {"A"}, {{"0"}, {"1"}, {"2"}});
+    EXPECT_TRUE(grid.SelectRow(1));
+    EXPECT_EQ(grid.GetItemState(1, CGridListCtrl::LVIS_SELECTED | CGridListCtrl::LVIS_FOCUSED),
+              CGridListCtrl::LVIS_SELECTED | CGridListCtrl::LVIS_FOCUSED);
+    grid.InsertItem(0, "new");
+    EXPECT_EQ(grid.GetSelectedRow(), 2);
+    grid.SelectRow(3);
+    EXPECT_EQ(grid.GetItemState(2, CGridListCtrl::LVIS_SELECTED), 0u);
+    grid.DeleteItem(3);
+    EXPECT_EQ(grid.GetSelectedRow(), -1);
+    EXPECT_FALSE(grid.SelectRow(3));
+}
+
+TEST(GridListCtrlTest, CaptureAndRebuildKeepTheTable)
+{
+    CGridListCtrl grid;
+    Fill(grid, {"one", "two", "three"}, {{"a", "b", "c"}, {"", "", "z"}});
+    grid.SetColumnWidth(1, 42);
+    grid.SetColumnOrderArray({1, 2, 0});
+    grid.SelectRow(1);
+    grid.m_nCurRow = 1;
+    grid.m_nCurCol = 2;
+
+    std::vector<GridColumn> columns;
+    std::vector<GridRow> rows;
+    grid.CaptureTable(columns, rows);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1], (GridRow{"", "", "z"}));
+    EXPECT_EQ(columns[1].width, 42);
+
+    // Reorder as a header drag would: the second column first.
+    const std::vector<int> order = grid.GetColumnOrderArray();
+    std::vector<GridColumn> newColumns;
+    std::vector<GridRow> newRows(rows.size());
+    for (const int k : order) {
+        newColumns.push_back(columns[k]);
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            newRows[i].push_back(rows[i][k]);
+    }
+    grid.RebuildTable(newColumns, newRows);
+    EXPECT_EQ(Dump(grid), "two|three|one\nb|c|a\n|z|");
+    EXPECT_EQ(grid.GetColumnWidth(0), 42);
+    EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(grid.GetSelectedRow(), -1);
+    EXPECT_EQ(grid.m_nCurRow, 1);
+    EXPECT_EQ(grid.m_nCurCol, 2);
+}
+
+TEST(GridListCtrlTest, ColumnOrderMustBeAPermutation)
+{
+    CGridListCtrl grid;
+    Fill(grid, {"A", "B", "C"}, {});
+    EXPECT_FALSE(grid.SetColumnOrderArray({0, 0, 1}));
+    EXPECT_FALSE(grid.SetColumnOrderArray({0, 1}));
+    EXPECT_TRUE(grid.SetColumnOrderArray({2, 0, 1}));
+    grid.DeleteColumn(0);
+    EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{1, 0}));
+    grid.InsertColumn(0, "new");
+    EXPECT_EQ(grid.GetColumnOrderArray().size(), 3u);
+}
+
+class RecordingListener : public IGridListener
+{
+public:
+    std::vector<std::string> events;
+    void AboutToReset() override { events.push_back("aboutToReset"); }
+    void Reset() override { events.push_back("reset"); }
+    void RowsAboutToBeInserted(int first, int last) override
+    {
+        events.push_back("insert " + std::to_string(first) + "-" + std::to_string(last));
+    }
+    void RowsInserted() override { events.push_back("inserted"); }
+    void RowsAboutToBeRemoved(int first, int last) override
+    {
+        events.push_back("remove " + std::to_string(first) + "-" + std::to_string(last));
+    }
+    void RowsRemoved() override { events.push_back("removed"); }
+    void CellChanged(int row, int column) override
+    {
+        events.push_back("cell " + std::to_string(row) + "," + std::to_string(column));
+    }
+    void EnsureVisibleRequested(int row, bool) override
+    {
+        events.push_back("visible " + std::to_string(row));
+    }
+};
+
+TEST(GridListCtrlTest, SuspendedChangesAreReportedOnce)
+{
+    CGridListCtrl grid;
+    RecordingListener listener;
+    grid.SetListener(&listener);
+    grid.InsertColumn(0, "A");
+    grid.InsertItem(0, "x");
+    grid.SetItemText(0, 0, "y");
+    EXPECT_EQ(listener.events, (std::vector<std::string>{"insert 0-0", "inserted", "cell 0,0"}));
+
+    listener.events.clear();
+    grid.SetRedraw(false);
+    grid.SetRedraw(false);
+    for (int i = 0; i < 1000; ++i)
+        grid.InsertItem(grid.GetItemCount(), "row");
+    grid.EnsureVisible(500, false);
+    grid.SetRedraw(true);
+    EXPECT_EQ(listener.events, (std::vector<std::string>{"aboutToReset"}));
+    grid.SetRedraw(true);
+    EXPECT_EQ(listener.events, (std::vector<std::string>{"aboutToReset", "reset", "visible 500"}));
+
+    listener.events.clear();
+    grid.SetRedraw(false);
+    grid.SetRedraw(true);
+    EXPECT_TRUE(listener.events.empty());
+    grid.DeleteAllItems();
+    EXPECT_EQ(listener.events, (std::vector<std::string>{"remove 0-1000", "removed"}));
+}
+
+} // namespace
