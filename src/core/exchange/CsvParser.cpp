@@ -129,51 +129,53 @@ void CCsvParser::SplitQuotedOnly(std::string_view line, std::vector<std::string>
 void CCsvParser::SplitRfc(std::string_view line, std::vector<std::string>& fields)
 {
     std::string field;
-    bool quoted = false;
-    bool atFieldStart = true;
     std::size_t i = 0;
     for (;;) {
-        if (i >= line.size()) {
-            if (quoted && m_bMore && ReadLine(line)) {
-                i = 0;
-                continue;
-            }
-            if (!line.empty() || !fields.empty() || !field.empty())
+        field.clear();
+        if (i < line.size() && line[i] == m_chQuote) {
+            if (!ReadQuoted(line, ++i, field)) {
                 fields.push_back(UpToNul(field));
-            return;
-        }
-        const char c = line[i++];
-        if (atFieldStart && c == m_chQuote) {
-            atFieldStart = false;
-            quoted = true;
-            continue;
-        }
-        atFieldStart = false;
-        if (quoted) {
-            if (c != m_chQuote) {
-                field.push_back(c);
-                continue;
-            }
-            const bool last = i >= line.size();
-            const char next = last ? '\0' : line[i];
-            if (!last && next == m_chQuote) {
-                field.push_back(c);
-                ++i;
-            } else if (last || next == m_chSeparator || next == m_chLineEnd) {
-                quoted = false;
-            } else {
-                field.push_back(c);
-            }
-            continue;
-        }
-        if (c == m_chSeparator || c == m_chLineEnd) {
-            fields.push_back(UpToNul(field));
-            field.clear();
-            atFieldStart = true;
-            if (c == m_chLineEnd)
                 return;
+            }
+        }
+        // Plain text up to the separator or the line end.
+        std::size_t end = i;
+        while (end < line.size() && line[end] != m_chSeparator && line[end] != m_chLineEnd)
+            ++end;
+        field.append(line.substr(i, end - i));
+        fields.push_back(UpToNul(field));
+        if (end >= line.size() || line[end] == m_chLineEnd)
+            return;
+        i = end + 1;
+    }
+}
+
+// Reads a quoted field from just after its opening quote into field, over
+// further lines when it holds line breaks. Leaves i after the closing quote
+// and returns true, or returns false when the text ended inside the quotes.
+bool CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i, std::string& field)
+{
+    for (;;) {
+        const std::size_t quote = line.find(m_chQuote, i);
+        if (quote == std::string_view::npos) {
+            field.append(line.substr(i));
+            if (!m_bMore || !ReadLine(line))
+                return false;
+            i = 0;
             continue;
         }
-        field.push_back(c);
+        field.append(line.substr(i, quote - i));
+        i = quote + 1;
+        if (i >= line.size())
+            return true;
+        const char next = line[i];
+        if (next == m_chQuote) {
+            field.push_back(m_chQuote);
+            ++i;
+        } else if (next == m_chSeparator || next == m_chLineEnd) {
+            return true;
+        } else {
+            field.push_back(m_chQuote);
+        }
     }
 }

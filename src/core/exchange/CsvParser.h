@@ -35,6 +35,7 @@ private:
     void SplitPlain(std::string_view line, std::vector<std::string>& fields) const;
     void SplitQuotedOnly(std::string_view line, std::vector<std::string>& fields) const;
     void SplitRfc(std::string_view line, std::vector<std::string>& fields);
+    bool ReadQuoted(std::string_view& line, std::size_t& i, std::string& field);
 
     char m_chQuote = 0;
     char m_chEscape = '\\';

@@ -4,6 +4,8 @@
 #include "io/TextSink.h"
 #include "platform/Progress.h"
 
+#include <vector>
+
 namespace {
 
 constexpr std::string_view kHead[] = {
@@ -28,52 +30,74 @@ void WriteLine(CTextSink& sink, std::string_view text)
     sink.WriteLineEnd();
 }
 
-std::string CellMarkup(std::string_view text)
+const char* Entity(char c)
 {
-    return text.empty() ? std::string("&nbsp;") : FormatLinkCell(EscapeHtml(text));
+    switch (c) {
+    case '&':
+        return "&amp;";
+    case '<':
+        return "&lt;";
+    case '>':
+        return "&gt;";
+    case '"':
+        return "&quot;";
+    default:
+        return nullptr;
+    }
 }
 
-void WriteCell(CTextSink& sink, int width, std::string_view markup)
+// Writes the text with its markup characters as entities, in runs.
+void WriteEscaped(CTextSink& sink, std::string_view text)
 {
-    sink.Write(std::string_view("<td width="));
-    sink.Write(std::to_string(width));
-    sink.Write('>');
-    sink.Write(markup);
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (const char* entity = Entity(text[i])) {
+            sink.Write(text.substr(run, i - run));
+            sink.Write(std::string_view(entity));
+            run = i + 1;
+        }
+    }
+    sink.Write(text.substr(run));
+}
+
+void WriteBodyCell(CTextSink& sink, std::string_view opening, std::string_view text)
+{
+    sink.Write(opening);
+    if (text.empty())
+        sink.Write(std::string_view("&nbsp;"));
+    else if (IsLink(text))
+        sink.Write(FormatLinkCell(EscapeHtml(text)));
+    else
+        WriteEscaped(sink, text);
     WriteLine(sink, "</td>");
 }
 
 } // namespace
+
+bool IsLink(std::string_view text)
+{
+    return text.starts_with("http") && text.find(':') != std::string_view::npos;
+}
 
 std::string EscapeHtml(std::string_view text)
 {
     std::string escaped;
     escaped.reserve(text.size());
     for (const char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        default:
+        if (const char* entity = Entity(c))
+            escaped += entity;
+        else
             escaped.push_back(c);
-        }
     }
     return escaped;
 }
 
 std::string FormatLinkCell(std::string_view text)
 {
-    if (text.starts_with("http") && text.find(':') != std::string_view::npos)
-        return "<a href=\"" + std::string(text) + "\">" + std::string(text) + "</a>";
-    return std::string(text);
+    if (!IsLink(text))
+        return std::string(text);
+    const std::string link(text);
+    return "<a href=\"" + link + "\">" + link + "</a>";
 }
 
 bool CHtmlExporter::Write(const CGridListCtrl& grid, const QString& path, const QString& title,
@@ -102,17 +126,23 @@ bool CHtmlExporter::Write(const CGridListCtrl& grid, const QString& path, const 
         const std::string name = grid.GetColumnName(c);
         sink.Write("<td width=" + std::to_string(grid.GetColumnWidth(c)) +
                    " bgcolor=\"#e0e0e0\"><b>");
-        sink.Write(name.empty() ? std::string("&nbsp;") : EscapeHtml(name));
+        if (name.empty())
+            sink.Write(std::string_view("&nbsp;"));
+        else
+            WriteEscaped(sink, name);
         WriteLine(sink, "</b></td>");
     }
     WriteLine(sink, "</tr>");
 
+    std::vector<std::string> openings;
+    for (int c = 0; c < columns; ++c)
+        openings.push_back("<td width=" + std::to_string(grid.GetColumnWidth(c)) + ">");
     const int rows = grid.GetItemCount();
     for (int r = 0; r < rows; ++r) {
         sink.Write(std::string_view("<tr>"));
         CellCursor cells(grid.JoinedRowView(r));
         for (int c = 0; c < columns; ++c)
-            WriteCell(sink, grid.GetColumnWidth(c), CellMarkup(cells.Next()));
+            WriteBodyCell(sink, openings[c], cells.Next());
         WriteLine(sink, "</tr>");
         progress.Update(r + 1, rows);
     }

@@ -22,7 +22,7 @@ void WriteField(CTextSink& sink, std::string_view text, Style style)
     if (style == Style::Tabbed)
         sink.Write(OrBlank(text));
     else
-        sink.Write(QuoteField(OrBlank(text)));
+        QuoteField(sink, OrBlank(text));
 }
 
 bool WriteTable(const CGridListCtrl& grid, const QString& path, Style style, bool withHeader,
@@ -64,18 +64,17 @@ bool WriteTable(const CGridListCtrl& grid, const QString& path, Style style, boo
 
 } // namespace
 
-std::string QuoteField(std::string_view text)
+void QuoteField(CTextSink& sink, std::string_view text)
 {
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted.push_back('"');
-    for (const char c : text) {
-        if (c == '"')
-            quoted.push_back('"');
-        quoted.push_back(c);
+    sink.Write('"');
+    for (std::size_t quote = text.find('"'); quote != std::string_view::npos;
+         quote = text.find('"')) {
+        sink.Write(text.substr(0, quote + 1));
+        sink.Write('"');
+        text.remove_prefix(quote + 1);
     }
-    quoted.push_back('"');
-    return quoted;
+    sink.Write(text);
+    sink.Write('"');
 }
 
 bool CTextExporter::WriteText(const CGridListCtrl& grid, const QString& path, QString& error)

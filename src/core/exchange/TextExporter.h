@@ -6,6 +6,7 @@
 #include <string_view>
 
 class CGridListCtrl;
+class CTextSink;
 class IProgress;
 
 // Writes the grid as tab-separated text or as CSV, names first. Empty names
@@ -23,5 +24,5 @@ private:
     IProgress& m_progress;
 };
 
-// The text between double quotes, each quote inside doubled.
-std::string QuoteField(std::string_view text);
+// Writes the text between double quotes, each quote inside doubled.
+void QuoteField(CTextSink& sink, std::string_view text);

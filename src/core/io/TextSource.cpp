@@ -119,14 +119,23 @@ void CTextSource::DropCarriageReturns(std::size_t from)
         m_buffer.pop_back();
         m_heldCarriageReturn = true;
     }
-    const std::size_t first = m_buffer.find('\r', from);
-    if (first == std::string::npos)
+    char* const data = m_buffer.data();
+    const std::size_t size = m_buffer.size();
+    std::size_t in = m_buffer.find('\r', from);
+    if (in == std::string::npos)
         return;
-    std::size_t out = first;
-    for (std::size_t in = first; in < m_buffer.size(); ++in) {
-        if (m_buffer[in] == '\r' && in + 1 < m_buffer.size() && m_buffer[in + 1] == '\n')
-            continue;
-        m_buffer[out++] = m_buffer[in];
+    std::size_t out = in;
+    // Move the text between carriage returns in blocks: lines are long and
+    // nearly every one ends with CR LF.
+    while (in < size) {
+        const auto* found =
+            static_cast<const char*>(std::memchr(data + in + 1, '\r', size - in - 1));
+        const std::size_t next = found ? static_cast<std::size_t>(found - data) : size;
+        const bool dropped = in + 1 < size && data[in + 1] == '\n';
+        const std::size_t start = dropped ? in + 1 : in;
+        std::memmove(data + out, data + start, next - start);
+        out += next - start;
+        in = next;
     }
     m_buffer.resize(out);
 }
