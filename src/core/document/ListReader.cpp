@@ -9,7 +9,6 @@
 #include "platform/UserPrompt.h"
 #include "resources/StringTable.h"
 
-#include <cstring>
 
 bool CListReader::Read(CTextSource& source, CGridListCtrl& grid)
 {
@@ -76,24 +75,36 @@ void CListReader::ReadWidths(std::string_view line, CGridListCtrl& grid)
 
 bool CListReader::ReadRow(std::string_view line, CGridListCtrl& grid, bool& rowIsEmpty)
 {
-    CTokenSplitter fields(line, '\t');
-    std::string_view field;
-    fields.Next(field);
-    // Fields never hold TAB or LF; a lone CR is the one character to clean.
-    const bool clean = std::memchr(line.data(), '\r', line.size()) == nullptr;
+    // One pass over the line: a row record is most of a list's bytes.
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    while (p < end && *p != '\t')
+        ++p;
     RowBuilder row;
     const int columns = grid.GetColumnCount();
-    while (row.CellCount() < columns && fields.Next(field)) {
-        const std::string_view text = ListFields::DecodeText(field, m_scratch);
-        if (clean)
-            row.AddCleanCell(text);
+    bool anyField = false;
+    while (row.CellCount() < columns || !anyField) {
+        while (p < end && *p == '\t')
+            ++p;
+        if (p == end)
+            break;
+        const char* const start = p;
+        bool special = false;
+        while (p < end && *p != '\t') {
+            special |= *p == '\\' || *p == '\r';
+            ++p;
+        }
+        anyField = true;
+        if (row.CellCount() == columns)
+            break;
+        const std::string_view field(start, p - start);
+        if (special)
+            row.AddCell(ListFields::DecodeText(field, m_scratch));
         else
-            row.AddCell(text);
+            row.AddCleanCell(field.substr(1, field.size() < 2 ? 0 : field.size() - 2));
     }
-    if (row.CellCount() == 0 && !fields.Next(field))
+    if (!anyField)
         return false;
-    PackedRow packed = row.Take();
-    rowIsEmpty = packed.IsEmpty();
-    grid.AppendRow(std::move(packed));
+    rowIsEmpty = grid.JoinedRowView(grid.AppendRow(row)).empty();
     return true;
 }

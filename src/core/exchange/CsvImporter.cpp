@@ -65,7 +65,7 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
         if (!fields.empty()) {
             for (const std::string& field : fields)
                 row.AddCell(field);
-            grid.AppendRow(row.Take());
+            grid.AppendRow(row);
         }
         progress.Update(source.Position(), source.Size());
     }

@@ -61,7 +61,7 @@ bool CTextImporter::Read(CTextSource& source, CGridListCtrl& grid)
             header = false;
         } else {
             ForEachField(line, [&row](std::string_view cell) { row.AddCell(cell); });
-            grid.AppendRow(row.Take());
+            grid.AppendRow(row);
         }
         progress.Update(source.Position(), source.Size());
     }

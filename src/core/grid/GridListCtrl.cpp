@@ -20,46 +20,32 @@ bool CGridListCtrl::NotifyEach()
     return false;
 }
 
-PackedRow CGridListCtrl::Fitted(PackedRow row) const
-{
-    const std::string_view joined = row.Joined();
-    std::size_t cut = 0;
-    for (int c = 0; c < GetColumnCount(); ++c) {
-        const std::size_t tab = joined.find('\t', cut);
-        if (tab == std::string_view::npos)
-            return row;
-        cut = tab + 1;
-    }
-    return PackedRow::FromJoined(joined.substr(0, cut));
-}
-
 int CGridListCtrl::InsertItem(int row, std::string_view text)
 {
     if (row < 0)
         return -1;
-    row = std::min(row, GetItemCount());
     RowBuilder builder;
     builder.AddCell(text);
+    builder.KeepCells(GetColumnCount());
+    return InsertPacked(std::min(row, GetItemCount()), builder.Take());
+}
+
+int CGridListCtrl::AppendRow(RowBuilder& row)
+{
+    row.KeepCells(GetColumnCount());
+    return InsertPacked(GetItemCount(), row.Take());
+}
+
+int CGridListCtrl::InsertPacked(int row, PackedRow packed)
+{
     const bool notify = NotifyEach();
     if (notify)
         m_listener->RowsAboutToBeInserted(row, row);
-    m_rows.insert(m_rows.begin() + row, Fitted(builder.Take()));
+    m_rows.insert(m_rows.begin() + row, std::move(packed));
     ShiftStatesForInsert(row);
     if (notify)
         m_listener->RowsInserted();
     return row;
-}
-
-int CGridListCtrl::AppendRow(PackedRow row)
-{
-    const int index = GetItemCount();
-    const bool notify = NotifyEach();
-    if (notify)
-        m_listener->RowsAboutToBeInserted(index, index);
-    m_rows.push_back(Fitted(std::move(row)));
-    if (notify)
-        m_listener->RowsInserted();
-    return index;
 }
 
 bool CGridListCtrl::DeleteItem(int row)
@@ -314,14 +300,7 @@ bool CGridListCtrl::CopyRow(int from, int to)
 {
     if (from == to || from < 0 || to < 0 || to > GetItemCount() || from >= GetItemCount())
         return false;
-    PackedRow copy = m_rows[from].Clone();
-    const bool notify = NotifyEach();
-    if (notify)
-        m_listener->RowsAboutToBeInserted(to, to);
-    m_rows.insert(m_rows.begin() + to, std::move(copy));
-    ShiftStatesForInsert(to);
-    if (notify)
-        m_listener->RowsInserted();
+    InsertPacked(to, m_rows[from].Clone());
     return true;
 }
 
@@ -367,7 +346,7 @@ bool CGridListCtrl::RebuildTable(const std::vector<GridColumn>& columns,
     for (const GridRow& row : rows) {
         for (std::size_t j = 0; j < row.size() && j < columns.size(); ++j)
             builder.AddCell(row[j]);
-        AppendRow(builder.Take());
+        AppendRow(builder);
     }
     m_selectedRow = -1;
     m_focusedRow = -1;

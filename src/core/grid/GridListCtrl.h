@@ -43,9 +43,10 @@ public:
     // The cell's text without a copy; valid until the grid next changes.
     std::string_view ItemTextView(int row, int column) const;
     bool SetItemText(int row, int column, std::string_view text);
-    // Appends a whole row at once, as the readers do. Cells beyond the last
-    // column are dropped. Returns the new row's index.
-    int AppendRow(PackedRow row);
+    // Appends the row built so far, as the readers do, and empties the
+    // builder. Cells beyond the last column are dropped. Returns the new
+    // row's index.
+    int AppendRow(RowBuilder& row);
     // Every cell of a row joined by TAB (trailing empty cells left out).
     std::string_view JoinedRowView(int row) const;
 
@@ -90,7 +91,7 @@ private:
     bool ValidColumn(int column) const { return column >= 0 && column < GetColumnCount(); }
     // True when the listener is to hear of a change one call at a time.
     bool NotifyEach();
-    PackedRow Fitted(PackedRow row) const;
+    int InsertPacked(int row, PackedRow packed);
     void ShiftStatesForInsert(int row);
     void ShiftStatesForRemove(int row);
     void ResetColumnOrder();

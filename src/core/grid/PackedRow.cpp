@@ -130,6 +130,17 @@ void RowBuilder::AddCleanCell(std::string_view cleanText)
     m_joined.append(cleanText);
 }
 
+void RowBuilder::KeepCells(int count)
+{
+    if (m_cells <= count)
+        return;
+    std::size_t cut = 0;
+    for (int c = 0; c < count; ++c)
+        cut = m_joined.find('\t', cut) + 1;
+    m_joined.resize(cut == 0 ? 0 : cut - 1);
+    m_cells = count;
+}
+
 PackedRow RowBuilder::Take()
 {
     PackedRow row = PackedRow::FromJoined(m_joined);

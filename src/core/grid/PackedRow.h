@@ -37,6 +37,8 @@ class RowBuilder
 public:
     void AddCell(std::string_view text);
     void AddCleanCell(std::string_view cleanText);
+    // Drops the cells after the first count.
+    void KeepCells(int count);
     // The row built so far; the builder is empty afterwards.
     PackedRow Take();
     int CellCount() const { return m_cells; }

@@ -1,0 +1,160 @@
+#include "TestDoubles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    std::string errors;
+};
+
+// Runs "quire --convert args..." with no display.
+Outcome Convert(const QStringList& args)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUIRE_EXECUTABLE),
+                  QStringList{QStringLiteral("--convert")} + args);
+    const bool finished = process.waitForFinished(120000);
+    EXPECT_TRUE(finished) << "quire did not finish";
+    const bool exited = finished && process.exitStatus() == QProcess::NormalExit;
+    return {exited ? process.exitCode() : -1, process.readAllStandardError().toStdString()};
+}
+
+const std::string kList = "V\t1.6\r\nH\t\"Nom\"\t\"Ville\"\t\r\nW\t\"100\"\t\"80\"\t\r\n"
+                          "R\t\"Paul\"\t\"Lyon\"\t\r\n";
+const std::string kCsv = "Nom,Ville\r\nPaul,Lyon\r\n";
+const std::string kText = "Nom\tVille\nPaul\tLyon\n";
+
+// What each input holds, by its extension.
+std::string InputBytes(const QString& name)
+{
+    const QString ext = QFileInfo(name).suffix().toLower();
+    return ext == "csv" ? kCsv : ext == "txt" || ext == "tsv" ? kText : kList;
+}
+
+// A list read from a file ends with one empty row, which every output keeps.
+const std::string kListAsText = "Nom\tVille\r\nPaul\tLyon\r\n \t \r\n";
+const std::string kTable = "Nom\tVille\r\nPaul\tLyon\r\n";
+const std::string kTableAsList =
+    "V\t1.6\r\nH\t\"Nom\"\t\"Ville\"\t\r\nW\t\"100\"\t\"100\"\t\r\nR\t\"Paul\"\t\"Lyon\"\t\r\n";
+const std::string kTableAsCsv = "\"Nom\",\"Ville\"\r\n\"Paul\",\"Lyon\"\r\n";
+
+struct ConvertCase
+{
+    QString in;
+    QString out;
+    QStringList options;
+    std::string expected; // the whole file; for a page, a piece of it
+};
+
+TEST(BatchConvertTest, ConvertsEveryKindOfFile)
+{
+    const std::vector<ConvertCase> cases = {
+        {"list.tbw", "out.txt", {}, kListAsText},
+        {"list.tbw", "copy.tbw", {}, kList + "R\t\"\"\t\"\"\t\r\n"},
+        {"list.tbw", "out.csv", {}, kTableAsCsv + "\" \",\" \"\r\n"},
+        {"list.tbw", "OUT.HTML", {}, "<table width=180 border=0>"},
+        {"list.tbw", "out.html", {}, "<title>list.tbw</title>"},
+        {"list.dat", "out.TXT", {}, kListAsText},
+        {"data.csv", "out.txt", {}, "Column 1\tColumn 2\r\n" + kTable},
+        {"data.csv", "out.tsv", {"--csv-header", "yes"}, kTable},
+        {"DATA.CSV", "out.tbw", {"--csv-header", "yes"}, kTableAsList},
+        {"data.csv",
+         "out.csv",
+         {"--csv-export-header", "no", "--csv-header", "yes"},
+         "\"Paul\",\"Lyon\"\r\n"},
+        {"data.csv",
+         "out.csv",
+         {"--csv-header", "no", "--csv-export-header", "yes"},
+         "\"Column 1\",\"Column 2\"\r\n" + kTableAsCsv},
+        {"data.csv", "out.html", {}, "<title>data.csv</title>"},
+        {"data.txt", "out.csv", {}, kTableAsCsv},
+        {"data.tsv", "out.TSV", {}, kTable},
+        {"DATA.TXT", "out.tbw", {}, kTableAsList},
+        {"DATA.TXT", "out.html", {}, "<title>DATA.TXT</title>"},
+    };
+    for (const ConvertCase& c : cases) {
+        SCOPED_TRACE((c.in + " -> " + c.out + " " + c.options.join(' ')).toStdString());
+        TempFiles files;
+        const QString out = files.Path(c.out);
+        const Outcome outcome =
+            Convert(QStringList{files.Write(c.in, InputBytes(c.in)), out} + c.options);
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.errors, "");
+        const std::string written = files.Read(out);
+        if (c.out.endsWith(".html", Qt::CaseInsensitive)) {
+            EXPECT_NE(written.find(c.expected), std::string::npos) << written;
+        } else {
+            EXPECT_EQ(written, c.expected);
+        }
+    }
+}
+
+TEST(BatchConvertTest, NewerListWarnsAndConverts)
+{
+    TempFiles files;
+    const QString in = files.Write("new.tbw", "V\t1.7\r\nH\t\"A\"\t\r\nR\t\"x\"\t\r\n");
+    const Outcome outcome = Convert({in, files.Path("out.txt")});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(std::count(outcome.errors.begin(), outcome.errors.end(), '\n'), 1);
+    EXPECT_NE(outcome.errors.find("Avertissement"), std::string::npos) << outcome.errors;
+    EXPECT_EQ(files.Read(files.Path("out.txt")), "A\r\nx\r\n \r\n");
+}
+
+TEST(BatchConvertTest, FailuresExitWithOneLine)
+{
+    struct FailCase
+    {
+        const char* name;
+        QStringList args; // IN and OUT are names in the test's folder
+    };
+    const std::vector<FailCase> cases = {
+        {"missing list", {"missing.tbw", "out.txt"}},
+        {"missing csv", {"missing.csv", "out.csv"}},
+        {"missing text", {"missing.txt", "out.html"}},
+        {"output in a missing folder", {"list.tbw", "nowhere/out.txt"}},
+        {"list output in a missing folder", {"list.tbw", "nowhere/out.tbw"}},
+        {"csv output in a missing folder", {"data.csv", "nowhere/out.csv"}},
+        {"html output is a folder", {"list.tbw", "folder.html"}},
+        {"unknown output type", {"list.tbw", "out.xls"}},
+        {"output without extension", {"list.tbw", "out"}},
+        {"no arguments", {}},
+        {"input only", {"list.tbw"}},
+        {"option without value", {"data.csv", "out.txt", "--csv-header"}},
+        {"bad option value", {"data.csv", "out.txt", "--csv-header", "maybe"}},
+        {"unknown option", {"data.csv", "out.txt", "--separator", "yes"}},
+    };
+    for (const FailCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles files;
+        files.Write("list.tbw", kList);
+        files.Write("data.csv", kCsv);
+        QDir().mkpath(files.Path("folder.html"));
+        QStringList args;
+        for (const QString& arg : c.args)
+            args << (arg.startsWith("--") || arg == "yes" || arg == "maybe" ? arg
+                                                                            : files.Path(arg));
+        const Outcome outcome = Convert(args);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(std::count(outcome.errors.begin(), outcome.errors.end(), '\n'), 1)
+            << outcome.errors;
+        EXPECT_TRUE(outcome.errors.ends_with("\n")) << outcome.errors;
+        for (const char* out : {"out.txt", "out.csv", "out.html", "out.xls", "out"})
+            EXPECT_FALSE(QFileInfo::exists(files.Path(out))) << out;
+        EXPECT_TRUE(QFileInfo(files.Path("folder.html")).isDir());
+    }
+}
+
+} // namespace

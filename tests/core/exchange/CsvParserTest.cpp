@@ -1,0 +1,124 @@
+#include "TestDoubles.h"
+
+#include "exchange/CsvParser.h"
+#include "io/TextSource.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace std::string_literals;
+
+namespace {
+
+using Records = std::vector<std::vector<std::string>>;
+
+struct ParseCase
+{
+    const char* name;
+    std::string bytes;
+    Records expected;
+};
+
+// Every record the parser hands out, read the way the importer reads them.
+Records ParseAll(const std::string& bytes, char quote, int mode, char separator = ',')
+{
+    TempFiles files;
+    CTextSource source;
+    EXPECT_TRUE(source.Open(files.Write("in.csv", bytes)));
+    CCsvParser parser;
+    parser.SetQuote(quote, mode);
+    parser.SetSeparator(separator);
+    parser.SetLineEnd('\n');
+    EXPECT_TRUE(parser.Open(&source));
+    Records records;
+    // The bound keeps a parser that never clears HasMore from hanging the test.
+    while (parser.HasMore() && records.size() < 50)
+        records.push_back(parser.ReadRecord());
+    return records;
+}
+
+void RunCases(const std::vector<ParseCase>& cases, char quote, int mode)
+{
+    for (const ParseCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ParseAll(c.bytes, quote, mode), c.expected);
+    }
+}
+
+TEST(CsvParserTest, PlainModeSplitsAtEverySeparator)
+{
+    RunCases(
+        {
+            {"simple", "a,b,c\n", {{"a", "b", "c"}}},
+            {"quotes are text", "a,\"b,c\",d\n", {{"a", "\"b", "c\"", "d"}}},
+            {"empty fields", "a,,b,\n", {{"a", "", "b", ""}}},
+            {"blank line", "\n", {{""}}},
+            {"last line without line feed", "x\ny", {{"x"}, {"y"}}},
+        },
+        '"', CCsvParser::CSV_PLAIN);
+}
+
+TEST(CsvParserTest, NoQuoteCharacterLeavesThePlainMode)
+{
+    // A zero quote changes neither the quote nor the mode.
+    EXPECT_EQ(ParseAll("\"a,b\"\n", 0, CCsvParser::CSV_UNQUOTE), (Records{{"\"a", "b\""}}));
+}
+
+TEST(CsvParserTest, QuotedOnlyModeKeepsTextBetweenQuotePairs)
+{
+    RunCases(
+        {
+            {"outside text dropped", "x\"a b\"y,\"c\"\n", {{"a b", "c"}}},
+            {"escaped quote stays with its backslash", "\"a\\\"b\" \"c\"\n", {{"a\\\"b", "c"}}},
+            {"escaped quote opens nothing", "\\\"x\"y\"\n", {{"y"}}},
+            {"no quote gives the whole line", "plain,text\n", {{"plain,text\n"}}},
+            {"single quote gives the whole line", "ab\"cd\n", {{"ab\"cd\n"}}},
+            {"unclosed quote runs to the line end", "\"a\",\"bc\n", {{"a", "bc\n"}}},
+            {"empty pair", "\"\"\n", {{""}}},
+        },
+        '"', CCsvParser::CSV_QUOTED_ONLY);
+}
+
+TEST(CsvParserTest, UnquoteModeReadsRfcFields)
+{
+    RunCases(
+        {
+            {"quoted field", "a,\"b c\",d\n", {{"a", "b c", "d"}}},
+            {"quoted comma", "\"Smith, John\",x\n", {{"Smith, John", "x"}}},
+            {"two quotes only", "\"\",x\n", {{"", "x"}}},
+            {"doubled quotes", "\"say \"\"hi\"\"\"\n", {{"say \"hi\""}}},
+            {"only a doubled quote", "\"\"\"\"\n", {{"\""}}},
+            {"quoted line break", "\"two\nlines\",z\nnext\n", {{"two\nlines", "z"}, {"next"}}},
+            {"quoted CR LF", "\"x\r\ny\"\n", {{"x\ny"}}},
+            {"stray quote kept", "\"ab\"c\",d\n", {{"ab\"c", "d"}}},
+            {"quote inside a plain field", "a\"b,c\n", {{"a\"b", "c"}}},
+            {"empty fields", "a,,b,\n", {{"a", "", "b", ""}}},
+            {"blank line", "a\n\nb\n", {{"a"}, {""}, {"b"}}},
+            {"last line without line feed", "a,b\nc,d", {{"a", "b"}, {"c", "d"}}},
+            {"quoted last field without line feed", "x,\"y\"", {{"x", "y"}}},
+            {"one line", "a,b\n", {{"a", "b"}}},
+            {"empty stream", "", {{}}},
+            {"CR LF", "a,b\r\nc\r\n", {{"a", "b"}, {"c"}}},
+            {"zero byte", "a\0b,c\n"s, {{"a", "c"}}},
+            {"zero byte in quotes", "\"p\0q\",r"s, {{"p", "r"}}},
+            {"unclosed quote keeps the rest", "\"open,a\nb", {{"open,a\nb"}}},
+        },
+        '"', CCsvParser::CSV_UNQUOTE);
+}
+
+TEST(CsvParserTest, QuotedSeparatorBelongsToTheField)
+{
+    EXPECT_EQ(ParseAll("\"a;b\";c\n", '"', CCsvParser::CSV_UNQUOTE, ';'), (Records{{"a;b", "c"}}));
+}
+
+TEST(CsvParserTest, OpenRefusesNoStream)
+{
+    CCsvParser parser;
+    parser.SetQuote('"', CCsvParser::CSV_UNQUOTE);
+    EXPECT_FALSE(parser.Open(nullptr));
+    EXPECT_FALSE(parser.HasMore());
+}
+
+} // namespace

@@ -1,0 +1,224 @@
+#include "TestDoubles.h"
+
+#include "document/TablewrightDoc.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Answer = IUserPrompt::Answer;
+
+struct Session
+{
+    ScriptedPrompt prompt;
+    RecordingProgress progress;
+    FakeView view;
+    CTablewrightDoc doc{prompt, progress};
+    Session() { doc.SetView(&view); }
+};
+
+enum class Format
+{
+    Text,
+    CsvWithNames,
+    CsvRowsOnly,
+    Html
+};
+
+bool Export(Session& s, Format format)
+{
+    switch (format) {
+    case Format::Text:
+        return s.doc.OnExportText();
+    case Format::CsvWithNames:
+        s.prompt.answers = {Answer::Yes};
+        return s.doc.OnExportCsv();
+    case Format::CsvRowsOnly:
+        s.prompt.answers = {Answer::No};
+        return s.doc.OnExportCsv();
+    case Format::Html:
+        return s.doc.OnExportHtml();
+    }
+    return false;
+}
+
+// The page around the table the HTML export writes; table holds the lines
+// from the <table> tag to the last row.
+std::string HtmlPage(const std::string& title, const std::string& table)
+{
+    return "<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n<title>" + title +
+           "</title>\r\n<style type=\"text/css\">\r\n<!--\r\n"
+           "td {font-family:arial; font-size:10pt;}\r\n-->\r\n</style>\r\n</head>\r\n<body>\r\n" +
+           table + "</table>\r\n</body>\r\n</html>\r\n";
+}
+
+std::string HeaderCell(int width, const std::string& name)
+{
+    return "<td width=" + std::to_string(width) + " bgcolor=\"#e0e0e0\"><b>" + name +
+           "</b></td>\r\n";
+}
+
+struct Grid
+{
+    std::vector<std::string> names;
+    std::vector<std::vector<std::string>> rows;
+    std::vector<int> widths = {};
+};
+
+const Grid kPaul = {{"Nom", "Ville"}, {{"Paul", ""}}, {100, 150}};
+const Grid kShort = {{"", "B", "Ç"}, {{"x"}}};
+const Grid kQuotes = {{"He said \"x\"", ""}, {{"say \"hi\"", "a,b"}, {"\"", "%s"}}};
+const Grid kLinks = {
+    {"http://nom.fr"},
+    {{"http://quire.fr"}, {"HTTP://QUIRE.FR"}, {"http-no-colon"}, {"see http://x"}, {"http:"}},
+    {80}};
+const Grid kMarkup = {{"<b>", ""}, {{"a & \"b\"", "https://a.fr/?q=1&r=<2>"}}};
+const Grid kNoRows = {{"A"}, {}};
+const Grid kNothing = {};
+
+struct ExportCase
+{
+    const char* name;
+    Format format;
+    Grid grid;
+    std::string expected;
+};
+
+TEST(ExportTest, WritesTheGridByteForByte)
+{
+    const std::vector<ExportCase> cases = {
+        {"text", Format::Text, kPaul, "Nom\tVille\r\nPaul\t \r\n"},
+        {"text, blanks", Format::Text, kShort, " \tB\tÇ\r\nx\t \t \r\n"},
+        {"text, quotes", Format::Text, kQuotes,
+         "He said \"x\"\t \r\nsay \"hi\"\ta,b\r\n\"\t%s\r\n"},
+        {"text, no rows", Format::Text, kNoRows, "A\r\n"},
+        {"text, nothing", Format::Text, kNothing, "\r\n"},
+        {"csv", Format::CsvWithNames, kPaul, "\"Nom\",\"Ville\"\r\n\"Paul\",\" \"\r\n"},
+        {"csv rows", Format::CsvRowsOnly, kPaul, "\"Paul\",\" \"\r\n"},
+        {"csv, quotes", Format::CsvWithNames, kQuotes,
+         "\"He said \"\"x\"\"\",\" \"\r\n\"say \"\"hi\"\"\",\"a,b\"\r\n\"\"\"\",\"%s\"\r\n"},
+        {"csv, no rows", Format::CsvWithNames, kNoRows, "\"A\"\r\n"},
+        {"csv rows, no rows", Format::CsvRowsOnly, kNoRows, ""},
+        {"csv, nothing", Format::CsvWithNames, kNothing, "\r\n"},
+        {"html", Format::Html, kPaul,
+         HtmlPage(
+             "",
+             "<table width=250 border=0>\r\n<tr>\r\n" + HeaderCell(100, "Nom") +
+                 HeaderCell(150, "Ville") +
+                 "</tr>\r\n<tr><td width=100>Paul</td>\r\n<td width=150>&nbsp;</td>\r\n</tr>\r\n")},
+        {"html, links", Format::Html, kLinks,
+         HtmlPage("", "<table width=80 border=0>\r\n<tr>\r\n" + HeaderCell(80, "http://nom.fr") +
+                          "</tr>\r\n<tr><td width=80><a href=\"http://quire.fr\">"
+                          "http://quire.fr</a></td>\r\n</tr>\r\n"
+                          "<tr><td width=80>HTTP://QUIRE.FR</td>\r\n</tr>\r\n"
+                          "<tr><td width=80>http-no-colon</td>\r\n</tr>\r\n"
+                          "<tr><td width=80>see http://x</td>\r\n</tr>\r\n"
+                          "<tr><td width=80><a href=\"http:\">http:</a></td>\r\n</tr>\r\n")},
+        {"html, markup", Format::Html, kMarkup,
+         HtmlPage("", "<table width=200 border=0>\r\n<tr>\r\n" + HeaderCell(100, "&lt;b&gt;") +
+                          HeaderCell(100, "&nbsp;") +
+                          "</tr>\r\n<tr><td width=100>a &amp; &quot;b&quot;</td>\r\n"
+                          "<td width=100><a href=\"https://a.fr/?q=1&amp;r=&lt;2&gt;\">"
+                          "https://a.fr/?q=1&amp;r=&lt;2&gt;</a></td>\r\n</tr>\r\n")},
+        {"html, no rows", Format::Html, kNoRows,
+         HtmlPage("",
+                  "<table width=100 border=0>\r\n<tr>\r\n" + HeaderCell(100, "A") + "</tr>\r\n")},
+        {"html, nothing", Format::Html, kNothing,
+         HtmlPage("", "<table width=0 border=0>\r\n<tr>\r\n</tr>\r\n")},
+    };
+    for (const ExportCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles files;
+        Session s;
+        Fill(s.view.grid, c.grid.names, c.grid.rows);
+        for (std::size_t i = 0; i < c.grid.widths.size(); ++i)
+            s.view.grid.SetColumnWidth(static_cast<int>(i), c.grid.widths[i]);
+        const std::string before = Dump(s.view.grid);
+        s.prompt.savePaths = {files.Path("out")};
+        EXPECT_TRUE(Export(s, c.format));
+        EXPECT_EQ(files.Read(files.Path("out")), c.expected);
+        EXPECT_EQ(Dump(s.view.grid), before);
+        EXPECT_FALSE(s.doc.IsModified());
+        ASSERT_FALSE(s.progress.values.empty());
+        EXPECT_EQ(s.progress.values.front(), 0);
+        EXPECT_EQ(s.progress.values.back(), 0);
+    }
+}
+
+TEST(ExportTest, HtmlTitleIsTheDocumentFileName)
+{
+    TempFiles files;
+    Session s;
+    Fill(s.view.grid, {"A"}, {});
+    s.doc.SetPathName(files.Path("Mes & <listes>.tbw"));
+    s.prompt.savePaths = {files.Path("out.html")};
+    EXPECT_TRUE(s.doc.OnExportHtml());
+    EXPECT_NE(files.Read(files.Path("out.html"))
+                  .find("<head>\r\n<meta charset=\"utf-8\">\r\n"
+                        "<title>Mes &amp; &lt;listes&gt;.tbw</title>\r\n"),
+              std::string::npos);
+}
+
+TEST(ExportTest, ProgressFollowsTheRows)
+{
+    Session s;
+    TempFiles files;
+    Fill(s.view.grid, {"A"}, {{"1"}, {"2"}, {"3"}});
+    s.prompt.savePaths = {files.Path("out.txt")};
+    EXPECT_TRUE(s.doc.OnExportText());
+    EXPECT_EQ(s.progress.values, (std::vector<int>{0, 25, 50, 75, 0}));
+}
+
+const std::vector<Format> kFormats = {Format::Text, Format::CsvWithNames, Format::Html};
+
+TEST(ExportTest, FailedWriteIsReported)
+{
+    for (const Format format : kFormats) {
+        for (const char* target : {"missing/out.txt", "folder"}) {
+            SCOPED_TRACE(std::string(target) + " format " +
+                         std::to_string(static_cast<int>(format)));
+            TempFiles files;
+            QDir().mkpath(files.Path("folder"));
+            files.Write("folder/keep.txt", "keep");
+            Session s;
+            Fill(s.view.grid, {"A"}, {{"1"}});
+            const QString path = files.Path(target);
+            s.prompt.savePaths = {path};
+            EXPECT_FALSE(Export(s, format));
+            ASSERT_FALSE(s.prompt.messages.empty());
+            EXPECT_TRUE(s.prompt.messages.back().text.contains(path));
+            EXPECT_EQ(s.prompt.messages.back().icon, IUserPrompt::Icon::Error);
+            EXPECT_EQ(files.Read(files.Path("folder/keep.txt")), "keep");
+            EXPECT_TRUE(QFileInfo(files.Path("folder")).isDir());
+            EXPECT_FALSE(QFileInfo::exists(files.Path("missing")));
+        }
+    }
+}
+
+TEST(ExportTest, WritesOnlyWhereTheUserChose)
+{
+    for (const Format format : kFormats) {
+        SCOPED_TRACE(static_cast<int>(format));
+        TempFiles files;
+        Session s;
+        Fill(s.view.grid, {"A"}, {{"1"}});
+        EXPECT_FALSE(Export(s, format));
+        EXPECT_TRUE(s.prompt.messages.empty());
+        EXPECT_TRUE(s.progress.values.empty());
+        EXPECT_TRUE(QFileInfo(files.Path("x")).dir().isEmpty());
+
+        // Over an existing file, nothing of its old bytes remains.
+        const QString path = files.Write("out", std::string(5000, '~'));
+        s.prompt.savePaths = {files.Path("fresh"), path};
+        EXPECT_TRUE(Export(s, format));
+        EXPECT_TRUE(Export(s, format));
+        EXPECT_EQ(files.Read(path), files.Read(files.Path("fresh")));
+    }
+}
+
+} // namespace

@@ -1,0 +1,245 @@
+#include "TestDoubles.h"
+
+#include "document/TablewrightDoc.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Answer = IUserPrompt::Answer;
+using Buttons = IUserPrompt::Buttons;
+
+// One document with its view, as the program has it.
+struct Session
+{
+    ScriptedPrompt prompt;
+    RecordingProgress progress;
+    FakeView view;
+    CTablewrightDoc doc{prompt, progress};
+    Session() { doc.SetView(&view); }
+};
+
+struct ImportCase
+{
+    const char* name;
+    std::string bytes;
+    std::string expected; // as Dump shows the grid
+};
+
+void ExpectImported(const Session& s, const std::string& expected)
+{
+    EXPECT_EQ(Dump(s.view.grid), expected);
+    EXPECT_TRUE(s.doc.m_bLoaded);
+    EXPECT_TRUE(s.doc.GetPathName().isEmpty());
+    ASSERT_FALSE(s.progress.values.empty());
+    EXPECT_EQ(s.progress.values.back(), 0);
+}
+
+TEST(ImportTest, TextFileFillsTheGrid)
+{
+    const std::vector<ImportCase> cases = {
+        {"names then rows", "Nom\tVille\nPaul\tLyon\n", "Nom|Ville\nPaul|Lyon"},
+        {"blank lines skipped", "\n  \n\nNom\tVille\n\n\t \nPaul\tLyon\n\n",
+         "Nom|Ville\nPaul|Lyon"},
+        {"CR LF", "a\tb\r\nc\td\r\n", "a|b\nc|d"},
+        {"leading and trailing blanks", "Nom\tVille\n  Paul\t   Lyon  \n", "Nom|Ville\nPaul|Lyon"},
+        {"leading tab keeps its empty cell", "A\tB\tC\n\tx\ty\n", "A|B|C\n|x|y"},
+        {"two tabs give an empty cell", "A\tB\tC\nx\t\tz\n", "A|B|C\nx||z"},
+        {"trailing tabs dropped", "A\tB\tC\nx\t\t\n", "A|B|C\nx||"},
+        {"extra fields dropped", "A\tB\nx\ty\tz\n", "A|B\nx|y"},
+        {"missing fields empty", "A\tB\tC\nx\n", "A|B|C\nx||"},
+        {"quotes are text", "\"A\"\tB\n\"x\"\ty\n", "\"A\"|B\n\"x\"|y"},
+        {"no final line feed", "A\nx", "A\nx"},
+        {"lone CR becomes a space", "A\tB\nx\ry\tz\n", "A|B\nx y|z"},
+        {"Windows-1252", "Nom\tVille\nR\xE9mi\tS\xE8te\n", "Nom|Ville\nRémi|Sète"},
+        {"UTF-8 with BOM", "\xEF\xBB\xBFNom\tVille\nRémi\tSète\n", "Nom|Ville\nRémi|Sète"},
+        {"header only", "A\tB\n", "A|B"},
+        {"blank lines only", "\n \n", ""},
+        {"empty file", "", ""},
+    };
+    for (const ImportCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles files;
+        Session s;
+        s.prompt.openPaths = {files.Write("in.txt", c.bytes)};
+        EXPECT_TRUE(s.doc.OnImportText());
+        ExpectImported(s, c.expected);
+        EXPECT_TRUE(s.prompt.messages.empty());
+    }
+}
+
+TEST(ImportTest, CsvFileFillsTheGrid)
+{
+    struct CsvCase
+    {
+        const char* name;
+        bool header;
+        std::string bytes;
+        std::string expected;
+    };
+    const std::vector<CsvCase> cases = {
+        {"numbered columns", false, "Nom,Ville\nPaul,Lyon\n",
+         "Column 1|Column 2\nNom|Ville\nPaul|Lyon"},
+        {"named columns", true, "Nom,Ville\nPaul,Lyon\n", "Nom|Ville\nPaul|Lyon"},
+        {"blank line is a row", false, "a,b\n\nc,d\n", "Column 1|Column 2\na|b\n|\nc|d"},
+        {"no final line feed", false, "a,b\nc,d", "Column 1|Column 2\na|b\nc|d"},
+        {"CR LF", true, "a,b\r\n1,2\r\n", "a|b\n1|2"},
+        {"empty file", false, "", ""},
+        {"empty file with names", true, "", ""},
+        {"names only", true, "a,b\n", "a|b"},
+        {"semicolons", true, "Nom;Ville\nPaul;Lyon\n", "Nom|Ville\nPaul|Lyon"},
+        {"semicolons, quoted comma", true, "N;V\n\"Dupont, Paul\";Lyon\n",
+         "N|V\nDupont, Paul|Lyon"},
+        {"quoted semicolon", true, "\"a;b\",c\nd,e\n", "a;b|c\nd|e"},
+        {"only a quoted semicolon", true, "\"a;b\"\nc,d\n", "a;b\nc"},
+        {"comma wins", true, "a;b,c\n1;2,3\n", "a;b|c\n1;2|3"},
+        {"quoted line break", true, "h1,h2\n\"two\nlines\",x\n", "h1|h2\ntwo lines|x"},
+        {"tab and CR LF in quotes", true, "h\n\"a\tb\"\n\"c\r\nd\"\n", "h\na b\nc d"},
+        {"line break in a name", true, "\"first\nname\",b\n1,2\n", "first name|b\n1|2"},
+        {"doubled quotes", true, "q\n\"say \"\"hi\"\"\"\n", "q\nsay \"hi\""},
+        {"extra fields dropped", true, "a,b\n1,2,3\n", "a|b\n1|2"},
+        {"missing fields empty", true, "a,b,c\n1\n", "a|b|c\n1||"},
+        {"Windows-1252", true, "Pr\xE9nom,Ville\nJos\xE9,S\xE8te\n", "Prénom|Ville\nJosé|Sète"},
+        {"UTF-8 with BOM", true,
+         "\xEF\xBB\xBF"
+         "a,b\n1,2\n",
+         "a|b\n1|2"},
+    };
+    for (const CsvCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles files;
+        Session s;
+        s.prompt.openPaths = {files.Write("in.csv", c.bytes)};
+        s.prompt.answers = {c.header ? Answer::Yes : Answer::No};
+        EXPECT_TRUE(s.doc.OnImportCsv());
+        ExpectImported(s, c.expected);
+        ASSERT_EQ(s.prompt.messages.size(), 1u);
+        EXPECT_EQ(s.prompt.messages[0].buttons, Buttons::YesNo);
+    }
+}
+
+// The three ways a file becomes the list.
+enum class Route
+{
+    TextMenu,
+    CsvMenu,
+    OpenCsv
+};
+
+bool Import(Session& s, Route route, const QString& path)
+{
+    switch (route) {
+    case Route::TextMenu:
+        s.prompt.openPaths = {path};
+        return s.doc.OnImportText();
+    case Route::CsvMenu:
+        s.prompt.openPaths = {path};
+        return s.doc.OnImportCsv();
+    case Route::OpenCsv:
+        return s.doc.OpenDocumentFile(path);
+    }
+    return false;
+}
+
+struct RouteCase
+{
+    const char* name;
+    Route route;
+    QString file;
+    std::string bytes;
+};
+
+const std::vector<RouteCase> kRoutes = {
+    {"text", Route::TextMenu, "people.txt", "Nom\tVille\nPaul\tLyon\n"},
+    {"csv", Route::CsvMenu, "people.csv", "Nom,Ville\nPaul,Lyon\n"},
+    {"open .CSV", Route::OpenCsv, "PEOPLE.CSV", "Nom,Ville\nPaul,Lyon\n"},
+};
+
+TEST(ImportTest, ImportDropsThePathAndProposesAListName)
+{
+    for (const RouteCase& c : kRoutes) {
+        SCOPED_TRACE(c.name);
+        TempFiles files;
+        Session s;
+        s.doc.SetPathName(files.Path("old.tbw"));
+        s.prompt.answers = {Answer::Yes};
+        ASSERT_TRUE(Import(s, c.route, files.Write(c.file, c.bytes)));
+        EXPECT_EQ(Dump(s.view.grid), "Nom|Ville\nPaul|Lyon");
+        EXPECT_TRUE(s.doc.GetPathName().isEmpty());
+        EXPECT_FALSE(s.doc.IsModified());
+
+        // Save asks for a list name rather than writing over the imported file.
+        EXPECT_FALSE(s.doc.DoFileSave());
+        ASSERT_EQ(s.prompt.saveProposals.size(), 1);
+        EXPECT_EQ(s.prompt.saveProposals[0],
+                  files.Path(QFileInfo(c.file).completeBaseName() + ".tbw"));
+        EXPECT_EQ(files.Read(files.Path(c.file)), c.bytes);
+        EXPECT_EQ(files.Read(files.Path("old.tbw")), "<missing>");
+    }
+}
+
+TEST(ImportTest, CancelledOrUnreadableImportLeavesTheListAlone)
+{
+    for (const RouteCase& c : kRoutes) {
+        SCOPED_TRACE(c.name);
+        TempFiles files;
+        Session s;
+        Fill(s.view.grid, {"A", "B"}, {{"1", "2"}});
+        s.doc.SetPathName(files.Path("old.tbw"));
+        if (c.route != Route::OpenCsv) {
+            EXPECT_FALSE(Import(s, c.route, QString()));
+            EXPECT_TRUE(s.prompt.messages.empty());
+        }
+        EXPECT_FALSE(Import(s, c.route, files.Path("missing-" + c.file)));
+        EXPECT_EQ(Dump(s.view.grid), "A|B\n1|2");
+        EXPECT_EQ(s.doc.GetPathName(), files.Path("old.tbw"));
+        EXPECT_FALSE(s.doc.m_bLoaded);
+        EXPECT_TRUE(s.progress.values.empty());
+        ASSERT_EQ(s.prompt.messages.size(), 1u);
+        EXPECT_EQ(s.prompt.messages[0].buttons, Buttons::Ok);
+    }
+}
+
+TEST(ImportTest, ModifiedListIsOfferedForSavingFirst)
+{
+    struct SaveCase
+    {
+        const char* name;
+        Answer answer;
+        bool imported;
+        bool saved;
+    };
+    const std::vector<SaveCase> cases = {
+        {"cancel", Answer::Cancel, false, false},
+        {"no", Answer::No, true, false},
+        {"yes", Answer::Yes, true, true},
+    };
+    for (const Route route : {Route::TextMenu, Route::CsvMenu, Route::OpenCsv}) {
+        for (const SaveCase& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + " route " + std::to_string(static_cast<int>(route)));
+            TempFiles files;
+            Session s;
+            Fill(s.view.grid, {"A"}, {{"old"}});
+            s.doc.SetPathName(files.Path("old.tbw"));
+            s.doc.SetModifiedFlag(true);
+            s.prompt.answers = {c.answer, Answer::Yes};
+            const QString path =
+                files.Write(route == Route::TextMenu ? "new.txt" : "new.csv", "B\nnew\n");
+            EXPECT_EQ(Import(s, route, path), c.imported);
+            ASSERT_FALSE(s.prompt.messages.empty());
+            EXPECT_EQ(s.prompt.messages[0].buttons, Buttons::YesNoCancel);
+            EXPECT_EQ(Dump(s.view.grid), c.imported ? "B\nnew" : "A\nold");
+            EXPECT_EQ(files.Read(files.Path("old.tbw")).starts_with("V\t1.6\r\nH\t\"A\"\t\r\n"),
+                      c.saved);
+            if (!c.imported) {
+                EXPECT_EQ(s.doc.GetPathName(), files.Path("old.tbw"));
+            }
+        }
+    }
+}
+
+} // namespace
