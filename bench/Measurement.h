@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+#include <string>
+#include <string_view>
+
+// What one timed operation moved: the size of the file it read or wrote and
+// the wall time it took.
+struct Measurement
+{
+    long long bytes = 0;
+    double seconds = 0.0;
+};
+
+// Wall time since construction, on a clock that never jumps.
+class Stopwatch
+{
+public:
+    double Seconds() const
+    {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+    }
+
+private:
+    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
+};
+
+// The size of the file at path; the operation that made or read it must
+// have left it there.
+long long FileSize(const QString& path);
+
+// The largest resident set this process has had so far, in MB.
+double PeakRssMb();
+
+// "op=NAME rows=N bytes=B seconds=S mb_per_s=X peak_rss_mb=M".
+std::string ReportLine(std::string_view op, int rows, const Measurement& measured,
+                       double peakRssMb);

@@ -1,0 +1,137 @@
+#include "Operations.h"
+
+#include "BenchFiles.h"
+#include "ScriptedHost.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace Operations {
+
+namespace {
+
+void RequireRows(BenchDocument& list, const BenchFiles& files, std::string_view what)
+{
+    Require(list.Grid().GetItemCount() >= files.rows,
+            std::string(what) + " gave fewer than " + std::to_string(files.rows) + " rows");
+}
+
+// Times read, which fills the empty document from the generated file with
+// extension; only the reading is timed, not the setting up or the teardown.
+template <typename Read>
+Measurement TimeRead(const BenchFiles& files, const char* extension, Read read)
+{
+    BenchDocument list;
+    const QString in = files.Input(extension);
+    list.host.SetOpenPath(in);
+    const Stopwatch watch;
+    const bool done = read(list.doc, in);
+    const double seconds = watch.Seconds();
+    Require(done, "reading " + in.toStdString() + " failed");
+    RequireRows(list, files, "reading " + in.toStdString());
+    return {FileSize(in), seconds};
+}
+
+// Opens the generated list document, then times write, which writes the
+// list to the output file with extension.
+template <typename Write>
+Measurement TimeWrite(const BenchFiles& files, const char* extension, Write write)
+{
+    BenchDocument list;
+    Require(list.doc.OpenDocumentFile(files.Input("tbw")), "opening the list document failed");
+    RequireRows(list, files, "opening the list document");
+    const QString out = files.Output(extension);
+    list.host.SetSavePath(out);
+    const Stopwatch watch;
+    const bool done = write(list.doc, out);
+    const double seconds = watch.Seconds();
+    Require(done, "writing " + out.toStdString() + " failed");
+    return {FileSize(out), seconds};
+}
+
+Measurement Load(const BenchFiles& files)
+{
+    return TimeRead(files, "tbw", [](CTablewrightDoc& doc, const QString& in) {
+        return doc.OpenDocumentFile(in);
+    });
+}
+
+Measurement Save(const BenchFiles& files)
+{
+    return TimeWrite(files, "tbw", [](CTablewrightDoc& doc, const QString& out) {
+        return doc.OnSaveDocument(out);
+    });
+}
+
+Measurement ImportCsv(const BenchFiles& files)
+{
+    return TimeRead(files, "csv",
+                    [](CTablewrightDoc& doc, const QString& in) { return doc.ImportCsvFile(in); });
+}
+
+// The text import has no entry taking a path: it asks the file chooser,
+// which the host answers.
+Measurement ImportText(const BenchFiles& files)
+{
+    return TimeRead(files, "txt",
+                    [](CTablewrightDoc& doc, const QString&) { return doc.OnImportText(); });
+}
+
+// The export commands ask the file chooser for the output path.
+Measurement ExportCsv(const BenchFiles& files)
+{
+    return TimeWrite(files, "csv",
+                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExportCsv(); });
+}
+
+Measurement ExportText(const BenchFiles& files)
+{
+    return TimeWrite(files, "txt",
+                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExportText(); });
+}
+
+Measurement ExportHtml(const BenchFiles& files)
+{
+    return TimeWrite(files, "html",
+                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExportHtml(); });
+}
+
+struct Operation
+{
+    std::string_view name;
+    Measurement (*run)(const BenchFiles&);
+};
+
+constexpr Operation kOperations[] = {
+    {"load", Load},
+    {"save", Save},
+    {"import-csv", ImportCsv},
+    {"import-text", ImportText},
+    {"export-csv", ExportCsv},
+    {"export-text", ExportText},
+    {"export-html", ExportHtml},
+};
+
+} // namespace
+
+Measurement Run(std::string_view name, const BenchFiles& files)
+{
+    for (const Operation& operation : kOperations) {
+        if (operation.name == name)
+            return operation.run(files);
+    }
+    throw std::invalid_argument("unknown operation " + std::string(name));
+}
+
+std::string Names()
+{
+    std::string names;
+    for (const Operation& operation : kOperations) {
+        if (!names.empty())
+            names += '|';
+        names += operation.name;
+    }
+    return names;
+}
+
+} // namespace Operations

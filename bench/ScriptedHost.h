@@ -1,0 +1,55 @@
+#pragma once
+
+#include "document/GridView.h"
+#include "document/TablewrightDoc.h"
+#include "grid/GridListCtrl.h"
+#include "platform/Progress.h"
+#include "platform/UserPrompt.h"
+
+#include <QString>
+
+// Everything around the document that a user and a window would be: file
+// choosers that return the paths set beforehand, yes to every yes/no
+// question, a silent status bar and a view owning the grid. Any other
+// message means the operation failed; it goes to the error stream.
+class ScriptedHost : public IUserPrompt, public IProgress, public IGridView
+{
+public:
+    void SetOpenPath(const QString& path) { m_openPath = path; }
+    void SetSavePath(const QString& path) { m_savePath = path; }
+
+    // IUserPrompt
+    Answer MessageBox(const QString& text, Buttons buttons, Icon icon) override;
+    QString GetOpenFileName(const QString&) override { return m_openPath; }
+    QString GetSaveFileName(const QString&, const QString&, const QString&) override
+    {
+        return m_savePath;
+    }
+    // IProgress
+    void SetProgress(int) override {}
+    void SetStatusPaneText(int, const QString&) override {}
+    // IGridView
+    CGridListCtrl* GetGrid() override { return &m_grid; }
+    int GoToLastItem() const override { return 0; }
+    void SetLoadPending(bool) override {}
+
+private:
+    CGridListCtrl m_grid;
+    QString m_openPath;
+    QString m_savePath;
+};
+
+// A document attached to its scripted host, as the program has it after
+// File > New.
+class BenchDocument
+{
+public:
+    BenchDocument();
+    BenchDocument(const BenchDocument&) = delete;
+    BenchDocument& operator=(const BenchDocument&) = delete;
+
+    ScriptedHost host;
+    CTablewrightDoc doc{host, host};
+
+    CGridListCtrl& Grid() { return *host.GetGrid(); }
+};
