@@ -89,4 +89,35 @@ void WriteText(CTextSink& sink, std::string_view text)
     sink.Write('"');
 }
 
+void WriteRow(CTextSink& sink, std::string_view joined, int columns)
+{
+    int written = 0;
+    if (!joined.empty()) {
+        sink.Write('"');
+        std::size_t run = 0;
+        for (std::size_t i = 0; i < joined.size(); ++i) {
+            const char c = joined[i];
+            if (c != '\t' && c != '"')
+                continue;
+            sink.Write(joined.substr(run, i - run));
+            run = i + 1;
+            if (c == '"') {
+                sink.Write(std::string_view("\\\""));
+                continue;
+            }
+            if (i > 0 && joined[i - 1] == '\\')
+                sink.Write('\\');
+            sink.Write(std::string_view("\"\t\""));
+            ++written;
+        }
+        sink.Write(joined.substr(run));
+        if (joined.back() == '\\')
+            sink.Write('\\');
+        sink.Write(std::string_view("\"\t"));
+        ++written;
+    }
+    for (; written < columns; ++written)
+        sink.Write(std::string_view("\"\"\t"));
+}
+
 } // namespace ListFields

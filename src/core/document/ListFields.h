@@ -23,4 +23,8 @@ double DecodeBareNumber(std::string_view field);
 // more, so that the backslash does not join the closing quote on reading.
 void WriteText(CTextSink& sink, std::string_view text);
 
+// Writes every cell of a joined row (cells separated by TAB) as quoted text
+// fields, each followed by a TAB, up to columns fields.
+void WriteRow(CTextSink& sink, std::string_view joined, int columns);
+
 } // namespace ListFields

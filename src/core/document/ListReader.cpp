@@ -9,7 +9,6 @@
 #include "platform/UserPrompt.h"
 #include "resources/StringTable.h"
 
-
 bool CListReader::Read(CTextSource& source, CGridListCtrl& grid)
 {
     ProgressReporter progress(m_progress);
@@ -75,35 +74,24 @@ void CListReader::ReadWidths(std::string_view line, CGridListCtrl& grid)
 
 bool CListReader::ReadRow(std::string_view line, CGridListCtrl& grid, bool& rowIsEmpty)
 {
-    // One pass over the line: a row record is most of a list's bytes.
-    const char* p = line.data();
-    const char* const end = p + line.size();
-    while (p < end && *p != '\t')
-        ++p;
-    RowBuilder row;
+    // Row records are most of a list's bytes. Most lines hold no backslash
+    // and no lone CR, and then a field is just the text between its quotes.
+    const bool plain =
+        line.find('\\') == std::string_view::npos && line.find('\r') == std::string_view::npos;
+    CTokenSplitter fields(line, '\t');
+    std::string_view field;
+    fields.Next(field);
+    RowBuilder& row = m_row;
     const int columns = grid.GetColumnCount();
     bool anyField = false;
-    while (row.CellCount() < columns || !anyField) {
-        while (p < end && *p == '\t')
-            ++p;
-        if (p == end)
-            break;
-        const char* const start = p;
-        bool special = false;
-        while (p < end && *p != '\t') {
-            special |= *p == '\\' || *p == '\r';
-            ++p;
-        }
+    while (row.CellCount() < columns && fields.Next(field)) {
         anyField = true;
-        if (row.CellCount() == columns)
-            break;
-        const std::string_view field(start, p - start);
-        if (special)
-            row.AddCell(ListFields::DecodeText(field, m_scratch));
-        else
+        if (plain)
             row.AddCleanCell(field.substr(1, field.size() < 2 ? 0 : field.size() - 2));
+        else
+            row.AddCell(ListFields::DecodeText(field, m_scratch));
     }
-    if (!anyField)
+    if (!anyField && !fields.Next(field))
         return false;
     rowIsEmpty = grid.JoinedRowView(grid.AppendRow(row)).empty();
     return true;

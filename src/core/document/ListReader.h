@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/PackedRow.h"
+
 #include <string>
 #include <string_view>
 
@@ -7,7 +9,6 @@ class CGridListCtrl;
 class CTextSource;
 class IProgress;
 class IUserPrompt;
-class RowBuilder;
 
 // Fills the grid from a list document: a V record with the version that
 // wrote it, an H record with the column names, a W record with their widths
@@ -34,4 +35,5 @@ private:
     IUserPrompt& m_prompt;
     IProgress& m_progress;
     std::string m_scratch;
+    RowBuilder m_row;
 };

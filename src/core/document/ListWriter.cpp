@@ -51,11 +51,7 @@ bool CListWriter::Write(const CGridListCtrl& grid, const QString& path, TextEnco
     const int rows = grid.GetItemCount();
     for (int r = 0; r < rows; ++r) {
         sink.Write(std::string_view("R\t"));
-        CellCursor cells(grid.JoinedRowView(r));
-        for (int c = 0; c < columns; ++c) {
-            ListFields::WriteText(sink, cells.Next());
-            sink.Write('\t');
-        }
+        ListFields::WriteRow(sink, grid.JoinedRowView(r), columns);
         sink.WriteLineEnd();
         progress.Update(r + 1, rows);
     }

@@ -1,6 +1,7 @@
 #include "exchange/CsvImporter.h"
 
 #include "exchange/CsvParser.h"
+#include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextSource.h"
 #include "platform/Progress.h"
@@ -25,12 +26,12 @@ char CCsvImporter::DetectSeparator(std::string_view firstLine)
 
 namespace {
 
-void CreateColumns(CGridListCtrl& grid, const std::vector<std::string>& fields, bool named)
+void CreateColumns(CGridListCtrl& grid, const CsvRecord& fields, bool named)
 {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const int column = static_cast<int>(i);
         const std::string name =
-            named ? fields[i]
+            named ? std::string(fields[i])
                   : QString::fromUtf8(Strings::kCsvColumnName).arg(column + 1).toStdString();
         grid.InsertColumn(column, name);
     }
@@ -54,8 +55,9 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
     grid.SetRedraw(false);
     bool first = true;
     RowBuilder row;
+    CsvRecord fields;
     while (parser.HasMore()) {
-        const std::vector<std::string> fields = parser.ReadRecord();
+        parser.ReadRecord(fields);
         if (first) {
             first = false;
             CreateColumns(grid, fields, withHeader);
@@ -63,8 +65,14 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
                 continue;
         }
         if (!fields.empty()) {
-            for (const std::string& field : fields)
-                row.AddCell(field);
+            // One look at the whole record spares a look at each field.
+            const bool clean = !CellText::NeedsCleaning(fields.Text());
+            for (std::size_t f = 0; f < fields.size(); ++f) {
+                if (clean)
+                    row.AddCleanCell(fields[f]);
+                else
+                    row.AddCell(fields[f]);
+            }
             grid.AppendRow(row);
         }
         progress.Update(source.Position(), source.Size());

@@ -5,16 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-std::string UpToNul(std::string_view text)
-{
-    const std::size_t nul = text.find('\0');
-    return std::string(nul == std::string_view::npos ? text : text.substr(0, nul));
-}
-
-} // namespace
-
 void CCsvParser::SetQuote(char quote, int mode)
 {
     if (quote == 0)
@@ -45,8 +35,9 @@ bool CCsvParser::Open(CTextSource* stream)
     if (!m_pStream->Rewind())
         return false;
     m_bMore = true;
+    CsvRecord skipped;
     for (int skip = std::abs(m_nSkipRecords); m_bMore && skip > 0; --skip)
-        ReadRecord();
+        ReadRecord(skipped);
     return true;
 }
 
@@ -65,27 +56,34 @@ bool CCsvParser::ReadLine(std::string_view& line)
     return true;
 }
 
-std::vector<std::string> CCsvParser::ReadRecord()
+void CCsvParser::ReadRecord(CsvRecord& record)
 {
-    std::vector<std::string> fields;
+    m_record = &record;
+    record.Clear();
     std::string_view line;
-    if (!ReadLine(line))
-        return fields;
-    switch (m_nMode) {
-    case CSV_PLAIN:
-        SplitPlain(line, fields);
-        break;
-    case CSV_QUOTED_ONLY:
-        SplitQuotedOnly(line, fields);
-        break;
-    default:
-        SplitRfc(line, fields);
-        break;
+    if (ReadLine(line)) {
+        switch (m_nMode) {
+        case CSV_PLAIN:
+            SplitPlain(line);
+            break;
+        case CSV_QUOTED_ONLY:
+            SplitQuotedOnly(line);
+            break;
+        default:
+            SplitRfc(line);
+            break;
+        }
     }
-    return fields;
+    m_record = nullptr;
 }
 
-void CCsvParser::SplitPlain(std::string_view line, std::vector<std::string>& fields) const
+// Fields are C strings to the rest of the world: a zero byte ends them.
+void CCsvParser::AddField(std::string_view text)
+{
+    m_record->AddField(text.substr(0, text.find('\0')));
+}
+
+void CCsvParser::SplitPlain(std::string_view line)
 {
     if (!line.empty() && line.back() == m_chLineEnd)
         line.remove_suffix(1);
@@ -93,15 +91,15 @@ void CCsvParser::SplitPlain(std::string_view line, std::vector<std::string>& fie
     for (;;) {
         const std::size_t separator = line.find(m_chSeparator, start);
         if (separator == std::string_view::npos) {
-            fields.push_back(UpToNul(line.substr(start)));
+            AddField(line.substr(start));
             return;
         }
-        fields.push_back(UpToNul(line.substr(start, separator - start)));
+        AddField(line.substr(start, separator - start));
         start = separator + 1;
     }
 }
 
-void CCsvParser::SplitQuotedOnly(std::string_view line, std::vector<std::string>& fields) const
+void CCsvParser::SplitQuotedOnly(std::string_view line)
 {
     bool open = false;
     std::size_t openedAt = 0;
@@ -112,70 +110,77 @@ void CCsvParser::SplitQuotedOnly(std::string_view line, std::vector<std::string>
             open = true;
             openedAt = i;
         } else {
-            fields.push_back(UpToNul(line.substr(openedAt + 1, i - openedAt - 1)));
+            AddField(line.substr(openedAt + 1, i - openedAt - 1));
             open = false;
         }
     }
-    if (fields.empty())
-        fields.push_back(UpToNul(line));
+    if (m_record->empty())
+        AddField(line);
     else if (open)
-        fields.push_back(UpToNul(line.substr(openedAt + 1)));
+        AddField(line.substr(openedAt + 1));
 }
 
 // RFC 4180: a field that starts with a quote runs to the quote that is
 // followed by a separator, the line end or the end of the text; two quotes
 // in it stand for one, and any other quote in it is plain text. Such a field
 // may go on over further lines.
-void CCsvParser::SplitRfc(std::string_view line, std::vector<std::string>& fields)
+void CCsvParser::SplitRfc(std::string_view line)
 {
-    std::string field;
+    const std::size_t firstField = m_record->size();
     std::size_t i = 0;
-    for (;;) {
-        field.clear();
-        if (i < line.size() && line[i] == m_chQuote) {
-            if (!ReadQuoted(line, ++i, field)) {
-                fields.push_back(UpToNul(field));
-                return;
-            }
-        }
+    bool done = false;
+    while (!done) {
+        m_record->StartField();
+        if (i < line.size() && line[i] == m_chQuote && !ReadQuoted(line, ++i))
+            break;
         // Plain text up to the separator or the line end.
         std::size_t end = i;
         while (end < line.size() && line[end] != m_chSeparator && line[end] != m_chLineEnd)
             ++end;
-        field.append(line.substr(i, end - i));
-        fields.push_back(UpToNul(field));
-        if (end >= line.size() || line[end] == m_chLineEnd)
-            return;
+        m_record->Append(line.substr(i, end - i));
+        done = end >= line.size() || line[end] == m_chLineEnd;
         i = end + 1;
     }
+    if (m_record->Text().find('\0') != std::string_view::npos)
+        CutFieldsAtNul(firstField);
 }
 
-// Reads a quoted field from just after its opening quote into field, over
-// further lines when it holds line breaks. Leaves i after the closing quote
-// and returns true, or returns false when the text ended inside the quotes.
-bool CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i, std::string& field)
+// Reads a quoted field from just after its opening quote, over further lines
+// when it holds line breaks. Leaves i after the closing quote and returns
+// true, or returns false when the text ended inside the quotes.
+bool CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i)
 {
     for (;;) {
         const std::size_t quote = line.find(m_chQuote, i);
         if (quote == std::string_view::npos) {
-            field.append(line.substr(i));
+            m_record->Append(line.substr(i));
             if (!m_bMore || !ReadLine(line))
                 return false;
             i = 0;
             continue;
         }
-        field.append(line.substr(i, quote - i));
+        m_record->Append(line.substr(i, quote - i));
         i = quote + 1;
         if (i >= line.size())
             return true;
         const char next = line[i];
         if (next == m_chQuote) {
-            field.push_back(m_chQuote);
+            m_record->Append(m_chQuote);
             ++i;
         } else if (next == m_chSeparator || next == m_chLineEnd) {
             return true;
         } else {
-            field.push_back(m_chQuote);
+            m_record->Append(m_chQuote);
         }
     }
+}
+
+void CCsvParser::CutFieldsAtNul(std::size_t first)
+{
+    CsvRecord cut;
+    for (std::size_t f = 0; f < m_record->size(); ++f) {
+        const std::string_view field = (*m_record)[f];
+        cut.AddField(f < first ? field : field.substr(0, field.find('\0')));
+    }
+    *m_record = std::move(cut);
 }

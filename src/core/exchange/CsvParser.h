@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
+#include "exchange/CsvRecord.h"
+
 #include <string_view>
-#include <vector>
 
 class CTextSource;
 
@@ -26,16 +26,19 @@ public:
 
     // Attaches the stream, rewinds it and skips the leading records.
     bool Open(CTextSource* stream);
-    // The fields of the next record; a field ends at its first zero byte.
-    std::vector<std::string> ReadRecord();
+    // Replaces record with the next record; a field ends at its first zero
+    // byte.
+    void ReadRecord(CsvRecord& record);
     bool HasMore() const { return m_bMore; }
 
 private:
     bool ReadLine(std::string_view& line);
-    void SplitPlain(std::string_view line, std::vector<std::string>& fields) const;
-    void SplitQuotedOnly(std::string_view line, std::vector<std::string>& fields) const;
-    void SplitRfc(std::string_view line, std::vector<std::string>& fields);
-    bool ReadQuoted(std::string_view& line, std::size_t& i, std::string& field);
+    void SplitPlain(std::string_view line);
+    void SplitQuotedOnly(std::string_view line);
+    void SplitRfc(std::string_view line);
+    bool ReadQuoted(std::string_view& line, std::size_t& i);
+    void AddField(std::string_view text);
+    void CutFieldsAtNul(std::size_t first);
 
     char m_chQuote = 0;
     char m_chEscape = '\\';
@@ -45,4 +48,5 @@ private:
     CTextSource* m_pStream = nullptr;
     int m_nMode = CSV_PLAIN;
     bool m_bMore = false;
+    CsvRecord* m_record = nullptr;
 };

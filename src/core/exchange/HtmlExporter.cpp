@@ -46,16 +46,21 @@ const char* Entity(char c)
     }
 }
 
+bool IsMarkup(char c)
+{
+    return c == '&' || c == '<' || c == '>' || c == '"';
+}
+
 // Writes the text with its markup characters as entities, in runs.
 void WriteEscaped(CTextSink& sink, std::string_view text)
 {
     std::size_t run = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (const char* entity = Entity(text[i])) {
-            sink.Write(text.substr(run, i - run));
-            sink.Write(std::string_view(entity));
-            run = i + 1;
-        }
+        if (!IsMarkup(text[i]))
+            continue;
+        sink.Write(text.substr(run, i - run));
+        sink.Write(std::string_view(Entity(text[i])));
+        run = i + 1;
     }
     sink.Write(text.substr(run));
 }

@@ -60,7 +60,11 @@ bool CTextImporter::Read(CTextSource& source, CGridListCtrl& grid)
             });
             header = false;
         } else {
-            ForEachField(line, [&row](std::string_view cell) { row.AddCell(cell); });
+            // Fields hold no TAB or LF: only a lone CR would need cleaning.
+            if (line.find('\r') == std::string_view::npos)
+                ForEachField(line, [&row](std::string_view cell) { row.AddCleanCell(cell); });
+            else
+                ForEachField(line, [&row](std::string_view cell) { row.AddCell(cell); });
             grid.AppendRow(row);
         }
         progress.Update(source.Position(), source.Size());

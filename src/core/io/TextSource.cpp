@@ -97,15 +97,17 @@ bool CTextSource::Fill()
         m_buffer.push_back('\r');
         m_heldCarriageReturn = false;
     }
-    const QByteArray raw = m_file.read(kChunkSize);
-    m_rawRead += raw.size();
-    if (raw.isEmpty() || m_file.atEnd())
+    const std::size_t start = m_buffer.size();
+    m_buffer.resize(start + kChunkSize);
+    const qint64 got = std::max<qint64>(0, m_file.read(m_buffer.data() + start, kChunkSize));
+    m_buffer.resize(start + static_cast<std::size_t>(got));
+    m_rawRead += got;
+    if (got == 0 || m_file.atEnd())
         m_eof = true;
     if (m_encoding == TextEncoding::Windows1252) {
+        const QByteArrayView raw(m_buffer.data() + start, static_cast<qsizetype>(got));
         const QByteArray utf8 = QString(m_decoder(raw)).toUtf8();
-        m_buffer.append(utf8.constData(), utf8.size());
-    } else {
-        m_buffer.append(raw.constData(), raw.size());
+        m_buffer.replace(start, std::string::npos, utf8.constData(), utf8.size());
     }
     DropCarriageReturns(from);
     return true;
