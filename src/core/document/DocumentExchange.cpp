@@ -46,21 +46,17 @@ bool CTablewrightDoc::OnImportText()
 
 bool CTablewrightDoc::ImportTextFile(const QString& path)
 {
-    CGridListCtrl* grid = Grid();
-    if (!grid)
+    if (!Grid())
         return false;
     CTextSource source;
     if (!source.Open(path)) {
         ReportOpenFailure(path, source);
         return false;
     }
-    ClearGrid();
-    const bool complete = CTextImporter(m_progress).Read(source, *grid);
+    const bool complete = FillGrid(path, source, [&](CGridListCtrl& grid) {
+        return CTextImporter(m_progress).Read(source, grid);
+    });
     AfterImport(path, source.Encoding());
-    if (!complete)
-        m_prompt.MessageBox(
-            QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString()),
-            IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
     return complete;
 }
 
@@ -74,8 +70,7 @@ bool CTablewrightDoc::OnImportCsv()
 
 bool CTablewrightDoc::ImportCsvFile(const QString& path)
 {
-    CGridListCtrl* grid = Grid();
-    if (!grid)
+    if (!Grid())
         return false;
     CTextSource source;
     if (!source.Open(path)) {
@@ -87,16 +82,13 @@ bool CTablewrightDoc::ImportCsvFile(const QString& path)
         m_prompt.MessageBox(QString::fromUtf8(Strings::kCsvHeaderQuestion),
                             IUserPrompt::Buttons::YesNo,
                             IUserPrompt::Icon::Question) == IUserPrompt::Answer::Yes;
-    ClearGrid();
-    const bool complete = CCsvImporter(m_progress).Read(source, *grid, withHeader);
+    const bool complete = FillGrid(path, source, [&](CGridListCtrl& grid) {
+        return CCsvImporter(m_progress).Read(source, grid, withHeader);
+    });
     AfterImport(path, source.Encoding());
-    if (!complete) {
-        const QString message =
-            source.HadError()
-                ? QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString())
-                : QString::fromUtf8(Strings::kCsvParserFailed);
-        m_prompt.MessageBox(message, IUserPrompt::Buttons::Ok, IUserPrompt::Icon::None);
-    }
+    if (!complete && !source.HadError())
+        m_prompt.MessageBox(QString::fromUtf8(Strings::kCsvParserFailed), IUserPrompt::Buttons::Ok,
+                            IUserPrompt::Icon::None);
     return complete;
 }
 

@@ -23,10 +23,8 @@ bool CListWriter::Write(const CGridListCtrl& grid, const QString& path, TextEnco
                         QString& error)
 {
     CTextSink sink(encoding);
-    if (!sink.Open(path)) {
-        error = sink.ErrorString();
+    if (!sink.Open(path, error))
         return false;
-    }
     ProgressReporter progress(m_progress);
     const int columns = grid.GetColumnCount();
     sink.Write(std::string_view("V\t"));
@@ -55,9 +53,5 @@ bool CListWriter::Write(const CGridListCtrl& grid, const QString& path, TextEnco
         sink.WriteLineEnd();
         progress.Update(r + 1, rows);
     }
-    if (!sink.Commit()) {
-        error = sink.ErrorString();
-        return false;
-    }
-    return true;
+    return sink.Commit(error);
 }

@@ -79,24 +79,33 @@ bool CTablewrightDoc::LoadList(const QString& path)
     m_lastOpenWasImport = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
     if (m_lastOpenWasImport)
         return ImportCsvFile(path);
-    CGridListCtrl* grid = Grid();
-    if (!grid)
+    if (!Grid())
         return false;
     CTextSource source;
     if (!source.Open(path)) {
         ReportOpenFailure(path, source);
         return false;
     }
-    ClearGrid();
     CListReader reader(m_prompt, m_progress);
-    const bool complete = reader.Read(source, *grid);
+    const bool complete = FillGrid(path, source, [&](CGridListCtrl& grid) {
+        return reader.Read(source, grid);
+    });
     m_encoding = source.Encoding();
     AfterRead();
-    if (!complete)
+    return complete;
+}
+
+bool CTablewrightDoc::FillGrid(const QString& path, CTextSource& source,
+                               const std::function<bool(CGridListCtrl&)>& fill)
+{
+    ClearGrid();
+    if (fill(*Grid()))
+        return true;
+    if (source.HadError())
         m_prompt.MessageBox(
             QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString()),
             IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
-    return complete;
+    return false;
 }
 
 // What every reader does once the grid is filled.

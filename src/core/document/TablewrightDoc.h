@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class CGridListCtrl;
 class CTextSource;
 class IGridView;
@@ -64,6 +66,10 @@ private:
     bool ImportCsvSource(CTextSource& source);
     void AfterImport(const QString& path, TextEncoding encoding);
     void AfterRead();
+    // Empties the grid and fills it with fill from the opened source; a file
+    // that could not be read to its end is reported.
+    bool FillGrid(const QString& path, CTextSource& source,
+                  const std::function<bool(CGridListCtrl&)>& fill);
     void ReportOpenFailure(const QString& path, const CTextSource& source);
     void ReportWriteFailure(const QString& path, const QString& reason);
     QString ChooseExportPath(const QString& filter, const QString& suffix);

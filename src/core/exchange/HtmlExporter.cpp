@@ -109,10 +109,8 @@ bool CHtmlExporter::Write(const CGridListCtrl& grid, const QString& path, const 
                           QString& error)
 {
     CTextSink sink;
-    if (!sink.Open(path)) {
-        error = sink.ErrorString();
+    if (!sink.Open(path, error))
         return false;
-    }
     ProgressReporter progress(m_progress);
     for (const std::string_view line : kHead)
         WriteLine(sink, line);
@@ -154,9 +152,5 @@ bool CHtmlExporter::Write(const CGridListCtrl& grid, const QString& path, const 
     WriteLine(sink, "</table>");
     WriteLine(sink, "</body>");
     WriteLine(sink, "</html>");
-    if (!sink.Commit()) {
-        error = sink.ErrorString();
-        return false;
-    }
-    return true;
+    return sink.Commit(error);
 }

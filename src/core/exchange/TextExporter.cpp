@@ -29,10 +29,8 @@ bool WriteTable(const CGridListCtrl& grid, const QString& path, Style style, boo
                 IProgress& progressSink, QString& error)
 {
     CTextSink sink;
-    if (!sink.Open(path)) {
-        error = sink.ErrorString();
+    if (!sink.Open(path, error))
         return false;
-    }
     ProgressReporter progress(progressSink);
     const char separator = style == Style::Tabbed ? '\t' : ',';
     const int columns = grid.GetColumnCount();
@@ -55,11 +53,7 @@ bool WriteTable(const CGridListCtrl& grid, const QString& path, Style style, boo
         sink.WriteLineEnd();
         progress.Update(r + 1, rows);
     }
-    if (!sink.Commit()) {
-        error = sink.ErrorString();
-        return false;
-    }
-    return true;
+    return sink.Commit(error);
 }
 
 } // namespace

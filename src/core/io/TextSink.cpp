@@ -1,22 +1,21 @@
 #include "io/TextSink.h"
 
-#include <QStringDecoder>
-
 namespace {
 
-// The characters Windows-1252 places at 0x80 to 0x9F; 0 marks the five
-// bytes it leaves undefined.
-constexpr char16_t kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+// The characters Windows-1252 places at 0x80 to 0x9F. Its five unassigned
+// bytes there stand for the control characters of the same number, as the
+// decoder reads them, so such files go back as they came.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 bool InWindows1252(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return true;
-    for (const char16_t mapped : kHighControls) {
-        if (mapped != 0 && mapped == c)
+    for (const char16_t mapped : kWindows1252High) {
+        if (mapped == c)
             return true;
     }
     return false;
@@ -46,10 +45,12 @@ CTextSink::CTextSink(TextEncoding encoding) : m_encoding(encoding)
         m_encoder = QStringEncoder("windows-1252");
 }
 
-bool CTextSink::Open(const QString& path)
+bool CTextSink::Open(const QString& path, QString& error)
 {
     m_file.setFileName(path);
     m_failed = !m_file.open(QIODevice::WriteOnly);
+    if (m_failed)
+        error = m_file.errorString();
     return !m_failed;
 }
 
@@ -71,12 +72,16 @@ void CTextSink::Flush()
     m_buffer.clear();
 }
 
-bool CTextSink::Commit()
+bool CTextSink::Commit(QString& error)
 {
     Flush();
     if (m_failed) {
+        error = m_file.errorString();
         m_file.cancelWriting();
         return false;
     }
-    return m_file.commit();
+    if (m_file.commit())
+        return true;
+    error = m_file.errorString();
+    return false;
 }

@@ -18,7 +18,8 @@ class CTextSink
 public:
     explicit CTextSink(TextEncoding encoding = TextEncoding::Utf8);
 
-    bool Open(const QString& path);
+    // On failure error says why.
+    bool Open(const QString& path, QString& error);
     void Write(std::string_view text)
     {
         m_buffer.append(text);
@@ -32,9 +33,9 @@ public:
             Flush();
     }
     void WriteLineEnd() { Write(std::string_view("\r\n")); }
-    // Writes everything out and replaces the file. False on any error.
-    bool Commit();
-    QString ErrorString() const { return m_file.errorString(); }
+    // Writes everything out and replaces the file. False, with the reason in
+    // error, on any failure.
+    bool Commit(QString& error);
 
 private:
     static constexpr std::size_t kFlushSize = 1 << 20;

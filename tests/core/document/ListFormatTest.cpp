@@ -177,17 +177,17 @@ TEST_F(ListFormatTest, OpeningAndSavingAgainDoesNotGrowTheList)
 
 TEST_F(ListFormatTest, Windows1252ListsStayWindows1252WhenTheyCan)
 {
-    const std::string latin = "H\t\"Pr\xE9nom\"\t\nR\t\"\x80 \xE0 \x9C\"\t\n";
+    const std::string latin = "H\t\"Pr\xE9nom\"\t\nR\t\"\x80 \xE0 \x9C\x81\"\t\n";
     ASSERT_TRUE(Open(latin));
-    EXPECT_EQ(Dump(view.grid), "Prénom\n€ à œ\n");
+    EXPECT_EQ(Dump(view.grid), "Prénom\n€ à œ\u0081\n");
     EXPECT_EQ(doc.FileEncoding(), TextEncoding::Windows1252);
     EXPECT_EQ(SaveAndRead(), "V\t1.6\r\nH\t\"Pr\xE9nom\"\t\r\nW\t\"100\"\t\r\n"
-                             "R\t\"\x80 \xE0 \x9C\"\t\r\nR\t\"\"\t\r\n");
+                             "R\t\"\x80 \xE0 \x9C\x81\"\t\r\nR\t\"\"\t\r\n");
 
     // A character Windows-1252 lacks turns the file into UTF-8.
     view.grid.SetItemText(1, 0, "日本");
     EXPECT_EQ(SaveAndRead(), "V\t1.6\r\nH\t\"Prénom\"\t\r\nW\t\"100\"\t\r\n"
-                             "R\t\"€ à œ\"\t\r\nR\t\"日本\"\t\r\n");
+                             "R\t\"€ à œ\u0081\"\t\r\nR\t\"日本\"\t\r\n");
     EXPECT_EQ(doc.FileEncoding(), TextEncoding::Utf8);
 }
 
