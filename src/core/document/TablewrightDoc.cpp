@@ -87,9 +87,8 @@ bool CTablewrightDoc::LoadList(const QString& path)
         return false;
     }
     CListReader reader(m_prompt, m_progress);
-    const bool complete = FillGrid(path, source, [&](CGridListCtrl& grid) {
-        return reader.Read(source, grid);
-    });
+    const bool complete =
+        FillGrid(path, source, [&](CGridListCtrl& grid) { return reader.Read(source, grid); });
     m_encoding = source.Encoding();
     AfterRead();
     return complete;

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -184,7 +186,7 @@ TEST_F(TablewrightDocTest, CloseEmptiesTheGrid)
     EXPECT_FALSE(doc.m_bLoaded);
 }
 
-TEST_F(TablewrightDocTest, LastRowIsShownWhenTheOptionIsOn)
+TEST_F(TablewrightDocTest, LastRowIsShownAfterEveryReadWhenTheOptionIsOn)
 {
     class VisibleRows : public IGridListener
     {
@@ -197,17 +199,48 @@ TEST_F(TablewrightDocTest, LastRowIsShownWhenTheOptionIsOn)
         }
     } listener;
     view.grid.SetListener(&listener);
-    std::string file = "H\t\"a\"\t\n";
-    for (int i = 0; i < 500; ++i)
-        file += "R\t\"" + std::to_string(i) + "\"\t\n";
-    const QString path = files.Write("long.tbw", file);
-
-    ASSERT_TRUE(doc.OpenDocumentFile(path));
-    EXPECT_EQ(listener.row, -1);
-    view.goToLastItem = 2;
-    ASSERT_TRUE(doc.OpenDocumentFile(path));
-    EXPECT_EQ(listener.row, 500);
-    EXPECT_EQ(view.grid.GetSelectedRow(), -1);
+    std::string list = "H\t\"a\"\t\n";
+    std::string lines = "a\n";
+    for (int i = 0; i < 500; ++i) {
+        list += "R\t\"" + std::to_string(i) + "\"\t\n";
+        lines += std::to_string(i) + "\n";
+    }
+    const QString listPath = files.Write("long.tbw", list);
+    const QString textPath = files.Write("long.txt", lines);
+    const QString csvPath = files.Write("long.csv", lines);
+    const struct
+    {
+        const char* name;
+        std::function<bool()> read;
+        int lastRow;
+    } reads[] = {
+        {"list", [&] { return doc.OpenDocumentFile(listPath); }, 500},
+        {"text import",
+         [&] {
+             prompt.openPaths = {textPath};
+             return doc.OnImportText();
+         },
+         499},
+        {"csv import",
+         [&] {
+             prompt.openPaths = {csvPath};
+             prompt.answers = {Answer::Yes};
+             return doc.OnImportCsv();
+         },
+         499},
+    };
+    for (const auto& read : reads) {
+        SCOPED_TRACE(read.name);
+        view.goToLastItem = 0;
+        listener.row = -1;
+        ASSERT_TRUE(read.read());
+        EXPECT_EQ(listener.row, -1);
+        view.goToLastItem = 2;
+        ASSERT_TRUE(read.read());
+        EXPECT_EQ(listener.row, read.lastRow);
+        EXPECT_EQ(view.grid.GetItemCount(), read.lastRow + 1);
+        EXPECT_EQ(view.grid.GetSelectedRow(), -1);
+    }
     view.grid.SetListener(nullptr);
 }
 
