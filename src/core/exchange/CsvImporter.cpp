@@ -1,7 +1,6 @@
 #include "exchange/CsvImporter.h"
 
 #include "exchange/CsvParser.h"
-#include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextSource.h"
 #include "platform/Progress.h"
@@ -65,12 +64,10 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
                 continue;
         }
         if (!fields.empty()) {
-            // One look at the whole record spares a look at each field.
-            const bool clean = !CellText::NeedsCleaning(fields.Text());
-            for (std::size_t f = 0; f < fields.size(); ++f) {
-                if (clean)
-                    row.AddCleanCell(fields[f]);
-                else
+            if (fields.IsClean()) {
+                row.AddCleanCells(fields.Joined(), static_cast<int>(fields.size()));
+            } else {
+                for (std::size_t f = 0; f < fields.size(); ++f)
                     row.AddCell(fields[f]);
             }
             grid.AppendRow(row);

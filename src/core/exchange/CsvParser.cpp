@@ -59,7 +59,7 @@ bool CCsvParser::ReadLine(std::string_view& line)
 void CCsvParser::ReadRecord(CsvRecord& record)
 {
     m_record = &record;
-    record.Clear();
+    record.Clear(false);
     std::string_view line;
     if (ReadLine(line)) {
         switch (m_nMode) {
@@ -126,7 +126,11 @@ void CCsvParser::SplitQuotedOnly(std::string_view line)
 // may go on over further lines.
 void CCsvParser::SplitRfc(std::string_view line)
 {
-    const std::size_t firstField = m_record->size();
+    // A record on one line without TAB or CR needs no cleaning in the grid.
+    const bool clean = m_chSeparator != '\t' && m_chLineEnd == '\n' &&
+                       line.find('\t') == std::string_view::npos &&
+                       line.find('\r') == std::string_view::npos;
+    m_record->Clear(clean);
     std::size_t i = 0;
     bool done = false;
     while (!done) {
@@ -141,8 +145,8 @@ void CCsvParser::SplitRfc(std::string_view line)
         done = end >= line.size() || line[end] == m_chLineEnd;
         i = end + 1;
     }
-    if (m_record->Text().find('\0') != std::string_view::npos)
-        CutFieldsAtNul(firstField);
+    if (m_record->Joined().find('\0') != std::string_view::npos)
+        CutFieldsAtNul();
 }
 
 // Reads a quoted field from just after its opening quote, over further lines
@@ -154,6 +158,7 @@ bool CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i)
         const std::size_t quote = line.find(m_chQuote, i);
         if (quote == std::string_view::npos) {
             m_record->Append(line.substr(i));
+            m_record->MarkUnclean();
             if (!m_bMore || !ReadLine(line))
                 return false;
             i = 0;
@@ -175,12 +180,13 @@ bool CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i)
     }
 }
 
-void CCsvParser::CutFieldsAtNul(std::size_t first)
+void CCsvParser::CutFieldsAtNul()
 {
     CsvRecord cut;
+    cut.Clear(m_record->IsClean());
     for (std::size_t f = 0; f < m_record->size(); ++f) {
         const std::string_view field = (*m_record)[f];
-        cut.AddField(f < first ? field : field.substr(0, field.find('\0')));
+        cut.AddField(field.substr(0, field.find('\0')));
     }
     *m_record = std::move(cut);
 }

@@ -38,7 +38,7 @@ private:
     void SplitRfc(std::string_view line);
     bool ReadQuoted(std::string_view& line, std::size_t& i);
     void AddField(std::string_view text);
-    void CutFieldsAtNul(std::size_t first);
+    void CutFieldsAtNul();
 
     char m_chQuote = 0;
     char m_chEscape = '\\';

@@ -5,8 +5,9 @@
 #include <string_view>
 #include <vector>
 
-// The fields of one CSV record, kept end to end in one buffer so that a
-// million records do not cost ten million strings.
+// The fields of one CSV record, kept in one buffer joined by TAB, the way
+// the grid keeps a row, so that a million records neither cost ten million
+// strings nor need their fields copied one by one.
 class CsvRecord
 {
 public:
@@ -14,19 +15,28 @@ public:
     bool empty() const { return m_ends.empty(); }
     std::string_view operator[](std::size_t i) const
     {
-        const std::uint32_t start = i == 0 ? 0 : m_ends[i - 1];
+        const std::uint32_t start = i == 0 ? 0 : m_ends[i - 1] + 1;
         return std::string_view(m_text).substr(start, m_ends[i] - start);
     }
-    // Every field's text, one after the other.
-    std::string_view Text() const { return m_text; }
+    // The fields joined by TAB: a grid row as it stands when IsClean.
+    std::string_view Joined() const { return m_text; }
+    // True when no field holds a TAB, CR or LF of its own.
+    bool IsClean() const { return m_clean; }
 
-    void Clear()
+    void Clear(bool clean)
     {
         m_text.clear();
         m_ends.clear();
+        m_clean = clean;
     }
+    void MarkUnclean() { m_clean = false; }
     // Starts a new, empty field; Append adds to the newest one.
-    void StartField() { m_ends.push_back(static_cast<std::uint32_t>(m_text.size())); }
+    void StartField()
+    {
+        if (!m_ends.empty())
+            m_text.push_back('\t');
+        m_ends.push_back(static_cast<std::uint32_t>(m_text.size()));
+    }
     void Append(std::string_view text)
     {
         m_text.append(text);
@@ -46,4 +56,5 @@ public:
 private:
     std::string m_text;
     std::vector<std::uint32_t> m_ends;
+    bool m_clean = false;
 };

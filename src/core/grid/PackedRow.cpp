@@ -130,6 +130,16 @@ void RowBuilder::AddCleanCell(std::string_view cleanText)
     m_joined.append(cleanText);
 }
 
+void RowBuilder::AddCleanCells(std::string_view joined, int count)
+{
+    if (count <= 0)
+        return;
+    if (m_cells > 0)
+        m_joined.push_back('\t');
+    m_joined.append(joined);
+    m_cells += count;
+}
+
 void RowBuilder::KeepCells(int count)
 {
     if (m_cells <= count)

@@ -37,6 +37,8 @@ class RowBuilder
 public:
     void AddCell(std::string_view text);
     void AddCleanCell(std::string_view cleanText);
+    // Adds count cells at once, given joined by TAB and free of CR and LF.
+    void AddCleanCells(std::string_view joined, int count);
     // Drops the cells after the first count.
     void KeepCells(int count);
     // The row built so far; the builder is empty afterwards.
