@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QFile>
 
+#include <csignal>
 #include <functional>
+
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -175,6 +178,63 @@ TEST_F(TablewrightDocTest, FailedSaveKeepsThePreviousFileAndTheModifiedFlag)
         EXPECT_EQ(progress.values.empty() ? 0 : progress.values.back(), 0);
     }
     EXPECT_EQ(TempFiles::Read(existing), before);
+}
+
+// Files may not grow beyond a limit while it lives, as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+
+private:
+    rlimit m_saved{};
+};
+
+TEST_F(TablewrightDocTest, DiskFullKeepsThePreviousFile)
+{
+    std::vector<std::vector<std::string>> rows(50000, {"a fairly long cell", "and another"});
+    Fill(view.grid, {"a", "b"}, rows);
+    const QString list = WriteList("kept.tbw", "before");
+    const QString text = files.Write("kept.txt", "before\r\n");
+    const struct
+    {
+        const char* name;
+        QString path;
+        std::function<bool()> write;
+    } writes[] = {
+        {"save", list, [&] { return doc.DoSave(list); }},
+        {"export", text,
+         [&] {
+             prompt.savePaths = {text};
+             return doc.OnExportText();
+         }},
+    };
+    for (const auto& w : writes) {
+        SCOPED_TRACE(w.name);
+        const std::string before = TempFiles::Read(w.path);
+        prompt.messages.clear();
+        doc.SetModifiedFlag();
+        bool written = true;
+        {
+            const FileSizeLimit limit(64 * 1024);
+            written = w.write();
+        }
+        EXPECT_FALSE(written);
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(TempFiles::Read(w.path), before);
+        ASSERT_EQ(prompt.messages.size(), 1u);
+        EXPECT_TRUE(prompt.messages[0].text.contains(w.path));
+        EXPECT_EQ(progress.values.back(), 0);
+    }
+    EXPECT_EQ(QDir(files.Path("")).entryList(QDir::Files).size(), 2);
 }
 
 TEST_F(TablewrightDocTest, CloseEmptiesTheGrid)
