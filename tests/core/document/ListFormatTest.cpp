@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 TEST(GetTokenTest, RunsOfDelimitersCountAsOne)
@@ -157,6 +159,29 @@ TEST_F(ListFormatTest, EveryTextSurvivesSaveAndReload)
     ASSERT_TRUE(doc.OpenDocumentFile(files.Path("round.tbw")));
     // The reader ends the list with one empty row.
     EXPECT_EQ(Dump(view.grid), before + "\n|");
+}
+
+TEST_F(ListFormatTest, RandomTextsOfQuotesAndBackslashesSurvive)
+{
+    // Every text made of these pieces, up to five long, in a fixed random order.
+    const std::vector<std::string> pieces = {"a", "\"", "\\", " ", "é", "\\\""};
+    std::mt19937 random(7);
+    std::vector<std::vector<std::string>> rows;
+    for (int r = 0; r < 400; ++r) {
+        std::vector<std::string> row;
+        for (int c = 0; c < 3; ++c) {
+            std::string text;
+            for (int n = static_cast<int>(random() % 6); n > 0; --n)
+                text += pieces[random() % pieces.size()];
+            row.push_back(text);
+        }
+        rows.push_back(row);
+    }
+    Fill(view.grid, {"x", "y", "z"}, rows);
+    const std::string before = Dump(view.grid);
+    ASSERT_TRUE(doc.DoSave(files.Path("random.tbw")));
+    ASSERT_TRUE(doc.OpenDocumentFile(files.Path("random.tbw")));
+    EXPECT_EQ(Dump(view.grid), before + "\n||");
 }
 
 TEST_F(ListFormatTest, OpeningAndSavingAgainDoesNotGrowTheList)
