@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/GridView.h"
+#include "document/TablewrightDoc.h"
 #include "grid/GridListCtrl.h"
 #include "platform/Progress.h"
 #include "platform/UserPrompt.h"
@@ -91,6 +92,16 @@ public:
 
 private:
     bool m_exists;
+};
+
+// One document with its view, as the program has it.
+struct Session
+{
+    ScriptedPrompt prompt;
+    RecordingProgress progress;
+    FakeView view;
+    CTablewrightDoc doc{prompt, progress};
+    Session() { doc.SetView(&view); }
 };
 
 // Files in a temporary folder that disappears with the test.

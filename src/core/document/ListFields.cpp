@@ -73,22 +73,6 @@ double DecodeBareNumber(std::string_view field)
     return result.ec == std::errc() ? value : 0.0;
 }
 
-void WriteText(CTextSink& sink, std::string_view text)
-{
-    sink.Write('"');
-    std::size_t start = 0;
-    for (std::size_t quote = text.find('"'); quote != std::string_view::npos;
-         quote = text.find('"', start)) {
-        sink.Write(text.substr(start, quote - start));
-        sink.Write(std::string_view("\\\""));
-        start = quote + 1;
-    }
-    sink.Write(text.substr(start));
-    if (!text.empty() && text.back() == '\\')
-        sink.Write('\\');
-    sink.Write('"');
-}
-
 void WriteRow(CTextSink& sink, std::string_view joined, int columns)
 {
     int written = 0;

@@ -32,10 +32,8 @@ bool CListWriter::Write(const CGridListCtrl& grid, const QString& path, TextEnco
     sink.WriteLineEnd();
 
     sink.Write(std::string_view("H\t"));
-    for (int c = 0; c < columns; ++c) {
-        ListFields::WriteText(sink, grid.GetColumnName(c));
-        sink.Write('\t');
-    }
+    for (int c = 0; c < columns; ++c)
+        ListFields::WriteRow(sink, grid.GetColumnName(c), 1);
     sink.WriteLineEnd();
 
     sink.Write(std::string_view("W\t"));

@@ -10,6 +10,16 @@
 
 #include <QFileInfo>
 
+namespace {
+
+// Open hands a file named .csv, in any case, to the CSV import.
+bool IsCsvPath(const QString& path)
+{
+    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
 CTablewrightDoc::CTablewrightDoc(IUserPrompt& prompt, IProgress& progress)
     : m_prompt(prompt), m_progress(progress), m_strTitle(QString::fromUtf8(Strings::kUntitled))
 {
@@ -76,8 +86,7 @@ void CTablewrightDoc::OnCloseDocument()
 
 bool CTablewrightDoc::LoadList(const QString& path)
 {
-    m_lastOpenWasImport = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
-    if (m_lastOpenWasImport)
+    if (IsCsvPath(path))
         return ImportCsvFile(path);
     if (!Grid())
         return false;
@@ -189,14 +198,11 @@ bool CTablewrightDoc::OpenDocumentFile(const QString& path)
 {
     if (!SaveModified())
         return false;
-    m_lastOpenWasImport = false;
     if (!OnOpenDocument(path))
         return false;
-    if (m_lastOpenWasImport) {
-        m_bModified = false;
-        return true;
-    }
-    SetPathName(path);
+    // An imported file is not the list's own: the import has dropped the path.
+    if (!IsCsvPath(path))
+        SetPathName(path);
     m_bModified = false;
     return true;
 }

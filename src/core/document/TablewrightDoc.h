@@ -63,7 +63,6 @@ public:
 private:
     CGridListCtrl* Grid() const;
     bool ImportTextFile(const QString& path);
-    bool ImportCsvSource(CTextSource& source);
     void AfterImport(const QString& path, TextEncoding encoding);
     void AfterRead();
     // Empties the grid and fills it with fill from the opened source; a file
@@ -82,5 +81,4 @@ private:
     QString m_strProposedPath;
     bool m_bModified = false;
     TextEncoding m_encoding = TextEncoding::Utf8;
-    bool m_lastOpenWasImport = false;
 };

@@ -59,7 +59,7 @@ bool CCsvParser::ReadLine(std::string_view& line)
 void CCsvParser::ReadRecord(CsvRecord& record)
 {
     m_record = &record;
-    record.Clear(false);
+    record.Clear();
     std::string_view line;
     if (ReadLine(line)) {
         switch (m_nMode) {
@@ -74,13 +74,9 @@ void CCsvParser::ReadRecord(CsvRecord& record)
             break;
         }
     }
+    if (record.Joined().find('\0') != std::string_view::npos)
+        CutFieldsAtNul();
     m_record = nullptr;
-}
-
-// Fields are C strings to the rest of the world: a zero byte ends them.
-void CCsvParser::AddField(std::string_view text)
-{
-    m_record->AddField(text.substr(0, text.find('\0')));
 }
 
 void CCsvParser::SplitPlain(std::string_view line)
@@ -91,10 +87,10 @@ void CCsvParser::SplitPlain(std::string_view line)
     for (;;) {
         const std::size_t separator = line.find(m_chSeparator, start);
         if (separator == std::string_view::npos) {
-            AddField(line.substr(start));
+            m_record->AddField(line.substr(start));
             return;
         }
-        AddField(line.substr(start, separator - start));
+        m_record->AddField(line.substr(start, separator - start));
         start = separator + 1;
     }
 }
@@ -110,14 +106,14 @@ void CCsvParser::SplitQuotedOnly(std::string_view line)
             open = true;
             openedAt = i;
         } else {
-            AddField(line.substr(openedAt + 1, i - openedAt - 1));
+            m_record->AddField(line.substr(openedAt + 1, i - openedAt - 1));
             open = false;
         }
     }
     if (m_record->empty())
-        AddField(line);
+        m_record->AddField(line);
     else if (open)
-        AddField(line.substr(openedAt + 1));
+        m_record->AddField(line.substr(openedAt + 1));
 }
 
 // RFC 4180: a field that starts with a quote runs to the quote that is
@@ -130,7 +126,7 @@ void CCsvParser::SplitRfc(std::string_view line)
     const bool clean = m_chSeparator != '\t' && m_chLineEnd == '\n' &&
                        line.find('\t') == std::string_view::npos &&
                        line.find('\r') == std::string_view::npos;
-    m_record->Clear(clean);
+    m_record->SetClean(clean);
     std::size_t i = 0;
     bool done = false;
     while (!done) {
@@ -145,8 +141,6 @@ void CCsvParser::SplitRfc(std::string_view line)
         done = end >= line.size() || line[end] == m_chLineEnd;
         i = end + 1;
     }
-    if (m_record->Joined().find('\0') != std::string_view::npos)
-        CutFieldsAtNul();
 }
 
 // Reads a quoted field from just after its opening quote, over further lines
@@ -158,7 +152,7 @@ bool CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i)
         const std::size_t quote = line.find(m_chQuote, i);
         if (quote == std::string_view::npos) {
             m_record->Append(line.substr(i));
-            m_record->MarkUnclean();
+            m_record->SetClean(false);
             if (!m_bMore || !ReadLine(line))
                 return false;
             i = 0;
@@ -180,10 +174,11 @@ bool CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i)
     }
 }
 
+// Fields are C strings to the rest of the world: a zero byte ends them.
 void CCsvParser::CutFieldsAtNul()
 {
     CsvRecord cut;
-    cut.Clear(m_record->IsClean());
+    cut.SetClean(m_record->IsClean());
     for (std::size_t f = 0; f < m_record->size(); ++f) {
         const std::string_view field = (*m_record)[f];
         cut.AddField(field.substr(0, field.find('\0')));

@@ -37,7 +37,6 @@ private:
     void SplitQuotedOnly(std::string_view line);
     void SplitRfc(std::string_view line);
     bool ReadQuoted(std::string_view& line, std::size_t& i);
-    void AddField(std::string_view text);
     void CutFieldsAtNul();
 
     char m_chQuote = 0;

@@ -23,13 +23,13 @@ public:
     // True when no field holds a TAB, CR or LF of its own.
     bool IsClean() const { return m_clean; }
 
-    void Clear(bool clean)
+    void Clear()
     {
         m_text.clear();
         m_ends.clear();
-        m_clean = clean;
+        m_clean = false;
     }
-    void MarkUnclean() { m_clean = false; }
+    void SetClean(bool clean) { m_clean = clean; }
     // Starts a new, empty field; Append adds to the newest one.
     void StartField()
     {

@@ -18,7 +18,6 @@ public:
 
     std::string_view Joined() const;
     std::string_view Cell(int column) const;
-    bool IsEmpty() const { return !m_data; }
 
     // Copies of the row with one cell replaced, one empty cell inserted
     // before column, or one cell removed.

@@ -13,15 +13,6 @@ namespace {
 
 using Answer = IUserPrompt::Answer;
 
-struct Session
-{
-    ScriptedPrompt prompt;
-    RecordingProgress progress;
-    FakeView view;
-    CTablewrightDoc doc{prompt, progress};
-    Session() { doc.SetView(&view); }
-};
-
 enum class Format
 {
     Text,

@@ -13,16 +13,6 @@ namespace {
 using Answer = IUserPrompt::Answer;
 using Buttons = IUserPrompt::Buttons;
 
-// One document with its view, as the program has it.
-struct Session
-{
-    ScriptedPrompt prompt;
-    RecordingProgress progress;
-    FakeView view;
-    CTablewrightDoc doc{prompt, progress};
-    Session() { doc.SetView(&view); }
-};
-
 struct ImportCase
 {
     const char* name;
