@@ -18,6 +18,60 @@ inline constexpr char kCannotOpenFile[] = "Impossible d'ouvrir le fichier « %1 
 inline constexpr char kCannotReadFile[] = "Impossible de lire le fichier « %1 » :\n%2";
 inline constexpr char kCannotWriteFile[] = "Impossible d'enregistrer le fichier « %1 » :\n%2";
 
+// 61355, 61356: the current cell in the status bar, "Ligne 3, Colonne 2".
+inline constexpr char kRow[] = "Ligne";
+inline constexpr char kColumn[] = "Colonne";
+
+// 61462 and the About box.
+inline constexpr char kVersion[] = "Version";
+inline constexpr char kAboutCaption[] = "A propos de Quire...";
+inline constexpr char kAboutDescription[] = "Éditeur de listes simples";
+inline constexpr char kAboutCopyright[] = "© 2026 Tablewright";
+
+// The help topics of "Comment...".
+inline constexpr char kHelpEnterText[] = // 61246
+    "Pour entrer un texte dans une cellule, simplement double-cliquez sur\n"
+    "la cellule. Vous pourrez alors taper directement ou coller votre\n"
+    "texte. Puis, vous appuyez sur la touche <entrée> pour valider ou pour annuler\n"
+    "vous appuyez sur la touche <esc>. Vous pouvez passer d'une cellule\n"
+    "à l'autre en utilisant la touche <tab>";
+inline constexpr char kHelpInsertRow[] = // 61247
+    "Pour commencer une nouvelle liste double-cliquer n'importe où dans une\n"
+    " colonne existante. De nouvelles lignes seront automatiquement ajoutées\n"
+    "à cet endroit.\n"
+    "\n"
+    "Pour insérer une ligne dans la liste, selectionnez une ligne au dessous ou\n"
+    "au-dessus de l'endroit où vous voulez que soit la nouvelle ligne et appuyer\n"
+    "sur le bouton de la barre d'outils 'Insérer une ligne au-dessus' ou 'Insérer \n"
+    "une ligne au-dessous' ou faites un clic droit  et choisissez\n"
+    "la commande correspondante dans le menu contextuel.";
+inline constexpr char kHelpDeleteRow[] = // 61248
+    "Pour supprimer une ligne, sélectionnez la ligne à supprimer\n"
+    "et appuyez sur le bouton 'Supprimer une ligne' de la barre d'outils\n"
+    "ou faites un clic droit et choisissez la commande correspondante\n"
+    "dans le menu contextuel.";
+inline constexpr char kHelpRenameColumn[] = // 61249
+    "Pour renommer une colonne, faites un clic droit sur la\n"
+    "colonne que vous voulez modifier et choisissez Renommer la colonne\n"
+    "dans le menu contextuel. Un nouveau nom va vous être demandé.";
+inline constexpr char kHelpInsertColumn[] = // 61350
+    "Pour insérer une colonne, faites un clic droit sur la colonne\n"
+    "à gauche ou à droite de l'endroit où vous voulez insérer\n"
+    "la colonne et choisissez Insérer une colonne avant ou\n"
+    "Insérer une colonne après dans le menu contextuel\n"
+    "Une nouvelle colonne sera insérée que vous pourrez renommer.";
+inline constexpr char kHelpDeleteColumn[] = // 61351
+    "Pour supprimer une colonne, faites un clic droit sur la colonne\n"
+    "que vous voulez supprimer et choisissez Supprimer la colonne\n"
+    "dans le menu contextuel. Pour être sûr, il vous sera demandé de\n"
+    " confirmer la suppression.";
+
+// Starting the program.
+inline constexpr char kNoDisplay[] =
+    "Quire a besoin d'un écran graphique : aucun n'est disponible (DISPLAY et "
+    "WAYLAND_DISPLAY sont vides). Lancez Quire depuis une session graphique, ou sous "
+    "xvfb-run.";
+
 // CSV import and export speak English.
 inline constexpr char kCsvCheckFilename[] = "Check filename and try again";
 inline constexpr char kCsvParserFailed[] = "Failed to initialize CSV parser for this file";
@@ -30,6 +84,7 @@ inline constexpr char kCsvColumnName[] = "Column %1";
 
 // File chooser filters, in Qt's form.
 inline constexpr char kListFilter[] = "Tablewright Files (*.tbw)";
+inline constexpr char kListOpenFilter[] = "Tablewright Files (*.tbw);;Tous les fichiers (*.*)";
 inline constexpr char kTextFilter[] = "Text files (*.txt);;All Files (*.*)";
 inline constexpr char kCsvFilter[] = "CSV files (*.csv);;All Files (*.*)";
 inline constexpr char kHtmlFilter[] = "HTML files (*.html);;All Files (*.*)";

@@ -30,9 +30,11 @@ QString ListPathFor(const QString& importedPath)
 void CTablewrightDoc::AfterImport(const QString& path, TextEncoding encoding)
 {
     m_encoding = encoding;
-    m_strPathName.clear();
+    // path may be m_strPathName itself: read it before clearing that.
+    const QString title = QFileInfo(path).fileName();
     m_strProposedPath = ListPathFor(path);
-    m_strTitle = QFileInfo(path).fileName();
+    m_strPathName.clear();
+    SetTitle(title);
     AfterRead();
 }
 

@@ -34,8 +34,27 @@ void CTablewrightDoc::SetPathName(const QString& path)
 {
     m_strPathName = path;
     m_strProposedPath.clear();
-    m_strTitle =
-        path.isEmpty() ? QString::fromUtf8(Strings::kUntitled) : QFileInfo(path).fileName();
+    SetTitle(path.isEmpty() ? QString::fromUtf8(Strings::kUntitled) : QFileInfo(path).fileName());
+}
+
+void CTablewrightDoc::SetTitle(const QString& title)
+{
+    m_strTitle = title;
+    NotifyState();
+}
+
+void CTablewrightDoc::SetModifiedFlag(bool modified)
+{
+    if (m_bModified == modified)
+        return;
+    m_bModified = modified;
+    NotifyState();
+}
+
+void CTablewrightDoc::NotifyState() const
+{
+    if (m_stateListener)
+        m_stateListener();
 }
 
 void CTablewrightDoc::ClearGrid()
@@ -53,7 +72,7 @@ void CTablewrightDoc::ClearGrid()
 bool CTablewrightDoc::OnNewDocument()
 {
     SetPathName(QString());
-    m_bModified = false;
+    SetModifiedFlag(false);
     m_encoding = TextEncoding::Utf8;
     m_bLoaded = false;
     ClearGrid();
@@ -141,7 +160,7 @@ bool CTablewrightDoc::OnSaveDocument(const QString& path)
         return false;
     }
     m_encoding = encoding;
-    m_bModified = false;
+    SetModifiedFlag(false);
     return true;
 }
 
@@ -178,11 +197,18 @@ bool CTablewrightDoc::DoFileSave()
     return DoSave(m_strPathName);
 }
 
+bool CTablewrightDoc::DoFileSaveAs()
+{
+    return DoSave(QString());
+}
+
 bool CTablewrightDoc::DoSave(const QString& path)
 {
     QString target = path;
     if (target.isEmpty()) {
-        const QString proposed = m_strProposedPath.isEmpty() ? m_strTitle : m_strProposedPath;
+        const QString proposed = !m_strPathName.isEmpty()       ? m_strPathName
+                                 : !m_strProposedPath.isEmpty() ? m_strProposedPath
+                                                                : m_strTitle;
         target = m_prompt.GetSaveFileName(QString::fromUtf8(Strings::kListFilter),
                                           QStringLiteral("tbw"), proposed);
         if (target.isEmpty())
@@ -200,9 +226,10 @@ bool CTablewrightDoc::OpenDocumentFile(const QString& path)
         return false;
     if (!OnOpenDocument(path))
         return false;
-    // An imported file is not the list's own: the import has dropped the path.
-    if (!IsCsvPath(path))
+    // An imported file is not the list's own: the import has dropped the
+    // path. A load still pending needs the path to find its file.
+    if (!IsCsvPath(path) || !Grid())
         SetPathName(path);
-    m_bModified = false;
+    SetModifiedFlag(false);
     return true;
 }

@@ -27,9 +27,12 @@ public:
     const QString& GetPathName() const { return m_strPathName; }
     void SetPathName(const QString& path);
     const QString& GetTitle() const { return m_strTitle; }
-    void SetTitle(const QString& title) { m_strTitle = title; }
+    void SetTitle(const QString& title);
     bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    void SetModifiedFlag(bool modified = true);
+    // Called after each change of the title or of the modified flag, so that
+    // the window title can follow.
+    void SetStateListener(std::function<void()> listener) { m_stateListener = std::move(listener); }
     TextEncoding FileEncoding() const { return m_encoding; }
     // The path Save As proposes for a list that has no file of its own yet.
     const QString& ProposedPath() const { return m_strProposedPath; }
@@ -46,6 +49,7 @@ public:
     // (asking for a name when there is none), open a file in this document.
     bool SaveModified();
     bool DoFileSave();
+    bool DoFileSaveAs();
     bool DoSave(const QString& path);
     bool OpenDocumentFile(const QString& path);
 
@@ -65,6 +69,7 @@ private:
     bool ImportTextFile(const QString& path);
     void AfterImport(const QString& path, TextEncoding encoding);
     void AfterRead();
+    void NotifyState() const;
     // Empties the grid and fills it with fill from the opened source; a file
     // that could not be read to its end is reported.
     bool FillGrid(const QString& path, CTextSource& source,
@@ -80,5 +85,6 @@ private:
     QString m_strTitle;
     QString m_strProposedPath;
     bool m_bModified = false;
+    std::function<void()> m_stateListener;
     TextEncoding m_encoding = TextEncoding::Utf8;
 };

@@ -353,3 +353,29 @@ bool CGridListCtrl::RebuildTable(const std::vector<GridColumn>& columns,
     SetRedraw(true);
     return true;
 }
+
+void CGridListCtrl::ApplyColumnOrder()
+{
+    const std::vector<int> order = m_order;
+    SetRedraw(false);
+    NotifyEach();
+    std::vector<GridColumn> columns;
+    columns.reserve(order.size());
+    for (int column : order)
+        columns.push_back(m_columns[column]);
+    m_columns = std::move(columns);
+    std::vector<std::string_view> cells(order.size());
+    RowBuilder builder;
+    for (PackedRow& row : m_rows) {
+        CellCursor cursor(row.Joined());
+        for (std::string_view& cell : cells)
+            cell = cursor.Next();
+        for (int column : order)
+            builder.AddCleanCell(cells[column]);
+        row = builder.Take();
+    }
+    ResetColumnOrder();
+    m_selectedRow = -1;
+    m_focusedRow = -1;
+    SetRedraw(true);
+}

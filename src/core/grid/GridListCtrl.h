@@ -81,6 +81,10 @@ public:
     bool MoveRow(int from, int to);
     bool CaptureTable(std::vector<GridColumn>& columns, std::vector<GridRow>& rows) const;
     bool RebuildTable(const std::vector<GridColumn>& columns, const std::vector<GridRow>& rows);
+    // Makes the header's display order the physical order of the columns and
+    // their cells, as a capture and rebuild would: afterwards the display
+    // order is the identity and no row is selected.
+    void ApplyColumnOrder();
 
     // The current cell; -1 means none.
     int m_nCurRow = -1;

@@ -1,30 +1,78 @@
+#include "app/DialogPrompt.h"
+#include "app/MainFrame.h"
+#include "app/TablewrightApp.h"
 #include "exchange/BatchConverter.h"
+#include "resources/StringTable.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
-void PrintUsage()
+bool IsBatch(int argc, char* argv[])
 {
-    std::fputs("Quire 1.6 - éditeur de listes\n"
-               "usage : quire --convert ENTRÉE SORTIE [--csv-header yes|no] "
-               "[--csv-export-header yes|no]\n"
-               "  ENTRÉE : .tbw (liste), .csv (import CSV), .txt ou .tsv (import texte)\n"
-               "  SORTIE : .tbw (liste), .txt ou .tsv (texte), .csv (CSV), .html (tableau HTML)\n",
-               stdout);
+    return argc > 1 && QLatin1String(argv[1]) == QLatin1String("--convert");
+}
+
+// Qt would abort with an English message of its own when no display exists.
+bool DisplayAvailable()
+{
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+// The interface is French whatever the desktop's language: so are Qt's own
+// dialogs and buttons.
+void InstallFrenchTranslations(QApplication& app)
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+int RunBatch(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    return CBatchConverter().Run(QCoreApplication::arguments().mid(2));
+}
+
+int RunDesktop(int argc, char* argv[])
+{
+    if (!DisplayAvailable()) {
+        std::fprintf(stderr, "%s\n", Strings::kNoDisplay);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(Strings::kAppName));
+    QApplication::setOrganizationName(QStringLiteral("Tablewright"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quire.svg")));
+    InstallFrenchTranslations(app);
+
+    CDialogPrompt prompt;
+    CTablewrightApp theApp(prompt);
+    if (!theApp.InitInstance(QApplication::arguments().mid(1)))
+        return 1;
+    prompt.SetParentWindow(&theApp.GetMainFrame());
+    return QApplication::exec();
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments().mid(1);
-    if (!args.isEmpty() && args.front() == QLatin1String("--convert"))
-        return CBatchConverter().Run(args.mid(1));
-    PrintUsage();
-    return 0;
+    if (IsBatch(argc, argv))
+        return RunBatch(argc, argv);
+    return RunDesktop(argc, argv);
 }

@@ -1,0 +1,83 @@
+#include "app/DialogPrompt.h"
+
+#include "resources/StringTable.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon IconOf(IUserPrompt::Icon icon)
+{
+    switch (icon) {
+    case IUserPrompt::Icon::Information:
+        return QMessageBox::Information;
+    case IUserPrompt::Icon::Question:
+        return QMessageBox::Question;
+    case IUserPrompt::Icon::Warning:
+        return QMessageBox::Warning;
+    case IUserPrompt::Icon::Error:
+        return QMessageBox::Critical;
+    case IUserPrompt::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsOf(IUserPrompt::Buttons buttons)
+{
+    switch (buttons) {
+    case IUserPrompt::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case IUserPrompt::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case IUserPrompt::Buttons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+IUserPrompt::Answer AnswerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return IUserPrompt::Answer::Yes;
+    case QMessageBox::No:
+        return IUserPrompt::Answer::No;
+    case QMessageBox::Ok:
+        return IUserPrompt::Answer::Ok;
+    default:
+        return IUserPrompt::Answer::Cancel;
+    }
+}
+
+} // namespace
+
+IUserPrompt::Answer CDialogPrompt::MessageBox(const QString& text, Buttons buttons, Icon icon)
+{
+    QMessageBox box(IconOf(icon), QString::fromUtf8(Strings::kAppName), text, ButtonsOf(buttons),
+                    m_parent);
+    // Escape answers No where there is no Cancel, as it closes the box.
+    if (buttons == Buttons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
+    return AnswerOf(box.exec());
+}
+
+QString CDialogPrompt::GetOpenFileName(const QString& filter)
+{
+    return QFileDialog::getOpenFileName(m_parent, QString(), QString(), filter);
+}
+
+QString CDialogPrompt::GetSaveFileName(const QString& filter, const QString& defaultSuffix,
+                                       const QString& proposedPath)
+{
+    QFileDialog dialog(m_parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (!proposedPath.isEmpty())
+        dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}

@@ -1,0 +1,322 @@
+#include "app/MainFrame.h"
+
+#include "app/Settings.h"
+#include "app/WindowPlacement.h"
+#include "document/TablewrightDoc.h"
+#include "platform/UserPrompt.h"
+#include "resources/CommandTable.h"
+#include "resources/StringTable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <vector>
+
+namespace {
+
+constexpr int kCellPaneWidth = 120;
+constexpr int kProgressPaneWidth = 100;
+constexpr int kRecentPathLength = 60;
+
+QString Text(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// The tool tip is the prompt's second line, or the menu text without its
+// mnemonic and shortcut.
+QString ToolTipOf(const Commands::Command& command)
+{
+    const QString prompt = command.prompt ? Text(command.prompt) : QString();
+    const qsizetype newline = prompt.indexOf(QLatin1Char('\n'));
+    if (newline >= 0)
+        return prompt.mid(newline + 1);
+    QString text = Text(command.text).section(QLatin1Char('\t'), 0, 0);
+    return text.remove(QLatin1Char('&'));
+}
+
+// A long path keeps its start and its file name.
+QString ShortenedPath(const QString& path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    if (native.size() <= kRecentPathLength)
+        return native;
+    const QString name =
+        QDir::toNativeSeparators(QLatin1Char('/') + path.section(QLatin1Char('/'), -1));
+    const qsizetype head = std::max<qsizetype>(3, kRecentPathLength - name.size() - 3);
+    return native.left(head) + QStringLiteral("...") + name;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(IUserPrompt& prompt) : m_prompt(prompt)
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quire.svg")));
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    BindHelpTopics();
+    SetRecentFiles({});
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::SetDocument(CTablewrightDoc* doc)
+{
+    m_pDoc = doc;
+    UpdateTitle();
+}
+
+void CMainFrame::CreateActions()
+{
+    for (const Commands::Command& command : Commands::kCommands) {
+        auto* action = new QAction(Text(command.text), this);
+        action->setObjectName(QLatin1String(command.name));
+        if (command.prompt)
+            action->setStatusTip(Text(command.prompt).section(QLatin1Char('\n'), 0, 0));
+        action->setToolTip(ToolTipOf(command));
+        if (command.icon)
+            action->setIcon(
+                QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(command.icon))));
+        action->setCheckable(command.checkable);
+        action->setEnabled(false);
+        m_actions.insert(command.id, action);
+    }
+    for (const Commands::Accelerator& accelerator : Commands::kAccelerators) {
+        QAction* action = Action(accelerator.id);
+        action->setShortcut(QKeySequence(QLatin1String(accelerator.keys)));
+        // Accelerators work whether or not the action is on a menu.
+        addAction(action);
+    }
+}
+
+void CMainFrame::CreateMenus()
+{
+    std::vector<QMenu*> open;
+    for (const Commands::MenuItem& item : Commands::kMenuBar) {
+        switch (item.kind) {
+        case Commands::MenuItem::Popup: {
+            QMenu* menu = open.empty() ? menuBar()->addMenu(Text(item.title))
+                                       : open.back()->addMenu(Text(item.title));
+            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+            open.push_back(menu);
+            break;
+        }
+        case Commands::MenuItem::End:
+            open.pop_back();
+            break;
+        case Commands::MenuItem::Separator:
+            open.back()->addSeparator();
+            break;
+        case Commands::MenuItem::Command:
+            open.back()->addAction(Action(item.id));
+            break;
+        }
+    }
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_wndToolBar = addToolBar(QStringLiteral("Barre d'outils"));
+    m_wndToolBar->setObjectName(QStringLiteral("toolBar"));
+    m_wndToolBar->setIconSize(QSize(16, 16));
+    m_wndToolBar->setMovable(true);
+    m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (const int id : Commands::kToolbar) {
+        if (id == 0)
+            m_wndToolBar->addSeparator();
+        else
+            m_wndToolBar->addAction(Action(id));
+    }
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    // Pane 0: menu prompts cover it while they show; a blank otherwise.
+    m_wndPrompt = new QLabel(QStringLiteral(" "), bar);
+    m_wndPrompt->setObjectName(QStringLiteral("pane0"));
+    bar->addWidget(m_wndPrompt, 1);
+    m_wndCellPane = new QLabel(bar);
+    m_wndCellPane->setObjectName(QStringLiteral("pane1"));
+    m_wndCellPane->setFixedWidth(kCellPaneWidth);
+    m_wndCellPane->setFrameShape(QFrame::StyledPanel);
+    m_wndCellPane->setFrameShadow(QFrame::Sunken);
+    bar->addPermanentWidget(m_wndCellPane);
+    m_wndProgress = new QProgressBar(bar);
+    m_wndProgress->setObjectName(QStringLiteral("pane2"));
+    m_wndProgress->setFixedWidth(kProgressPaneWidth);
+    m_wndProgress->setRange(0, 100);
+    m_wndProgress->setValue(0);
+    m_wndProgress->setTextVisible(false);
+    bar->addPermanentWidget(m_wndProgress);
+}
+
+void CMainFrame::BindHelpTopics()
+{
+    using namespace Commands;
+    const std::pair<Id, const char*> topics[] = {
+        {ID_HELP_ENTER_TEXT, Strings::kHelpEnterText},
+        {ID_HELP_INSERT_ROW, Strings::kHelpInsertRow},
+        {ID_HELP_DELETE_ROW, Strings::kHelpDeleteRow},
+        {ID_HELP_RENAME_COLUMN, Strings::kHelpRenameColumn},
+        {ID_HELP_INSERT_COLUMN, Strings::kHelpInsertColumn},
+        {ID_HELP_DELETE_COLUMN, Strings::kHelpDeleteColumn},
+    };
+    for (const auto& [id, text] : topics) {
+        BindCommand(id, [this, text] {
+            m_prompt.MessageBox(Text(text), IUserPrompt::Buttons::Ok,
+                                IUserPrompt::Icon::Information);
+        });
+    }
+}
+
+void CMainFrame::BindCommand(int id, std::function<void()> handler)
+{
+    QAction* action = Action(id);
+    m_bound.insert(id);
+    action->setEnabled(true);
+    connect(action, &QAction::triggered, this,
+            [this, handler = std::move(handler)] { RunCommand(handler); });
+}
+
+void CMainFrame::BindUpdate(int id, std::function<void(QAction&)> update)
+{
+    m_updates.insert(id, std::move(update));
+}
+
+void CMainFrame::UpdateCommands()
+{
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        if (!m_bound.contains(it.key()))
+            it.value()->setEnabled(false);
+        else if (const auto update = m_updates.constFind(it.key()); update != m_updates.cend())
+            (*update)(*it.value());
+    }
+}
+
+void CMainFrame::RunCommand(const std::function<void()>& handler)
+{
+    ++m_nBusy;
+    handler();
+    --m_nBusy;
+    if (m_nBusy > 0)
+        return;
+    if (m_bWaitCursor) {
+        m_bWaitCursor = false;
+        QApplication::restoreOverrideCursor();
+    }
+    UpdateCommands();
+    if (m_bClosePending) {
+        m_bClosePending = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
+void CMainFrame::ActivateFrame()
+{
+    if (!m_bFirstActivation) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
+    m_bFirstActivation = false;
+    restoreState(Settings::ReadToolbarState());
+    WindowPlacement::Read().Show(*this);
+}
+
+void CMainFrame::SetRecentFiles(const QStringList& paths)
+{
+    for (int i = 0; i < Commands::kRecentFileCount; ++i) {
+        QAction* action = Action(Commands::ID_FILE_MRU_FILE1 + i);
+        if (i < paths.size()) {
+            QString shown = ShortenedPath(paths[i]);
+            shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+            action->setVisible(true);
+        } else {
+            // With no file at all, the first entry stands greyed in their place.
+            action->setText(i == 0 ? QStringLiteral("Fichiers récents") : QString());
+            action->setVisible(i == 0);
+        }
+    }
+    BindUpdate(Commands::ID_FILE_MRU_FILE1,
+               [hasFiles = !paths.isEmpty()](QAction& action) { action.setEnabled(hasFiles); });
+    UpdateCommands();
+}
+
+void CMainFrame::UpdateTitle()
+{
+    if (!m_pDoc)
+        return;
+    QString title = m_pDoc->GetTitle();
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(title + QStringLiteral("[*] - ") + Text(Strings::kAppName));
+    setWindowModified(m_pDoc->IsModified());
+}
+
+void CMainFrame::SetProgress(int percent)
+{
+    if (m_nBusy > 0 && !m_bWaitCursor) {
+        m_bWaitCursor = true;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    if (m_wndProgress->value() != percent)
+        m_wndProgress->setValue(percent);
+    PumpPendingMessages();
+}
+
+// Lets the window repaint and timers run, but holds back the keyboard and
+// the mouse: no command may change the grid while a file is being read or
+// written. A close asked for meanwhile is carried out afterwards.
+void CMainFrame::PumpPendingMessages()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CMainFrame::SetStatusPaneText(int pane, const QString& text)
+{
+    if (pane == 0)
+        m_wndPrompt->setText(text);
+    else if (pane == 1)
+        m_wndCellPane->setText(text);
+}
+
+QString CMainFrame::StatusPaneText(int pane) const
+{
+    if (pane == 0)
+        return statusBar()->currentMessage().isEmpty() ? m_wndPrompt->text()
+                                                       : statusBar()->currentMessage();
+    if (pane == 1)
+        return m_wndCellPane->text();
+    return {};
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    WindowPlacement::Capture(*this).Write();
+    Settings::WriteToolbarState(saveState());
+    if (m_nBusy > 0) {
+        m_bClosePending = true;
+        event->ignore();
+        return;
+    }
+    if (m_pDoc && !m_pDoc->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    if (m_pDoc)
+        m_pDoc->OnCloseDocument();
+    event->accept();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform/Progress.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QSet>
+
+#include <functional>
+
+class CTablewrightDoc;
+class IUserPrompt;
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QToolBar;
+
+// The program's one window: menu bar, toolbar and accelerators built from
+// the command table, a status bar of three panes whose third holds the
+// progress bar, the remembered placement and the help topics.
+class CMainFrame : public QMainWindow, public IProgress
+{
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(IUserPrompt& prompt);
+    ~CMainFrame() override;
+
+    // The document whose title the window shows and which closing asks
+    // about unsaved changes.
+    void SetDocument(CTablewrightDoc* doc);
+
+    QAction* Action(int id) const { return m_actions.value(id); }
+    // Runs handler when the command is chosen. A command that nothing
+    // handles stays disabled.
+    void BindCommand(int id, std::function<void()> handler);
+    // Sets the enabled state or check mark of a command before it is shown.
+    void BindUpdate(int id, std::function<void(QAction&)> update);
+    void UpdateCommands();
+
+    // Shows the window; the first time, where and how it was last closed.
+    void ActivateFrame();
+    void SetRecentFiles(const QStringList& paths);
+    void UpdateTitle();
+
+    void SetProgress(int percent) override;
+    void SetStatusPaneText(int pane, const QString& text) override;
+    QString StatusPaneText(int pane) const;
+    QProgressBar* ProgressBar() const { return m_wndProgress; }
+    QToolBar* ToolBar() const { return m_wndToolBar; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void BindHelpTopics();
+    void RunCommand(const std::function<void()>& handler);
+    void PumpPendingMessages();
+
+    IUserPrompt& m_prompt;
+    CTablewrightDoc* m_pDoc = nullptr;
+    QHash<int, QAction*> m_actions;
+    QHash<int, std::function<void(QAction&)>> m_updates;
+    QSet<int> m_bound;
+    QToolBar* m_wndToolBar = nullptr;
+    QLabel* m_wndPrompt = nullptr;
+    QLabel* m_wndCellPane = nullptr;
+    QProgressBar* m_wndProgress = nullptr;
+    bool m_bFirstActivation = true;
+    // Commands under way; a close asked for meanwhile waits for them.
+    int m_nBusy = 0;
+    bool m_bClosePending = false;
+    bool m_bWaitCursor = false;
+};

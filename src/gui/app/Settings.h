@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+// Every setting Quire keeps, in one place. They live under
+// QSettings("Tablewright", "Quire"): the registry on Windows,
+// ~/.config/Tablewright/Quire.conf elsewhere.
+namespace Settings {
+
+struct IntKey
+{
+    const char* section;
+    const char* name;
+    int defaultValue;
+};
+
+inline constexpr IntKey kSingleClickEntry{"Options", "SingleClickEntry", 0};
+inline constexpr IntKey kGoToLastItem{"Options", "GoToLastItem", 0};
+
+// The main window's placement: flags, show state and its normal rectangle.
+inline constexpr IntKey kPlacementFlag{"WNDSTATUS", "FLAG", 0};
+inline constexpr IntKey kPlacementShowCmd{"WNDSTATUS", "SHOWCMD", 5};
+inline constexpr IntKey kPlacementLeft{"WNDSTATUS", "LEFT", 100};
+inline constexpr IntKey kPlacementTop{"WNDSTATUS", "TOP", 100};
+inline constexpr IntKey kPlacementRight{"WNDSTATUS", "RIGHT", 400};
+inline constexpr IntKey kPlacementBottom{"WNDSTATUS", "BOTTOM", 550};
+
+int ReadInt(const IntKey& key);
+void WriteInt(const IntKey& key, int value);
+
+// The recent-file list, most recent first.
+QStringList ReadRecentFiles(int count);
+void WriteRecentFiles(const QStringList& paths);
+
+// The toolbar's place and visibility, as QMainWindow saves them.
+QByteArray ReadToolbarState();
+void WriteToolbarState(const QByteArray& state);
+
+} // namespace Settings

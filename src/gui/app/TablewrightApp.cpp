@@ -1,0 +1,143 @@
+#include "app/TablewrightApp.h"
+
+#include "app/MainFrame.h"
+#include "dialogs/AboutDlg.h"
+#include "document/TablewrightDoc.h"
+#include "platform/UserPrompt.h"
+#include "resources/CommandTable.h"
+#include "resources/StringTable.h"
+#include "view/TablewrightView.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+CTablewrightApp::CTablewrightApp(IUserPrompt& prompt)
+    : m_prompt(prompt), m_recentFiles(Commands::kRecentFileCount)
+{
+}
+
+CTablewrightApp::~CTablewrightApp()
+{
+    // The document reaches its view and reports to the window: it goes first.
+    m_pDoc.reset();
+    m_pMainFrame.reset();
+}
+
+bool CTablewrightApp::InitInstance(const QStringList& arguments)
+{
+    m_recentFiles.ReadList();
+    m_pMainFrame = std::make_unique<CMainFrame>(m_prompt);
+    m_pDoc = std::make_unique<CTablewrightDoc>(m_prompt, *m_pMainFrame);
+    m_pView = new CTablewrightView(*m_pDoc, *m_pMainFrame, m_pMainFrame.get());
+    m_pMainFrame->setCentralWidget(m_pView);
+    m_pDoc->SetView(m_pView);
+    m_pDoc->SetStateListener([this] { m_pMainFrame->UpdateTitle(); });
+    m_pMainFrame->SetDocument(m_pDoc.get());
+    m_pMainFrame->SetRecentFiles(m_recentFiles.Paths());
+    BindCommands();
+
+    if (arguments.isEmpty()) {
+        m_pDoc->OnNewDocument();
+        m_pView->OnInitialUpdate();
+    } else if (!OpenDocumentFile(arguments.front())) {
+        return false;
+    }
+    m_pMainFrame->ActivateFrame();
+    m_pView->setFocus();
+    return true;
+}
+
+void CTablewrightApp::BindCommands()
+{
+    using namespace Commands;
+    CMainFrame& frame = *m_pMainFrame;
+    frame.BindCommand(ID_FILE_NEW, [this] { OnFileNew(); });
+    frame.BindCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    frame.BindCommand(ID_FILE_SAVE, [this] { OnFileSave(); });
+    frame.BindCommand(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    for (int i = 0; i < kRecentFileCount; ++i)
+        frame.BindCommand(ID_FILE_MRU_FILE1 + i, [this, i] { OnOpenRecentFile(i); });
+    frame.BindCommand(ID_APP_EXIT, [this] { m_pMainFrame->close(); });
+    frame.BindCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    BindDocumentCommand(ID_FILE_IMPORT_TEXT, &CTablewrightDoc::OnImportText);
+    BindDocumentCommand(ID_FILE_IMPORT_CSV, &CTablewrightDoc::OnImportCsv);
+    BindDocumentCommand(ID_FILE_EXPORT_TEXT, &CTablewrightDoc::OnExportText);
+    BindDocumentCommand(ID_FILE_EXPORT_HTML, &CTablewrightDoc::OnExportHtml);
+
+    CTablewrightView& view = *m_pView;
+    frame.BindCommand(ID_OPTION_SINGLE_CLICK, [&view] { view.OnOptionSingleClickEntry(); });
+    frame.BindUpdate(ID_OPTION_SINGLE_CLICK, [&view](QAction& action) {
+        action.setChecked(view.m_bSingleClickEntry != 0);
+    });
+    frame.BindCommand(ID_OPTION_GO_TO_LAST, [&view] { view.OnOptionGoToLastItem(); });
+    frame.BindUpdate(ID_OPTION_GO_TO_LAST,
+                     [&view](QAction& action) { action.setChecked(view.m_bGoToLastItem != 0); });
+    frame.UpdateCommands();
+}
+
+void CTablewrightApp::BindDocumentCommand(int id, bool (CTablewrightDoc::*command)())
+{
+    m_pMainFrame->BindCommand(id, [this, command] { (m_pDoc.get()->*command)(); });
+}
+
+void CTablewrightApp::OnFileNew()
+{
+    if (!m_pDoc->SaveModified())
+        return;
+    m_pDoc->OnNewDocument();
+    m_pView->OnInitialUpdate();
+}
+
+void CTablewrightApp::OnFileOpen()
+{
+    const QString path = m_prompt.GetOpenFileName(QString::fromUtf8(Strings::kListOpenFilter));
+    if (!path.isEmpty())
+        OpenDocumentFile(path);
+}
+
+bool CTablewrightApp::OpenDocumentFile(const QString& path)
+{
+    if (!m_pDoc->OpenDocumentFile(path))
+        return false;
+    m_pView->OnInitialUpdate();
+    m_recentFiles.Add(path);
+    m_pMainFrame->SetRecentFiles(m_recentFiles.Paths());
+    return true;
+}
+
+void CTablewrightApp::OnFileSave()
+{
+    if (m_pDoc->DoFileSave())
+        AddToRecentFiles();
+}
+
+void CTablewrightApp::OnFileSaveAs()
+{
+    if (m_pDoc->DoFileSaveAs())
+        AddToRecentFiles();
+}
+
+void CTablewrightApp::AddToRecentFiles()
+{
+    m_recentFiles.Add(m_pDoc->GetPathName());
+    m_pMainFrame->SetRecentFiles(m_recentFiles.Paths());
+}
+
+void CTablewrightApp::OnOpenRecentFile(int index)
+{
+    const QStringList& paths = m_recentFiles.Paths();
+    if (index < 0 || index >= paths.size())
+        return;
+    const QString path = paths[index];
+    if (OpenDocumentFile(path) || QFileInfo::exists(path))
+        return;
+    // A file that is gone leaves the list.
+    m_recentFiles.Remove(index);
+    m_pMainFrame->SetRecentFiles(m_recentFiles.Paths());
+}
+
+void CTablewrightApp::OnAppAbout()
+{
+    CAboutDlg dialog(m_fVersion, m_pMainFrame.get());
+    dialog.exec();
+}

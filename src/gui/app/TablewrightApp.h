@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/RecentFileList.h"
+#include "document/Version.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class CTablewrightDoc;
+class CTablewrightView;
+class IUserPrompt;
+
+// The application: it ties together the one document, main window and view
+// that serve every New and Open, carries out the command line, keeps the
+// recent-file list and answers the document commands of the menus.
+class CTablewrightApp
+{
+public:
+    explicit CTablewrightApp(IUserPrompt& prompt);
+    ~CTablewrightApp();
+    CTablewrightApp(const CTablewrightApp&) = delete;
+    CTablewrightApp& operator=(const CTablewrightApp&) = delete;
+
+    // Creates the window and carries out the command line: nothing makes a
+    // new list, a path opens it. False when the file could not be opened;
+    // the program then ends without showing a window.
+    bool InitInstance(const QStringList& arguments);
+
+    CMainFrame& GetMainFrame() const { return *m_pMainFrame; }
+    CTablewrightDoc& GetDocument() const { return *m_pDoc; }
+    CTablewrightView& GetView() const { return *m_pView; }
+    const CRecentFileList& GetRecentFiles() const { return m_recentFiles; }
+
+    void OnFileNew();
+    void OnFileOpen();
+    bool OpenDocumentFile(const QString& path);
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnOpenRecentFile(int index);
+    void OnAppAbout();
+
+    const float m_fVersion = kProgramVersion;
+
+private:
+    void BindCommands();
+    void BindDocumentCommand(int id, bool (CTablewrightDoc::*command)());
+    void AddToRecentFiles();
+
+    IUserPrompt& m_prompt;
+    CRecentFileList m_recentFiles;
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<CTablewrightDoc> m_pDoc;
+    CTablewrightView* m_pView = nullptr;
+};

@@ -1,0 +1,137 @@
+#include "view/GridTableModel.h"
+
+#include "grid/GridListCtrl.h"
+
+CGridTableModel::CGridTableModel(CGridListCtrl& grid, QObject* parent)
+    : QAbstractTableModel(parent), m_grid(grid)
+{
+    m_grid.SetListener(this);
+}
+
+CGridTableModel::~CGridTableModel()
+{
+    m_grid.SetListener(nullptr);
+}
+
+int CGridTableModel::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_bResetting ? m_nFrozenRows : m_grid.GetItemCount();
+}
+
+int CGridTableModel::columnCount(const QModelIndex& parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_bResetting ? m_nFrozenColumns : m_grid.GetColumnCount();
+}
+
+QVariant CGridTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return {};
+    // The grid answers empty for a cell it no longer has, which is what a
+    // repaint in the middle of a batch may ask for.
+    const std::string_view text = m_grid.ItemTextView(index.row(), index.column());
+    if (role == Qt::ToolTipRole && text.size() < 40)
+        return {};
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QVariant CGridTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Vertical) {
+        if (role == Qt::DisplayRole)
+            return section + 1;
+        if (role == Qt::TextAlignmentRole)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole || section < 0 || section >= m_grid.GetColumnCount())
+        return {};
+    return QString::fromStdString(m_grid.GetColumnName(section));
+}
+
+void CGridTableModel::AboutToReset()
+{
+    m_nFrozenRows = rowCount();
+    m_nFrozenColumns = columnCount();
+    beginResetModel();
+    m_bResetting = true;
+}
+
+void CGridTableModel::Reset()
+{
+    m_bResetting = false;
+    endResetModel();
+}
+
+void CGridTableModel::RowsAboutToBeInserted(int first, int last)
+{
+    beginInsertRows(QModelIndex(), first, last);
+}
+
+void CGridTableModel::RowsInserted()
+{
+    endInsertRows();
+}
+
+void CGridTableModel::RowsAboutToBeRemoved(int first, int last)
+{
+    beginRemoveRows(QModelIndex(), first, last);
+}
+
+void CGridTableModel::RowsRemoved()
+{
+    endRemoveRows();
+}
+
+void CGridTableModel::ColumnsAboutToBeInserted(int first, int last)
+{
+    beginInsertColumns(QModelIndex(), first, last);
+}
+
+void CGridTableModel::ColumnsInserted()
+{
+    endInsertColumns();
+}
+
+void CGridTableModel::ColumnsAboutToBeRemoved(int first, int last)
+{
+    beginRemoveColumns(QModelIndex(), first, last);
+}
+
+void CGridTableModel::ColumnsRemoved()
+{
+    endRemoveColumns();
+}
+
+void CGridTableModel::CellChanged(int row, int column)
+{
+    const QModelIndex cell = index(row, column);
+    Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+void CGridTableModel::HeaderChanged(int first, int last)
+{
+    Q_EMIT headerDataChanged(Qt::Horizontal, first, last);
+    Q_EMIT columnHeadersChanged(first, last);
+}
+
+void CGridTableModel::ColumnOrderChanged()
+{
+    Q_EMIT columnOrderChanged();
+}
+
+void CGridTableModel::ItemStateChanged(int row)
+{
+    Q_EMIT itemStateChanged(row);
+}
+
+void CGridTableModel::EnsureVisibleRequested(int row, bool partialOk)
+{
+    Q_EMIT ensureVisibleRequested(row, partialOk);
+}

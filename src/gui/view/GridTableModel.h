@@ -1,0 +1,54 @@
+#pragma once
+
+#include "grid/GridListener.h"
+
+#include <QAbstractTableModel>
+
+class CGridListCtrl;
+
+// Shows a CGridListCtrl to Qt's item views: it translates rows, columns and
+// the grid's change reports, and holds nothing of its own.
+class CGridTableModel : public QAbstractTableModel, private IGridListener
+{
+    Q_OBJECT
+
+public:
+    explicit CGridTableModel(CGridListCtrl& grid, QObject* parent = nullptr);
+    ~CGridTableModel() override;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+Q_SIGNALS:
+    // Names or widths of columns first..last changed.
+    void columnHeadersChanged(int first, int last);
+    void columnOrderChanged();
+    void itemStateChanged(int row);
+    void ensureVisibleRequested(int row, bool partialOk);
+
+private:
+    void AboutToReset() override;
+    void Reset() override;
+    void RowsAboutToBeInserted(int first, int last) override;
+    void RowsInserted() override;
+    void RowsAboutToBeRemoved(int first, int last) override;
+    void RowsRemoved() override;
+    void ColumnsAboutToBeInserted(int first, int last) override;
+    void ColumnsInserted() override;
+    void ColumnsAboutToBeRemoved(int first, int last) override;
+    void ColumnsRemoved() override;
+    void CellChanged(int row, int column) override;
+    void HeaderChanged(int first, int last) override;
+    void ColumnOrderChanged() override;
+    void ItemStateChanged(int row) override;
+    void EnsureVisibleRequested(int row, bool partialOk) override;
+
+    CGridListCtrl& m_grid;
+    // While a batch changes the grid, the views keep seeing the shape they
+    // had before it, until the reset at its end.
+    bool m_bResetting = false;
+    int m_nFrozenRows = 0;
+    int m_nFrozenColumns = 0;
+};

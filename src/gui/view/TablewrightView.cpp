@@ -1,0 +1,217 @@
+#include "view/TablewrightView.h"
+
+#include "app/Settings.h"
+#include "document/TablewrightDoc.h"
+#include "platform/Progress.h"
+#include "resources/StringTable.h"
+#include "view/GridTableModel.h"
+#include "view/GridTableView.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kCellEditLimit = 256;
+constexpr const char* kDefaultColumns[] = {"A", "B", "C", "D"};
+
+} // namespace
+
+CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_statusBar(statusBar)
+{
+    m_pModel = new CGridTableModel(m_wndGrid, this);
+    m_pTable = new CGridTableView(m_wndGrid, this);
+    m_pTable->setObjectName(QStringLiteral("grid"));
+    m_pTable->setModel(m_pModel);
+    m_wndCellEdit = new QLineEdit(this);
+    m_wndCellEdit->setObjectName(QStringLiteral("cellEdit"));
+    m_wndCellEdit->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pTable);
+    setFocusProxy(m_pTable);
+
+    connect(m_pTable, &CGridTableView::gridClicked, this, &CTablewrightView::OnGridClicked);
+    connect(m_pModel, &CGridTableModel::columnHeadersChanged, this,
+            &CTablewrightView::ApplyColumnWidths);
+    // While the header lays out new sections it reports sizes of its own;
+    // the grid's widths are given to it afterwards.
+    connect(m_pModel, &QAbstractItemModel::columnsAboutToBeInserted, this,
+            [this] { m_bSyncing = true; });
+    connect(m_pModel, &QAbstractItemModel::columnsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                m_bSyncing = false;
+                ApplyColumnWidths(first, last);
+            });
+    connect(m_pModel, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { m_bSyncing = true; });
+    connect(m_pModel, &QAbstractItemModel::modelReset, this, [this] {
+        m_bSyncing = false;
+        ApplyColumnWidths(0, m_wndGrid.GetColumnCount() - 1);
+        ShowSelection(m_wndGrid.GetSelectedRow());
+    });
+    connect(m_pModel, &CGridTableModel::itemStateChanged, this, &CTablewrightView::ShowSelection);
+    connect(m_pModel, &CGridTableModel::ensureVisibleRequested, this,
+            &CTablewrightView::OnEnsureVisible);
+    connect(m_pTable->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &CTablewrightView::OnSectionResized);
+    connect(m_pTable->horizontalHeader(), &QHeaderView::sectionMoved, this,
+            &CTablewrightView::OnSectionMoved);
+    connect(m_pTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CTablewrightView::OnSelectionChanged);
+}
+
+CTablewrightView::~CTablewrightView()
+{
+    // The model listens to m_wndGrid, which goes before the children do.
+    delete m_pTable;
+    delete m_pModel;
+}
+
+CGridListCtrl* CTablewrightView::GetGrid()
+{
+    return m_bGridCreated ? &m_wndGrid : nullptr;
+}
+
+void CTablewrightView::OnInitialUpdate()
+{
+    m_bGridCreated = true;
+    m_bSingleClickEntry = Settings::ReadInt(Settings::kSingleClickEntry);
+    m_bGoToLastItem = Settings::ReadInt(Settings::kGoToLastItem);
+    m_wndCellEdit->setParent(m_pTable->viewport());
+    m_wndCellEdit->hide();
+    m_wndCellEdit->setMaxLength(kCellEditLimit);
+    if (!m_doc.m_bLoaded) {
+        for (int i = 0; i < 4; ++i)
+            m_wndGrid.InsertColumn(i, kDefaultColumns[i], kDefaultColumnWidth);
+    }
+    // A new or opened list has no current cell yet.
+    m_wndGrid.m_nCurRow = -1;
+    m_wndGrid.m_nCurCol = -1;
+    ShowCurrentCell();
+    if (m_bLoadPending) {
+        const QString path = m_doc.GetPathName();
+        m_doc.LoadList(path);
+        m_bLoadPending = false;
+    }
+}
+
+void CTablewrightView::ShowCurrentCell()
+{
+    const int row = m_wndGrid.m_nCurRow;
+    const int column = m_wndGrid.m_nCurCol;
+    if (row == -1 || column == -1) {
+        m_statusBar.SetStatusPaneText(1, QString());
+    } else {
+        m_statusBar.SetStatusPaneText(1, QStringLiteral("%1 %2, %3 %4")
+                                             .arg(QString::fromUtf8(Strings::kRow))
+                                             .arg(row + 1)
+                                             .arg(QString::fromUtf8(Strings::kColumn))
+                                             .arg(column + 1));
+    }
+    m_pTable->viewport()->update();
+}
+
+void CTablewrightView::OnOptionSingleClickEntry()
+{
+    m_bSingleClickEntry = !m_bSingleClickEntry;
+    Settings::WriteInt(Settings::kSingleClickEntry, m_bSingleClickEntry);
+}
+
+void CTablewrightView::OnOptionGoToLastItem()
+{
+    m_bGoToLastItem = !m_bGoToLastItem;
+    Settings::WriteInt(Settings::kGoToLastItem, m_bGoToLastItem);
+}
+
+void CTablewrightView::OnGridClicked(int row, int column)
+{
+    m_wndGrid.m_nCurRow = row;
+    m_wndGrid.m_nCurCol = column;
+    ShowCurrentCell();
+}
+
+void CTablewrightView::ApplyColumnWidths(int first, int last)
+{
+    const bool wasSyncing = std::exchange(m_bSyncing, true);
+    QHeaderView* header = m_pTable->horizontalHeader();
+    for (int column = std::max(first, 0); column <= last && column < header->count(); ++column)
+        header->resizeSection(column, m_wndGrid.GetColumnWidth(column));
+    m_bSyncing = wasSyncing;
+}
+
+void CTablewrightView::OnSectionResized(int column, int, int newWidth)
+{
+    if (!m_bSyncing)
+        m_wndGrid.SetColumnWidth(column, newWidth);
+}
+
+void CTablewrightView::OnSectionMoved()
+{
+    if (m_bSyncing)
+        return;
+    // The header finishes its own move first; the cells follow afterwards.
+    QMetaObject::invokeMethod(this, &CTablewrightView::OnColumnsMoved, Qt::QueuedConnection);
+}
+
+void CTablewrightView::OnColumnsMoved()
+{
+    const QHeaderView* header = m_pTable->horizontalHeader();
+    std::vector<int> order;
+    for (int shown = 0; shown < header->count(); ++shown)
+        order.push_back(header->logicalIndex(shown));
+    const bool wasSyncing = std::exchange(m_bSyncing, true);
+    m_wndGrid.SetColumnOrderArray(order);
+    m_wndGrid.ApplyColumnOrder();
+    m_bSyncing = wasSyncing;
+    m_doc.SetModifiedFlag(true);
+}
+
+void CTablewrightView::ShowSelection(int)
+{
+    if (m_bSyncing)
+        return;
+    const bool wasSyncing = std::exchange(m_bSyncing, true);
+    QItemSelectionModel* selection = m_pTable->selectionModel();
+    const int row = m_wndGrid.GetSelectedRow();
+    if (row < 0 || m_pModel->columnCount() == 0)
+        selection->clearSelection();
+    else
+        selection->select(m_pModel->index(row, 0),
+                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_bSyncing = wasSyncing;
+}
+
+void CTablewrightView::OnSelectionChanged()
+{
+    if (m_bSyncing)
+        return;
+    const bool wasSyncing = std::exchange(m_bSyncing, true);
+    const QModelIndexList rows = m_pTable->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        const int old = m_wndGrid.GetSelectedRow();
+        if (old >= 0)
+            m_wndGrid.SetItemState(old, 0, CGridListCtrl::LVIS_SELECTED);
+    } else {
+        m_wndGrid.SelectRow(rows.front().row());
+    }
+    m_bSyncing = wasSyncing;
+}
+
+void CTablewrightView::OnEnsureVisible(int row, bool)
+{
+    // Scrolled once the table has laid out the rows it has just been given.
+    QMetaObject::invokeMethod(
+        this,
+        [this, row] {
+            if (row < 0 || row >= m_pModel->rowCount() || m_pModel->columnCount() == 0)
+                return;
+            const int column = std::max(0, m_pTable->columnAt(0));
+            m_pTable->scrollTo(m_pModel->index(row, column), QAbstractItemView::EnsureVisible);
+        },
+        Qt::QueuedConnection);
+}

@@ -1,0 +1,230 @@
+#pragma once
+
+// Every command of the menu bar, the toolbar and the accelerators, declared
+// once: the main window builds its actions, menus and toolbar from these
+// tables.
+namespace Commands {
+
+enum Id : int
+{
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_SAVE_AS = 57604,
+    ID_FILE_IMPORT_TEXT = 32804,
+    ID_FILE_IMPORT_CSV = 32814,
+    ID_FILE_EXPORT_TEXT = 32796,
+    ID_FILE_EXPORT_HTML = 32795,
+    ID_FILE_PRINT = 57607,
+    ID_FILE_PRINT_PREVIEW = 57609,
+    ID_FILE_PRINT_SETUP = 57606,
+    ID_FILE_ASSOCIATE = 32810,
+    ID_FILE_MRU_FILE1 = 57616,
+    ID_FILE_MRU_FILE2 = 57617,
+    ID_FILE_MRU_FILE3 = 57618,
+    ID_FILE_MRU_FILE4 = 57619,
+    ID_APP_EXIT = 57665,
+    ID_EDIT_CUT = 57635,
+    ID_EDIT_COPY = 57634,
+    ID_EDIT_PASTE = 57637,
+    ID_EDIT_FIND = 32799,
+    ID_EDIT_FIND_NEXT = 32800,
+    ID_EDIT_REPLACE = 32798,
+    ID_TOOLBAR_FIND = 32801,
+    ID_TOOLBAR_REPLACE = 32802,
+    ID_ROW_INSERT_ABOVE = 32786,
+    ID_ROW_INSERT_BELOW = 32787,
+    ID_ROW_DELETE = 32785,
+    ID_ROW_MOVE_UP = 32807,
+    ID_ROW_MOVE_DOWN = 32809,
+    ID_OPTION_SINGLE_CLICK = 32784,
+    ID_OPTION_GO_TO_LAST = 32806,
+    ID_HELP_ENTER_TEXT = 32792,
+    ID_HELP_INSERT_ROW = 32793,
+    ID_HELP_DELETE_ROW = 32794,
+    ID_HELP_RENAME_COLUMN = 32789,
+    ID_HELP_INSERT_COLUMN = 32790,
+    ID_HELP_DELETE_COLUMN = 32791,
+    ID_APP_ABOUT = 57664,
+};
+
+inline constexpr int kRecentFileCount = 4;
+
+struct Command
+{
+    Id id;
+    const char* name;   // the action's object name
+    const char* text;   // menu text; what follows a TAB is the shortcut shown
+    const char* prompt; // status-bar prompt; a second line is the tool tip
+    const char* icon;   // bundled icon, or nullptr
+    bool checkable;
+};
+
+inline constexpr char kHelpPrompt[] = "Matière d'aide\nMatière d'aide";
+
+// clang-format off
+inline constexpr Command kCommands[] = {
+    {ID_FILE_NEW, "ID_FILE_NEW", "&Nouveau\tCtrl+N", "Créer un nouveau document\nNouveau", "document-new", false},
+    {ID_FILE_OPEN, "ID_FILE_OPEN", "&Ouvrir...\tCtrl+O", "Ouvrir un document existant\nOuvrir", "document-open", false},
+    {ID_FILE_SAVE, "ID_FILE_SAVE", "&Enregistrer\tCtrl+S", "Enregistrer le document actif\nEnregistrer", "document-save", false},
+    {ID_FILE_SAVE_AS, "ID_FILE_SAVE_AS", "En&registrer sous...", "Enregistrer le document actif sous un nouveau nom\nEnregistrer sous", nullptr, false},
+    {ID_FILE_IMPORT_TEXT, "ID_FILE_IMPORT_TEXT", "Importer un fichier texte (séparateur TAB)", nullptr, nullptr, false},
+    {ID_FILE_IMPORT_CSV, "ID_FILE_IMPORT_CSV", "Importer un fichier texte (séparateur CSV)", nullptr, nullptr, false},
+    {ID_FILE_EXPORT_TEXT, "ID_FILE_EXPORT_TEXT", "Exporter en fichier texte (séparateur TAB)", nullptr, nullptr, false},
+    {ID_FILE_EXPORT_HTML, "ID_FILE_EXPORT_HTML", "Exporter en tableau HTML", nullptr, nullptr, false},
+    {ID_FILE_PRINT, "ID_FILE_PRINT", "&Imprimer...\tCtrl+P", "Imprimer le document actif\nImprimer", "document-print", false},
+    {ID_FILE_PRINT_PREVIEW, "ID_FILE_PRINT_PREVIEW", "&Aperçu avant impression", "Afficher les pages en entier\nAperçu avant impression", nullptr, false},
+    {ID_FILE_PRINT_SETUP, "ID_FILE_PRINT_SETUP", "Con&figuration de l'impression...", "Changer les options de l'imprimante et d'impression\nConfiguration de l'imprimante", nullptr, false},
+    {ID_FILE_ASSOCIATE, "ID_FILE_ASSOCIATE", "Associé avec des dossiers de .tbw", nullptr, nullptr, false},
+    {ID_FILE_MRU_FILE1, "ID_FILE_MRU_FILE1", "Fichiers récents", "Ouvrir ce document", nullptr, false},
+    {ID_FILE_MRU_FILE2, "ID_FILE_MRU_FILE2", "", "Ouvrir ce document", nullptr, false},
+    {ID_FILE_MRU_FILE3, "ID_FILE_MRU_FILE3", "", "Ouvrir ce document", nullptr, false},
+    {ID_FILE_MRU_FILE4, "ID_FILE_MRU_FILE4", "", "Ouvrir ce document", nullptr, false},
+    {ID_APP_EXIT, "ID_APP_EXIT", "&Quitter", "Quitter l'application ; demander d'enregistrer les documents\nQuitter", nullptr, false},
+    {ID_EDIT_CUT, "ID_EDIT_CUT", "Couper\tCtrl+X", "Couper le contenu de la cellule dans le presse-papier", "edit-cut", false},
+    {ID_EDIT_COPY, "ID_EDIT_COPY", "Copier\tCtrl+C", "Copier le contenu de la celllule dans le presse-papier", "edit-copy", false},
+    {ID_EDIT_PASTE, "ID_EDIT_PASTE", "Coller\tCtrl+V", "Coller le contenu du presse-papier dans la cellule", "edit-paste", false},
+    {ID_EDIT_FIND, "ID_EDIT_FIND", "Rechercher\tCtrl+F", "Rechercher", "edit-find", false},
+    {ID_EDIT_FIND_NEXT, "ID_EDIT_FIND_NEXT", "Rechercher le suivant\tF3", "Rechercher le suivant", nullptr, false},
+    {ID_EDIT_REPLACE, "ID_EDIT_REPLACE", "Remplacer\tCtrl+H", "Remplacer", "edit-find-replace", false},
+    {ID_TOOLBAR_FIND, "ID_TOOLBAR_FIND", "Rechercher", nullptr, "edit-find", false},
+    {ID_TOOLBAR_REPLACE, "ID_TOOLBAR_REPLACE", "Remplacer", nullptr, "edit-find-replace", false},
+    {ID_ROW_INSERT_ABOVE, "ID_ROW_INSERT_ABOVE", "Insérer une ligne au-dessus", "Insérer une ligne au-dessus\nInsérer une ligne au-dessus", "row-insert-above", false},
+    {ID_ROW_INSERT_BELOW, "ID_ROW_INSERT_BELOW", "Insérer une ligne au-dessous", "Insérer une ligne au-dessous\nInsérer une ligne au-dessous", "row-insert-below", false},
+    {ID_ROW_DELETE, "ID_ROW_DELETE", "Supprimer une ligne", "Supprimer une ligne\nSupprimer une ligne", "row-delete", false},
+    {ID_ROW_MOVE_UP, "ID_ROW_MOVE_UP", "Relevez ligne", "Relevez ligne\nRelevez ligne", "row-move-up", false},
+    {ID_ROW_MOVE_DOWN, "ID_ROW_MOVE_DOWN", "Abaissez ligne", "Abaissez ligne\nAbaissez ligne", "row-move-down", false},
+    {ID_OPTION_SINGLE_CLICK, "ID_OPTION_SINGLE_CLICK", "Utiliser la saisie d'un simple clic", nullptr, nullptr, true},
+    {ID_OPTION_GO_TO_LAST, "ID_OPTION_GO_TO_LAST", "Allez À la Dernière Rangée Après Chargement", nullptr, nullptr, true},
+    {ID_HELP_ENTER_TEXT, "ID_HELP_ENTER_TEXT", "Entrer un texte dans une cellule", kHelpPrompt, nullptr, false},
+    {ID_HELP_INSERT_ROW, "ID_HELP_INSERT_ROW", "Insérer une ligne", kHelpPrompt, nullptr, false},
+    {ID_HELP_DELETE_ROW, "ID_HELP_DELETE_ROW", "Supprimer une ligne", kHelpPrompt, nullptr, false},
+    {ID_HELP_RENAME_COLUMN, "ID_HELP_RENAME_COLUMN", "Renommer une colonne", kHelpPrompt, nullptr, false},
+    {ID_HELP_INSERT_COLUMN, "ID_HELP_INSERT_COLUMN", "Insérer une colonne", kHelpPrompt, nullptr, false},
+    {ID_HELP_DELETE_COLUMN, "ID_HELP_DELETE_COLUMN", "Supprimer une colonne", kHelpPrompt, nullptr, false},
+    {ID_APP_ABOUT, "ID_APP_ABOUT", "&A propos de Quire...", "Afficher des informations sur le programme, son numéro de version et son copyright\nA propos de", nullptr, false},
+};
+// clang-format on
+
+// The menu bar, written out in order: a popup opens with its title and
+// closes with End; 0 stands for a separator.
+struct MenuItem
+{
+    enum Kind
+    {
+        Command,
+        Separator,
+        Popup,
+        End
+    };
+    Kind kind;
+    int id;
+    const char* title;
+};
+
+constexpr MenuItem Item(Id id)
+{
+    return {MenuItem::Command, id, nullptr};
+}
+constexpr MenuItem Popup(const char* title)
+{
+    return {MenuItem::Popup, 0, title};
+}
+inline constexpr MenuItem kSeparator{MenuItem::Separator, 0, nullptr};
+inline constexpr MenuItem kEnd{MenuItem::End, 0, nullptr};
+
+inline constexpr MenuItem kMenuBar[] = {
+    Popup("&Fichier"),
+    Item(ID_FILE_NEW),
+    Item(ID_FILE_OPEN),
+    Item(ID_FILE_SAVE),
+    Item(ID_FILE_SAVE_AS),
+    kSeparator,
+    Popup("Importer"),
+    Item(ID_FILE_IMPORT_TEXT),
+    Item(ID_FILE_IMPORT_CSV),
+    kEnd,
+    Popup("Exporter"),
+    Item(ID_FILE_EXPORT_TEXT),
+    Item(ID_FILE_EXPORT_HTML),
+    kEnd,
+    kSeparator,
+    Item(ID_FILE_PRINT),
+    Item(ID_FILE_PRINT_PREVIEW),
+    Item(ID_FILE_PRINT_SETUP),
+    kSeparator,
+    Item(ID_FILE_ASSOCIATE),
+    kSeparator,
+    Item(ID_FILE_MRU_FILE1),
+    Item(ID_FILE_MRU_FILE2),
+    Item(ID_FILE_MRU_FILE3),
+    Item(ID_FILE_MRU_FILE4),
+    kSeparator,
+    Item(ID_APP_EXIT),
+    kEnd,
+    Popup("&Edition"),
+    Item(ID_EDIT_CUT),
+    Item(ID_EDIT_COPY),
+    Item(ID_EDIT_PASTE),
+    kSeparator,
+    Item(ID_EDIT_FIND),
+    Item(ID_EDIT_FIND_NEXT),
+    Item(ID_EDIT_REPLACE),
+    kEnd,
+    Popup("&Options"),
+    Item(ID_OPTION_SINGLE_CLICK),
+    Item(ID_OPTION_GO_TO_LAST),
+    kEnd,
+    Popup("&Aide"),
+    Popup("Comment..."),
+    Item(ID_HELP_ENTER_TEXT),
+    kSeparator,
+    Item(ID_HELP_INSERT_ROW),
+    Item(ID_HELP_DELETE_ROW),
+    kSeparator,
+    Item(ID_HELP_RENAME_COLUMN),
+    Item(ID_HELP_INSERT_COLUMN),
+    Item(ID_HELP_DELETE_COLUMN),
+    kEnd,
+    kSeparator,
+    Item(ID_APP_ABOUT),
+    kEnd,
+};
+
+// The toolbar, left to right; 0 stands for a separator.
+inline constexpr int kToolbar[] = {
+    ID_FILE_NEW,
+    ID_FILE_OPEN,
+    ID_FILE_SAVE,
+    0,
+    ID_ROW_INSERT_ABOVE,
+    ID_ROW_INSERT_BELOW,
+    ID_ROW_DELETE,
+    0,
+    ID_ROW_MOVE_UP,
+    ID_ROW_MOVE_DOWN,
+    0,
+    ID_EDIT_CUT,
+    ID_EDIT_COPY,
+    ID_EDIT_PASTE,
+    0,
+    ID_TOOLBAR_FIND,
+    ID_TOOLBAR_REPLACE,
+    0,
+    ID_FILE_PRINT,
+};
+
+struct Accelerator
+{
+    const char* keys; // in QKeySequence's portable form
+    Id id;
+};
+
+inline constexpr Accelerator kAccelerators[] = {
+    {"Ctrl+N", ID_FILE_NEW},   {"Ctrl+O", ID_FILE_OPEN},    {"Ctrl+S", ID_FILE_SAVE},
+    {"Ctrl+P", ID_FILE_PRINT}, {"Ctrl+X", ID_EDIT_CUT},     {"Ctrl+C", ID_EDIT_COPY},
+    {"Ctrl+V", ID_EDIT_PASTE}, {"Ctrl+F", ID_TOOLBAR_FIND}, {"Ctrl+H", ID_EDIT_REPLACE},
+    {"F3", ID_EDIT_FIND_NEXT},
+};
+
+} // namespace Commands
