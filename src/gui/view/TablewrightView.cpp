@@ -52,8 +52,11 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     connect(m_pModel, &QAbstractItemModel::modelReset, this, [this] {
         m_bSyncing = false;
         ApplyColumnWidths(0, m_wndGrid.GetColumnCount() - 1);
+        ShowColumnOrder();
         ShowSelection(m_wndGrid.GetSelectedRow());
     });
+    connect(m_pModel, &CGridTableModel::columnOrderChanged, this,
+            &CTablewrightView::ShowColumnOrder);
     connect(m_pModel, &CGridTableModel::itemStateChanged, this, &CTablewrightView::ShowSelection);
     connect(m_pModel, &CGridTableModel::ensureVisibleRequested, this,
             &CTablewrightView::OnEnsureVisible);
@@ -141,6 +144,17 @@ void CTablewrightView::ApplyColumnWidths(int first, int last)
     QHeaderView* header = m_pTable->horizontalHeader();
     for (int column = std::max(first, 0); column <= last && column < header->count(); ++column)
         header->resizeSection(column, m_wndGrid.GetColumnWidth(column));
+    m_bSyncing = wasSyncing;
+}
+
+// The header keeps a display order of its own: it is made the grid's.
+void CTablewrightView::ShowColumnOrder()
+{
+    const bool wasSyncing = std::exchange(m_bSyncing, true);
+    QHeaderView* header = m_pTable->horizontalHeader();
+    const std::vector<int> order = m_wndGrid.GetColumnOrderArray();
+    for (int shown = 0; shown < static_cast<int>(order.size()) && shown < header->count(); ++shown)
+        header->moveSection(header->visualIndex(order[shown]), shown);
     m_bSyncing = wasSyncing;
 }
 

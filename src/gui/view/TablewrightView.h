@@ -52,6 +52,7 @@ private:
     void OnGridClicked(int row, int column);
     void ApplyColumnWidths(int first, int last);
     void OnSectionResized(int column, int oldWidth, int newWidth);
+    void ShowColumnOrder();
     void OnSectionMoved();
     void OnColumnsMoved();
     void ShowSelection(int row);

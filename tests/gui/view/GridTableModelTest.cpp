@@ -1,0 +1,94 @@
+#include "view/GridTableModel.h"
+#include "grid/GridListCtrl.h"
+
+#include "GuiTestSupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+class GridTableModelTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Qt's own checker watches every change the grid reports.
+    void everyGridChangeKeepsTheModelConsistent()
+    {
+        CGridListCtrl grid;
+        CGridTableModel model(grid);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        grid.InsertColumn(0, "nom");
+        grid.InsertColumn(1, "ville");
+        grid.InsertItem(0, "Ada");
+        grid.SetItemText(0, 1, "Londres");
+        grid.InsertItem(0, "Blaise");
+        grid.InsertColumn(1, "âge");
+        grid.MoveRow(0, 2);
+        grid.SelectRow(1);
+        grid.DeleteItem(0);
+        grid.DeleteColumn(0);
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.columnCount(), 2);
+        QCOMPARE(model.data(model.index(0, 1), Qt::DisplayRole).toString(), QStringLiteral(""));
+        QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("âge"));
+        QCOMPARE(model.headerData(0, Qt::Vertical, Qt::DisplayRole).toInt(), 1);
+        grid.SetRedraw(false);
+        grid.DeleteAllItems();
+        while (grid.DeleteColumn(0)) {
+        }
+        grid.SetRedraw(true);
+        QCOMPARE(model.rowCount(), 0);
+    }
+
+    // A million-row load is one reset for the views, not a signal per row.
+    void aSuspendedBatchIsOneReset()
+    {
+        CGridListCtrl grid;
+        CGridTableModel model(grid);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        int rowsSeenDuringBatch = -1;
+        connect(&model, &QAbstractItemModel::modelAboutToBeReset, this,
+                [&] { rowsSeenDuringBatch = model.rowCount(); });
+        grid.InsertColumn(0, "a");
+        grid.SetRedraw(false);
+        for (int i = 0; i < 1000; ++i)
+            grid.InsertItem(i, "x");
+        // While the batch runs, the views keep the shape they had.
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.data(model.index(0, 0), Qt::DisplayRole), QVariant());
+        grid.SetRedraw(true);
+        QCOMPARE(inserted.size(), 0);
+        QCOMPARE(resets.size(), 1);
+        QCOMPARE(rowsSeenDuringBatch, 0);
+        QCOMPARE(model.rowCount(), 1000);
+        QCOMPARE(model.data(model.index(999, 0), Qt::DisplayRole).toString(), QStringLiteral("x"));
+    }
+
+    void theGridsReportsReachTheView()
+    {
+        CGridListCtrl grid;
+        CGridTableModel model(grid);
+        Fill(grid, {"a", "b"}, {{"1", "2"}, {"3", "4"}});
+        QSignalSpy cells(&model, &QAbstractItemModel::dataChanged);
+        QSignalSpy headers(&model, &CGridTableModel::columnHeadersChanged);
+        QSignalSpy states(&model, &CGridTableModel::itemStateChanged);
+        QSignalSpy scrolls(&model, &CGridTableModel::ensureVisibleRequested);
+        grid.SetItemText(1, 1, "quatre");
+        grid.SetColumnWidth(0, 140);
+        grid.SelectRow(1);
+        grid.EnsureVisible(1, false);
+        QCOMPARE(cells.size(), 1);
+        QCOMPARE(cells[0][0].toModelIndex(), model.index(1, 1));
+        QCOMPARE(headers.size(), 1);
+        QCOMPARE(states.size(), 1);
+        QCOMPARE(scrolls.size(), 1);
+        QCOMPARE(scrolls[0][0].toInt(), 1);
+    }
+};
+
+QTEST_MAIN(GridTableModelTest)
+#include "GridTableModelTest.moc"

@@ -1,0 +1,150 @@
+#include "view/TablewrightView.h"
+#include "document/TablewrightDoc.h"
+#include "view/GridTableView.h"
+
+#include "GuiTestSupport.h"
+
+#include <QHeaderView>
+#include <QImage>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+// The status bar as the view writes it.
+class StatusPanes : public IProgress
+{
+public:
+    QString panes[3];
+    void SetProgress(int) override {}
+    void SetStatusPaneText(int pane, const QString& text) override { panes[pane] = text; }
+};
+
+} // namespace
+
+class TablewrightViewTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    TempSettings settings;
+    ScriptedPrompt prompt;
+    StatusPanes status;
+    TempFiles files;
+
+    struct Fixture
+    {
+        CTablewrightDoc doc;
+        CTablewrightView view;
+        Fixture(ScriptedPrompt& prompt, StatusPanes& status)
+            : doc(prompt, status), view(doc, status)
+        {
+            doc.SetView(&view);
+            view.resize(500, 300);
+        }
+        CGridTableView& Table() { return *view.GridWidget(); }
+        void Click(int row, int column)
+        {
+            QTest::mouseClick(Table().viewport(), Qt::LeftButton, {},
+                              Table().CellRect(row, column).center());
+        }
+    };
+
+private Q_SLOTS:
+    void theGridExistsForTheDocumentAfterTheInitialUpdate()
+    {
+        Fixture f(prompt, status);
+        QVERIFY(!f.view.GetGrid());
+        f.view.OnInitialUpdate();
+        QCOMPARE(f.view.GetGrid(), &f.view.m_wndGrid);
+        QCOMPARE(f.view.CellEditor()->parentWidget(), f.Table().viewport());
+        QVERIFY(f.view.CellEditor()->isHidden());
+        QCOMPARE(f.view.CellEditor()->maxLength(), 256);
+    }
+
+    void anOpenBeforeTheGridExistsCompletesAtTheInitialUpdate()
+    {
+        Fixture f(prompt, status);
+        const QString path = files.Write("l.tbw", "V\t1.6\nH\t\"seule\"\t\nR\t\"x\"\t\n");
+        QVERIFY(f.doc.OpenDocumentFile(path));
+        QCOMPARE(f.view.m_wndGrid.GetColumnCount(), 0);
+        f.view.OnInitialUpdate();
+        QCOMPARE(Shown(f.view.m_wndGrid), QStringLiteral("seule\nx\n"));
+        QVERIFY(!f.view.m_bLoadPending);
+    }
+
+    void aClickMakesTheCellCurrentAndShowsIt()
+    {
+        Fixture f(prompt, status);
+        f.view.OnInitialUpdate();
+        f.view.m_wndGrid.InsertItem(0, "un");
+        f.view.m_wndGrid.InsertItem(1, "deux");
+        f.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        f.Click(0, 0);
+        QCOMPARE(status.panes[1], QStringLiteral("Ligne 1, Colonne 1"));
+        f.Click(1, 2);
+        QCOMPARE(status.panes[1], QStringLiteral("Ligne 2, Colonne 3"));
+        QCOMPARE(f.view.m_wndGrid.m_nCurRow, 1);
+        QCOMPARE(f.view.m_wndGrid.m_nCurCol, 2);
+        QCOMPARE(f.view.m_wndGrid.GetSelectedRow(), 1);
+        // Below the last row there is no current cell.
+        const QPoint below = f.Table().CellRect(1, 1).center() + QPoint(0, 100);
+        QTest::mouseClick(f.Table().viewport(), Qt::LeftButton, {}, below);
+        QCOMPARE(f.view.m_wndGrid.m_nCurRow, -1);
+        QCOMPARE(status.panes[1], QString());
+    }
+
+    // The frame is part of the grid's painting, so any repaint draws it.
+    void theCurrentCellIsFramedInBlack()
+    {
+        Fixture f(prompt, status);
+        f.view.OnInitialUpdate();
+        f.view.m_wndGrid.InsertItem(0, "cadre");
+        f.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+        const QRect cell = f.Table().CellRect(0, 1);
+        const auto pixel = [&](QPoint at) {
+            return f.Table().viewport()->grab().toImage().pixelColor(at);
+        };
+        QVERIFY(pixel(cell.topLeft()) != QColor(Qt::black));
+        f.Click(0, 1);
+        QCOMPARE(pixel(cell.topLeft()), QColor(Qt::black));
+        QCOMPARE(pixel(cell.bottomRight()), QColor(Qt::black));
+        QVERIFY(pixel(cell.center()) != QColor(Qt::black));
+    }
+
+    void columnWidthsFollowTheGridAndTheUser()
+    {
+        Fixture f(prompt, status);
+        f.view.OnInitialUpdate();
+        QHeaderView* header = f.Table().horizontalHeader();
+        f.view.m_wndGrid.SetColumnWidth(1, 150);
+        QCOMPARE(header->sectionSize(1), 150);
+        header->resizeSection(2, 60);
+        QCOMPARE(f.view.m_wndGrid.GetColumnWidth(2), 60);
+        QVERIFY(!f.doc.IsModified());
+    }
+
+    // Dropping a dragged header moves the columns and their cells for good.
+    void aHeaderDragReordersTheColumns()
+    {
+        Fixture f(prompt, status);
+        f.doc.m_bLoaded = true;
+        f.view.OnInitialUpdate();
+        Fill(f.view.m_wndGrid, {"one", "two", "three"}, {{"1", "2", "3"}, {"x"}});
+        f.view.m_wndGrid.SetColumnWidth(0, 50);
+        QHeaderView* header = f.Table().horizontalHeader();
+        header->moveSection(0, 2);
+        QTRY_COMPARE(Shown(f.view.m_wndGrid), QStringLiteral("two|three|one\n2|3|1\n||x"));
+        QCOMPARE(f.view.m_wndGrid.GetColumnWidth(2), 50);
+        QCOMPARE(header->sectionSize(2), 50);
+        for (int shown = 0; shown < 3; ++shown)
+            QCOMPARE(header->logicalIndex(shown), shown);
+        QCOMPARE(f.view.m_wndGrid.GetColumnOrderArray(), (std::vector<int>{0, 1, 2}));
+        QVERIFY(f.doc.IsModified());
+    }
+};
+
+QTEST_MAIN(TablewrightViewTest)
+#include "TablewrightViewTest.moc"
