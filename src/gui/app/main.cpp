@@ -1,4 +1,5 @@
 #include "app/DialogPrompt.h"
+#include "app/FrenchTranslations.h"
 #include "app/MainFrame.h"
 #include "app/TablewrightApp.h"
 #include "exchange/BatchConverter.h"
@@ -6,10 +7,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStringList>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,17 +27,6 @@ bool DisplayAvailable()
         return value && *value;
     };
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
-}
-
-// The interface is French whatever the desktop's language: so are Qt's own
-// dialogs and buttons.
-void InstallFrenchTranslations(QApplication& app)
-{
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
 }
 
 int RunBatch(int argc, char* argv[])

@@ -54,6 +54,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
         ApplyColumnWidths(0, m_wndGrid.GetColumnCount() - 1);
         ShowColumnOrder();
         ShowSelection(m_wndGrid.GetSelectedRow());
+        ForgetVanishedCurrentCell();
     });
     connect(m_pModel, &CGridTableModel::columnOrderChanged, this,
             &CTablewrightView::ShowColumnOrder);
@@ -117,6 +118,18 @@ void CTablewrightView::ShowCurrentCell()
                                              .arg(column + 1));
     }
     m_pTable->viewport()->update();
+}
+
+// A list read into the grid may not have the cell that was current; the
+// status bar must not go on naming it.
+void CTablewrightView::ForgetVanishedCurrentCell()
+{
+    if (m_wndGrid.m_nCurRow < m_wndGrid.GetItemCount() &&
+        m_wndGrid.m_nCurCol < m_wndGrid.GetColumnCount())
+        return;
+    m_wndGrid.m_nCurRow = -1;
+    m_wndGrid.m_nCurCol = -1;
+    ShowCurrentCell();
 }
 
 void CTablewrightView::OnOptionSingleClickEntry()

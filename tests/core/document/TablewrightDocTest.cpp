@@ -79,6 +79,24 @@ TEST_F(TablewrightDocTest, OpenBeforeTheGridExistsWaitsForTheView)
     EXPECT_FALSE(doc.OnOpenDocument(path));
 }
 
+// The view completes the open with the document's path, which the CSV
+// import itself then drops.
+TEST_F(TablewrightDocTest, PendingCsvOpenIsImportedAtTheView)
+{
+    FakeView late(false);
+    doc.SetView(&late);
+    const QString path = files.Write("liste.csv", "a,b\r\n");
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    ASSERT_EQ(doc.GetPathName(), path);
+    late.CreateGrid();
+    prompt.answers = {Answer::No};
+    ASSERT_TRUE(doc.LoadList(doc.GetPathName()));
+    EXPECT_EQ(Dump(late.grid), "Column 1|Column 2\na|b");
+    EXPECT_EQ(doc.GetTitle(), "liste.csv");
+    EXPECT_TRUE(doc.GetPathName().isEmpty());
+    EXPECT_EQ(doc.ProposedPath(), files.Path("liste.tbw"));
+}
+
 TEST_F(TablewrightDocTest, FailedOpenLeavesTheListAlone)
 {
     Fill(view.grid, {"keep"}, {{"me"}});
@@ -150,6 +168,26 @@ TEST_F(TablewrightDocTest, SaveAsksForANameOnlyWithoutOne)
     ASSERT_TRUE(doc.DoFileSave());
     EXPECT_TRUE(QFile::exists(files.Path("chosen.tbw")));
     EXPECT_EQ(prompt.saveSuffixes.size(), 1);
+
+    // Save As always asks, starting from the current file.
+    prompt.savePaths = {files.Path("other.tbw")};
+    ASSERT_TRUE(doc.DoFileSaveAs());
+    EXPECT_EQ(prompt.saveProposals.back(), files.Path("chosen.tbw"));
+    EXPECT_EQ(doc.GetPathName(), files.Path("other.tbw"));
+}
+
+TEST_F(TablewrightDocTest, TitleAndModifiedFlagChangesAreAnnounced)
+{
+    int announced = 0;
+    doc.SetStateListener([&announced] { ++announced; });
+    doc.SetModifiedFlag();
+    doc.SetModifiedFlag();
+    EXPECT_EQ(announced, 1);
+    doc.SetPathName(files.Path("x.tbw"));
+    EXPECT_EQ(announced, 2);
+    ASSERT_TRUE(doc.OnNewDocument());
+    EXPECT_EQ(announced, 4);
+    EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_F(TablewrightDocTest, FailedSaveKeepsThePreviousFileAndTheModifiedFlag)

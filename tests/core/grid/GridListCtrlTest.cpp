@@ -214,4 +214,28 @@ TEST(GridListCtrlTest, SuspendedChangesAreReportedOnce)
     EXPECT_EQ(listener.events, (std::vector<std::string>{"remove 0-1000", "removed"}));
 }
 
+// Dropping a dragged header makes the shown order the columns' own.
+TEST(GridListCtrlTest, ApplyColumnOrderMovesNamesWidthsAndCells)
+{
+    CGridListCtrl grid;
+    Fill(grid, {"one", "two", "three"}, {{"1", "2", "3"}, {"a"}, {}});
+    grid.SetColumnWidth(0, 40);
+    grid.SelectRow(1);
+    ASSERT_TRUE(grid.SetColumnOrderArray({1, 2, 0}));
+    RecordingListener listener;
+    grid.SetListener(&listener);
+    grid.ApplyColumnOrder();
+    EXPECT_EQ(Dump(grid), "two|three|one\n2|3|1\n||a\n||");
+    EXPECT_EQ(grid.GetColumnWidth(2), 40);
+    EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(grid.GetSelectedRow(), -1);
+    EXPECT_EQ(listener.events, (std::vector<std::string>{"aboutToReset", "reset"}));
+
+    // An unmoved header and a list without rows are rebuilt as they are.
+    CGridListCtrl empty;
+    Fill(empty, {"x", "y"}, {});
+    empty.ApplyColumnOrder();
+    EXPECT_EQ(Dump(empty), "x|y");
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/TablewrightApp.h"
+#include "app/FrenchTranslations.h"
 #include "app/MainFrame.h"
 #include "dialogs/AboutDlg.h"
 #include "document/TablewrightDoc.h"
@@ -267,6 +268,16 @@ private Q_SLOTS:
         Trigger("ID_FILE_NEW");
         Trigger("ID_FILE_MRU_FILE1");
         QCOMPARE(app->GetDocument().GetPathName(), kept);
+    }
+
+    void qtsOwnDialogsSpeakFrench()
+    {
+        InstallFrenchTranslations(*QCoreApplication::instance());
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Oui"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Annuler"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"),
+                 QStringLiteral("&Nom de fichier :"));
     }
 
     void aboutShowsTheVersion()

@@ -95,6 +95,20 @@ private Q_SLOTS:
         QCOMPARE(status.panes[1], QString());
     }
 
+    void aReadListForgetsACurrentCellItDoesNotHave()
+    {
+        Fixture f(prompt, status);
+        f.view.OnInitialUpdate();
+        Fill(f.view.m_wndGrid, {"a", "b"}, {{"1", "2"}, {"3", "4"}});
+        f.view.m_wndGrid.m_nCurRow = 1;
+        f.view.m_wndGrid.m_nCurCol = 1;
+        f.view.ShowCurrentCell();
+        prompt.openPaths = {files.Write("court.txt", "seule\r\nx\r\n")};
+        QVERIFY(f.doc.OnImportText());
+        QCOMPARE(f.view.m_wndGrid.m_nCurRow, -1);
+        QCOMPARE(status.panes[1], QString());
+    }
+
     // The frame is part of the grid's painting, so any repaint draws it.
     void theCurrentCellIsFramedInBlack()
     {
