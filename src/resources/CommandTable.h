@@ -107,7 +107,7 @@ inline constexpr Command kCommands[] = {
 // clang-format on
 
 // The menu bar, written out in order: a popup opens with its title and
-// closes with End; 0 stands for a separator.
+// closes with kEnd.
 struct MenuItem
 {
     enum Kind
