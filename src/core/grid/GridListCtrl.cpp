@@ -358,6 +358,7 @@ void CGridListCtrl::ApplyColumnOrder()
 {
     const std::vector<int> order = m_order;
     SetRedraw(false);
+    // Rows change in place below, so the batch is announced before them.
     NotifyEach();
     std::vector<GridColumn> columns;
     columns.reserve(order.size());

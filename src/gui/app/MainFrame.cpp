@@ -232,8 +232,9 @@ void CMainFrame::ActivateFrame()
         return;
     }
     m_bFirstActivation = false;
-    restoreState(Settings::ReadToolbarState());
-    WindowPlacement::Read().Show(*this);
+    const Settings::Store settings;
+    restoreState(settings.ReadToolbarState());
+    WindowPlacement::Read(settings).Show(*this);
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& paths)
@@ -305,8 +306,11 @@ QString CMainFrame::StatusPaneText(int pane) const
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    WindowPlacement::Capture(*this).Write();
-    Settings::WriteToolbarState(saveState());
+    {
+        Settings::Store settings;
+        WindowPlacement::Capture(*this).Write(settings);
+        settings.WriteToolbarState(saveState());
+    }
     if (m_nBusy > 0) {
         m_bClosePending = true;
         event->ignore();

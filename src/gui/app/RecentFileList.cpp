@@ -6,12 +6,12 @@
 
 void CRecentFileList::ReadList()
 {
-    m_paths = Settings::ReadRecentFiles(m_nSize);
+    m_paths = Settings::Store().ReadRecentFiles(m_nSize);
 }
 
 void CRecentFileList::WriteList() const
 {
-    Settings::WriteRecentFiles(m_paths);
+    Settings::Store().WriteRecentFiles(m_paths);
 }
 
 void CRecentFileList::Add(const QString& path)

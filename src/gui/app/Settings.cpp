@@ -1,7 +1,5 @@
 #include "app/Settings.h"
 
-#include <QSettings>
-
 namespace Settings {
 
 namespace {
@@ -23,50 +21,46 @@ QString RecentFileKey(int index)
 
 } // namespace
 
-int ReadInt(const IntKey& key)
+Store::Store() : m_settings(kOrganization, kApplication) {}
+
+int Store::ReadInt(const IntKey& key) const
 {
-    QSettings settings(kOrganization, kApplication);
     bool ok = false;
-    const int value = settings.value(KeyOf(key.section, key.name)).toInt(&ok);
+    const int value = m_settings.value(KeyOf(key.section, key.name)).toInt(&ok);
     return ok ? value : key.defaultValue;
 }
 
-void WriteInt(const IntKey& key, int value)
+void Store::WriteInt(const IntKey& key, int value)
 {
-    QSettings settings(kOrganization, kApplication);
-    settings.setValue(KeyOf(key.section, key.name), value);
+    m_settings.setValue(KeyOf(key.section, key.name), value);
 }
 
-QStringList ReadRecentFiles(int count)
+QStringList Store::ReadRecentFiles(int count) const
 {
-    QSettings settings(kOrganization, kApplication);
     QStringList paths;
     for (int i = 0; i < count; ++i) {
-        const QString path = settings.value(RecentFileKey(i)).toString();
+        const QString path = m_settings.value(RecentFileKey(i)).toString();
         if (!path.isEmpty())
             paths << path;
     }
     return paths;
 }
 
-void WriteRecentFiles(const QStringList& paths)
+void Store::WriteRecentFiles(const QStringList& paths)
 {
-    QSettings settings(kOrganization, kApplication);
-    settings.remove(QLatin1String(kRecentFileSection));
+    m_settings.remove(QLatin1String(kRecentFileSection));
     for (int i = 0; i < paths.size(); ++i)
-        settings.setValue(RecentFileKey(i), paths[i]);
+        m_settings.setValue(RecentFileKey(i), paths[i]);
 }
 
-QByteArray ReadToolbarState()
+QByteArray Store::ReadToolbarState() const
 {
-    QSettings settings(kOrganization, kApplication);
-    return settings.value(KeyOf(kToolbarSection, "State")).toByteArray();
+    return m_settings.value(KeyOf(kToolbarSection, "State")).toByteArray();
 }
 
-void WriteToolbarState(const QByteArray& state)
+void Store::WriteToolbarState(const QByteArray& state)
 {
-    QSettings settings(kOrganization, kApplication);
-    settings.setValue(KeyOf(kToolbarSection, "State"), state);
+    m_settings.setValue(KeyOf(kToolbarSection, "State"), state);
 }
 
 } // namespace Settings

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSettings>
 #include <QStringList>
 
 // Every setting Quire keeps, in one place. They live under
@@ -26,15 +27,26 @@ inline constexpr IntKey kPlacementTop{"WNDSTATUS", "TOP", 100};
 inline constexpr IntKey kPlacementRight{"WNDSTATUS", "RIGHT", 400};
 inline constexpr IntKey kPlacementBottom{"WNDSTATUS", "BOTTOM", 550};
 
-int ReadInt(const IntKey& key);
-void WriteInt(const IntKey& key, int value);
+// The settings, opened once for a group of reads and writes; what was
+// written reaches the disk when the store goes.
+class Store
+{
+public:
+    Store();
 
-// The recent-file list, most recent first.
-QStringList ReadRecentFiles(int count);
-void WriteRecentFiles(const QStringList& paths);
+    int ReadInt(const IntKey& key) const;
+    void WriteInt(const IntKey& key, int value);
 
-// The toolbar's place and visibility, as QMainWindow saves them.
-QByteArray ReadToolbarState();
-void WriteToolbarState(const QByteArray& state);
+    // The recent-file list, most recent first.
+    QStringList ReadRecentFiles(int count) const;
+    void WriteRecentFiles(const QStringList& paths);
+
+    // The toolbar's place and visibility, as QMainWindow saves them.
+    QByteArray ReadToolbarState() const;
+    void WriteToolbarState(const QByteArray& state);
+
+private:
+    QSettings m_settings;
+};
 
 } // namespace Settings

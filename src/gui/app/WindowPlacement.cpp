@@ -4,28 +4,28 @@
 
 #include <QWidget>
 
-WindowPlacement WindowPlacement::Read()
+WindowPlacement WindowPlacement::Read(const Settings::Store& settings)
 {
     using namespace Settings;
     WindowPlacement placement;
-    placement.flags = ReadInt(kPlacementFlag);
-    placement.showCmd = ReadInt(kPlacementShowCmd);
-    const QPoint topLeft(ReadInt(kPlacementLeft), ReadInt(kPlacementTop));
-    const QPoint bottomRight(ReadInt(kPlacementRight), ReadInt(kPlacementBottom));
+    placement.flags = settings.ReadInt(kPlacementFlag);
+    placement.showCmd = settings.ReadInt(kPlacementShowCmd);
+    const QPoint topLeft(settings.ReadInt(kPlacementLeft), settings.ReadInt(kPlacementTop));
+    const QPoint bottomRight(settings.ReadInt(kPlacementRight), settings.ReadInt(kPlacementBottom));
     // RIGHT and BOTTOM lie just outside the rectangle.
     placement.normal = QRect(topLeft, bottomRight - QPoint(1, 1));
     return placement;
 }
 
-void WindowPlacement::Write() const
+void WindowPlacement::Write(Settings::Store& settings) const
 {
     using namespace Settings;
-    WriteInt(kPlacementFlag, flags);
-    WriteInt(kPlacementShowCmd, showCmd);
-    WriteInt(kPlacementLeft, normal.left());
-    WriteInt(kPlacementTop, normal.top());
-    WriteInt(kPlacementRight, normal.right() + 1);
-    WriteInt(kPlacementBottom, normal.bottom() + 1);
+    settings.WriteInt(kPlacementFlag, flags);
+    settings.WriteInt(kPlacementShowCmd, showCmd);
+    settings.WriteInt(kPlacementLeft, normal.left());
+    settings.WriteInt(kPlacementTop, normal.top());
+    settings.WriteInt(kPlacementRight, normal.right() + 1);
+    settings.WriteInt(kPlacementBottom, normal.bottom() + 1);
 }
 
 WindowPlacement WindowPlacement::Capture(const QWidget& window)

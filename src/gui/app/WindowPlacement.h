@@ -4,6 +4,10 @@
 
 class QWidget;
 
+namespace Settings {
+class Store;
+}
+
 // Where the main window stands: its show state, a flag, and the rectangle
 // it has when neither maximized nor minimized. Read once at start and
 // written at every close, in the "WNDSTATUS" settings.
@@ -24,8 +28,8 @@ struct WindowPlacement
     int showCmd = 5;
     QRect normal;
 
-    static WindowPlacement Read();
-    void Write() const;
+    static WindowPlacement Read(const Settings::Store& settings);
+    void Write(Settings::Store& settings) const;
     static WindowPlacement Capture(const QWidget& window);
     // Gives the window its normal rectangle and shows it in the stored state.
     void Show(QWidget& window) const;

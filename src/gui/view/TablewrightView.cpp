@@ -2,20 +2,20 @@
 
 #include "app/Settings.h"
 #include "document/TablewrightDoc.h"
+#include "edit/GridCommands.h"
 #include "platform/Progress.h"
-#include "resources/StringTable.h"
 #include "view/GridTableModel.h"
 #include "view/GridTableView.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kCellEditLimit = 256;
-constexpr const char* kDefaultColumns[] = {"A", "B", "C", "D"};
 
 } // namespace
 
@@ -54,7 +54,9 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
         ApplyColumnWidths(0, m_wndGrid.GetColumnCount() - 1);
         ShowColumnOrder();
         ShowSelection(m_wndGrid.GetSelectedRow());
-        ForgetVanishedCurrentCell();
+        // The status bar must not go on naming a cell the new list lacks.
+        if (GridCommands::ForgetVanishedCurrentCell(m_wndGrid))
+            ShowCurrentCell();
     });
     connect(m_pModel, &CGridTableModel::columnOrderChanged, this,
             &CTablewrightView::ShowColumnOrder);
@@ -84,18 +86,13 @@ CGridListCtrl* CTablewrightView::GetGrid()
 void CTablewrightView::OnInitialUpdate()
 {
     m_bGridCreated = true;
-    m_bSingleClickEntry = Settings::ReadInt(Settings::kSingleClickEntry);
-    m_bGoToLastItem = Settings::ReadInt(Settings::kGoToLastItem);
+    const Settings::Store settings;
+    m_bSingleClickEntry = settings.ReadInt(Settings::kSingleClickEntry);
+    m_bGoToLastItem = settings.ReadInt(Settings::kGoToLastItem);
     m_wndCellEdit->setParent(m_pTable->viewport());
     m_wndCellEdit->hide();
     m_wndCellEdit->setMaxLength(kCellEditLimit);
-    if (!m_doc.m_bLoaded) {
-        for (int i = 0; i < 4; ++i)
-            m_wndGrid.InsertColumn(i, kDefaultColumns[i], kDefaultColumnWidth);
-    }
-    // A new or opened list has no current cell yet.
-    m_wndGrid.m_nCurRow = -1;
-    m_wndGrid.m_nCurCol = -1;
+    GridCommands::PrepareForDocument(m_wndGrid, m_doc.m_bLoaded);
     ShowCurrentCell();
     if (m_bLoadPending) {
         const QString path = m_doc.GetPathName();
@@ -106,42 +103,20 @@ void CTablewrightView::OnInitialUpdate()
 
 void CTablewrightView::ShowCurrentCell()
 {
-    const int row = m_wndGrid.m_nCurRow;
-    const int column = m_wndGrid.m_nCurCol;
-    if (row == -1 || column == -1) {
-        m_statusBar.SetStatusPaneText(1, QString());
-    } else {
-        m_statusBar.SetStatusPaneText(1, QStringLiteral("%1 %2, %3 %4")
-                                             .arg(QString::fromUtf8(Strings::kRow))
-                                             .arg(row + 1)
-                                             .arg(QString::fromUtf8(Strings::kColumn))
-                                             .arg(column + 1));
-    }
+    m_statusBar.SetStatusPaneText(1, GridCommands::CurrentCellText(m_wndGrid));
     m_pTable->viewport()->update();
-}
-
-// A list read into the grid may not have the cell that was current; the
-// status bar must not go on naming it.
-void CTablewrightView::ForgetVanishedCurrentCell()
-{
-    if (m_wndGrid.m_nCurRow < m_wndGrid.GetItemCount() &&
-        m_wndGrid.m_nCurCol < m_wndGrid.GetColumnCount())
-        return;
-    m_wndGrid.m_nCurRow = -1;
-    m_wndGrid.m_nCurCol = -1;
-    ShowCurrentCell();
 }
 
 void CTablewrightView::OnOptionSingleClickEntry()
 {
     m_bSingleClickEntry = !m_bSingleClickEntry;
-    Settings::WriteInt(Settings::kSingleClickEntry, m_bSingleClickEntry);
+    Settings::Store().WriteInt(Settings::kSingleClickEntry, m_bSingleClickEntry);
 }
 
 void CTablewrightView::OnOptionGoToLastItem()
 {
     m_bGoToLastItem = !m_bGoToLastItem;
-    Settings::WriteInt(Settings::kGoToLastItem, m_bGoToLastItem);
+    Settings::Store().WriteInt(Settings::kGoToLastItem, m_bGoToLastItem);
 }
 
 void CTablewrightView::OnGridClicked(int row, int column)
@@ -153,22 +128,20 @@ void CTablewrightView::OnGridClicked(int row, int column)
 
 void CTablewrightView::ApplyColumnWidths(int first, int last)
 {
-    const bool wasSyncing = std::exchange(m_bSyncing, true);
+    const QScopedValueRollback syncing(m_bSyncing, true);
     QHeaderView* header = m_pTable->horizontalHeader();
     for (int column = std::max(first, 0); column <= last && column < header->count(); ++column)
         header->resizeSection(column, m_wndGrid.GetColumnWidth(column));
-    m_bSyncing = wasSyncing;
 }
 
 // The header keeps a display order of its own: it is made the grid's.
 void CTablewrightView::ShowColumnOrder()
 {
-    const bool wasSyncing = std::exchange(m_bSyncing, true);
+    const QScopedValueRollback syncing(m_bSyncing, true);
     QHeaderView* header = m_pTable->horizontalHeader();
     const std::vector<int> order = m_wndGrid.GetColumnOrderArray();
     for (int shown = 0; shown < static_cast<int>(order.size()) && shown < header->count(); ++shown)
         header->moveSection(header->visualIndex(order[shown]), shown);
-    m_bSyncing = wasSyncing;
 }
 
 void CTablewrightView::OnSectionResized(int column, int, int newWidth)
@@ -191,18 +164,15 @@ void CTablewrightView::OnColumnsMoved()
     std::vector<int> order;
     for (int shown = 0; shown < header->count(); ++shown)
         order.push_back(header->logicalIndex(shown));
-    const bool wasSyncing = std::exchange(m_bSyncing, true);
-    m_wndGrid.SetColumnOrderArray(order);
-    m_wndGrid.ApplyColumnOrder();
-    m_bSyncing = wasSyncing;
-    m_doc.SetModifiedFlag(true);
+    const QScopedValueRollback syncing(m_bSyncing, true);
+    GridCommands::ReorderColumns(m_wndGrid, order, m_doc);
 }
 
 void CTablewrightView::ShowSelection(int)
 {
     if (m_bSyncing)
         return;
-    const bool wasSyncing = std::exchange(m_bSyncing, true);
+    const QScopedValueRollback syncing(m_bSyncing, true);
     QItemSelectionModel* selection = m_pTable->selectionModel();
     const int row = m_wndGrid.GetSelectedRow();
     if (row < 0 || m_pModel->columnCount() == 0)
@@ -210,14 +180,13 @@ void CTablewrightView::ShowSelection(int)
     else
         selection->select(m_pModel->index(row, 0),
                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    m_bSyncing = wasSyncing;
 }
 
 void CTablewrightView::OnSelectionChanged()
 {
     if (m_bSyncing)
         return;
-    const bool wasSyncing = std::exchange(m_bSyncing, true);
+    const QScopedValueRollback syncing(m_bSyncing, true);
     const QModelIndexList rows = m_pTable->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
         const int old = m_wndGrid.GetSelectedRow();
@@ -226,7 +195,6 @@ void CTablewrightView::OnSelectionChanged()
     } else {
         m_wndGrid.SelectRow(rows.front().row());
     }
-    m_bSyncing = wasSyncing;
 }
 
 void CTablewrightView::OnEnsureVisible(int row, bool)

@@ -50,7 +50,6 @@ public:
 
 private:
     void OnGridClicked(int row, int column);
-    void ForgetVanishedCurrentCell();
     void ApplyColumnWidths(int first, int last);
     void OnSectionResized(int column, int oldWidth, int newWidth);
     void ShowColumnOrder();
