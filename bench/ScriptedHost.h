@@ -20,7 +20,7 @@ public:
 
     // IUserPrompt
     Answer MessageBox(const QString& text, Buttons buttons, Icon icon) override;
-    QString GetOpenFileName(const QString&) override { return m_openPath; }
+    QString GetOpenFileName(const QString&, const QString&) override { return m_openPath; }
     QString GetSaveFileName(const QString&, const QString&, const QString&) override
     {
         return m_savePath;

@@ -17,6 +17,12 @@ inline constexpr char kSaveChangesPrompt[] = "Enregistrer les modifications de �
 inline constexpr char kCannotOpenFile[] = "Impossible d'ouvrir le fichier « %1 » :\n%2";
 inline constexpr char kCannotReadFile[] = "Impossible de lire le fichier « %1 » :\n%2";
 inline constexpr char kCannotWriteFile[] = "Impossible d'enregistrer le fichier « %1 » :\n%2";
+inline constexpr char kNotAList[] =
+    "Le fichier « %1 » n'est pas une liste Quire : il n'a pas été ouvert.";
+// Reasons given after the messages above.
+inline constexpr char kIsAFolder[] = "c'est un dossier, pas un fichier.";
+inline constexpr char kNotARegularFile[] =
+    "ce n'est pas un fichier ordinaire (tube nommé, périphérique ou prise).";
 
 // 61355, 61356: the current cell in the status bar, "Ligne 3, Colonne 2".
 inline constexpr char kRow[] = "Ligne";

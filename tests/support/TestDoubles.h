@@ -31,6 +31,7 @@ public:
     std::deque<QString> savePaths;
     std::vector<Message> messages;
     QStringList saveProposals;
+    QStringList openFolders;
     QStringList saveSuffixes;
     QStringList filters;
 
@@ -43,9 +44,10 @@ public:
         answers.pop_front();
         return answer;
     }
-    QString GetOpenFileName(const QString& filter) override
+    QString GetOpenFileName(const QString& filter, const QString& startFolder) override
     {
         filters << filter;
+        openFolders << startFolder;
         return Next(openPaths);
     }
     QString GetSaveFileName(const QString& filter, const QString& suffix,

@@ -35,12 +35,14 @@ void CTablewrightDoc::AfterImport(const QString& path, TextEncoding encoding)
     m_strProposedPath = ListPathFor(path);
     m_strPathName.clear();
     SetTitle(title);
+    // The imported file replaced the whole list: nothing is left to save.
+    SetModifiedFlag(false);
     AfterRead();
 }
 
 bool CTablewrightDoc::OnImportText()
 {
-    const QString path = m_prompt.GetOpenFileName(QString::fromUtf8(Strings::kTextFilter));
+    const QString path = ChooseFileToOpen(QString::fromUtf8(Strings::kTextFilter));
     if (path.isEmpty() || !SaveModified())
         return false;
     return ImportTextFile(path);
@@ -51,10 +53,8 @@ bool CTablewrightDoc::ImportTextFile(const QString& path)
     if (!Grid())
         return false;
     CTextSource source;
-    if (!source.Open(path)) {
-        ReportOpenFailure(path, source);
+    if (!OpenSource(path, source))
         return false;
-    }
     const bool complete = FillGrid(path, source, [&](CGridListCtrl& grid) {
         return CTextImporter(m_progress).Read(source, grid);
     });
@@ -64,7 +64,7 @@ bool CTablewrightDoc::ImportTextFile(const QString& path)
 
 bool CTablewrightDoc::OnImportCsv()
 {
-    const QString path = m_prompt.GetOpenFileName(QString::fromUtf8(Strings::kCsvFilter));
+    const QString path = ChooseFileToOpen(QString::fromUtf8(Strings::kCsvFilter));
     if (path.isEmpty() || !SaveModified())
         return false;
     return ImportCsvFile(path);
@@ -76,8 +76,11 @@ bool CTablewrightDoc::ImportCsvFile(const QString& path)
         return false;
     CTextSource source;
     if (!source.Open(path)) {
-        m_prompt.MessageBox(QString::fromUtf8(Strings::kCsvCheckFilename), IUserPrompt::Buttons::Ok,
-                            IUserPrompt::Icon::None);
+        if (source.Refused())
+            ReportOpenFailure(path, source);
+        else
+            m_prompt.MessageBox(QString::fromUtf8(Strings::kCsvCheckFilename),
+                                IUserPrompt::Buttons::Ok, IUserPrompt::Icon::None);
         return false;
     }
     const bool withHeader =
@@ -94,11 +97,15 @@ bool CTablewrightDoc::ImportCsvFile(const QString& path)
     return complete;
 }
 
+// The export is proposed under the list's name, with its own extension, in
+// the list's folder.
 QString CTablewrightDoc::ChooseExportPath(const QString& filter, const QString& suffix)
 {
     if (!Grid())
         return {};
-    return m_prompt.GetSaveFileName(filter, suffix, QString());
+    const QFileInfo list(ProposedSavePath());
+    const QString name = list.completeBaseName() + QLatin1Char('.') + suffix;
+    return ChooseSavePath(filter, suffix, list.dir().filePath(name));
 }
 
 bool CTablewrightDoc::OnExportText()

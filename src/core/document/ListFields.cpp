@@ -17,10 +17,21 @@ std::string_view SkipBlanks(std::string_view text)
     return text;
 }
 
+bool IsContinuation(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Removes the first and the last character, whole: a letter such as "é" is
+// two bytes, and cutting one of them would leave half a character behind.
 std::string_view StripEnds(std::string_view text)
 {
     if (!text.empty())
         text.remove_prefix(1);
+    while (!text.empty() && IsContinuation(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsContinuation(text.back()))
+        text.remove_suffix(1);
     if (!text.empty())
         text.remove_suffix(1);
     return text;

@@ -9,6 +9,22 @@
 #include "platform/UserPrompt.h"
 #include "resources/StringTable.h"
 
+namespace {
+
+bool IsAsciiEnded(std::string_view field)
+{
+    return static_cast<unsigned char>(field.front()) < 0x80 &&
+           static_cast<unsigned char>(field.back()) < 0x80;
+}
+
+} // namespace
+
+bool CListReader::IsList(CTextSource& source)
+{
+    char first = 0;
+    return !source.PeekFirstByte(first) || first == 'V';
+}
+
 bool CListReader::Read(CTextSource& source, CGridListCtrl& grid)
 {
     ProgressReporter progress(m_progress);
@@ -59,8 +75,11 @@ void CListReader::ReadNames(std::string_view line, CGridListCtrl& grid)
     CTokenSplitter fields(line, '\t');
     std::string_view field;
     fields.Next(field);
-    for (int column = 0; fields.Next(field); ++column)
-        grid.InsertColumn(column, ListFields::DecodeText(field, m_scratch));
+    // Field k goes to column k-1, before the columns already there.
+    std::vector<std::string> names;
+    while (fields.Next(field))
+        names.emplace_back(ListFields::DecodeText(field, m_scratch));
+    grid.InsertColumns(0, names);
 }
 
 void CListReader::ReadWidths(std::string_view line, CGridListCtrl& grid)
@@ -75,7 +94,8 @@ void CListReader::ReadWidths(std::string_view line, CGridListCtrl& grid)
 bool CListReader::ReadRow(std::string_view line, CGridListCtrl& grid, bool& rowIsEmpty)
 {
     // Row records are most of a list's bytes. Most lines hold no backslash
-    // and no lone CR, and then a field is just the text between its quotes.
+    // and no lone CR, and then a field whose ends are plain ASCII (its
+    // quotes, as written) is just the text between them.
     const bool plain =
         line.find('\\') == std::string_view::npos && line.find('\r') == std::string_view::npos;
     CTokenSplitter fields(line, '\t');
@@ -86,7 +106,7 @@ bool CListReader::ReadRow(std::string_view line, CGridListCtrl& grid, bool& rowI
     bool anyField = false;
     while (row.CellCount() < columns && fields.Next(field)) {
         anyField = true;
-        if (plain)
+        if (plain && IsAsciiEnded(field))
             row.AddCleanCell(field.substr(1, field.size() < 2 ? 0 : field.size() - 2));
         else
             row.AddCell(ListFields::DecodeText(field, m_scratch));

@@ -20,6 +20,10 @@ public:
     {
     }
 
+    // True when the source holds a list document: it is empty, or its
+    // first line (after a byte-order mark) is the V record.
+    static bool IsList(CTextSource& source);
+
     // Reads every record into the grid, which the caller has emptied, and
     // ends the list with one empty row. False when the file could not be
     // read to its end.

@@ -8,6 +8,7 @@
 #include "platform/UserPrompt.h"
 #include "resources/StringTable.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -65,8 +66,7 @@ void CTablewrightDoc::ClearGrid()
     grid->SetRedraw(false);
     grid->DeleteAllItems();
     grid->SetRedraw(true);
-    while (grid->DeleteColumn(0)) {
-    }
+    grid->DeleteAllColumns();
 }
 
 bool CTablewrightDoc::OnNewDocument()
@@ -81,18 +81,15 @@ bool CTablewrightDoc::OnNewDocument()
 
 bool CTablewrightDoc::OnOpenDocument(const QString& path)
 {
-    QFile probe(path);
-    if (!probe.open(QIODevice::ReadOnly)) {
-        m_prompt.MessageBox(
-            QString::fromUtf8(Strings::kCannotOpenFile).arg(path, probe.errorString()),
-            IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
-        return false;
-    }
-    probe.close();
     if (!m_view)
         return false;
     if (Grid())
         return LoadList(path);
+    // The grid does not exist yet: the view loads the file at its first
+    // update. What can be told now is told now, before any window shows.
+    CTextSource source;
+    if (IsCsvPath(path) ? !OpenSource(path, source) : !OpenList(path, source))
+        return false;
     m_view->SetLoadPending(true);
     return true;
 }
@@ -110,16 +107,36 @@ bool CTablewrightDoc::LoadList(const QString& path)
     if (!Grid())
         return false;
     CTextSource source;
-    if (!source.Open(path)) {
-        ReportOpenFailure(path, source);
+    if (!OpenList(path, source))
         return false;
-    }
     CListReader reader(m_prompt, m_progress);
     const bool complete =
         FillGrid(path, source, [&](CGridListCtrl& grid) { return reader.Read(source, grid); });
     m_encoding = source.Encoding();
     AfterRead();
     return complete;
+}
+
+bool CTablewrightDoc::OpenSource(const QString& path, CTextSource& source)
+{
+    if (source.Open(path))
+        return true;
+    ReportOpenFailure(path, source);
+    return false;
+}
+
+// Opens a list document. Any other file is refused before the current list
+// is touched: read as a list, it would come in as fragments or as nothing,
+// and the next save would overwrite it.
+bool CTablewrightDoc::OpenList(const QString& path, CTextSource& source)
+{
+    if (!OpenSource(path, source))
+        return false;
+    if (CListReader::IsList(source))
+        return true;
+    m_prompt.MessageBox(QString::fromUtf8(Strings::kNotAList).arg(path), IUserPrompt::Buttons::Ok,
+                        IUserPrompt::Icon::Error);
+    return false;
 }
 
 bool CTablewrightDoc::FillGrid(const QString& path, CTextSource& source,
@@ -206,11 +223,8 @@ bool CTablewrightDoc::DoSave(const QString& path)
 {
     QString target = path;
     if (target.isEmpty()) {
-        const QString proposed = !m_strPathName.isEmpty()       ? m_strPathName
-                                 : !m_strProposedPath.isEmpty() ? m_strProposedPath
-                                                                : m_strTitle;
-        target = m_prompt.GetSaveFileName(QString::fromUtf8(Strings::kListFilter),
-                                          QStringLiteral("tbw"), proposed);
+        target = ChooseSavePath(QString::fromUtf8(Strings::kListFilter), QStringLiteral("tbw"),
+                                ProposedSavePath());
         if (target.isEmpty())
             return false;
     }
@@ -218,6 +232,47 @@ bool CTablewrightDoc::DoSave(const QString& path)
         return false;
     SetPathName(target);
     return true;
+}
+
+QString CTablewrightDoc::StartFolder() const
+{
+    const QString& list = !m_strPathName.isEmpty() ? m_strPathName : m_strProposedPath;
+    return list.isEmpty() ? m_strLastFolder : QFileInfo(list).absolutePath();
+}
+
+QString CTablewrightDoc::ProposedSavePath() const
+{
+    if (!m_strPathName.isEmpty())
+        return m_strPathName;
+    if (!m_strProposedPath.isEmpty())
+        return m_strProposedPath;
+    return m_strLastFolder.isEmpty() ? m_strTitle : QDir(m_strLastFolder).filePath(m_strTitle);
+}
+
+QString CTablewrightDoc::ChooseFileToOpen(const QString& filter)
+{
+    const QString path = m_prompt.GetOpenFileName(filter, StartFolder());
+    NoteFolderOf(path);
+    return path;
+}
+
+QString CTablewrightDoc::ChooseListToOpen()
+{
+    return ChooseFileToOpen(QString::fromUtf8(Strings::kListOpenFilter));
+}
+
+QString CTablewrightDoc::ChooseSavePath(const QString& filter, const QString& suffix,
+                                        const QString& proposed)
+{
+    const QString path = m_prompt.GetSaveFileName(filter, suffix, proposed);
+    NoteFolderOf(path);
+    return path;
+}
+
+void CTablewrightDoc::NoteFolderOf(const QString& path)
+{
+    if (!path.isEmpty())
+        m_strLastFolder = QFileInfo(path).absolutePath();
 }
 
 bool CTablewrightDoc::OpenDocumentFile(const QString& path)

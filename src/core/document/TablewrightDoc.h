@@ -52,6 +52,11 @@ public:
     bool DoFileSaveAs();
     bool DoSave(const QString& path);
     bool OpenDocumentFile(const QString& path);
+    // Asks for a list to open, starting in the list's folder.
+    QString ChooseListToOpen();
+    // The folder file choosers start in: the current list's, else the last
+    // one a file was chosen in.
+    QString StartFolder() const;
 
     // Import and export commands.
     bool OnImportText();
@@ -67,6 +72,9 @@ public:
 private:
     CGridListCtrl* Grid() const;
     bool ImportTextFile(const QString& path);
+    // Open the file for reading, or tell the user why not.
+    bool OpenSource(const QString& path, CTextSource& source);
+    bool OpenList(const QString& path, CTextSource& source);
     void AfterImport(const QString& path, TextEncoding encoding);
     void AfterRead();
     void NotifyState() const;
@@ -77,6 +85,11 @@ private:
     void ReportOpenFailure(const QString& path, const CTextSource& source);
     void ReportWriteFailure(const QString& path, const QString& reason);
     QString ChooseExportPath(const QString& filter, const QString& suffix);
+    QString ChooseFileToOpen(const QString& filter);
+    QString ChooseSavePath(const QString& filter, const QString& suffix, const QString& proposed);
+    void NoteFolderOf(const QString& path);
+    // Where Save As proposes to write the list.
+    QString ProposedSavePath() const;
 
     IUserPrompt& m_prompt;
     IProgress& m_progress;
@@ -84,6 +97,7 @@ private:
     QString m_strPathName;
     QString m_strTitle;
     QString m_strProposedPath;
+    QString m_strLastFolder;
     bool m_bModified = false;
     std::function<void()> m_stateListener;
     TextEncoding m_encoding = TextEncoding::Utf8;

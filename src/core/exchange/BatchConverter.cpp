@@ -120,7 +120,7 @@ IUserPrompt::Answer CBatchConverter::MessageBox(const QString& text, Buttons but
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-QString CBatchConverter::GetOpenFileName(const QString&)
+QString CBatchConverter::GetOpenFileName(const QString&, const QString&)
 {
     return m_in;
 }

@@ -27,13 +27,15 @@ namespace {
 
 void CreateColumns(CGridListCtrl& grid, const CsvRecord& fields, bool named)
 {
+    std::vector<std::string> names;
+    names.reserve(fields.size());
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const int column = static_cast<int>(i);
-        const std::string name =
-            named ? std::string(fields[i])
-                  : QString::fromUtf8(Strings::kCsvColumnName).arg(column + 1).toStdString();
-        grid.InsertColumn(column, name);
+        names.push_back(named ? std::string(fields[i])
+                              : QString::fromUtf8(Strings::kCsvColumnName)
+                                    .arg(static_cast<qulonglong>(i + 1))
+                                    .toStdString());
     }
+    grid.InsertColumns(0, names);
 }
 
 } // namespace

@@ -34,6 +34,9 @@ bool CCsvParser::Open(CTextSource* stream)
     }
     if (!m_pStream->Rewind())
         return false;
+    m_replay.clear();
+    m_replayPos = 0;
+    m_bUnclosedSeen = false;
     m_bMore = true;
     CsvRecord skipped;
     for (int skip = std::abs(m_nSkipRecords); m_bMore && skip > 0; --skip)
@@ -41,9 +44,18 @@ bool CCsvParser::Open(CTextSource* stream)
     return true;
 }
 
-// The next line with its line-end character when it has one.
+// The next line with its line-end character when it has one: from the
+// lines given back after an unclosed quote first, then from the stream.
 bool CCsvParser::ReadLine(std::string_view& line)
 {
+    if (m_replayPos < m_replay.size()) {
+        const std::size_t end = m_replay.find(m_chLineEnd, m_replayPos);
+        const std::size_t next = end == std::string::npos ? m_replay.size() : end + 1;
+        line = std::string_view(m_replay).substr(m_replayPos, next - m_replayPos);
+        m_replayPos = next;
+        m_bMore = m_replayPos < m_replay.size() || !m_pStream->AtEnd();
+        return true;
+    }
     bool ended = false;
     std::string_view text;
     if (!m_pStream->ReadLine(text, m_chLineEnd, &ended)) {
@@ -116,23 +128,31 @@ void CCsvParser::SplitQuotedOnly(std::string_view line)
         m_record->AddField(line.substr(openedAt + 1));
 }
 
+bool CCsvParser::IsCleanLine(std::string_view line) const
+{
+    // A record on one line without TAB or CR needs no cleaning in the grid.
+    return m_chSeparator != '\t' && m_chLineEnd == '\n' &&
+           line.find('\t') == std::string_view::npos && line.find('\r') == std::string_view::npos;
+}
+
 // RFC 4180: a field that starts with a quote runs to the quote that is
 // followed by a separator, the line end or the end of the text; two quotes
 // in it stand for one, and any other quote in it is plain text. Such a field
-// may go on over further lines.
+// may go on over further lines. One whose closing quote never comes is plain
+// text after all, up to its separator, so that one stray quote does not
+// swallow the rest of the file.
 void CCsvParser::SplitRfc(std::string_view line)
 {
-    // A record on one line without TAB or CR needs no cleaning in the grid.
-    const bool clean = m_chSeparator != '\t' && m_chLineEnd == '\n' &&
-                       line.find('\t') == std::string_view::npos &&
-                       line.find('\r') == std::string_view::npos;
-    m_record->SetClean(clean);
+    m_record->SetClean(IsCleanLine(line));
     std::size_t i = 0;
     bool done = false;
     while (!done) {
         m_record->StartField();
-        if (i < line.size() && line[i] == m_chQuote && !ReadQuoted(line, ++i))
-            break;
+        if (i < line.size() && line[i] == m_chQuote && ReadQuoted(line, i) == Quoted::Unclosed) {
+            m_record->DropLastField();
+            m_record->StartField();
+            m_record->SetClean(IsCleanLine(line));
+        }
         // Plain text up to the separator or the line end.
         std::size_t end = i;
         while (end < line.size() && line[end] != m_chSeparator && line[end] != m_chLineEnd)
@@ -143,35 +163,88 @@ void CCsvParser::SplitRfc(std::string_view line)
     }
 }
 
-// Reads a quoted field from just after its opening quote, over further lines
-// when it holds line breaks. Leaves i after the closing quote and returns
-// true, or returns false when the text ended inside the quotes.
-bool CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i)
+// Reads a quoted field whose opening quote is at i. Closed: i is left after
+// the closing quote, and line may be a later line. Unclosed: line and i are
+// where they were, and the field's text is to be dropped.
+CCsvParser::Quoted CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i)
 {
+    if (m_bUnclosedSeen)
+        return ReadQuotedRun(line, i);
+    const std::size_t open = i;
+    bool saving = false;
+    std::size_t firstLineSize = 0;
+    ++i;
     for (;;) {
         const std::size_t quote = line.find(m_chQuote, i);
         if (quote == std::string_view::npos) {
             m_record->Append(line.substr(i));
             m_record->SetClean(false);
+            // The lines read ahead are kept: if no closing quote comes, they
+            // are read again as records of their own.
+            if (!saving) {
+                saving = true;
+                m_saved.assign(line);
+                firstLineSize = line.size();
+            }
             if (!m_bMore || !ReadLine(line))
-                return false;
+                return GiveBackSavedLines(line, i, open, firstLineSize);
+            m_saved.append(line);
             i = 0;
             continue;
         }
         m_record->Append(line.substr(i, quote - i));
         i = quote + 1;
         if (i >= line.size())
-            return true;
+            return Quoted::Closed;
         const char next = line[i];
         if (next == m_chQuote) {
             m_record->Append(m_chQuote);
             ++i;
         } else if (next == m_chSeparator || next == m_chLineEnd) {
-            return true;
+            return Quoted::Closed;
         } else {
             m_record->Append(m_chQuote);
         }
     }
+}
+
+// No closing quote came before the end of the text. The opening line is read
+// on from the quote as plain text; the lines after it come back as records.
+CCsvParser::Quoted CCsvParser::GiveBackSavedLines(std::string_view& line, std::size_t& i,
+                                                  std::size_t open, std::size_t firstLineSize)
+{
+    m_bUnclosedSeen = true;
+    m_openingLine = m_saved.substr(0, firstLineSize);
+    m_replay = m_saved.substr(firstLineSize);
+    m_replayPos = 0;
+    line = m_openingLine;
+    m_bMore = !m_replay.empty() || !m_pStream->AtEnd();
+    m_saved.clear();
+    m_saved.shrink_to_fit();
+    i = open;
+    return Quoted::Unclosed;
+}
+
+// Once a quote has gone unclosed to the end of the text, no later quote can
+// be closed beyond its own run of quotes: every run after it that stands
+// before a separator, a line end or the end has an even length, else it
+// would have closed that field. So a later quoted field only needs its
+// opening run looked at: it closes there when the run, opening quote
+// included, has an even length and stands before a separator, the line end
+// or the end. Reading thus stays linear with a stray quote on every line.
+CCsvParser::Quoted CCsvParser::ReadQuotedRun(std::string_view line, std::size_t& i)
+{
+    std::size_t end = i;
+    while (end < line.size() && line[end] == m_chQuote)
+        ++end;
+    const std::size_t run = end - i;
+    const bool beforeBoundary =
+        end >= line.size() || line[end] == m_chSeparator || line[end] == m_chLineEnd;
+    if (run % 2 != 0 || !beforeBoundary)
+        return Quoted::Unclosed;
+    m_record->Append(std::string((run - 2) / 2, m_chQuote));
+    i = end;
+    return Quoted::Closed;
 }
 
 // Fields are C strings to the rest of the world: a zero byte ends them.

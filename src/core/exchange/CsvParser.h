@@ -2,6 +2,7 @@
 
 #include "exchange/CsvRecord.h"
 
+#include <string>
 #include <string_view>
 
 class CTextSource;
@@ -9,7 +10,8 @@ class CTextSource;
 // Reads CSV text one record at a time and splits each record into fields.
 // Mode 1 splits each line at every separator; mode 2 keeps only the text
 // between pairs of quotes; mode 3 (the one the program uses) reads RFC 4180
-// fields: a quoted field may hold separators, line breaks and doubled quotes.
+// fields: a quoted field may hold separators, line breaks and doubled quotes,
+// and one whose quote is never closed is read as plain text.
 class CCsvParser
 {
 public:
@@ -32,11 +34,20 @@ public:
     bool HasMore() const { return m_bMore; }
 
 private:
+    enum class Quoted
+    {
+        Closed,
+        Unclosed
+    };
     bool ReadLine(std::string_view& line);
     void SplitPlain(std::string_view line);
     void SplitQuotedOnly(std::string_view line);
     void SplitRfc(std::string_view line);
-    bool ReadQuoted(std::string_view& line, std::size_t& i);
+    bool IsCleanLine(std::string_view line) const;
+    Quoted ReadQuoted(std::string_view& line, std::size_t& i);
+    Quoted ReadQuotedRun(std::string_view line, std::size_t& i);
+    Quoted GiveBackSavedLines(std::string_view& line, std::size_t& i, std::size_t open,
+                              std::size_t firstLineSize);
     void CutFieldsAtNul();
 
     char m_chQuote = 0;
@@ -48,4 +59,12 @@ private:
     int m_nMode = CSV_PLAIN;
     bool m_bMore = false;
     CsvRecord* m_record = nullptr;
+    // Lines read ahead for a quoted field, the opening one first.
+    std::string m_saved;
+    // After an unclosed quote: its line, and the lines after it to be read
+    // again.
+    std::string m_openingLine;
+    std::string m_replay;
+    std::size_t m_replayPos = 0;
+    bool m_bUnclosedSeen = false;
 };

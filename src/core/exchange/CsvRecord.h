@@ -47,6 +47,12 @@ public:
         m_text.push_back(c);
         m_ends.back() = static_cast<std::uint32_t>(m_text.size());
     }
+    // Forgets the newest field, as if it had never been started.
+    void DropLastField()
+    {
+        m_ends.pop_back();
+        m_text.resize(m_ends.empty() ? 0 : m_ends.back());
+    }
     void AddField(std::string_view text)
     {
         StartField();

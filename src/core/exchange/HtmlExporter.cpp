@@ -1,5 +1,6 @@
 #include "exchange/HtmlExporter.h"
 
+#include "exchange/TextExporter.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextSink.h"
 #include "platform/Progress.h"
@@ -119,7 +120,8 @@ bool CHtmlExporter::Write(const CGridListCtrl& grid, const QString& path, const 
         WriteLine(sink, line);
 
     const int columns = grid.GetColumnCount();
-    int tableWidth = 0;
+    // Wide enough for any number of columns of any width.
+    long long tableWidth = 0;
     for (int c = 0; c < columns; ++c)
         tableWidth += grid.GetColumnWidth(c);
     WriteLine(sink, "<table width=" + std::to_string(tableWidth) + " border=0>");
@@ -140,7 +142,7 @@ bool CHtmlExporter::Write(const CGridListCtrl& grid, const QString& path, const 
     std::vector<std::string> openings;
     for (int c = 0; c < columns; ++c)
         openings.push_back("<td width=" + std::to_string(grid.GetColumnWidth(c)) + ">");
-    const int rows = grid.GetItemCount();
+    const int rows = ExportedRowCount(grid);
     for (int r = 0; r < rows; ++r) {
         sink.Write(std::string_view("<tr>"));
         CellCursor cells(grid.JoinedRowView(r));

@@ -42,7 +42,7 @@ bool WriteTable(const CGridListCtrl& grid, const QString& path, Style style, boo
         }
         sink.WriteLineEnd();
     }
-    const int rows = grid.GetItemCount();
+    const int rows = ExportedRowCount(grid);
     for (int r = 0; r < rows; ++r) {
         CellCursor cells(grid.JoinedRowView(r));
         for (int c = 0; c < columns; ++c) {
@@ -57,6 +57,14 @@ bool WriteTable(const CGridListCtrl& grid, const QString& path, Style style, boo
 }
 
 } // namespace
+
+int ExportedRowCount(const CGridListCtrl& grid)
+{
+    int rows = grid.GetItemCount();
+    while (rows > 0 && grid.JoinedRowView(rows - 1).empty())
+        --rows;
+    return rows;
+}
 
 void QuoteField(CTextSink& sink, std::string_view text)
 {

@@ -24,5 +24,10 @@ private:
     IProgress& m_progress;
 };
 
+// How many rows an export writes: every row up to the last one that holds
+// text. The empty rows at the end, such as the one every opened list keeps
+// for typing, are not part of the table.
+int ExportedRowCount(const CGridListCtrl& grid);
+
 // Writes the text between double quotes, each quote inside doubled.
 void QuoteField(CTextSink& sink, std::string_view text);

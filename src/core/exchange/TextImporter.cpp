@@ -4,7 +4,9 @@
 #include "io/TextSource.h"
 #include "platform/Progress.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -55,9 +57,9 @@ bool CTextImporter::Read(CTextSource& source, CGridListCtrl& grid)
         if (line.empty())
             continue;
         if (header) {
-            ForEachField(line, [&grid](std::string_view name) {
-                grid.InsertColumn(grid.GetColumnCount(), name);
-            });
+            std::vector<std::string> names;
+            ForEachField(line, [&names](std::string_view name) { names.emplace_back(name); });
+            grid.InsertColumns(grid.GetColumnCount(), names);
             header = false;
         } else {
             // Fields hold no TAB or LF: only a lone CR would need cleaning.

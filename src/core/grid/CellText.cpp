@@ -1,5 +1,8 @@
 #include "grid/CellText.h"
 
+#include <QByteArrayView>
+#include <QString>
+
 #include <cstdint>
 #include <cstring>
 
@@ -69,7 +72,14 @@ std::string Clean(std::string_view text)
     std::string out;
     out.reserve(text.size());
     AppendClean(out, text);
+    if (!IsValidUtf8(out))
+        out = QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size())).toStdString();
     return out;
+}
+
+bool IsValidUtf8(std::string_view text)
+{
+    return QByteArrayView(text.data(), static_cast<qsizetype>(text.size())).isValidUtf8();
 }
 
 std::string_view Utf8Prefix(std::string_view text, int maxChars)

@@ -10,10 +10,16 @@ namespace CellText {
 bool NeedsCleaning(std::string_view text);
 
 // Replaces each TAB, CR LF pair, lone CR and lone LF by one space, so that
-// every cell and column name survives a save and reload.
+// every cell and column name survives a save and reload, and each byte
+// sequence that is not UTF-8 by U+FFFD: the grid holds UTF-8 only.
 std::string Clean(std::string_view text);
 
-// Appends the cleaned text to out.
+// True when the text is well-formed UTF-8: no stray or missing continuation
+// bytes, no overlong forms, no surrogates, nothing beyond U+10FFFF.
+bool IsValidUtf8(std::string_view text);
+
+// Appends the text to out with its breaks made spaces. The readers, whose
+// text is UTF-8 already, use it without the check of Clean.
 void AppendClean(std::string& out, std::string_view text);
 
 // The first maxChars characters (code points) of a UTF-8 text, never cutting

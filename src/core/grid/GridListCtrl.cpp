@@ -25,7 +25,7 @@ int CGridListCtrl::InsertItem(int row, std::string_view text)
     if (row < 0)
         return -1;
     RowBuilder builder;
-    builder.AddCell(text);
+    builder.AddCleanCell(CellText::Clean(text));
     builder.KeepCells(GetColumnCount());
     return InsertPacked(std::min(row, GetItemCount()), builder.Take());
 }
@@ -108,25 +108,40 @@ bool CGridListCtrl::SetItemText(int row, int column, std::string_view text)
 
 int CGridListCtrl::InsertColumn(int column, std::string_view name, int width)
 {
-    if (column < 0)
+    return InsertColumns(column, {std::string(name)}, width);
+}
+
+int CGridListCtrl::InsertColumns(int column, const std::vector<std::string>& names, int width)
+{
+    if (column < 0 || names.empty())
         return -1;
-    column = std::min(column, GetColumnCount());
+    const int before = GetColumnCount();
+    column = std::min(column, before);
+    const int count = static_cast<int>(names.size());
     const bool notify = NotifyEach();
     if (notify)
-        m_listener->ColumnsAboutToBeInserted(column, column);
-    const std::string clean = CellText::Clean(name);
-    m_columns.insert(m_columns.begin() + column,
-                     GridColumn{std::string(CellText::Utf8Prefix(clean, kMaxColumnNameLength)),
-                                std::max(0, width)});
-    if (column < GetColumnCount() - 1) {
+        m_listener->ColumnsAboutToBeInserted(column, column + count - 1);
+    std::vector<GridColumn> added;
+    added.reserve(names.size());
+    for (const std::string& name : names) {
+        const std::string clean = CellText::Clean(name);
+        added.push_back(
+            {std::string(CellText::Utf8Prefix(clean, kMaxColumnNameLength)), std::max(0, width)});
+    }
+    m_columns.insert(m_columns.begin() + column, std::make_move_iterator(added.begin()),
+                     std::make_move_iterator(added.end()));
+    if (column < before) {
         for (PackedRow& row : m_rows)
-            row = row.WithColumnInserted(column);
+            row = row.WithColumnsInserted(column, count);
+        for (int& shown : m_order) {
+            if (shown >= column)
+                shown += count;
+        }
     }
-    for (int& shown : m_order) {
-        if (shown >= column)
-            ++shown;
-    }
-    m_order.insert(m_order.begin() + std::min<std::size_t>(column, m_order.size()), column);
+    std::vector<int> shownNew(names.size());
+    std::iota(shownNew.begin(), shownNew.end(), column);
+    m_order.insert(m_order.begin() + std::min<std::size_t>(column, m_order.size()),
+                   shownNew.begin(), shownNew.end());
     if (notify)
         m_listener->ColumnsInserted();
     return column;
@@ -150,6 +165,21 @@ bool CGridListCtrl::DeleteColumn(int column)
     if (notify)
         m_listener->ColumnsRemoved();
     return true;
+}
+
+void CGridListCtrl::DeleteAllColumns()
+{
+    if (m_columns.empty())
+        return;
+    const bool notify = NotifyEach();
+    if (notify)
+        m_listener->ColumnsAboutToBeRemoved(0, GetColumnCount() - 1);
+    m_columns.clear();
+    m_order.clear();
+    for (PackedRow& row : m_rows)
+        row = PackedRow();
+    if (notify)
+        m_listener->ColumnsRemoved();
 }
 
 std::string CGridListCtrl::GetColumnName(int column) const
@@ -336,8 +366,7 @@ bool CGridListCtrl::RebuildTable(const std::vector<GridColumn>& columns,
 {
     SetRedraw(false);
     DeleteAllItems();
-    while (DeleteColumn(0)) {
-    }
+    DeleteAllColumns();
     for (const GridColumn& column : columns)
         InsertColumn(GetColumnCount(), column.name, column.width);
     ResetColumnOrder();

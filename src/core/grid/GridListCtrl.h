@@ -54,7 +54,13 @@ public:
     int GetColumnCount() const { return static_cast<int>(m_columns.size()); }
     // Returns the new column's index, or -1 when refused.
     int InsertColumn(int column, std::string_view name, int width = kDefaultColumnWidth);
+    // Inserts one column per name, the first at column, the others after
+    // it, in one pass over the rows: a record of many names costs no more
+    // than reading it. Returns the first new column's index, or -1.
+    int InsertColumns(int column, const std::vector<std::string>& names,
+                      int width = kDefaultColumnWidth);
     bool DeleteColumn(int column);
+    void DeleteAllColumns();
     std::string GetColumnName(int column) const;
     void SetColumnName(int column, std::string_view name);
     int GetColumnWidth(int column) const;

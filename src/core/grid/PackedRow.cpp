@@ -98,12 +98,12 @@ PackedRow PackedRow::WithCell(int column, std::string_view cleanText) const
     return Join(cells);
 }
 
-PackedRow PackedRow::WithColumnInserted(int column) const
+PackedRow PackedRow::WithColumnsInserted(int column, int count) const
 {
     std::vector<std::string_view> cells = Split(Joined());
     if (static_cast<int>(cells.size()) <= column)
         return Clone();
-    cells.insert(cells.begin() + column, std::string_view());
+    cells.insert(cells.begin() + column, count, std::string_view());
     return Join(cells);
 }
 

@@ -19,10 +19,10 @@ public:
     std::string_view Joined() const;
     std::string_view Cell(int column) const;
 
-    // Copies of the row with one cell replaced, one empty cell inserted
+    // Copies of the row with one cell replaced, count empty cells inserted
     // before column, or one cell removed.
     PackedRow WithCell(int column, std::string_view cleanText) const;
-    PackedRow WithColumnInserted(int column) const;
+    PackedRow WithColumnsInserted(int column, int count) const;
     PackedRow WithColumnRemoved(int column) const;
     PackedRow Clone() const { return FromJoined(Joined()); }
 

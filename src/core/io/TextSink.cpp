@@ -1,5 +1,7 @@
 #include "io/TextSink.h"
 
+#include "io/RegularFile.h"
+
 namespace {
 
 // The characters Windows-1252 places at 0x80 to 0x9F. Its five unassigned
@@ -47,8 +49,15 @@ CTextSink::CTextSink(TextEncoding encoding) : m_encoding(encoding)
 
 bool CTextSink::Open(const QString& path, QString& error)
 {
+    // Saving over a pipe or a device would replace it with a regular file.
+    if (RegularFile::Refuses(path, error)) {
+        m_failed = true;
+        return false;
+    }
     m_file.setFileName(path);
-    m_failed = !m_file.open(QIODevice::WriteOnly);
+    // Unbuffered: every write reaches the system at once and its failure is
+    // seen here, where a buffered device could lose the last one's.
+    m_failed = !m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (m_failed)
         error = m_file.errorString();
     return !m_failed;
@@ -75,6 +84,8 @@ void CTextSink::Flush()
 bool CTextSink::Commit(QString& error)
 {
     Flush();
+    if (!m_failed && !m_file.flush())
+        m_failed = true;
     if (m_failed) {
         error = m_file.errorString();
         m_file.cancelWriting();

@@ -1,5 +1,7 @@
 #include "io/TextSource.h"
 
+#include "io/RegularFile.h"
+
 #include <QByteArrayView>
 
 #include <algorithm>
@@ -28,6 +30,9 @@ qsizetype IncompleteTail(QByteArrayView chunk)
 
 bool CTextSource::Open(const QString& path)
 {
+    m_error.clear();
+    if (RegularFile::Refuses(path, m_error))
+        return false;
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::ReadOnly))
         return false;
@@ -50,9 +55,10 @@ bool CTextSource::DetectEncoding()
             m_bomSize = 3;
         first = false;
         const qsizetype tail = last ? 0 : IncompleteTail(chunk);
+        // A byte-order mark is dropped even when the rest turns out not to
+        // be UTF-8: read as Windows-1252 it would become "ï»¿".
         if (!QByteArrayView(chunk).chopped(tail).isValidUtf8()) {
             m_encoding = TextEncoding::Windows1252;
-            m_bomSize = 0;
             return true;
         }
         if (last)
@@ -84,6 +90,16 @@ qint64 CTextSource::Position() const
 bool CTextSource::AtEnd() const
 {
     return m_eof && m_pos >= m_buffer.size();
+}
+
+bool CTextSource::PeekFirstByte(char& first)
+{
+    while (m_pos >= m_buffer.size()) {
+        if (!Fill())
+            return false;
+    }
+    first = m_buffer[m_pos];
+    return true;
 }
 
 bool CTextSource::Fill()

@@ -16,8 +16,11 @@
 class CTextSource
 {
 public:
+    // Refuses anything but a regular file, before opening it.
     bool Open(const QString& path);
-    QString ErrorString() const { return m_file.errorString(); }
+    QString ErrorString() const { return m_error.isEmpty() ? m_file.errorString() : m_error; }
+    // True when Open failed because the path is not a regular file.
+    bool Refused() const { return !m_error.isEmpty(); }
     TextEncoding Encoding() const { return m_encoding; }
 
     // The file's size and how much of it the lines read so far cover, in
@@ -31,6 +34,9 @@ public:
     bool ReadLine(std::string_view& line, char lineEnd = '\n', bool* endedByDelimiter = nullptr);
     // True when every byte has been handed out.
     bool AtEnd() const;
+    // The first byte of the text, after any byte-order mark, without
+    // handing it out. False for an empty text.
+    bool PeekFirstByte(char& first);
     bool Rewind();
     // True when reading stopped on an error rather than at the end.
     bool HadError() const { return m_file.error() != QFileDevice::NoError; }
@@ -41,6 +47,7 @@ private:
     void DropCarriageReturns(std::size_t from);
 
     QFile m_file;
+    QString m_error;
     qint64 m_size = 0;
     qint64 m_rawRead = 0;
     qint64 m_bomSize = 0;

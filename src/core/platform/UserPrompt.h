@@ -34,9 +34,11 @@ public:
 
     virtual Answer MessageBox(const QString& text, Buttons buttons, Icon icon) = 0;
     // filter in Qt's form, e.g. "Text files (*.txt);;All Files (*.*)".
-    // An empty result means the user cancelled.
-    virtual QString GetOpenFileName(const QString& filter) = 0;
-    // defaultSuffix without its dot ("tbw"); proposedPath may be empty.
+    // The chooser starts in startFolder when it is not empty. An empty
+    // result means the user cancelled.
+    virtual QString GetOpenFileName(const QString& filter, const QString& startFolder) = 0;
+    // defaultSuffix without its dot ("tbw"); proposedPath, a file name in
+    // the folder to start in, may be empty.
     virtual QString GetSaveFileName(const QString& filter, const QString& defaultSuffix,
                                     const QString& proposedPath) = 0;
 };

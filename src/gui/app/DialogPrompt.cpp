@@ -3,6 +3,7 @@
 #include "resources/StringTable.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace {
@@ -63,9 +64,9 @@ IUserPrompt::Answer CDialogPrompt::MessageBox(const QString& text, Buttons butto
     return AnswerOf(box.exec());
 }
 
-QString CDialogPrompt::GetOpenFileName(const QString& filter)
+QString CDialogPrompt::GetOpenFileName(const QString& filter, const QString& startFolder)
 {
-    return QFileDialog::getOpenFileName(m_parent, QString(), QString(), filter);
+    return QFileDialog::getOpenFileName(m_parent, QString(), startFolder, filter);
 }
 
 QString CDialogPrompt::GetSaveFileName(const QString& filter, const QString& defaultSuffix,
@@ -75,8 +76,11 @@ QString CDialogPrompt::GetSaveFileName(const QString& filter, const QString& def
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
+    const QFileInfo proposed(proposedPath);
+    if (proposed.isAbsolute())
+        dialog.setDirectory(proposed.absolutePath());
     if (!proposedPath.isEmpty())
-        dialog.selectFile(proposedPath);
+        dialog.selectFile(proposed.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();

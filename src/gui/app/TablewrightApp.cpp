@@ -90,7 +90,7 @@ void CTablewrightApp::OnFileNew()
 
 void CTablewrightApp::OnFileOpen()
 {
-    const QString path = m_prompt.GetOpenFileName(QString::fromUtf8(Strings::kListOpenFilter));
+    const QString path = m_pDoc->ChooseListToOpen();
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }

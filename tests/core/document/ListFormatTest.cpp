@@ -90,15 +90,17 @@ TEST_F(ListFormatTest, ReadsRecordsLeniently)
         {"missing and extra fields",
          "V\t1.6\nH\t\"a\"\t\"b\"\t\nR\t\"1\"\t\nR\t\"1\"\t\"2\"\t\"3\"\t\n", "a|b\n1|\n1|2\n|"},
         {"records that are not ours",
-         "h\t\"x\"\t\n\n H\t\"y\"\t\nH\t\"a\"\t\nr\t\"no\"\t\nX junk\nR\t\"yes\"\t\n", "a\nyes\n"},
+         "V\t1.6\nh\t\"x\"\t\n\n H\t\"y\"\t\nH\t\"a\"\t\nr\t\"no\"\t\nX junk\nR\t\"yes\"\t\n",
+         "a\nyes\n"},
         {"empty quoted fields do not end a record",
-         "H\t\"a\"\t\"b\"\t\"c\"\t\nR\t\"\"\t\"\"\t\"z\"\t\n", "a|b|c\n||z\n||"},
-        {"runs of tabs separate once", "H\t\t\"a\"\t\t\t\"b\"\nR\t\"1\"\t\t\"2\"\n", "a|b\n1|2\n|"},
-        {"R without fields adds no row", "H\t\"a\"\t\nR\t\nR\t\t\n", "a\n"},
-        {"escaped quotes", "H\t\"say \\\"hi\\\"\"\t\nR\t\"\\\"\"\t\n", "say \"hi\"\n\"\n"},
-        {"lone CR inside a cell", "H\t\"a\"\t\nR\t\"x\ry\"\t\n", "a\nx y\n"},
-        {"CR LF and LF alike", "H\t\"a\"\t\r\nR\t\"1\"\t\nR\t\"2\"\t\r\n", "a\n1\n2\n"},
-        {"last line without line end", "H\t\"a\"\t\nR\t\"1\"\t", "a\n1\n"},
+         "V\t1.6\nH\t\"a\"\t\"b\"\t\"c\"\t\nR\t\"\"\t\"\"\t\"z\"\t\n", "a|b|c\n||z\n||"},
+        {"runs of tabs separate once", "V\t1.6\nH\t\t\"a\"\t\t\t\"b\"\nR\t\"1\"\t\t\"2\"\n",
+         "a|b\n1|2\n|"},
+        {"R without fields adds no row", "V\t1.6\nH\t\"a\"\t\nR\t\nR\t\t\n", "a\n"},
+        {"escaped quotes", "V\t1.6\nH\t\"say \\\"hi\\\"\"\t\nR\t\"\\\"\"\t\n", "say \"hi\"\n\"\n"},
+        {"lone CR inside a cell", "V\t1.6\nH\t\"a\"\t\nR\t\"x\ry\"\t\n", "a\nx y\n"},
+        {"CR LF and LF alike", "V\t1.6\r\nH\t\"a\"\t\r\nR\t\"1\"\t\nR\t\"2\"\t\r\n", "a\n1\n2\n"},
+        {"last line without line end", "V\t1.6\nH\t\"a\"\t\nR\t\"1\"\t", "a\n1\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -111,13 +113,13 @@ TEST_F(ListFormatTest, ReadsRecordsLeniently)
 
 TEST_F(ListFormatTest, WidthsAreReadAsNumbers)
 {
-    ASSERT_TRUE(Open(
-        "H\t\"a\"\t\"b\"\t\"c\"\t\"d\"\t\nW\t\"50\"\t\" +7x\"\t\"junk\"\t\"65636\"\t\"9\"\t\n"));
+    ASSERT_TRUE(Open("V\t1.6\nH\t\"a\"\t\"b\"\t\"c\"\t\"d\"\t\nW\t\"50\"\t\" "
+                     "+7x\"\t\"junk\"\t\"65636\"\t\"9\"\t\n"));
     EXPECT_EQ(view.grid.GetColumnWidth(0), 50);
     EXPECT_EQ(view.grid.GetColumnWidth(1), 7);
     EXPECT_EQ(view.grid.GetColumnWidth(2), 0);
     EXPECT_EQ(view.grid.GetColumnWidth(3), 100);
-    ASSERT_TRUE(Open("H\t\"a\"\t\n"));
+    ASSERT_TRUE(Open("V\t1.6\nH\t\"a\"\t\n"));
     EXPECT_EQ(view.grid.GetColumnWidth(0), kDefaultColumnWidth);
 }
 
@@ -202,7 +204,7 @@ TEST_F(ListFormatTest, OpeningAndSavingAgainDoesNotGrowTheList)
 
 TEST_F(ListFormatTest, Windows1252ListsStayWindows1252WhenTheyCan)
 {
-    const std::string latin = "H\t\"Pr\xE9nom\"\t\nR\t\"\x80 \xE0 \x9C\x81\"\t\n";
+    const std::string latin = "V\t1.6\nH\t\"Pr\xE9nom\"\t\nR\t\"\x80 \xE0 \x9C\x81\"\t\n";
     ASSERT_TRUE(Open(latin));
     EXPECT_EQ(Dump(view.grid), "Prénom\n€ à œ\u0081\n");
     EXPECT_EQ(doc.FileEncoding(), TextEncoding::Windows1252);
@@ -218,14 +220,14 @@ TEST_F(ListFormatTest, Windows1252ListsStayWindows1252WhenTheyCan)
 
 TEST_F(ListFormatTest, Utf8WithByteOrderMarkIsReadAsUtf8)
 {
-    ASSERT_TRUE(Open("\xEF\xBB\xBFH\t\"é\"\t\nR\t\"à\"\t\n"));
+    ASSERT_TRUE(Open("\xEF\xBB\xBFV\t1.6\nH\t\"é\"\t\nR\t\"à\"\t\n"));
     EXPECT_EQ(Dump(view.grid), "é\nà\n");
     EXPECT_EQ(SaveAndRead().substr(0, 3), "V\t1");
 }
 
 TEST_F(ListFormatTest, ProgressRisesAndEndsAtZero)
 {
-    std::string file = "H\t\"a\"\t\n";
+    std::string file = "V\t1.6\nH\t\"a\"\t\n";
     for (int i = 0; i < 200; ++i)
         file += "R\t\"row " + std::to_string(i) + "\"\t\n";
     ASSERT_TRUE(Open(file));

@@ -297,7 +297,7 @@ TEST_F(TablewrightDocTest, LastRowIsShownAfterEveryReadWhenTheOptionIsOn)
         }
     } listener;
     view.grid.SetListener(&listener);
-    std::string list = "H\t\"a\"\t\n";
+    std::string list = "V\t1.6\nH\t\"a\"\t\n";
     std::string lines = "a\n";
     for (int i = 0; i < 500; ++i) {
         list += "R\t\"" + std::to_string(i) + "\"\t\n";

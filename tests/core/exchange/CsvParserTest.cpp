@@ -110,7 +110,7 @@ TEST(CsvParserTest, UnquoteModeReadsRfcFields)
             {"CR LF", "a,b\r\nc\r\n", {{"a", "b"}, {"c"}}},
             {"zero byte", "a\0b,c\n"s, {{"a", "c"}}},
             {"zero byte in quotes", "\"p\0q\",r"s, {{"p", "r"}}},
-            {"unclosed quote keeps the rest", "\"open,a\nb", {{"open,a\nb"}}},
+            {"unclosed quote is plain text", "\"open,a\nb", {{"\"open", "a"}, {"b"}}},
         },
         '"', CCsvParser::CSV_UNQUOTE);
 }
