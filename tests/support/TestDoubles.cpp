@@ -1,6 +1,55 @@
 #include "TestDoubles.h"
 
+#include "grid/CellText.h"
+
 #include <QFile>
+
+#include <csignal>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+FileSizeLimit::FileSizeLimit(long long bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_saved = static_cast<long long>(limit.rlim_cur);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(m_saved);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+SmallDisk::SmallDisk()
+{
+    const QByteArray where = m_dir.path().toLocal8Bit();
+    m_mounted = mount("quire-test", where.constData(), "tmpfs", 0, "size=64k") == 0;
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (m_mounted)
+        umount(m_dir.path().toLocal8Bit().constData());
+}
+
+void SmallDisk::Fill() const
+{
+    QFile filler(Path("filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(512, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    while (filler.write("x", 1) == 1) {
+    }
+}
 
 QString TempFiles::Write(const QString& name, const std::string& bytes) const
 {
@@ -30,6 +79,25 @@ std::string Dump(const CGridListCtrl& grid)
             text += (c ? "|" : "") + grid.GetItemText(r, c);
     }
     return text;
+}
+
+std::string GridFault(const CGridListCtrl& grid)
+{
+    const auto fault = [](std::string_view text) {
+        return !CellText::IsValidUtf8(text) || text.find_first_of("\t\r\n") != text.npos;
+    };
+    for (int c = 0; c < grid.GetColumnCount(); ++c) {
+        if (fault(grid.GetColumnName(c)))
+            return "name " + std::to_string(c) + ": " + grid.GetColumnName(c);
+    }
+    for (int r = 0; r < grid.GetItemCount(); ++r) {
+        for (int c = 0; c < grid.GetColumnCount(); ++c) {
+            if (fault(grid.ItemTextView(r, c)))
+                return "cell " + std::to_string(r) + "," + std::to_string(c) + ": " +
+                       grid.GetItemText(r, c);
+        }
+    }
+    return {};
 }
 
 void Fill(CGridListCtrl& grid, const std::vector<std::string>& names,

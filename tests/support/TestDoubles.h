@@ -118,8 +118,43 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Files may not grow beyond a limit while it lives, as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(long long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    long long m_saved = -1;
+};
+
+// A small file system of its own, mounted for the test's life (root only).
+// Fill leaves it with no free byte.
+class SmallDisk
+{
+public:
+    SmallDisk();
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool Mounted() const { return m_mounted; }
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    void Fill() const;
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
+
 // The grid as text: the names joined by '|', then one line per row.
 std::string Dump(const CGridListCtrl& grid);
+// Empty when every name and cell is UTF-8 without TAB, CR or LF, as the
+// grid promises; otherwise where the first one that is not stands.
+std::string GridFault(const CGridListCtrl& grid);
 // Fills a grid from names and rows.
 void Fill(CGridListCtrl& grid, const std::vector<std::string>& names,
           const std::vector<std::vector<std::string>>& rows);

@@ -103,9 +103,10 @@ QString CTablewrightDoc::ChooseExportPath(const QString& filter, const QString& 
 {
     if (!Grid())
         return {};
-    const QFileInfo list(ProposedSavePath());
-    const QString name = list.completeBaseName() + QLatin1Char('.') + suffix;
-    return ChooseSavePath(filter, suffix, list.dir().filePath(name));
+    const QString name =
+        QFileInfo(ProposedSavePath()).completeBaseName() + QLatin1Char('.') + suffix;
+    const QString folder = StartFolder();
+    return ChooseSavePath(filter, suffix, folder.isEmpty() ? name : QDir(folder).filePath(name));
 }
 
 bool CTablewrightDoc::OnExportText()

@@ -106,8 +106,38 @@ TEST_F(ListFormatTest, ReadsRecordsLeniently)
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(Open(c.file));
         EXPECT_EQ(Dump(view.grid), c.grid);
+        EXPECT_EQ(GridFault(view.grid), "");
         EXPECT_TRUE(doc.m_bLoaded);
         EXPECT_TRUE(prompt.messages.empty());
+    }
+}
+
+// A field loses its first and last characters, whole: the quotes as written,
+// or whatever stands there in a hand-made file.
+TEST_F(ListFormatTest, FieldsLoseWholeCharactersAtTheirEnds)
+{
+    const struct
+    {
+        const char* name;
+        std::string file;
+        std::string grid;
+    } cases[] = {
+        {"letters of two bytes", "V\t1.6\nH\t«nom»\t\nR\tété\t\n", "nom\nt\n"},
+        {"quoted letters", "V\t1.6\nH\t\"é\"\t\nR\t\"日本\"\t\n", "é\n日本\n"},
+        {"three and four bytes", "V\t1.6\nH\t€x😀\t\nR\t😀\t\n", "x\n"},
+        {"mixed ends", "V\t1.6\nH\t\"a\"\t\nR\t\"b€\t\nR\té\\\"x\"\t\n", "a\nb\n\"x\n"},
+        {"Windows-1252", "V\t1.6\nH\t\xABnom\xBB\t\nR\t\xE9t\xE9\t\n", "nom\nt\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(Open(c.file));
+        EXPECT_EQ(Dump(view.grid), c.grid);
+        EXPECT_EQ(GridFault(view.grid), "");
+        // Saved and opened again, the list reads as it did.
+        const std::string shown = Dump(view.grid);
+        ASSERT_TRUE(doc.DoSave(files.Path("again.tbw")));
+        ASSERT_TRUE(doc.OpenDocumentFile(files.Path("again.tbw")));
+        EXPECT_EQ(Dump(view.grid), shown);
     }
 }
 
@@ -218,10 +248,16 @@ TEST_F(ListFormatTest, Windows1252ListsStayWindows1252WhenTheyCan)
     EXPECT_EQ(doc.FileEncoding(), TextEncoding::Utf8);
 }
 
-TEST_F(ListFormatTest, Utf8WithByteOrderMarkIsReadAsUtf8)
+TEST_F(ListFormatTest, ByteOrderMarkIsDroppedWhateverFollows)
 {
     ASSERT_TRUE(Open("\xEF\xBB\xBFV\t1.6\nH\t\"é\"\t\nR\t\"à\"\t\n"));
     EXPECT_EQ(Dump(view.grid), "é\nà\n");
+    EXPECT_EQ(SaveAndRead().substr(0, 3), "V\t1");
+
+    // One Windows-1252 byte makes the rest Windows-1252; the mark still goes.
+    ASSERT_TRUE(Open("\xEF\xBB\xBFV\t1.6\nH\t\"Pr\xE9nom\"\t\n"));
+    EXPECT_EQ(Dump(view.grid), "Prénom\n");
+    EXPECT_EQ(doc.FileEncoding(), TextEncoding::Windows1252);
     EXPECT_EQ(SaveAndRead().substr(0, 3), "V\t1");
 }
 

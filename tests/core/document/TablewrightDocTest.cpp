@@ -6,10 +6,7 @@
 #include <QDir>
 #include <QFile>
 
-#include <csignal>
 #include <functional>
-
-#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -176,6 +173,54 @@ TEST_F(TablewrightDocTest, SaveAsksForANameOnlyWithoutOne)
     EXPECT_EQ(doc.GetPathName(), files.Path("other.tbw"));
 }
 
+// Open, Import and Save As start in the current list's folder, else in the
+// last folder a file was chosen in; exports propose the list's name with
+// their own extension there.
+TEST_F(TablewrightDocTest, FileChoosersStartInTheListsFolder)
+{
+    Fill(view.grid, {"a"}, {{"1"}});
+    prompt.savePaths = {files.Path("out.txt")};
+    ASSERT_TRUE(doc.OnExportText());
+    EXPECT_EQ(prompt.saveProposals.back(), "Sans titre.txt");
+
+    QDir().mkpath(files.Path("lists"));
+    const QString list = files.Path("lists/Courses.tbw");
+    prompt.savePaths = {list};
+    ASSERT_TRUE(doc.DoFileSaveAs());
+    EXPECT_EQ(prompt.saveProposals.back(), files.Path("Sans titre"));
+    EXPECT_EQ(doc.StartFolder(), files.Path("lists"));
+    prompt.answers = {Answer::Yes};
+    const std::pair<std::function<bool()>, QString> exports[] = {
+        {[&] { return doc.OnExportText(); }, "lists/Courses.txt"},
+        {[&] { return doc.OnExportCsv(); }, "lists/Courses.csv"},
+        {[&] { return doc.OnExportHtml(); }, "lists/Courses.html"},
+    };
+    for (const auto& [run, proposal] : exports) {
+        EXPECT_FALSE(run());
+        EXPECT_EQ(prompt.saveProposals.back(), files.Path(proposal));
+    }
+    prompt.openPaths = {QString()};
+    EXPECT_FALSE(doc.OnImportText());
+    EXPECT_EQ(prompt.openFolders.back(), files.Path("lists"));
+    EXPECT_TRUE(doc.ChooseListToOpen().isEmpty());
+    EXPECT_EQ(prompt.openFolders.back(), files.Path("lists"));
+
+    // An imported list lives where its file came from.
+    QDir().mkpath(files.Path("data"));
+    prompt.openPaths = {files.Write("data/people.csv", "Nom\nPaul\n")};
+    prompt.answers = {Answer::Yes};
+    ASSERT_TRUE(doc.OnImportCsv());
+    EXPECT_EQ(doc.StartFolder(), files.Path("data"));
+    EXPECT_FALSE(doc.OnExportHtml());
+    EXPECT_EQ(prompt.saveProposals.back(), files.Path("data/people.html"));
+
+    // A new list has no folder: the last one used serves.
+    ASSERT_TRUE(doc.OnNewDocument());
+    EXPECT_EQ(doc.StartFolder(), files.Path("data"));
+    EXPECT_FALSE(doc.DoFileSaveAs());
+    EXPECT_EQ(prompt.saveProposals.back(), files.Path("data/Sans titre"));
+}
+
 TEST_F(TablewrightDocTest, TitleAndModifiedFlagChangesAreAnnounced)
 {
     int announced = 0;
@@ -217,24 +262,6 @@ TEST_F(TablewrightDocTest, FailedSaveKeepsThePreviousFileAndTheModifiedFlag)
     }
     EXPECT_EQ(TempFiles::Read(existing), before);
 }
-
-// Files may not grow beyond a limit while it lives, as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 
 TEST_F(TablewrightDocTest, DiskFullKeepsThePreviousFile)
 {

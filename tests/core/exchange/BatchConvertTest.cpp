@@ -5,9 +5,13 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -155,6 +159,52 @@ TEST(BatchConvertTest, FailuresExitWithOneLine)
         for (const char* out : {"out.txt", "out.csv", "out.html", "out.xls", "out"})
             EXPECT_FALSE(QFileInfo::exists(files.Path(out))) << out;
         EXPECT_TRUE(QFileInfo(files.Path("folder.html")).isDir());
+    }
+}
+
+// What is not a list, or not a regular file, is refused at once: the output
+// is not written and a pipe or link is left as it was.
+TEST(BatchConvertTest, RefusesWhatIsNotAListOrNotAFile)
+{
+    struct RefusedCase
+    {
+        const char* name;
+        QString in;
+        QString out;
+        std::string said;
+    };
+    const std::vector<RefusedCase> cases = {
+        {"password file", "passwd.tbw", "out.txt", "n'est pas une liste Quire"},
+        {"password file, no extension", "passwd", "out.csv", "n'est pas une liste Quire"},
+        {"pipe as input", "pipe", "out.txt", "n'est pas un fichier ordinaire"},
+        {"pipe as csv input", "pipe.csv", "out.txt", "n'est pas un fichier ordinaire"},
+        {"pipe as output", "list.tbw", "pipe.tbw", "n'est pas un fichier ordinaire"},
+        {"link to a pipe as output", "list.tbw", "link.csv", "n'est pas un fichier ordinaire"},
+        {"device as input", "/dev/zero", "out.txt", "n'est pas un fichier ordinaire"},
+    };
+    for (const RefusedCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles files;
+        files.Write("list.tbw", kList);
+        const std::string passwd = "root:x:0:0:root:/root:/bin/bash\n";
+        files.Write("passwd.tbw", passwd);
+        files.Write("passwd", passwd);
+        for (const char* pipe : {"pipe", "pipe.csv", "pipe.tbw"})
+            ASSERT_EQ(mkfifo(files.Path(pipe).toLocal8Bit().constData(), 0600), 0);
+        QFile::link(files.Path("pipe.tbw"), files.Path("link.csv"));
+        const QString in = c.in.startsWith('/') ? c.in : files.Path(c.in);
+        const Outcome outcome = Convert({in, files.Path(c.out)});
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(std::count(outcome.errors.begin(), outcome.errors.end(), '\n'), 1)
+            << outcome.errors;
+        EXPECT_NE(outcome.errors.find(c.said), std::string::npos) << outcome.errors;
+        EXPECT_FALSE(QFileInfo::exists(files.Path("out.txt")));
+        EXPECT_FALSE(QFileInfo::exists(files.Path("out.csv")));
+        EXPECT_EQ(files.Read(files.Path("passwd.tbw")), passwd);
+        EXPECT_TRUE(QFileInfo(files.Path("link.csv")).isSymLink());
+        struct stat info = {};
+        ASSERT_EQ(stat(files.Path("pipe.tbw").toLocal8Bit().constData(), &info), 0);
+        EXPECT_TRUE(S_ISFIFO(info.st_mode));
     }
 }
 

@@ -163,6 +163,82 @@ TEST(ExportTest, ProgressFollowsTheRows)
     s.prompt.savePaths = {files.Path("out.txt")};
     EXPECT_TRUE(s.doc.OnExportText());
     EXPECT_EQ(s.progress.values, (std::vector<int>{0, 25, 50, 75, 0}));
+
+    // Many rows: each percentage once, not once a row.
+    s.view.grid.DeleteAllItems();
+    Fill(s.view.grid, {}, std::vector<std::vector<std::string>>(1000, {"x"}));
+    for (const Format format : {Format::Text, Format::CsvWithNames, Format::Html}) {
+        SCOPED_TRACE(static_cast<int>(format));
+        s.progress.values.clear();
+        s.prompt.savePaths = {files.Path("many")};
+        EXPECT_TRUE(Export(s, format));
+        std::vector<int> expected = {0};
+        for (int percent = 1; percent <= 99; ++percent)
+            expected.push_back(percent);
+        expected.push_back(0);
+        EXPECT_EQ(s.progress.values, expected);
+    }
+}
+
+// The empty rows at the end of a list, such as the one every opened list
+// keeps for typing, are not part of the table; empty rows between others are.
+TEST(ExportTest, EmptyRowsAtTheEndAreLeftOut)
+{
+    const std::pair<Format, std::string> cases[] = {
+        {Format::Text, "A\tB\r\n1\t \r\n \t \r\n \t2\r\n"},
+        {Format::CsvRowsOnly, "\"1\",\" \"\r\n\" \",\" \"\r\n\" \",\"2\"\r\n"},
+    };
+    for (const auto& [format, expected] : cases) {
+        SCOPED_TRACE(static_cast<int>(format));
+        TempFiles files;
+        Session s;
+        Fill(s.view.grid, {"A", "B"}, {{"1"}, {}, {"", "2"}, {}, {"", ""}});
+        s.prompt.savePaths = {files.Path("out")};
+        EXPECT_TRUE(Export(s, format));
+        EXPECT_EQ(files.Read(files.Path("out")), expected);
+        EXPECT_EQ(s.view.grid.GetItemCount(), 5);
+    }
+    TempFiles files;
+    Session s;
+    Fill(s.view.grid, {"A"}, {{"1"}, {}, {"2"}, {}});
+    s.prompt.savePaths = {files.Path("out.html")};
+    EXPECT_TRUE(Export(s, Format::Html));
+    const std::string page = files.Read(files.Path("out.html"));
+    const std::string body = page.substr(page.find("</tr>") + 7);
+    EXPECT_EQ(body.substr(0, body.find("</table>")),
+              "<tr><td width=100>1</td>\r\n</tr>\r\n<tr><td width=100>&nbsp;</td>\r\n</tr>\r\n"
+              "<tr><td width=100>2</td>\r\n</tr>\r\n");
+}
+
+// A CSV file opened and exported again comes back the same, however often.
+TEST(ExportTest, CsvComesBackAsItWent)
+{
+    TempFiles files;
+    Session s;
+    const std::string csv = "\"Nom\",\"Ville\"\r\n\"Paul\",\"Lyon\"\r\n";
+    QString in = files.Write("round0.csv", csv);
+    for (int round = 1; round <= 3; ++round) {
+        s.prompt.answers = {Answer::Yes};
+        ASSERT_TRUE(s.doc.OpenDocumentFile(in));
+        ASSERT_TRUE(s.doc.DoSave(files.Path("list.tbw")));
+        ASSERT_TRUE(s.doc.OpenDocumentFile(files.Path("list.tbw")));
+        in = files.Path(QStringLiteral("round%1.csv").arg(round));
+        s.prompt.savePaths = {in};
+        ASSERT_TRUE(Export(s, Format::CsvWithNames));
+        EXPECT_EQ(files.Read(in), csv);
+    }
+}
+
+TEST(ExportTest, HtmlTableWidthIsTheExactSum)
+{
+    TempFiles files;
+    Session s;
+    const int columns = 32769;
+    s.view.grid.InsertColumns(0, std::vector<std::string>(columns, "c"), 65535);
+    s.prompt.savePaths = {files.Path("wide.html")};
+    ASSERT_TRUE(s.doc.OnExportHtml());
+    EXPECT_NE(files.Read(files.Path("wide.html")).find("<table width=2147516415 border=0>"),
+              std::string::npos);
 }
 
 const std::vector<Format> kFormats = {Format::Text, Format::CsvWithNames, Format::Html};

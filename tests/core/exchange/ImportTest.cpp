@@ -47,6 +47,10 @@ TEST(ImportTest, TextFileFillsTheGrid)
         {"lone CR becomes a space", "A\tB\nx\ry\tz\n", "A|B\nx y|z"},
         {"Windows-1252", "Nom\tVille\nR\xE9mi\tS\xE8te\n", "Nom|Ville\nRémi|Sète"},
         {"UTF-8 with BOM", "\xEF\xBB\xBFNom\tVille\nRémi\tSète\n", "Nom|Ville\nRémi|Sète"},
+        {"BOM then Windows-1252", "\xEF\xBB\xBFNom\tVille\nR\xE9mi\tS\xE8te\n",
+         "Nom|Ville\nRémi|Sète"},
+        {"lone CR in a long cell", "A\tB\nabcdefg\rhij\tklmnopqrstu\rv\n",
+         "A|B\nabcdefg hij|klmnopqrstu v"},
         {"header only", "A\tB\n", "A|B"},
         {"blank lines only", "\n \n", ""},
         {"empty file", "", ""},
@@ -87,6 +91,13 @@ TEST(ImportTest, CsvFileFillsTheGrid)
         {"quoted semicolon", true, "\"a;b\",c\nd,e\n", "a;b|c\nd|e"},
         {"only a quoted semicolon", true, "\"a;b\"\nc,d\n", "a;b\nc"},
         {"comma wins", true, "a;b,c\n1;2,3\n", "a;b|c\n1;2|3"},
+        {"quoted comma on the first line", false, "\"Dupont, Paul\";Lyon\n",
+         "Column 1|Column 2\nDupont, Paul|Lyon"},
+        {"unclosed quote", true, "Name,Note\n\"Bob\" Smith,x\nAlice,y\nCarol,z\n",
+         "Name|Note\n\"Bob\" Smith|x\nAlice|y\nCarol|z"},
+        {"stray quote on every line", true, "a,b\n\"1,2\n\"3,4\n\"5,6", "a|b\n\"1|2\n\"3|4\n\"5|6"},
+        {"quoted fields after an unclosed quote", true, "a,b\n\"open,1\n\"\",\"\"\"\"\n",
+         "a|b\n\"open|1\n|\""},
         {"quoted line break", true, "h1,h2\n\"two\nlines\",x\n", "h1|h2\ntwo lines|x"},
         {"tab and CR LF in quotes", true, "h\n\"a\tb\"\n\"c\r\nd\"\n", "h\na b\nc d"},
         {"line break in a name", true, "\"first\nname\",b\n1,2\n", "first name|b\n1|2"},
@@ -172,6 +183,21 @@ TEST(ImportTest, ImportDropsThePathAndProposesAListName)
     }
 }
 
+// A record longer than the first keeps no hidden cells: a column added later
+// at the end is empty, and the saved list does not hold them.
+TEST(ImportTest, FieldsBeyondTheLastColumnAreDropped)
+{
+    TempFiles files;
+    Session s;
+    s.prompt.openPaths = {files.Write("in.csv", "a,b\n1,2,3\n")};
+    s.prompt.answers = {Answer::Yes};
+    ASSERT_TRUE(s.doc.OnImportCsv());
+    ASSERT_EQ(s.view.grid.InsertColumn(2, "c"), 2);
+    EXPECT_EQ(Dump(s.view.grid), "a|b|c\n1|2|");
+    ASSERT_TRUE(s.doc.DoSave(files.Path("out.tbw")));
+    EXPECT_EQ(files.Read(files.Path("out.tbw")).find('3'), std::string::npos);
+}
+
 TEST(ImportTest, CancelledOrUnreadableImportLeavesTheListAlone)
 {
     for (const RouteCase& c : kRoutes) {
@@ -223,6 +249,8 @@ TEST(ImportTest, ModifiedListIsOfferedForSavingFirst)
             ASSERT_FALSE(s.prompt.messages.empty());
             EXPECT_EQ(s.prompt.messages[0].buttons, Buttons::YesNoCancel);
             EXPECT_EQ(Dump(s.view.grid), c.imported ? "B\nnew" : "A\nold");
+            // An import replaces the whole list: nothing is left to save.
+            EXPECT_EQ(s.doc.IsModified(), !c.imported);
             EXPECT_EQ(files.Read(files.Path("old.tbw")).starts_with("V\t1.6\r\nH\t\"A\"\t\r\n"),
                       c.saved);
             if (!c.imported) {

@@ -15,13 +15,39 @@ TEST(CellTextTest, LineBreaksAndTabsBecomeOneSpace)
         std::string in;
         std::string out;
     } cases[] = {
-        {"plain", "plain"}, {"a\tb", "a b"}, {"a\r\nb", "a b"},   {"a\rb", "a b"}, {"a\nb", "a b"},
-        {"a\n\rb", "a  b"}, {"\t\t", "  "},  {"end\r\n", "end "}, {"é\tà", "é à"},
+        {"plain", "plain"},
+        {"a\tb", "a b"},
+        {"a\r\nb", "a b"},
+        {"a\rb", "a b"},
+        {"a\nb", "a b"},
+        {"a\n\rb", "a  b"},
+        {"\t\t", "  "},
+        {"end\r\n", "end "},
+        {"é\tà", "é à"},
+        // Breaks found past the first eight bytes, which are tested at once.
+        {"abcdefg\rhij", "abcdefg hij"},
+        {"abcdefghijklmnop\n", "abcdefghijklmnop "},
+        // Bytes that are not UTF-8 become U+FFFD; the grid holds UTF-8 only.
+        {"half \xC3", "half \uFFFD"},
+        {"\xE9t\xE9", "\uFFFDt\uFFFD"},
+        {"\xED\xA0\x80 surrogate", "\uFFFD\uFFFD\uFFFD surrogate"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.in);
         EXPECT_EQ(CellText::Clean(c.in), c.out);
     }
+}
+
+TEST(GridListCtrlTest, EveryWayInKeepsTheGridUtf8)
+{
+    CGridListCtrl grid;
+    grid.InsertColumn(0, "\xFFname");
+    grid.InsertColumns(1, {"ok", "bad\xC3"});
+    grid.InsertItem(0, "caf\xE9");
+    grid.SetItemText(0, 1, "x\xC3");
+    grid.SetColumnName(2, "\x80\tx");
+    EXPECT_EQ(GridFault(grid), "");
+    EXPECT_EQ(Dump(grid), "\uFFFDname|ok|\uFFFD x\ncaf\uFFFD|x\uFFFD|");
 }
 
 TEST(CellTextTest, PrefixCountsCharactersNotBytes)
@@ -104,11 +130,16 @@ TEST(GridListCtrlTest, SelectionFollowsRowsAndStaysSingle)
               CGridListCtrl::LVIS_SELECTED | CGridListCtrl::LVIS_FOCUSED);
     grid.InsertItem(0, "new");
     EXPECT_EQ(grid.GetSelectedRow(), 2);
-    grid.SelectRow(3);
+    // A row inserted at the selected row pushes the selection down with it.
+    grid.InsertItem(2, "at the selection");
+    EXPECT_EQ(grid.GetSelectedRow(), 3);
+    EXPECT_EQ(grid.GetFocusedRow(), 3);
+    EXPECT_EQ(grid.GetItemText(3, 0), "1");
+    grid.SelectRow(4);
     EXPECT_EQ(grid.GetItemState(2, CGridListCtrl::LVIS_SELECTED), 0u);
-    grid.DeleteItem(3);
+    grid.DeleteItem(4);
     EXPECT_EQ(grid.GetSelectedRow(), -1);
-    EXPECT_FALSE(grid.SelectRow(3));
+    EXPECT_FALSE(grid.SelectRow(4));
 }
 
 TEST(GridListCtrlTest, CaptureAndRebuildKeepTheTable)
@@ -156,7 +187,50 @@ TEST(GridListCtrlTest, ColumnOrderMustBeAPermutation)
     grid.DeleteColumn(0);
     EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{1, 0}));
     grid.InsertColumn(0, "new");
-    EXPECT_EQ(grid.GetColumnOrderArray().size(), 3u);
+    EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{0, 2, 1}));
+    grid.InsertColumns(1, {"x", "y"});
+    EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{0, 1, 2, 4, 3}));
+    EXPECT_FALSE(grid.SetColumnOrderArray({0, 1, 2, 3, 5}));
+    EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{0, 1, 2, 4, 3}));
+}
+
+// A record of names goes in as one block; the grid ends as it would after
+// inserting the names one by one, each after the one before.
+TEST(GridListCtrlTest, ColumnsInsertedAsABlockMatchOneByOne)
+{
+    const struct
+    {
+        int at;
+        std::vector<std::string> names;
+    } cases[] = {{0, {"x", "y", "z"}}, {1, {"x", "y"}}, {2, {"x"}}, {9, {"x", "y"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.at);
+        CGridListCtrl block;
+        CGridListCtrl single;
+        for (CGridListCtrl* grid : {&block, &single})
+            Fill(*grid, {"a", "b"}, {{"1", "2"}, {"3"}, {}, {"", "4"}});
+        block.SetColumnWidth(1, 70);
+        single.SetColumnWidth(1, 70);
+        EXPECT_EQ(block.InsertColumns(c.at, c.names, 60), std::min(c.at, 2));
+        for (std::size_t i = 0; i < c.names.size(); ++i)
+            single.InsertColumn(std::min(c.at, 2) + static_cast<int>(i), c.names[i], 60);
+        EXPECT_EQ(Dump(block), Dump(single));
+        EXPECT_EQ(block.GetColumnOrderArray(), single.GetColumnOrderArray());
+        for (int column = 0; column < block.GetColumnCount(); ++column)
+            EXPECT_EQ(block.GetColumnWidth(column), single.GetColumnWidth(column));
+    }
+    CGridListCtrl grid;
+    Fill(grid, {"a"}, {{"1"}});
+    EXPECT_EQ(grid.InsertColumns(0, {"x", "y"}), 0);
+    EXPECT_EQ(Dump(grid), "x|y|a\n||1");
+    EXPECT_EQ(grid.InsertColumns(-1, {"z"}), -1);
+    EXPECT_EQ(grid.InsertColumns(0, {}), -1);
+    grid.DeleteAllColumns();
+    EXPECT_EQ(Dump(grid), "\n");
+    EXPECT_TRUE(grid.GetColumnOrderArray().empty());
+    // Cells of the deleted columns do not come back with new ones.
+    grid.InsertColumn(0, "new");
+    EXPECT_EQ(Dump(grid), "new\n");
 }
 
 class RecordingListener : public IGridListener

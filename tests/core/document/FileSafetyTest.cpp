@@ -1,0 +1,240 @@
+#include "TestDoubles.h"
+
+#include "document/TablewrightDoc.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include <sys/stat.h>
+
+namespace {
+
+using Answer = IUserPrompt::Answer;
+
+// The four ways a list leaves the program, each writing over path.
+struct Output
+{
+    const char* name;
+    std::function<bool(Session&, const QString&)> write;
+};
+
+const Output kOutputs[] = {
+    {"save", [](Session& s, const QString& path) { return s.doc.DoSave(path); }},
+    {"text export",
+     [](Session& s, const QString& path) {
+         s.prompt.savePaths = {path};
+         return s.doc.OnExportText();
+     }},
+    {"csv export",
+     [](Session& s, const QString& path) {
+         s.prompt.savePaths = {path};
+         s.prompt.answers = {Answer::Yes};
+         return s.doc.OnExportCsv();
+     }},
+    {"html export",
+     [](Session& s, const QString& path) {
+         s.prompt.savePaths = {path};
+         return s.doc.OnExportHtml();
+     }},
+};
+
+// A write that fails says so, names the file, leaves the file as it was and
+// the list modified. Returns what the user was told last.
+QString ExpectRefusedWrite(Session& s, const Output& output, const QString& path,
+                           const std::function<bool()>& write)
+{
+    SCOPED_TRACE(output.name);
+    const std::string before = TempFiles::Read(path);
+    s.prompt.messages.clear();
+    s.doc.SetModifiedFlag();
+    EXPECT_FALSE(write());
+    EXPECT_TRUE(s.doc.IsModified());
+    EXPECT_EQ(TempFiles::Read(path), before);
+    if (s.prompt.messages.empty()) {
+        ADD_FAILURE() << "nothing was said";
+        return {};
+    }
+    EXPECT_TRUE(s.prompt.messages.back().text.contains(path));
+    EXPECT_EQ(s.prompt.messages.back().icon, IUserPrompt::Icon::Error);
+    return s.prompt.messages.back().text;
+}
+
+// Small files fit in any buffer, so only a check of the last write sees
+// that they never reached the disk.
+TEST(FileSafetyTest, SmallWriteOverTheFileSizeLimitKeepsThePreviousFile)
+{
+    for (const Output& output : kOutputs) {
+        TempFiles files;
+        Session s;
+        Fill(s.view.grid, {"Nom", "Ville"}, {{"Paul", "Lyon"}, {"Anne", "Metz"}});
+        const QString path = files.Write("kept", "the previous file\r\n");
+        ExpectRefusedWrite(s, output, path, [&] {
+            const FileSizeLimit limit(8);
+            return output.write(s, path);
+        });
+        EXPECT_EQ(QDir(files.Path("")).entryList(QDir::Files).size(), 1);
+    }
+}
+
+TEST(FileSafetyTest, SmallWriteOnAFullDiskKeepsThePreviousFile)
+{
+    for (const Output& output : kOutputs) {
+        const SmallDisk disk;
+        if (!disk.Mounted())
+            GTEST_SKIP() << "mounting a small file system needs root";
+        Session s;
+        Fill(s.view.grid, {"Nom", "Ville"}, {{"Paul", "Lyon"}, {"Anne", "Metz"}});
+        QFile previous(disk.Path("kept"));
+        ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+        previous.write("the previous file\r\n");
+        previous.close();
+        disk.Fill();
+        const QString told = ExpectRefusedWrite(s, output, disk.Path("kept"),
+                                                [&] { return output.write(s, disk.Path("kept")); });
+        EXPECT_TRUE(told.contains("No space left on device")) << told.toStdString();
+    }
+}
+
+// Pipes, devices and folders are neither read nor written: a pipe without a
+// writer would hang the program, and a save would replace it with a file.
+TEST(FileSafetyTest, OnlyRegularFilesAreWritten)
+{
+    TempFiles files;
+    const QString fifo = files.Path("pipe");
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    QDir().mkpath(files.Path("folder"));
+    QFile::link(fifo, files.Path("link-to-pipe"));
+    QFile::link(files.Path("folder"), files.Path("link-to-folder"));
+    for (const char* target : {"pipe", "link-to-pipe", "folder", "link-to-folder"}) {
+        for (const Output& output : kOutputs) {
+            SCOPED_TRACE(target);
+            Session s;
+            Fill(s.view.grid, {"A"}, {{"1"}});
+            const QString path = files.Path(target);
+            s.doc.SetModifiedFlag();
+            EXPECT_FALSE(output.write(s, path));
+            EXPECT_TRUE(s.doc.IsModified());
+            ASSERT_FALSE(s.prompt.messages.empty());
+            EXPECT_TRUE(s.prompt.messages.back().text.contains(path));
+        }
+    }
+    struct stat info = {};
+    ASSERT_EQ(stat(fifo.toLocal8Bit().constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(QFileInfo(files.Path("link-to-pipe")).isSymLink());
+    EXPECT_TRUE(QFileInfo(files.Path("folder")).isDir());
+    const auto all = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+    EXPECT_EQ(QDir(files.Path("")).entryList(all).size(), 4);
+}
+
+// Each way a file comes in, refusing what is not a regular file at once.
+struct Input
+{
+    const char* name;
+    std::function<bool(Session&, const QString&)> read;
+};
+
+const Input kInputs[] = {
+    {"open", [](Session& s, const QString& path) { return s.doc.OpenDocumentFile(path); }},
+    {"text import",
+     [](Session& s, const QString& path) {
+         s.prompt.openPaths = {path};
+         return s.doc.OnImportText();
+     }},
+    {"csv import",
+     [](Session& s, const QString& path) {
+         s.prompt.openPaths = {path};
+         return s.doc.OnImportCsv();
+     }},
+};
+
+TEST(FileSafetyTest, OnlyRegularFilesAreRead)
+{
+    TempFiles files;
+    for (const char* name : {"pipe", "pipe.csv"})
+        ASSERT_EQ(mkfifo(files.Path(name).toLocal8Bit().constData(), 0600), 0);
+    QDir().mkpath(files.Path("folder"));
+    const QString paths[] = {files.Path("pipe"), files.Path("pipe.csv"), files.Path("folder"),
+                             QStringLiteral("/dev/zero")};
+    for (const QString& path : paths) {
+        for (const Input& input : kInputs) {
+            SCOPED_TRACE(path.toStdString() + " " + input.name);
+            Session s;
+            Fill(s.view.grid, {"A"}, {{"kept"}});
+            EXPECT_FALSE(input.read(s, path));
+            EXPECT_EQ(Dump(s.view.grid), "A\nkept");
+            ASSERT_EQ(s.prompt.messages.size(), 1u);
+            EXPECT_TRUE(s.prompt.messages[0].text.contains("n'est pas un fichier ordinaire") ||
+                        s.prompt.messages[0].text.contains("c'est un dossier"))
+                << s.prompt.messages[0].text.toStdString();
+        }
+    }
+}
+
+// Only a list document is opened as one: any other file would come in as
+// fragments or as nothing, and the next save would overwrite it.
+TEST(FileSafetyTest, OpenRefusesWhatIsNotAList)
+{
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        bool isList;
+    } cases[] = {
+        {"password file", "root:x:0:0:root:/root:/bin/bash\nVictor:x:1000:1000::/home/v:\n", false},
+        {"table whose later lines begin with V",
+         "# zone table\nVE\t+1030-06654\tAmerica/Caracas\nR\t\"x\"\t\n", false},
+        {"a list record first", "R\t\"x\"\t\nV\t1.6\n", false},
+        {"blank first line", "\nV\t1.6\n", false},
+        {"lower-case v", "v\t1.6\n", false},
+        {"byte-order mark then something else", "\xEF\xBB\xBFH\t\"a\"\t\n", false},
+        {"empty file", "", true},
+        {"list", "V\t1.6\nH\t\"a\"\t\n", true},
+        {"list after a byte-order mark", "\xEF\xBB\xBFV\t1.6\nH\t\"a\"\t\n", true},
+        {"Windows-1252 list after a byte-order mark", "\xEF\xBB\xBFV\t1.6\nH\t\"\xE9t\xE9\"\t\n",
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles files;
+        Session s;
+        Fill(s.view.grid, {"A"}, {{"kept"}});
+        s.doc.SetPathName(files.Path("current.tbw"));
+        const QString path = files.Write("other.tbw", c.bytes);
+        EXPECT_EQ(s.doc.OpenDocumentFile(path), c.isList);
+        if (c.isList) {
+            EXPECT_EQ(s.doc.GetPathName(), path);
+            EXPECT_TRUE(s.prompt.messages.empty());
+            continue;
+        }
+        EXPECT_EQ(Dump(s.view.grid), "A\nkept");
+        EXPECT_EQ(s.doc.GetPathName(), files.Path("current.tbw"));
+        ASSERT_EQ(s.prompt.messages.size(), 1u);
+        EXPECT_EQ(s.prompt.messages[0].text,
+                  "Le fichier « " + path + " » n'est pas une liste Quire : il n'a pas été ouvert.");
+        EXPECT_EQ(TempFiles::Read(path), c.bytes);
+    }
+}
+
+// A file named on the command line reaches the document before the grid
+// exists; it is refused then, before any window shows.
+TEST(FileSafetyTest, PendingOpenRefusesWhatIsNotAList)
+{
+    TempFiles files;
+    ScriptedPrompt prompt;
+    RecordingProgress progress;
+    FakeView view(false);
+    CTablewrightDoc doc(prompt, progress);
+    doc.SetView(&view);
+    EXPECT_FALSE(doc.OpenDocumentFile(files.Write("passwd.tbw", "root:x:0:0::/root:/bin/sh\n")));
+    EXPECT_FALSE(view.loadPending);
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_TRUE(prompt.messages[0].text.contains("n'est pas une liste Quire"));
+}
+
+} // namespace
