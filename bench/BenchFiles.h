@@ -6,7 +6,8 @@
 #include <string>
 
 // Where the files of one list size live: the generated inputs are
-// DIR/list_N.EXT, what an operation writes is DIR/out_N.EXT.
+// DIR/list_N.EXT, lists of other shapes DIR/SHAPE_N.EXT, what an operation
+// writes is DIR/out_N.EXT.
 struct BenchFiles
 {
     QString dir;
@@ -14,8 +15,6 @@ struct BenchFiles
 
     QString Input(const char* extension) const { return Named("list", extension); }
     QString Output(const char* extension) const { return Named("out", extension); }
-
-private:
     QString Named(const char* stem, const char* extension) const;
 };
 

@@ -9,6 +9,7 @@
 #include "ListGenerator.h"
 #include "Measurement.h"
 #include "Operations.h"
+#include "ShapeGenerator.h"
 
 #include <charconv>
 #include <cstdio>
@@ -71,6 +72,7 @@ int Execute(const Arguments& arguments)
     const BenchFiles files{*arguments.dir, *arguments.rows};
     if (arguments.command == "generate") {
         ListGenerator::WriteFiles(files);
+        ShapeGenerator::WriteFiles(files);
         return 0;
     }
     const Measurement measured = Operations::Run(arguments.command, files);

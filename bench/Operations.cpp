@@ -2,6 +2,7 @@
 
 #include "BenchFiles.h"
 #include "ScriptedHost.h"
+#include "ShapeGenerator.h"
 
 #include <stdexcept>
 #include <string>
@@ -96,6 +97,51 @@ Measurement ExportHtml(const BenchFiles& files)
                      [](CTablewrightDoc& doc, const QString&) { return doc.OnExportHtml(); });
 }
 
+// Times read on the shaped file stem.ext, then checks the grid's shape.
+template <typename Read>
+Measurement TimeShapeRead(const BenchFiles& files, const char* stem, const char* extension,
+                          int rows, int columns, Read read)
+{
+    BenchDocument list;
+    const QString in = files.Named(stem, extension);
+    list.host.SetOpenPath(in);
+    const Stopwatch watch;
+    const bool done = read(list.doc, in);
+    const double seconds = watch.Seconds();
+    Require(done, "reading " + in.toStdString() + " failed");
+    Require(list.Grid().GetItemCount() >= rows && list.Grid().GetColumnCount() == columns,
+            "reading " + in.toStdString() + " gave the wrong shape");
+    return {FileSize(in), seconds};
+}
+
+Measurement LoadWide(const BenchFiles& files)
+{
+    return TimeShapeRead(
+        files, "wide", "tbw", ShapeGenerator::kWideRows, ShapeGenerator::WideColumns(files.rows),
+        [](CTablewrightDoc& doc, const QString& in) { return doc.OpenDocumentFile(in); });
+}
+
+Measurement ImportTextWide(const BenchFiles& files)
+{
+    return TimeShapeRead(files, "wide", "txt", ShapeGenerator::kWideRows,
+                         ShapeGenerator::WideColumns(files.rows),
+                         [](CTablewrightDoc& doc, const QString&) { return doc.OnImportText(); });
+}
+
+Measurement LoadLateHeader(const BenchFiles& files)
+{
+    return TimeShapeRead(
+        files, "late", "tbw", files.rows, 10 + ShapeGenerator::kLateColumns,
+        [](CTablewrightDoc& doc, const QString& in) { return doc.OpenDocumentFile(in); });
+}
+
+Measurement ImportCsvStrayQuotes(const BenchFiles& files)
+{
+    return TimeShapeRead(
+        files, "stray", "csv", files.rows - 1, 10,
+        [](CTablewrightDoc& doc, const QString& in) { return doc.ImportCsvFile(in); });
+}
+
 struct Operation
 {
     std::string_view name;
@@ -110,6 +156,10 @@ constexpr Operation kOperations[] = {
     {"export-csv", ExportCsv},
     {"export-text", ExportText},
     {"export-html", ExportHtml},
+    {"load-wide", LoadWide},
+    {"import-text-wide", ImportTextWide},
+    {"load-late-header", LoadLateHeader},
+    {"import-csv-stray-quotes", ImportCsvStrayQuotes},
 };
 
 } // namespace

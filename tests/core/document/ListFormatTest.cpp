@@ -271,7 +271,11 @@ TEST_F(ListFormatTest, ProgressRisesAndEndsAtZero)
     EXPECT_EQ(progress.values.front(), 0);
     EXPECT_EQ(progress.values.back(), 0);
     EXPECT_GE(*std::max_element(progress.values.begin(), progress.values.end()), 95);
+    // Each percentage once: a million rows must not mean a million repaints.
     EXPECT_TRUE(std::is_sorted(progress.values.begin() + 1, progress.values.end() - 1));
+    EXPECT_EQ(std::adjacent_find(progress.values.begin() + 1, progress.values.end() - 1),
+              progress.values.end() - 1);
+    EXPECT_LE(progress.values.size(), 102u);
 
     progress.values.clear();
     SaveAndRead();

@@ -106,6 +106,31 @@ private Q_SLOTS:
         QVERIFY(prompt->messages[0].text.startsWith(QStringLiteral("Impossible d'ouvrir")));
     }
 
+    void aFileThatIsNotAListEndsTheStart()
+    {
+        const QString path = files->Write("passwd.tbw", "root:x:0:0:root:/root:/bin/bash\n");
+        app = std::make_unique<CTablewrightApp>(*prompt);
+        QVERIFY(!app->InitInstance({path}));
+        QVERIFY(!app->GetMainFrame().isVisible());
+        QCOMPARE(prompt->messages.size(), std::size_t(1));
+        QVERIFY(prompt->messages[0].text.contains(QStringLiteral("n'est pas une liste Quire")));
+        QCOMPARE(TempFiles::Read(path), std::string("root:x:0:0:root:/root:/bin/bash\n"));
+    }
+
+    void aRecentFileThatIsNoLongerAListIsRefused()
+    {
+        const QString other = files->Write("autre.tbw", ListOf(1));
+        const QString current = files->Write("courante.tbw", ListOf(2));
+        Start({other});
+        app->OpenDocumentFile(current);
+        files->Write("autre.tbw", "# plus une liste\nVE\tx\n");
+        Trigger("ID_FILE_MRU_FILE2");
+        QCOMPARE(app->GetDocument().GetPathName(), current);
+        QCOMPARE(Shown(Grid()), QString::fromUtf8("nom|ville\nn0|v\nn1|v\n|"));
+        QVERIFY(prompt->messages.back().text.contains(QStringLiteral("n'est pas une liste")));
+        QCOMPARE(app->GetRecentFiles().Paths(), QStringList({current, other}));
+    }
+
     void openReplacesEveryRowAndColumn()
     {
         Start();

@@ -1,0 +1,92 @@
+#include "ShapeGenerator.h"
+
+#include "BenchFiles.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <string>
+
+namespace ShapeGenerator {
+
+namespace {
+
+void Write(const QString& path, const std::string& bytes)
+{
+    QFile file(path);
+    Require(file.open(QIODevice::WriteOnly) &&
+                file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                    static_cast<qint64>(bytes.size()),
+            "cannot write " + path.toStdString());
+}
+
+std::string Cell(int row, int column)
+{
+    return "r" + std::to_string(row) + "c" + std::to_string(column);
+}
+
+// A record of count quoted fields, each followed by a TAB.
+std::string ListRecord(char type, int count, int row)
+{
+    std::string line(1, type);
+    line.push_back('\t');
+    for (int column = 0; column < count; ++column)
+        line += '"' + Cell(row, column) + "\"\t";
+    return line + "\r\n";
+}
+
+std::string WideText(int columns)
+{
+    std::string text;
+    for (int row = -1; row < kWideRows; ++row) {
+        for (int column = 0; column < columns; ++column)
+            text += (column ? "\t" : "") + Cell(row, column);
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string WideList(int columns)
+{
+    std::string list = "V\t1.6\r\n" + ListRecord('H', columns, -1);
+    for (int row = 0; row < kWideRows; ++row)
+        list += ListRecord('R', columns, row);
+    return list;
+}
+
+std::string LateHeaderList(int rows)
+{
+    std::string list = "V\t1.6\r\n" + ListRecord('H', 10, -1);
+    for (int row = 0; row < rows; ++row)
+        list += ListRecord('R', 10, row);
+    return list + ListRecord('H', kLateColumns, -2);
+}
+
+std::string StrayQuotes(int rows)
+{
+    std::string csv;
+    for (int row = 0; row < rows; ++row) {
+        csv += '"';
+        for (int column = 0; column < 10; ++column)
+            csv += (column ? "," : "") + Cell(row, column);
+        csv += "\r\n";
+    }
+    return csv;
+}
+
+} // namespace
+
+int WideColumns(int rows)
+{
+    return std::max(1, rows / kWideRows * 10);
+}
+
+void WriteFiles(const BenchFiles& files)
+{
+    Write(files.Named("wide", "txt"), WideText(WideColumns(files.rows)));
+    Write(files.Named("wide", "tbw"), WideList(WideColumns(files.rows)));
+    Write(files.Named("late", "tbw"), LateHeaderList(files.rows));
+    Write(files.Named("stray", "csv"), StrayQuotes(files.rows));
+}
+
+} // namespace ShapeGenerator

@@ -1,0 +1,21 @@
+#pragma once
+
+struct BenchFiles;
+
+// Lists whose shape once cost more than linear time to read, each about as
+// many bytes as the generated list of the same size:
+// - wide_N.txt and wide_N.tbw: kWideRows rows of N / kWideRows * 10 columns,
+//   the names in one record;
+// - late_N.tbw: N rows under 10 columns, then a second H record of
+//   kLateColumns names, which go in before the columns there;
+// - stray_N.csv: N rows of 10 fields whose first field opens a quote that
+//   never closes.
+namespace ShapeGenerator {
+
+inline constexpr int kWideRows = 10;
+inline constexpr int kLateColumns = 100;
+
+int WideColumns(int rows);
+void WriteFiles(const BenchFiles& files);
+
+} // namespace ShapeGenerator
