@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 void CCsvParser::SetQuote(char quote, int mode)
 {
@@ -214,13 +215,12 @@ CCsvParser::Quoted CCsvParser::GiveBackSavedLines(std::string_view& line, std::s
                                                   std::size_t open, std::size_t firstLineSize)
 {
     m_bUnclosedSeen = true;
-    m_openingLine = m_saved.substr(0, firstLineSize);
-    m_replay = m_saved.substr(firstLineSize);
+    m_openingLine.assign(m_saved, 0, firstLineSize);
+    m_saved.erase(0, firstLineSize);
+    m_replay = std::exchange(m_saved, std::string());
     m_replayPos = 0;
     line = m_openingLine;
     m_bMore = !m_replay.empty() || !m_pStream->AtEnd();
-    m_saved.clear();
-    m_saved.shrink_to_fit();
     i = open;
     return Quoted::Unclosed;
 }
