@@ -67,6 +67,7 @@ private Q_SLOTS:
             "&Fichier/Importer/Importer un fichier texte (séparateur TAB)",
             "&Fichier/Importer/Importer un fichier texte (séparateur CSV)",
             "&Fichier/Exporter/Exporter en fichier texte (séparateur TAB)",
+            "&Fichier/Exporter/Exporter en fichier CSV {Exporter la liste dans un fichier CSV}",
             "&Fichier/Exporter/Exporter en tableau HTML",
             "&Fichier/-",
             "&Fichier/&Imprimer...\tCtrl+P [Ctrl+P] {Imprimer le document actif}",

@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -173,6 +175,7 @@ private Q_SLOTS:
         QTest::newRow("import text") << "ID_FILE_IMPORT_TEXT";
         QTest::newRow("import csv") << "ID_FILE_IMPORT_CSV";
         QTest::newRow("export text") << "ID_FILE_EXPORT_TEXT";
+        QTest::newRow("export csv") << "ID_FILE_EXPORT_CSV";
         QTest::newRow("export html") << "ID_FILE_EXPORT_HTML";
     }
 
@@ -194,6 +197,34 @@ private Q_SLOTS:
         QVERIFY(moves.size() > 10);
         QCOMPARE(bar->value(), 0);
         QCOMPARE(moves.back().front().toInt(), 0);
+    }
+
+    // The second entry of File > Export writes the list as CSV.
+    void theExportMenuWritesCsv()
+    {
+        Start({files->Write("villes.tbw", ListOf(1))});
+        QMenu* exportMenu = nullptr;
+        for (QAction* entry : app->GetMainFrame().menuBar()->actions().front()->menu()->actions()) {
+            if (entry->menu() && entry->text() == QStringLiteral("Exporter"))
+                exportMenu = entry->menu();
+        }
+        QVERIFY(exportMenu);
+        QAction* csv = exportMenu->actions().value(1);
+        QVERIFY(csv);
+        QCOMPARE(csv->objectName(), QStringLiteral("ID_FILE_EXPORT_CSV"));
+        QCOMPARE(csv->toolTip(), QStringLiteral("Exporter en fichier CSV"));
+        const QString path = files->Path("villes.csv");
+        prompt->savePaths = {path};
+        prompt->answers = {Answer::Yes};
+        app->GetMainFrame().UpdateCommands();
+        QVERIFY(csv->isEnabled());
+        csv->trigger();
+        QCOMPARE(prompt->filters, QStringList{"CSV files (*.csv);;All Files (*.*)"});
+        QCOMPARE(prompt->saveSuffixes, QStringList{"csv"});
+        QCOMPARE(prompt->messages.size(), std::size_t(1));
+        QCOMPARE(prompt->messages[0].buttons, IUserPrompt::Buttons::YesNo);
+        QCOMPARE(QString::fromStdString(TempFiles::Read(path)),
+                 QStringLiteral("\"nom\",\"ville\"\r\n\"n0\",\"v\"\r\n\" \",\" \"\r\n"));
     }
 
     void aCloseDuringALongLoadIsCarriedOutAfterIt()
