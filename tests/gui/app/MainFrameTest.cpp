@@ -79,7 +79,8 @@ private Q_SLOTS:
             "&Fichier/-",
             "&Fichier/Fichiers récents {Ouvrir ce document}",
             "&Fichier/-",
-            "&Fichier/&Quitter {Quitter l'application ; demander d'enregistrer les documents}",
+            "&Fichier/&Quitter\tCtrl+Q [Ctrl+Q] {Quitter l'application ; demander d'enregistrer "
+            "les documents}",
             "&Edition/Couper\tCtrl+X [Ctrl+X] {Couper le contenu de la cellule dans le "
             "presse-papier}",
             "&Edition/Copier\tCtrl+C [Ctrl+C] {Copier le contenu de la celllule dans le "
@@ -115,11 +116,12 @@ private Q_SLOTS:
         for (const QAction* action : frame.actions())
             bound << action->shortcut().toString() + QLatin1Char('=') + action->objectName();
         bound.sort();
-        QCOMPARE(bound,
-                 QStringList({"Ctrl+C=ID_EDIT_COPY", "Ctrl+F=ID_TOOLBAR_FIND",
-                              "Ctrl+H=ID_EDIT_REPLACE", "Ctrl+N=ID_FILE_NEW", "Ctrl+O=ID_FILE_OPEN",
-                              "Ctrl+P=ID_FILE_PRINT", "Ctrl+S=ID_FILE_SAVE", "Ctrl+V=ID_EDIT_PASTE",
-                              "Ctrl+X=ID_EDIT_CUT", "F3=ID_EDIT_FIND_NEXT"}));
+        QCOMPARE(
+            bound,
+            QStringList({"Ctrl+C=ID_EDIT_COPY", "Ctrl+F=ID_TOOLBAR_FIND", "Ctrl+H=ID_EDIT_REPLACE",
+                         "Ctrl+N=ID_FILE_NEW", "Ctrl+O=ID_FILE_OPEN", "Ctrl+P=ID_FILE_PRINT",
+                         "Ctrl+Q=ID_APP_EXIT", "Ctrl+S=ID_FILE_SAVE", "Ctrl+V=ID_EDIT_PASTE",
+                         "Ctrl+X=ID_EDIT_CUT", "F3=ID_EDIT_FIND_NEXT"}));
     }
 
     void toolbarButtonsInOrderWithToolTips()

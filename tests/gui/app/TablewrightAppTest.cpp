@@ -9,6 +9,7 @@
 #include "GuiTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
@@ -147,6 +148,35 @@ private Q_SLOTS:
                  QStringLiteral("Enregistrer les modifications de « Sans titre » ?"));
         QVERIFY(app->GetMainFrame().isVisible());
         QVERIFY(app->GetMainFrame().isWindowModified());
+    }
+
+    void ctrlQQuitsAsTheQuitCommandDoes_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("stillOpen");
+        QTest::newRow("cancel") << Answer::Cancel << true;
+        QTest::newRow("no") << Answer::No << false;
+    }
+
+    // Quitting by the keyboard asks about the changes as the menu does.
+    void ctrlQQuitsAsTheQuitCommandDoes()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(bool, stillOpen);
+        Start();
+        Grid().InsertItem(0, "précieux");
+        app->GetDocument().SetModifiedFlag();
+        CMainFrame& frame = app->GetMainFrame();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        prompt->answers = {answer};
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &frame, Qt::Key_Q, Qt::ControlModifier);
+        // A command closes the window once it has finished.
+        QTRY_COMPARE(prompt->messages.size(), std::size_t(1));
+        QCOMPARE(prompt->messages[0].text,
+                 QStringLiteral("Enregistrer les modifications de « Sans titre » ?"));
+        QCOMPARE(prompt->messages[0].buttons, IUserPrompt::Buttons::YesNoCancel);
+        QCOMPARE(frame.isVisible(), stillOpen);
     }
 
     void saveIsAlwaysEnabledAndAsksForANameOnce()
