@@ -176,6 +176,41 @@ private Q_SLOTS:
         QCOMPARE(progress->value(), 42);
     }
 
+    void cellPaneFollowsItsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("usual") << "Ligne 3, Colonne 2";
+        QTest::newRow("long") << "Ligne 999983, Colonne 32768";
+    }
+
+    void cellPaneFollowsItsText()
+    {
+        QFETCH(QString, text);
+        CMainFrame frame(prompt);
+        // As narrow as the window first opens.
+        frame.resize(300, 450);
+        frame.show();
+        auto* cellPane = frame.findChild<QLabel*>(QStringLiteral("pane1"));
+        QVERIFY(cellPane);
+        const QProgressBar* progress = frame.ProgressBar();
+        const auto fits = [&] {
+            const int needed = cellPane->fontMetrics().horizontalAdvance(cellPane->text());
+            return cellPane->contentsRect().width() >= needed &&
+                   cellPane->width() >= cellPane->sizeHint().width() &&
+                   cellPane->geometry().right() < progress->geometry().left() &&
+                   progress->geometry().right() < frame.width();
+        };
+        // A wider text first: the pane narrows again after it.
+        frame.SetStatusPaneText(1, QStringLiteral("Ligne 123456789012, Colonne 123456789012"));
+        QTRY_VERIFY(fits());
+        frame.SetStatusPaneText(1, text);
+        const int needed = cellPane->fontMetrics().horizontalAdvance(text);
+        QTRY_VERIFY2(fits() && cellPane->width() <= std::max(120, needed + 20),
+                     qPrintable(QString::number(cellPane->width())));
+        QVERIFY(cellPane->width() >= 120);
+    }
+
     void helpTopicsAnswerWithInformation()
     {
         CMainFrame frame(prompt);
