@@ -331,6 +331,32 @@ private Q_SLOTS:
         QCOMPARE(app->GetDocument().GetPathName(), kept);
     }
 
+    // Five files opened: the four most recent stay, newest first, in the
+    // menu, in the settings and in the next run.
+    void theRecentFileListKeepsTheFourLastFiles()
+    {
+        QStringList opened;
+        for (int i = 1; i <= 5; ++i)
+            opened << files->Write(QStringLiteral("liste%1.tbw").arg(i), ListOf(1));
+        Start();
+        for (const QString& path : opened)
+            QVERIFY(app->OpenDocumentFile(path));
+        const QStringList expected = {opened[4], opened[3], opened[2], opened[1]};
+        QCOMPARE(app->GetRecentFiles().Paths(), expected);
+        for (int i = 0; i < 4; ++i) {
+            const QAction* entry =
+                FindAction(app->GetMainFrame(), QStringLiteral("ID_FILE_MRU_FILE%1").arg(i + 1));
+            QVERIFY(entry->isVisible());
+            QVERIFY2(entry->text().endsWith(QStringLiteral("liste%1.tbw").arg(5 - i)),
+                     qPrintable(entry->text()));
+        }
+        QCOMPARE(TempSettings::Stored("Recent File List/File4").toString(), opened[1]);
+        QVERIFY(!TempSettings::Stored("Recent File List/File5").isValid());
+        app.reset();
+        Start();
+        QCOMPARE(app->GetRecentFiles().Paths(), expected);
+    }
+
     void qtsOwnDialogsSpeakFrench()
     {
         InstallFrenchTranslations(*QCoreApplication::instance());
