@@ -14,6 +14,7 @@ enum Id : int
     ID_FILE_IMPORT_TEXT = 32804,
     ID_FILE_IMPORT_CSV = 32814,
     ID_FILE_EXPORT_TEXT = 32796,
+    ID_FILE_EXPORT_CSV = 32815,
     ID_FILE_EXPORT_HTML = 32795,
     ID_FILE_PRINT = 57607,
     ID_FILE_PRINT_PREVIEW = 57609,
@@ -71,6 +72,7 @@ inline constexpr Command kCommands[] = {
     {ID_FILE_IMPORT_TEXT, "ID_FILE_IMPORT_TEXT", "Importer un fichier texte (séparateur TAB)", nullptr, nullptr, false},
     {ID_FILE_IMPORT_CSV, "ID_FILE_IMPORT_CSV", "Importer un fichier texte (séparateur CSV)", nullptr, nullptr, false},
     {ID_FILE_EXPORT_TEXT, "ID_FILE_EXPORT_TEXT", "Exporter en fichier texte (séparateur TAB)", nullptr, nullptr, false},
+    {ID_FILE_EXPORT_CSV, "ID_FILE_EXPORT_CSV", "Exporter en fichier CSV", "Exporter la liste dans un fichier CSV\nExporter en fichier CSV", nullptr, false},
     {ID_FILE_EXPORT_HTML, "ID_FILE_EXPORT_HTML", "Exporter en tableau HTML", nullptr, nullptr, false},
     {ID_FILE_PRINT, "ID_FILE_PRINT", "&Imprimer...\tCtrl+P", "Imprimer le document actif\nImprimer", "document-print", false},
     {ID_FILE_PRINT_PREVIEW, "ID_FILE_PRINT_PREVIEW", "&Aperçu avant impression", "Afficher les pages en entier\nAperçu avant impression", nullptr, false},
@@ -80,7 +82,7 @@ inline constexpr Command kCommands[] = {
     {ID_FILE_MRU_FILE2, "ID_FILE_MRU_FILE2", "", "Ouvrir ce document", nullptr, false},
     {ID_FILE_MRU_FILE3, "ID_FILE_MRU_FILE3", "", "Ouvrir ce document", nullptr, false},
     {ID_FILE_MRU_FILE4, "ID_FILE_MRU_FILE4", "", "Ouvrir ce document", nullptr, false},
-    {ID_APP_EXIT, "ID_APP_EXIT", "&Quitter", "Quitter l'application ; demander d'enregistrer les documents\nQuitter", nullptr, false},
+    {ID_APP_EXIT, "ID_APP_EXIT", "&Quitter\tCtrl+Q", "Quitter l'application ; demander d'enregistrer les documents\nQuitter", nullptr, false},
     {ID_EDIT_CUT, "ID_EDIT_CUT", "Couper\tCtrl+X", "Couper le contenu de la cellule dans le presse-papier", "edit-cut", false},
     {ID_EDIT_COPY, "ID_EDIT_COPY", "Copier\tCtrl+C", "Copier le contenu de la celllule dans le presse-papier", "edit-copy", false},
     {ID_EDIT_PASTE, "ID_EDIT_PASTE", "Coller\tCtrl+V", "Coller le contenu du presse-papier dans la cellule", "edit-paste", false},
@@ -146,6 +148,7 @@ inline constexpr MenuItem kMenuBar[] = {
     kEnd,
     Popup("Exporter"),
     Item(ID_FILE_EXPORT_TEXT),
+    Item(ID_FILE_EXPORT_CSV),
     Item(ID_FILE_EXPORT_HTML),
     kEnd,
     kSeparator,
@@ -224,7 +227,7 @@ inline constexpr Accelerator kAccelerators[] = {
     {"Ctrl+N", ID_FILE_NEW},   {"Ctrl+O", ID_FILE_OPEN},    {"Ctrl+S", ID_FILE_SAVE},
     {"Ctrl+P", ID_FILE_PRINT}, {"Ctrl+X", ID_EDIT_CUT},     {"Ctrl+C", ID_EDIT_COPY},
     {"Ctrl+V", ID_EDIT_PASTE}, {"Ctrl+F", ID_TOOLBAR_FIND}, {"Ctrl+H", ID_EDIT_REPLACE},
-    {"F3", ID_EDIT_FIND_NEXT},
+    {"F3", ID_EDIT_FIND_NEXT}, {"Ctrl+Q", ID_APP_EXIT},
 };
 
 } // namespace Commands

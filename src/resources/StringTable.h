@@ -78,6 +78,37 @@ inline constexpr char kNoDisplay[] =
     "WAYLAND_DISPLAY sont vides). Lancez Quire depuis une session graphique, ou sous "
     "xvfb-run.";
 
+// The command line: "quire --help", and what is wrong with a command line.
+inline constexpr char kUsage[] =
+    "Utilisation :\n"
+    "  quire [FICHIER]\n"
+    "      ouvre la liste FICHIER (un .csv est importé), sinon une nouvelle liste\n"
+    "  quire --convert ENTRÉE SORTIE [--csv-header yes|no] [--csv-export-header yes|no]\n"
+    "      convertit ENTRÉE en SORTIE, sans fenêtre\n"
+    "  quire --help       affiche cette aide\n"
+    "  quire --version    affiche la version\n"
+    "\n"
+    "L'extension des fichiers de --convert choisit leur type :\n"
+    "  ENTRÉE : .csv fichier CSV, .txt ou .tsv texte (séparateur TAB),\n"
+    "           .tbw ou toute autre extension liste Quire\n"
+    "  SORTIE : .tbw liste Quire, .csv fichier CSV, .txt ou .tsv texte\n"
+    "           (séparateur TAB), .html tableau HTML\n"
+    "  --csv-header : la première ligne du CSV lu nomme les colonnes (no par défaut)\n"
+    "  --csv-export-header : le CSV écrit commence par les noms des colonnes\n"
+    "                        (yes par défaut)\n"
+    "\n"
+    "Code de sortie : 0 réussite, 1 échec, 2 ligne de commande incorrecte.\n";
+inline constexpr char kCommandLineError[] = "quire : %1";
+inline constexpr char kHelpHint[] = "Essayez « quire --help » pour en savoir plus.";
+inline constexpr char kUnknownOption[] = "option inconnue : %1";
+inline constexpr char kMissingValue[] = "valeur manquante pour %1 (yes ou no attendu)";
+inline constexpr char kBadValue[] = "valeur incorrecte pour %1 : %2 (yes ou no attendu)";
+inline constexpr char kExtraArgument[] = "argument en trop : %1";
+inline constexpr char kConvertOnlyOption[] = "%1 ne s'emploie qu'avec --convert";
+inline constexpr char kMissingConvertFiles[] =
+    "--convert attend un fichier d'ENTRÉE et un fichier de SORTIE";
+inline constexpr char kMissingConvertOutput[] = "--convert attend un fichier de SORTIE après %1";
+
 // CSV import and export speak English.
 inline constexpr char kCsvCheckFilename[] = "Check filename and try again";
 inline constexpr char kCsvParserFailed[] = "Failed to initialize CSV parser for this file";

@@ -12,16 +12,6 @@ QString Extension(const QString& path)
     return QFileInfo(path).suffix().toLower();
 }
 
-// "yes" or "no"; anything else leaves answer alone and fails.
-bool ParseYesNo(const QString& text, bool& answer)
-{
-    if (text == QLatin1String("yes") || text == QLatin1String("no")) {
-        answer = text == QLatin1String("yes");
-        return true;
-    }
-    return false;
-}
-
 } // namespace
 
 CBatchConverter::Input CBatchConverter::InputKind(const QString& path)
@@ -48,51 +38,34 @@ CBatchConverter::Output CBatchConverter::OutputKind(const QString& path)
     return Output::Unknown;
 }
 
-bool CBatchConverter::ParseOptions(const QStringList& args)
-{
-    if (args.size() < 2 || args.size() % 2 != 0)
-        return false;
-    m_in = args[0];
-    m_out = args[1];
-    for (qsizetype i = 2; i < args.size(); i += 2) {
-        bool* answer = args[i] == QLatin1String("--csv-header")          ? &m_csvHeader
-                       : args[i] == QLatin1String("--csv-export-header") ? &m_csvExportHeader
-                                                                         : nullptr;
-        if (!answer || !ParseYesNo(args[i + 1], *answer))
-            return false;
-    }
-    return true;
-}
-
 int CBatchConverter::Fail(const QString& message)
 {
     std::fprintf(m_errors, "quire: %s\n", qPrintable(message));
-    return 1;
+    return CCommandLine::kFailure;
 }
 
-int CBatchConverter::Run(const QStringList& args)
+int CBatchConverter::Run(const CConversion& conversion)
 {
-    if (!ParseOptions(args))
-        return Fail(QStringLiteral("usage : quire --convert ENTRÉE SORTIE [--csv-header yes|no] "
-                                   "[--csv-export-header yes|no]"));
-    const Output output = OutputKind(m_out);
+    m_conversion = conversion;
+    const Output output = OutputKind(m_conversion.out);
     if (output == Output::Unknown)
-        return Fail(QStringLiteral("type de fichier de sortie inconnu : %1").arg(m_out));
+        return Fail(QStringLiteral("type de fichier de sortie inconnu : %1").arg(m_conversion.out));
 
     CTablewrightDoc doc(*this, *this);
     doc.SetView(this);
     doc.OnNewDocument();
-    const bool read =
-        InputKind(m_in) == Input::Text ? doc.OnImportText() : doc.OpenDocumentFile(m_in);
+    const bool read = InputKind(m_conversion.in) == Input::Text
+                          ? doc.OnImportText()
+                          : doc.OpenDocumentFile(m_conversion.in);
     if (!read)
-        return 1;
+        return CCommandLine::kFailure;
     // The HTML page is titled with the input's name, whatever it was.
-    doc.SetPathName(m_in);
+    doc.SetPathName(m_conversion.in);
 
     bool written = false;
     switch (output) {
     case Output::List:
-        written = doc.DoSave(m_out);
+        written = doc.DoSave(m_conversion.out);
         break;
     case Output::Text:
         written = doc.OnExportText();
@@ -106,14 +79,15 @@ int CBatchConverter::Run(const QStringList& args)
     case Output::Unknown:
         break;
     }
-    return written ? 0 : 1;
+    return written ? CCommandLine::kSuccess : CCommandLine::kFailure;
 }
 
 IUserPrompt::Answer CBatchConverter::MessageBox(const QString& text, Buttons buttons, Icon)
 {
     if (buttons == Buttons::YesNo) {
         const bool exportQuestion = text == QString::fromUtf8(Strings::kCsvExportHeaderQuestion);
-        return (exportQuestion ? m_csvExportHeader : m_csvHeader) ? Answer::Yes : Answer::No;
+        const bool yes = exportQuestion ? m_conversion.csvExportHeader : m_conversion.csvHeader;
+        return yes ? Answer::Yes : Answer::No;
     }
     QString line = text.simplified();
     std::fprintf(m_errors, "quire: %s\n", qPrintable(line));
@@ -122,10 +96,10 @@ IUserPrompt::Answer CBatchConverter::MessageBox(const QString& text, Buttons but
 
 QString CBatchConverter::GetOpenFileName(const QString&, const QString&)
 {
-    return m_in;
+    return m_conversion.in;
 }
 
 QString CBatchConverter::GetSaveFileName(const QString&, const QString&, const QString&)
 {
-    return m_out;
+    return m_conversion.out;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "document/GridView.h"
+#include "exchange/CommandLine.h"
 #include "grid/GridListCtrl.h"
 #include "platform/Progress.h"
 #include "platform/UserPrompt.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <cstdio>
 
@@ -19,8 +19,8 @@ class CBatchConverter : private IUserPrompt, private IProgress, private IGridVie
 public:
     explicit CBatchConverter(std::FILE* errors = stderr) : m_errors(errors) {}
 
-    // args: the arguments after "--convert". Returns the exit status.
-    int Run(const QStringList& args);
+    // Returns the exit status.
+    int Run(const CConversion& conversion);
 
 private:
     enum class Input
@@ -39,7 +39,6 @@ private:
     };
     static Input InputKind(const QString& path);
     static Output OutputKind(const QString& path);
-    bool ParseOptions(const QStringList& args);
     int Fail(const QString& message);
 
     // IUserPrompt
@@ -57,8 +56,5 @@ private:
 
     std::FILE* m_errors;
     CGridListCtrl m_grid;
-    QString m_in;
-    QString m_out;
-    bool m_csvHeader = false;
-    bool m_csvExportHeader = true;
+    CConversion m_conversion;
 };

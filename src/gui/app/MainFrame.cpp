@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -149,7 +150,7 @@ void CMainFrame::CreateStatusBar()
     bar->addWidget(m_wndPrompt, 1);
     m_wndCellPane = new QLabel(bar);
     m_wndCellPane->setObjectName(QStringLiteral("pane1"));
-    m_wndCellPane->setFixedWidth(kCellPaneWidth);
+    m_wndCellPane->setMinimumWidth(kCellPaneWidth);
     m_wndCellPane->setFrameShape(QFrame::StyledPanel);
     m_wndCellPane->setFrameShadow(QFrame::Sunken);
     bar->addPermanentWidget(m_wndCellPane);
@@ -291,7 +292,21 @@ void CMainFrame::SetStatusPaneText(int pane, const QString& text)
     if (pane == 0)
         m_wndPrompt->setText(text);
     else if (pane == 1)
-        m_wndCellPane->setText(text);
+        SetCellPaneText(text);
+}
+
+// The pane keeps its usual width and grows when a large row or column
+// number needs it; QLabel's size hint takes in its minimum width, which is
+// therefore reset first. The status bar's panes also set the window's
+// minimum width, so that a narrow window widens rather than covering the
+// text with the progress bar; QStatusBar rebuilds its layout at times, so
+// this is said again with each text.
+void CMainFrame::SetCellPaneText(const QString& text)
+{
+    m_wndCellPane->setText(text);
+    m_wndCellPane->setMinimumWidth(kCellPaneWidth);
+    m_wndCellPane->setMinimumWidth(m_wndCellPane->sizeHint().width());
+    statusBar()->layout()->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 QString CMainFrame::StatusPaneText(int pane) const

@@ -58,6 +58,7 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void SetCellPaneText(const QString& text);
     void BindHelpTopics();
     void RunCommand(const std::function<void()>& handler);
     void PumpPendingMessages();

@@ -62,6 +62,7 @@ void CTablewrightApp::BindCommands()
     BindDocumentCommand(ID_FILE_IMPORT_TEXT, &CTablewrightDoc::OnImportText);
     BindDocumentCommand(ID_FILE_IMPORT_CSV, &CTablewrightDoc::OnImportCsv);
     BindDocumentCommand(ID_FILE_EXPORT_TEXT, &CTablewrightDoc::OnExportText);
+    BindDocumentCommand(ID_FILE_EXPORT_CSV, &CTablewrightDoc::OnExportCsv);
     BindDocumentCommand(ID_FILE_EXPORT_HTML, &CTablewrightDoc::OnExportHtml);
 
     CTablewrightView& view = *m_pView;

@@ -3,6 +3,7 @@
 #include "app/MainFrame.h"
 #include "app/TablewrightApp.h"
 #include "exchange/BatchConverter.h"
+#include "exchange/CommandLine.h"
 #include "resources/StringTable.h"
 
 #include <QApplication>
@@ -14,9 +15,19 @@
 
 namespace {
 
-bool IsBatch(int argc, char* argv[])
+// Help, version and mistakes are answered before Qt starts, so they need
+// no display.
+QStringList ArgumentsOf(int argc, char* argv[])
 {
-    return argc > 1 && QLatin1String(argv[1]) == QLatin1String("--convert");
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void Print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
 // Qt would abort with an English message of its own when no display exists.
@@ -29,17 +40,24 @@ bool DisplayAvailable()
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
+// Once Qt runs, the command line is read again as Qt decodes it, which on
+// some systems keeps characters that the first reading loses.
+CCommandLine QtCommandLine()
+{
+    return CCommandLine(QCoreApplication::arguments().mid(1));
+}
+
 int RunBatch(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    return CBatchConverter().Run(QCoreApplication::arguments().mid(2));
+    return CBatchConverter().Run(QtCommandLine().Conversion());
 }
 
 int RunDesktop(int argc, char* argv[])
 {
     if (!DisplayAvailable()) {
         std::fprintf(stderr, "%s\n", Strings::kNoDisplay);
-        return 1;
+        return CCommandLine::kFailure;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(Strings::kAppName));
@@ -49,8 +67,9 @@ int RunDesktop(int argc, char* argv[])
 
     CDialogPrompt prompt;
     CTablewrightApp theApp(prompt);
-    if (!theApp.InitInstance(QApplication::arguments().mid(1)))
-        return 1;
+    const QString file = QtCommandLine().File();
+    if (!theApp.InitInstance(file.isEmpty() ? QStringList() : QStringList{file}))
+        return CCommandLine::kFailure;
     prompt.SetParentWindow(&theApp.GetMainFrame());
     return QApplication::exec();
 }
@@ -59,7 +78,22 @@ int RunDesktop(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
-    if (IsBatch(argc, argv))
+    const CCommandLine commandLine(ArgumentsOf(argc, argv));
+    switch (commandLine.GetMode()) {
+    case CCommandLine::Mode::Help:
+        Print(stdout, CCommandLine::Usage());
+        return CCommandLine::kSuccess;
+    case CCommandLine::Mode::Version:
+        Print(stdout, CCommandLine::VersionLine() + QLatin1Char('\n'));
+        return CCommandLine::kSuccess;
+    case CCommandLine::Mode::Invalid:
+        Print(stderr, commandLine.Error() + QLatin1Char('\n') + CCommandLine::HelpHint() +
+                          QLatin1Char('\n'));
+        return CCommandLine::kUsageError;
+    case CCommandLine::Mode::Convert:
         return RunBatch(argc, argv);
+    case CCommandLine::Mode::Edit:
+        break;
+    }
     return RunDesktop(argc, argv);
 }

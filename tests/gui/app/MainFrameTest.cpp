@@ -67,6 +67,7 @@ private Q_SLOTS:
             "&Fichier/Importer/Importer un fichier texte (séparateur TAB)",
             "&Fichier/Importer/Importer un fichier texte (séparateur CSV)",
             "&Fichier/Exporter/Exporter en fichier texte (séparateur TAB)",
+            "&Fichier/Exporter/Exporter en fichier CSV {Exporter la liste dans un fichier CSV}",
             "&Fichier/Exporter/Exporter en tableau HTML",
             "&Fichier/-",
             "&Fichier/&Imprimer...\tCtrl+P [Ctrl+P] {Imprimer le document actif}",
@@ -78,7 +79,8 @@ private Q_SLOTS:
             "&Fichier/-",
             "&Fichier/Fichiers récents {Ouvrir ce document}",
             "&Fichier/-",
-            "&Fichier/&Quitter {Quitter l'application ; demander d'enregistrer les documents}",
+            "&Fichier/&Quitter\tCtrl+Q [Ctrl+Q] {Quitter l'application ; demander d'enregistrer "
+            "les documents}",
             "&Edition/Couper\tCtrl+X [Ctrl+X] {Couper le contenu de la cellule dans le "
             "presse-papier}",
             "&Edition/Copier\tCtrl+C [Ctrl+C] {Copier le contenu de la celllule dans le "
@@ -114,11 +116,12 @@ private Q_SLOTS:
         for (const QAction* action : frame.actions())
             bound << action->shortcut().toString() + QLatin1Char('=') + action->objectName();
         bound.sort();
-        QCOMPARE(bound,
-                 QStringList({"Ctrl+C=ID_EDIT_COPY", "Ctrl+F=ID_TOOLBAR_FIND",
-                              "Ctrl+H=ID_EDIT_REPLACE", "Ctrl+N=ID_FILE_NEW", "Ctrl+O=ID_FILE_OPEN",
-                              "Ctrl+P=ID_FILE_PRINT", "Ctrl+S=ID_FILE_SAVE", "Ctrl+V=ID_EDIT_PASTE",
-                              "Ctrl+X=ID_EDIT_CUT", "F3=ID_EDIT_FIND_NEXT"}));
+        QCOMPARE(
+            bound,
+            QStringList({"Ctrl+C=ID_EDIT_COPY", "Ctrl+F=ID_TOOLBAR_FIND", "Ctrl+H=ID_EDIT_REPLACE",
+                         "Ctrl+N=ID_FILE_NEW", "Ctrl+O=ID_FILE_OPEN", "Ctrl+P=ID_FILE_PRINT",
+                         "Ctrl+Q=ID_APP_EXIT", "Ctrl+S=ID_FILE_SAVE", "Ctrl+V=ID_EDIT_PASTE",
+                         "Ctrl+X=ID_EDIT_CUT", "F3=ID_EDIT_FIND_NEXT"}));
     }
 
     void toolbarButtonsInOrderWithToolTips()
@@ -171,6 +174,41 @@ private Q_SLOTS:
         QCOMPARE(frame.StatusPaneText(1), QStringLiteral("Ligne 3, Colonne 2"));
         frame.SetProgress(42);
         QCOMPARE(progress->value(), 42);
+    }
+
+    void cellPaneFollowsItsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("usual") << "Ligne 3, Colonne 2";
+        QTest::newRow("long") << "Ligne 999983, Colonne 32768";
+    }
+
+    void cellPaneFollowsItsText()
+    {
+        QFETCH(QString, text);
+        CMainFrame frame(prompt);
+        // As narrow as the window first opens.
+        frame.resize(300, 450);
+        frame.show();
+        auto* cellPane = frame.findChild<QLabel*>(QStringLiteral("pane1"));
+        QVERIFY(cellPane);
+        const QProgressBar* progress = frame.ProgressBar();
+        const auto fits = [&] {
+            const int needed = cellPane->fontMetrics().horizontalAdvance(cellPane->text());
+            return cellPane->contentsRect().width() >= needed &&
+                   cellPane->width() >= cellPane->sizeHint().width() &&
+                   cellPane->geometry().right() < progress->geometry().left() &&
+                   progress->geometry().right() < frame.width();
+        };
+        // A wider text first: the pane narrows again after it.
+        frame.SetStatusPaneText(1, QStringLiteral("Ligne 123456789012, Colonne 123456789012"));
+        QTRY_VERIFY(fits());
+        frame.SetStatusPaneText(1, text);
+        const int needed = cellPane->fontMetrics().horizontalAdvance(text);
+        QTRY_VERIFY2(fits() && cellPane->width() <= std::max(120, needed + 20),
+                     qPrintable(QString::number(cellPane->width())));
+        QVERIFY(cellPane->width() >= 120);
     }
 
     void helpTopicsAnswerWithInformation()

@@ -9,7 +9,10 @@
 #include "GuiTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -172,6 +175,35 @@ private Q_SLOTS:
         QVERIFY(app->GetMainFrame().isWindowModified());
     }
 
+    void ctrlQQuitsAsTheQuitCommandDoes_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("stillOpen");
+        QTest::newRow("cancel") << Answer::Cancel << true;
+        QTest::newRow("no") << Answer::No << false;
+    }
+
+    // Quitting by the keyboard asks about the changes as the menu does.
+    void ctrlQQuitsAsTheQuitCommandDoes()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(bool, stillOpen);
+        Start();
+        Grid().InsertItem(0, "précieux");
+        app->GetDocument().SetModifiedFlag();
+        CMainFrame& frame = app->GetMainFrame();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        prompt->answers = {answer};
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &frame, Qt::Key_Q, Qt::ControlModifier);
+        // A command closes the window once it has finished.
+        QTRY_COMPARE(prompt->messages.size(), std::size_t(1));
+        QCOMPARE(prompt->messages[0].text,
+                 QStringLiteral("Enregistrer les modifications de « Sans titre » ?"));
+        QCOMPARE(prompt->messages[0].buttons, IUserPrompt::Buttons::YesNoCancel);
+        QCOMPARE(frame.isVisible(), stillOpen);
+    }
+
     void saveIsAlwaysEnabledAndAsksForANameOnce()
     {
         Start();
@@ -198,6 +230,7 @@ private Q_SLOTS:
         QTest::newRow("import text") << "ID_FILE_IMPORT_TEXT";
         QTest::newRow("import csv") << "ID_FILE_IMPORT_CSV";
         QTest::newRow("export text") << "ID_FILE_EXPORT_TEXT";
+        QTest::newRow("export csv") << "ID_FILE_EXPORT_CSV";
         QTest::newRow("export html") << "ID_FILE_EXPORT_HTML";
     }
 
@@ -219,6 +252,34 @@ private Q_SLOTS:
         QVERIFY(moves.size() > 10);
         QCOMPARE(bar->value(), 0);
         QCOMPARE(moves.back().front().toInt(), 0);
+    }
+
+    // The second entry of File > Export writes the list as CSV.
+    void theExportMenuWritesCsv()
+    {
+        Start({files->Write("villes.tbw", ListOf(1))});
+        QMenu* exportMenu = nullptr;
+        for (QAction* entry : app->GetMainFrame().menuBar()->actions().front()->menu()->actions()) {
+            if (entry->menu() && entry->text() == QStringLiteral("Exporter"))
+                exportMenu = entry->menu();
+        }
+        QVERIFY(exportMenu);
+        QAction* csv = exportMenu->actions().value(1);
+        QVERIFY(csv);
+        QCOMPARE(csv->objectName(), QStringLiteral("ID_FILE_EXPORT_CSV"));
+        QCOMPARE(csv->toolTip(), QStringLiteral("Exporter en fichier CSV"));
+        const QString path = files->Path("villes.csv");
+        prompt->savePaths = {path};
+        prompt->answers = {Answer::Yes};
+        app->GetMainFrame().UpdateCommands();
+        QVERIFY(csv->isEnabled());
+        csv->trigger();
+        QCOMPARE(prompt->filters, QStringList{"CSV files (*.csv);;All Files (*.*)"});
+        QCOMPARE(prompt->saveSuffixes, QStringList{"csv"});
+        QCOMPARE(prompt->messages.size(), std::size_t(1));
+        QCOMPARE(prompt->messages[0].buttons, IUserPrompt::Buttons::YesNo);
+        QCOMPARE(QString::fromStdString(TempFiles::Read(path)),
+                 QStringLiteral("\"nom\",\"ville\"\r\n\"n0\",\"v\"\r\n"));
     }
 
     void aCloseDuringALongLoadIsCarriedOutAfterIt()
@@ -293,6 +354,32 @@ private Q_SLOTS:
         Trigger("ID_FILE_NEW");
         Trigger("ID_FILE_MRU_FILE1");
         QCOMPARE(app->GetDocument().GetPathName(), kept);
+    }
+
+    // Five files opened: the four most recent stay, newest first, in the
+    // menu, in the settings and in the next run.
+    void theRecentFileListKeepsTheFourLastFiles()
+    {
+        QStringList opened;
+        for (int i = 1; i <= 5; ++i)
+            opened << files->Write(QStringLiteral("liste%1.tbw").arg(i), ListOf(1));
+        Start();
+        for (const QString& path : opened)
+            QVERIFY(app->OpenDocumentFile(path));
+        const QStringList expected = {opened[4], opened[3], opened[2], opened[1]};
+        QCOMPARE(app->GetRecentFiles().Paths(), expected);
+        for (int i = 0; i < 4; ++i) {
+            const QAction* entry =
+                FindAction(app->GetMainFrame(), QStringLiteral("ID_FILE_MRU_FILE%1").arg(i + 1));
+            QVERIFY(entry->isVisible());
+            QVERIFY2(entry->text().endsWith(QStringLiteral("liste%1.tbw").arg(5 - i)),
+                     qPrintable(entry->text()));
+        }
+        QCOMPARE(TempSettings::Stored("Recent File List/File4").toString(), opened[1]);
+        QVERIFY(!TempSettings::Stored("Recent File List/File5").isValid());
+        app.reset();
+        Start();
+        QCOMPARE(app->GetRecentFiles().Paths(), expected);
     }
 
     void qtsOwnDialogsSpeakFrench()

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What "quire --convert" was asked to do.
+struct CConversion
+{
+    QString in;
+    QString out;
+    bool csvHeader = false;      // the CSV read names its columns in its first record
+    bool csvExportHeader = true; // the CSV written starts with the column names
+};
+
+// The program's command line, read before anything needs a display: which
+// of its ways to run was asked for and with what, or one line saying what
+// is wrong with it.
+class CCommandLine
+{
+public:
+    enum class Mode
+    {
+        Edit,
+        Convert,
+        Help,
+        Version,
+        Invalid
+    };
+
+    // Exit statuses: a command line that cannot be carried out is told
+    // apart from a run that failed.
+    static constexpr int kSuccess = 0;
+    static constexpr int kFailure = 1;
+    static constexpr int kUsageError = 2;
+
+    // arguments: without the program's own name.
+    explicit CCommandLine(const QStringList& arguments);
+
+    Mode GetMode() const { return m_mode; }
+    // Edit: the list to open or the file to import; empty for a new list.
+    const QString& File() const { return m_file; }
+    const CConversion& Conversion() const { return m_conversion; }
+    // Invalid: what is wrong, as one line to show the user.
+    const QString& Error() const { return m_error; }
+
+    static QString Usage();
+    static QString VersionLine();
+    // Follows an error: where to learn how the command line goes.
+    static QString HelpHint();
+
+private:
+    bool ReadYesNo(const QStringList& arguments, qsizetype& index, bool& answer);
+    void Finish(const QStringList& files, bool convert, const QString& conversionOption);
+    void Fail(const QString& message);
+
+    Mode m_mode = Mode::Edit;
+    QString m_file;
+    CConversion m_conversion;
+    QString m_error;
+};

@@ -1,0 +1,116 @@
+#include "exchange/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// What the command line asks for, as one line a table can hold.
+std::string Describe(const CCommandLine& line)
+{
+    const CConversion& c = line.Conversion();
+    const auto yesNo = [](bool answer) { return answer ? "yes" : "no"; };
+    switch (line.GetMode()) {
+    case CCommandLine::Mode::Edit:
+        return "edit [" + line.File().toStdString() + "]";
+    case CCommandLine::Mode::Convert:
+        return "convert " + c.in.toStdString() + " -> " + c.out.toStdString() +
+               " header=" + yesNo(c.csvHeader) + " export-header=" + yesNo(c.csvExportHeader);
+    case CCommandLine::Mode::Help:
+        return "help";
+    case CCommandLine::Mode::Version:
+        return "version";
+    case CCommandLine::Mode::Invalid:
+        return line.Error().toStdString();
+    }
+    return "?";
+}
+
+struct LineCase
+{
+    QStringList arguments;
+    std::string expected;
+};
+
+TEST(CommandLineTest, ReadsEveryWayToRun)
+{
+    const std::vector<LineCase> cases = {
+        {{}, "edit []"},
+        {{"liste.tbw"}, "edit [liste.tbw]"},
+        {{"--", "-liste.tbw"}, "edit [-liste.tbw]"},
+        {{"--help"}, "help"},
+        {{"--version"}, "version"},
+        {{"liste.tbw", "--version"}, "version"},
+        {{"--help", "--foo"}, "help"},
+        {{"--convert", "--version"}, "version"},
+        {{"--convert", "a.csv", "b.tbw"}, "convert a.csv -> b.tbw header=no export-header=yes"},
+        {{"a.csv", "--convert", "b.tbw"}, "convert a.csv -> b.tbw header=no export-header=yes"},
+        {{"--convert", "a.csv", "b.csv", "--csv-header", "yes", "--csv-export-header", "no"},
+         "convert a.csv -> b.csv header=yes export-header=no"},
+        {{"--csv-export-header", "no", "--convert", "--csv-header", "yes", "a.csv", "b.csv"},
+         "convert a.csv -> b.csv header=yes export-header=no"},
+        {{"--convert", "a.csv", "b.csv", "--csv-header=yes", "--csv-export-header=no"},
+         "convert a.csv -> b.csv header=yes export-header=no"},
+        {{"--convert", "a.csv", "b.csv", "--csv-header", "yes", "--csv-header", "no"},
+         "convert a.csv -> b.csv header=no export-header=yes"},
+        {{"--convert", "--", "-a.csv", "--b.csv"},
+         "convert -a.csv -> --b.csv header=no export-header=yes"},
+    };
+    for (const LineCase& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(Describe(CCommandLine(c.arguments)), c.expected);
+    }
+}
+
+TEST(CommandLineTest, SaysExactlyWhatIsWrong)
+{
+    const std::vector<LineCase> cases = {
+        {{"--foo"}, "quire : option inconnue : --foo"},
+        {{"-h"}, "quire : option inconnue : -h"},
+        {{"-"}, "quire : option inconnue : -"},
+        {{"--help=oui"}, "quire : option inconnue : --help=oui"},
+        {{"--convert", "a.csv", "b.tbw", "--foo"}, "quire : option inconnue : --foo"},
+        {{"--foo", "--help"}, "quire : option inconnue : --foo"},
+        {{"--convert", "a.csv", "b.tbw", "--csv-header", "maybe"},
+         "quire : valeur incorrecte pour --csv-header : maybe (yes ou no attendu)"},
+        {{"--convert", "a.csv", "b.tbw", "--csv-export-header=YES"},
+         "quire : valeur incorrecte pour --csv-export-header : YES (yes ou no attendu)"},
+        {{"--convert", "a.csv", "b.tbw", "--csv-header"},
+         "quire : valeur manquante pour --csv-header (yes ou no attendu)"},
+        {{"--convert", "a.csv", "b.tbw", "--csv-header="},
+         "quire : valeur manquante pour --csv-header (yes ou no attendu)"},
+        {{"--convert", "a.csv", "--csv-header", "--csv-export-header", "no", "b.tbw"},
+         "quire : valeur manquante pour --csv-header (yes ou no attendu)"},
+        {{"--convert"}, "quire : --convert attend un fichier d'ENTRÉE et un fichier de SORTIE"},
+        {{"--convert", "a.csv"}, "quire : --convert attend un fichier de SORTIE après a.csv"},
+        {{"--convert", "a.csv", "--csv-header", "yes"},
+         "quire : --convert attend un fichier de SORTIE après a.csv"},
+        {{"--convert", "a.csv", "b.tbw", "c.txt"}, "quire : argument en trop : c.txt"},
+        {{"a.tbw", "b.tbw"}, "quire : argument en trop : b.tbw"},
+        {{"a.csv", "--csv-header", "yes"}, "quire : --csv-header ne s'emploie qu'avec --convert"},
+    };
+    for (const LineCase& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const CCommandLine line(c.arguments);
+        EXPECT_EQ(line.GetMode(), CCommandLine::Mode::Invalid);
+        EXPECT_EQ(Describe(line), c.expected);
+    }
+}
+
+TEST(CommandLineTest, HelpNamesEveryFormAndEveryType)
+{
+    const std::string usage = CCommandLine::Usage().toStdString();
+    for (const char* piece :
+         {"quire [FICHIER]",
+          "quire --convert ENTRÉE SORTIE [--csv-header yes|no] "
+          "[--csv-export-header yes|no]",
+          "--help", "--version", ".tbw", ".csv", ".txt", ".tsv", ".html", "2 ligne de commande"})
+        EXPECT_NE(usage.find(piece), std::string::npos) << piece;
+    EXPECT_TRUE(usage.ends_with("\n"));
+    EXPECT_EQ(CCommandLine::VersionLine().toStdString(), "Quire 1.6");
+    EXPECT_NE(CCommandLine::HelpHint().toStdString().find("quire --help"), std::string::npos);
+}
+
+} // namespace
