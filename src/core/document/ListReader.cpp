@@ -9,6 +9,8 @@
 #include "platform/UserPrompt.h"
 #include "resources/StringTable.h"
 
+#include <iterator>
+
 namespace {
 
 bool IsAsciiEnded(std::string_view field)
@@ -29,6 +31,7 @@ bool CListReader::Read(CTextSource& source, CGridListCtrl& grid)
 {
     ProgressReporter progress(m_progress);
     grid.SetRedraw(false);
+    m_lateNames.clear();
     bool lastRowEmpty = true;
     bool anyRow = false;
     std::string_view line;
@@ -54,6 +57,7 @@ bool CListReader::Read(CTextSource& source, CGridListCtrl& grid)
             break;
         }
     }
+    ShiftCellsUnderLateNames(grid);
     // One empty row ends every list, but only one: a list saved and opened
     // again and again must not grow.
     if (!anyRow || !lastRowEmpty)
@@ -75,11 +79,31 @@ void CListReader::ReadNames(std::string_view line, CGridListCtrl& grid)
     CTokenSplitter fields(line, '\t');
     std::string_view field;
     fields.Next(field);
-    // Field k goes to column k-1, before the columns already there.
+    // Field k goes to column k-1, before the columns already there. The
+    // cells of the rows read so far move right under their columns once, at
+    // the end: moving them at each record would make a list of many records
+    // of names cost the square of its length.
     std::vector<std::string> names;
     while (fields.Next(field))
         names.emplace_back(ListFields::DecodeText(field, m_scratch));
-    grid.InsertColumns(0, names);
+    const int rows = grid.GetItemCount();
+    if (names.empty())
+        return;
+    if (rows > 0)
+        m_lateNames.push_back({rows, static_cast<int>(names.size())});
+    grid.InsertColumns(0, names, kDefaultColumnWidth, CGridListCtrl::CellMove::Later);
+}
+
+// Rows read before a names record get its columns in front of their cells,
+// and those of every later names record: each row moves once, by the sum.
+void CListReader::ShiftCellsUnderLateNames(CGridListCtrl& grid) const
+{
+    int shift = 0;
+    for (auto late = m_lateNames.rbegin(); late != m_lateNames.rend(); ++late) {
+        shift += late->columns;
+        const int first = std::next(late) == m_lateNames.rend() ? 0 : std::next(late)->rows;
+        grid.ShiftCellsRight(first, late->rows - 1, shift);
+    }
 }
 
 void CListReader::ReadWidths(std::string_view line, CGridListCtrl& grid)

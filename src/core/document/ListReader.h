@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CGridListCtrl;
 class CTextSource;
@@ -36,8 +37,18 @@ private:
     // Returns whether the record made a row, and whether that row is empty.
     bool ReadRow(std::string_view line, CGridListCtrl& grid, bool& rowIsEmpty);
 
+    void ShiftCellsUnderLateNames(CGridListCtrl& grid) const;
+
     IUserPrompt& m_prompt;
     IProgress& m_progress;
     std::string m_scratch;
     RowBuilder m_row;
+    // Names records read after rows: how many rows there were, and how many
+    // columns went in front of theirs.
+    struct LateNames
+    {
+        int rows;
+        int columns;
+    };
+    std::vector<LateNames> m_lateNames;
 };

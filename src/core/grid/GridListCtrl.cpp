@@ -111,7 +111,8 @@ int CGridListCtrl::InsertColumn(int column, std::string_view name, int width)
     return InsertColumns(column, {std::string(name)}, width);
 }
 
-int CGridListCtrl::InsertColumns(int column, const std::vector<std::string>& names, int width)
+int CGridListCtrl::InsertColumns(int column, const std::vector<std::string>& names, int width,
+                                 CellMove move)
 {
     if (column < 0 || names.empty())
         return -1;
@@ -131,8 +132,10 @@ int CGridListCtrl::InsertColumns(int column, const std::vector<std::string>& nam
     m_columns.insert(m_columns.begin() + column, std::make_move_iterator(added.begin()),
                      std::make_move_iterator(added.end()));
     if (column < before) {
-        for (PackedRow& row : m_rows)
-            row = row.WithColumnsInserted(column, count);
+        if (move == CellMove::Now) {
+            for (PackedRow& row : m_rows)
+                row = row.WithColumnsInserted(column, count);
+        }
         for (int& shown : m_order) {
             if (shown >= column)
                 shown += count;
@@ -165,6 +168,20 @@ bool CGridListCtrl::DeleteColumn(int column)
     if (notify)
         m_listener->ColumnsRemoved();
     return true;
+}
+
+void CGridListCtrl::ShiftCellsRight(int first, int last, int count)
+{
+    first = std::max(first, 0);
+    last = std::min(last, GetItemCount() - 1);
+    if (first > last || count <= 0)
+        return;
+    SetRedraw(false);
+    // Rows change in place below, so the batch is announced before them.
+    NotifyEach();
+    for (int row = first; row <= last; ++row)
+        m_rows[row] = m_rows[row].WithColumnsInserted(0, count);
+    SetRedraw(true);
 }
 
 void CGridListCtrl::DeleteAllColumns()

@@ -54,11 +54,22 @@ public:
     int GetColumnCount() const { return static_cast<int>(m_columns.size()); }
     // Returns the new column's index, or -1 when refused.
     int InsertColumn(int column, std::string_view name, int width = kDefaultColumnWidth);
+    // Whether InsertColumns moves the rows' cells under their columns at
+    // once, or leaves that to a later ShiftCellsRight of the caller.
+    enum class CellMove
+    {
+        Now,
+        Later
+    };
     // Inserts one column per name, the first at column, the others after
     // it, in one pass over the rows: a record of many names costs no more
     // than reading it. Returns the first new column's index, or -1.
     int InsertColumns(int column, const std::vector<std::string>& names,
-                      int width = kDefaultColumnWidth);
+                      int width = kDefaultColumnWidth, CellMove move = CellMove::Now);
+    // Moves the cells of rows first..last count columns to the right, after
+    // columns were inserted in front of them with CellMove::Later: a list
+    // with many records of names moves each row once, not once a record.
+    void ShiftCellsRight(int first, int last, int count);
     bool DeleteColumn(int column);
     void DeleteAllColumns();
     std::string GetColumnName(int column) const;

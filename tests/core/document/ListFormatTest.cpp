@@ -101,6 +101,10 @@ TEST_F(ListFormatTest, ReadsRecordsLeniently)
         {"lone CR inside a cell", "V\t1.6\nH\t\"a\"\t\nR\t\"x\ry\"\t\n", "a\nx y\n"},
         {"CR LF and LF alike", "V\t1.6\r\nH\t\"a\"\t\r\nR\t\"1\"\t\nR\t\"2\"\t\r\n", "a\n1\n2\n"},
         {"last line without line end", "V\t1.6\nH\t\"a\"\t\nR\t\"1\"\t", "a\n1\n"},
+        {"names after rows go in front of their cells",
+         "V\t1.6\nH\t\"a\"\t\nR\t\"1\"\t\nH\t\"b\"\t\nR\t\"2\"\t\"3\"\t\nH\t\"c\"\t\"d\"\t\n"
+         "W\t\"7\"\t\nH\t\nR\t\"4\"\t\n",
+         "c|d|b|a\n|||1\n||2|3\n4|||\n|||"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
