@@ -10,6 +10,7 @@
 namespace {
 
 constexpr qint64 kChunkSize = 1 << 20;
+constexpr qint64 kMinChunkSize = 1 << 12;
 constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 
 // Bytes at the end of chunk that start a UTF-8 sequence the chunk cuts off.
@@ -114,8 +115,12 @@ bool CTextSource::Fill()
         m_heldCarriageReturn = false;
     }
     const std::size_t start = m_buffer.size();
-    m_buffer.resize(start + kChunkSize);
-    const qint64 got = std::max<qint64>(0, m_file.read(m_buffer.data() + start, kChunkSize));
+    // No larger than what is left of the file (a file that grew meanwhile is
+    // read on in smaller pieces): most files are small, and each byte of the
+    // buffer is cleared before it is read into.
+    const qint64 wanted = std::clamp<qint64>(m_size - m_rawRead, kMinChunkSize, kChunkSize);
+    m_buffer.resize(start + static_cast<std::size_t>(wanted));
+    const qint64 got = std::max<qint64>(0, m_file.read(m_buffer.data() + start, wanted));
     m_buffer.resize(start + static_cast<std::size_t>(got));
     m_rawRead += got;
     if (got == 0 || m_file.atEnd())
