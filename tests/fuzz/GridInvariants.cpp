@@ -10,6 +10,8 @@ namespace Fuzz {
 
 namespace {
 
+constexpr long long kRoundTripCells = 1'000'000;
+
 // What a lead byte says of the sequence it starts.
 struct LeadByte
 {
@@ -92,18 +94,22 @@ std::string ColumnDifference(const CGridListCtrl& saved, const CGridListCtrl& re
     return {};
 }
 
-// Cells are walked along the joined row: looking each one up by its column
-// would cost time in the square of the column count.
+// Rows are compared as the grid keeps them, their cells joined by TAB
+// without the empty ones at the end: the cost follows what the rows hold,
+// not the number of columns.
 std::string RowDifference(const CGridListCtrl& first, const CGridListCtrl& second, int row)
 {
-    CellCursor firstCells(first.JoinedRowView(row));
-    CellCursor secondCells(second.JoinedRowView(row));
-    for (int c = 0; c < first.GetColumnCount(); ++c) {
+    const std::string_view firstRow = first.JoinedRowView(row);
+    const std::string_view secondRow = second.JoinedRowView(row);
+    if (firstRow == secondRow)
+        return {};
+    CellCursor firstCells(firstRow);
+    CellCursor secondCells(secondRow);
+    for (int c = 0;; ++c) {
         std::string difference = CellDifference(firstCells.Next(), secondCells.Next(), row, c);
         if (!difference.empty())
             return difference;
     }
-    return {};
 }
 
 std::string RowsDifference(const CGridListCtrl& first, const CGridListCtrl& second, int rows)
@@ -181,18 +187,28 @@ void CheckText(const CGridListCtrl& grid)
     for (int c = 0; c < columns; ++c)
         CheckCellText(grid.GetColumnName(c), "name of column " + std::to_string(c));
     for (int r = 0; r < grid.GetItemCount(); ++r) {
-        CellCursor cells(grid.JoinedRowView(r));
-        for (int c = 0; c < columns; ++c)
-            CheckCellText(cells.Next(), Where(r, c));
-        const std::string_view extra = cells.Next();
-        if (!extra.empty())
+        // The row as stored: its cells, TAB between them, the empty ones at
+        // the end left out. Checked whole, it costs what it holds.
+        const std::string_view row = grid.JoinedRowView(r);
+        if (!IsStrictUtf8(row))
+            Fail("text is not valid UTF-8", "row " + std::to_string(r) + ": " + Quoted(row));
+        if (row.find_first_of("\r\n") != std::string_view::npos)
+            Fail("text holds a TAB, CR or LF", "row " + std::to_string(r) + ": " + Quoted(row));
+        const auto cells = row.empty() ? 0 : std::count(row.begin(), row.end(), '\t') + 1;
+        if (cells > columns)
             Fail("a row holds more cells than there are columns",
-                 Where(r, columns) + ": " + Quoted(extra));
+                 Where(r, columns) + ": " + Quoted(row));
     }
 }
 
 void CheckRoundTrip(CGridListCtrl& grid)
 {
+    // A saved list writes every empty cell: a few kilobytes of names
+    // records and rows can make a file of millions of cells, whose saving
+    // costs what its size does. The tests check lists that large; here the
+    // time goes to more inputs.
+    if (static_cast<long long>(grid.GetItemCount()) * grid.GetColumnCount() > kRoundTripCells)
+        return;
     // The reader ends every list with one empty row: the list gets it before
     // it is saved, so that reloading must give back exactly the same list.
     const int rows = grid.GetItemCount();

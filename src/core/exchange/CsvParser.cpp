@@ -149,10 +149,11 @@ void CCsvParser::SplitRfc(std::string_view line)
     bool done = false;
     while (!done) {
         m_record->StartField();
+        const bool cleanSoFar = m_record->IsClean();
         if (i < line.size() && line[i] == m_chQuote && ReadQuoted(line, i) == Quoted::Unclosed) {
             m_record->DropLastField();
             m_record->StartField();
-            m_record->SetClean(IsCleanLine(line));
+            m_record->SetClean(cleanSoFar);
         }
         // Plain text up to the separator or the line end.
         std::size_t end = i;

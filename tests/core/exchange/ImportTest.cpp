@@ -96,6 +96,8 @@ TEST(ImportTest, CsvFileFillsTheGrid)
         {"unclosed quote", true, "Name,Note\n\"Bob\" Smith,x\nAlice,y\nCarol,z\n",
          "Name|Note\n\"Bob\" Smith|x\nAlice|y\nCarol|z"},
         {"stray quote on every line", true, "a,b\n\"1,2\n\"3,4\n\"5,6", "a|b\n\"1|2\n\"3|4\n\"5|6"},
+        {"unclosed quote after a quoted line break", false, "\"a\nb\",x,\"open\nnext\n",
+         "Column 1|Column 2|Column 3\na b|x|\"open\nnext||"},
         {"quoted fields after an unclosed quote", true, "a,b\n\"open,1\n\"\",\"\"\"\"\n",
          "a|b\n\"open|1\n|\""},
         {"quoted line break", true, "h1,h2\n\"two\nlines\",x\n", "h1|h2\ntwo lines|x"},
