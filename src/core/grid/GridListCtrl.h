@@ -55,7 +55,8 @@ public:
     // Returns the new column's index, or -1 when refused.
     int InsertColumn(int column, std::string_view name, int width = kDefaultColumnWidth);
     // Whether InsertColumns moves the rows' cells under their columns at
-    // once, or leaves that to a later ShiftCellsRight of the caller.
+    // once, or leaves that to a later ShiftCellsRight of the caller, which
+    // holds the drawing suspended meanwhile.
     enum class CellMove
     {
         Now,
