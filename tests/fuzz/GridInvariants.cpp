@@ -148,6 +148,10 @@ void CheckByteOrderMarkIgnored(std::string_view input, const QString& suffix, co
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (!input.starts_with(kByteOrderMark))
         return;
+    // Only the first mark is one; a second is text, which the first decides
+    // how to read.
+    if (input.substr(kByteOrderMark.size()).starts_with(kByteOrderMark))
+        return;
     CGridListCtrl unmarked;
     read(WriteScratch(QStringLiteral("input-unmarked") + suffix,
                       input.substr(kByteOrderMark.size())),
