@@ -11,16 +11,6 @@
 
 #include <iterator>
 
-namespace {
-
-bool IsAsciiEnded(std::string_view field)
-{
-    return static_cast<unsigned char>(field.front()) < 0x80 &&
-           static_cast<unsigned char>(field.back()) < 0x80;
-}
-
-} // namespace
-
 bool CListReader::IsList(CTextSource& source)
 {
     char first = 0;
@@ -86,9 +76,9 @@ void CListReader::ReadNames(std::string_view line, CGridListCtrl& grid)
     std::vector<std::string> names;
     while (fields.Next(field))
         names.emplace_back(ListFields::DecodeText(field, m_scratch));
-    const int rows = grid.GetItemCount();
     if (names.empty())
         return;
+    const int rows = grid.GetItemCount();
     if (rows > 0)
         m_lateNames.push_back({rows, static_cast<int>(names.size())});
     grid.InsertColumns(0, names, kDefaultColumnWidth, CGridListCtrl::CellMove::Later);
@@ -117,11 +107,10 @@ void CListReader::ReadWidths(std::string_view line, CGridListCtrl& grid)
 
 bool CListReader::ReadRow(std::string_view line, CGridListCtrl& grid, bool& rowIsEmpty)
 {
-    // Row records are most of a list's bytes. Most lines hold no backslash
-    // and no lone CR, and then a field whose ends are plain ASCII (its
-    // quotes, as written) is just the text between them.
-    const bool plain =
-        line.find('\\') == std::string_view::npos && line.find('\r') == std::string_view::npos;
+    // Row records are most of a list's bytes. A line without a lone CR has
+    // fields that need no cleaning, and the decoder copies only fields that
+    // hold an escaped quote.
+    const bool clean = line.find('\r') == std::string_view::npos;
     CTokenSplitter fields(line, '\t');
     std::string_view field;
     fields.Next(field);
@@ -130,10 +119,11 @@ bool CListReader::ReadRow(std::string_view line, CGridListCtrl& grid, bool& rowI
     bool anyField = false;
     while (row.CellCount() < columns && fields.Next(field)) {
         anyField = true;
-        if (plain && IsAsciiEnded(field))
-            row.AddCleanCell(field.substr(1, field.size() < 2 ? 0 : field.size() - 2));
+        const std::string_view text = ListFields::DecodeText(field, m_scratch);
+        if (clean)
+            row.AddCleanCell(text);
         else
-            row.AddCell(ListFields::DecodeText(field, m_scratch));
+            row.AddCell(text);
     }
     if (!anyField && !fields.Next(field))
         return false;
