@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+
+class CGridListCtrl;
+
+// One change the user makes to the list. It applies itself and reverts
+// itself exactly (cells, names, widths, row order, column order), and keeps
+// only what it changes, so that undoing a change to a huge list costs
+// memory in proportion to the change, not to the list.
+class CEditCommand
+{
+public:
+    virtual ~CEditCommand() = default;
+
+    // The step's name in the Edit menu: "Supprimer la ligne".
+    virtual QString Name() const = 0;
+    // Apply is called once when the command is done and again on each redo;
+    // Revert on each undo. Both leave the row selection and the current cell
+    // on what the change concerns.
+    virtual void Apply(CGridListCtrl& grid) = 0;
+    virtual void Revert(CGridListCtrl& grid) = 0;
+    // Bytes the command keeps, for the history's memory bound.
+    virtual std::size_t Cost() const = 0;
+};

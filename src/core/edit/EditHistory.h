@@ -1,0 +1,40 @@
+#pragma once
+
+#include "edit/EditCommand.h"
+
+#include <cstddef>
+#include <deque>
+#include <memory>
+
+class CGridListCtrl;
+
+// The steps that can be undone and redone, oldest first. It is bounded in
+// steps and in memory: past either bound the oldest steps are dropped. The
+// clean point is the step at which the list was last saved (or opened).
+class CEditHistory
+{
+public:
+    static constexpr std::size_t kMaxSteps = 100;
+    static constexpr std::size_t kMaxBytes = std::size_t{256} << 20;
+
+    explicit CEditHistory(std::size_t maxSteps = kMaxSteps, std::size_t maxBytes = kMaxBytes);
+
+    // Applies command to grid and records it; the steps that could have been
+    // redone are dropped.
+    void Push(std::unique_ptr<CEditCommand> command, CGridListCtrl& grid);
+    bool CanUndo() const;
+    bool CanRedo() const;
+    // Name of the step Undo or Redo would take; empty when there is none.
+    QString UndoName() const;
+    QString RedoName() const;
+    bool Undo(CGridListCtrl& grid);
+    bool Redo(CGridListCtrl& grid);
+
+    // Forgets every step; the list as it is becomes the clean point.
+    void Clear();
+    void SetClean();
+    // True while the list is as it was at the clean point.
+    bool IsClean() const;
+    std::size_t Bytes() const { return m_bytes; }
+    std::size_t StepCount() const { return m_steps.size(); }
+};
