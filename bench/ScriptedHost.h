@@ -1,6 +1,5 @@
 #pragma once
 
-#include "document/GridView.h"
 #include "document/TablewrightDoc.h"
 #include "grid/GridListCtrl.h"
 #include "platform/Progress.h"
@@ -9,10 +8,10 @@
 #include <QString>
 
 // Everything around the document that a user and a window would be: file
-// choosers that return the paths set beforehand, yes to every yes/no
-// question, a silent status bar and a view owning the grid. Any other
-// message means the operation failed; it goes to the error stream.
-class ScriptedHost : public IUserPrompt, public IProgress, public IGridView
+// choosers that return the paths set beforehand, yes to every question and
+// a silent status bar. Any message means the operation failed; it goes to
+// the error stream.
+class ScriptedHost : public IUserPrompt, public IProgress
 {
 public:
     void SetOpenPath(const QString& path) { m_openPath = path; }
@@ -20,6 +19,7 @@ public:
 
     // IUserPrompt
     Answer MessageBox(const QString& text, Buttons buttons, Icon icon) override;
+    Answer Ask(Question question, const QString& text) override;
     QString GetOpenFileName(const QString&, const QString&) override { return m_openPath; }
     QString GetSaveFileName(const QString&, const QString&, const QString&) override
     {
@@ -28,13 +28,8 @@ public:
     // IProgress
     void SetProgress(int) override {}
     void SetStatusPaneText(int, const QString&) override {}
-    // IGridView
-    CGridListCtrl* GetGrid() override { return &m_grid; }
-    int GoToLastItem() const override { return 0; }
-    void SetLoadPending(bool) override {}
 
 private:
-    CGridListCtrl m_grid;
     QString m_openPath;
     QString m_savePath;
 };
@@ -51,5 +46,5 @@ public:
     ScriptedHost host;
     CTablewrightDoc doc{host, host};
 
-    CGridListCtrl& Grid() { return *host.GetGrid(); }
+    CGridListCtrl& Grid() { return doc.GetGrid(); }
 };

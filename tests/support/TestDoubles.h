@@ -1,6 +1,5 @@
 #pragma once
 
-#include "document/GridView.h"
 #include "document/TablewrightDoc.h"
 #include "grid/GridListCtrl.h"
 #include "platform/Progress.h"
@@ -30,6 +29,8 @@ public:
     std::deque<QString> openPaths;
     std::deque<QString> savePaths;
     std::vector<Message> messages;
+    // What was asked, in order.
+    std::vector<Question> questions;
     QStringList saveProposals;
     QStringList openFolders;
     QStringList saveSuffixes;
@@ -43,6 +44,11 @@ public:
         const Answer answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    Answer Ask(Question question, const QString& text) override
+    {
+        questions.push_back(question);
+        return MessageBox(text, ButtonsOf(question), IconOf(question));
     }
     QString GetOpenFileName(const QString& filter, const QString& startFolder) override
     {
@@ -79,31 +85,13 @@ public:
     void SetStatusPaneText(int, const QString&) override {}
 };
 
-// A view whose grid exists (or not yet, until CreateGrid).
-class FakeView : public IGridView
-{
-public:
-    explicit FakeView(bool gridExists = true) : m_exists(gridExists) {}
-    CGridListCtrl grid;
-    int goToLastItem = 0;
-    bool loadPending = false;
-    void CreateGrid() { m_exists = true; }
-    CGridListCtrl* GetGrid() override { return m_exists ? &grid : nullptr; }
-    int GoToLastItem() const override { return goToLastItem; }
-    void SetLoadPending(bool pending) override { loadPending = pending; }
-
-private:
-    bool m_exists;
-};
-
-// One document with its view, as the program has it.
+// One document with its user and status bar, as the program has it.
 struct Session
 {
     ScriptedPrompt prompt;
     RecordingProgress progress;
-    FakeView view;
     CTablewrightDoc doc{prompt, progress};
-    Session() { doc.SetView(&view); }
+    CGridListCtrl& grid = doc.GetGrid();
 };
 
 // Files in a temporary folder that disappears with the test.

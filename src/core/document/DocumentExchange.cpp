@@ -1,7 +1,6 @@
 // The import and export commands of the document.
 #include "document/TablewrightDoc.h"
 
-#include "document/GridView.h"
 #include "exchange/CsvImporter.h"
 #include "exchange/HtmlExporter.h"
 #include "exchange/TextExporter.h"
@@ -50,8 +49,6 @@ bool CTablewrightDoc::OnImportText()
 
 bool CTablewrightDoc::ImportTextFile(const QString& path)
 {
-    if (!Grid())
-        return false;
     CTextSource source;
     if (!OpenSource(path, source))
         return false;
@@ -72,8 +69,6 @@ bool CTablewrightDoc::OnImportCsv()
 
 bool CTablewrightDoc::ImportCsvFile(const QString& path)
 {
-    if (!Grid())
-        return false;
     CTextSource source;
     if (!source.Open(path)) {
         if (source.Refused())
@@ -84,9 +79,8 @@ bool CTablewrightDoc::ImportCsvFile(const QString& path)
         return false;
     }
     const bool withHeader =
-        m_prompt.MessageBox(QString::fromUtf8(Strings::kCsvHeaderQuestion),
-                            IUserPrompt::Buttons::YesNo,
-                            IUserPrompt::Icon::Question) == IUserPrompt::Answer::Yes;
+        m_prompt.Ask(IUserPrompt::Question::CsvHasHeader,
+                     QString::fromUtf8(Strings::kCsvHeaderQuestion)) == IUserPrompt::Answer::Yes;
     const bool complete = FillGrid(path, source, [&](CGridListCtrl& grid) {
         return CCsvImporter(m_progress).Read(source, grid, withHeader);
     });
@@ -101,8 +95,6 @@ bool CTablewrightDoc::ImportCsvFile(const QString& path)
 // the list's folder.
 QString CTablewrightDoc::ChooseExportPath(const QString& filter, const QString& suffix)
 {
-    if (!Grid())
-        return {};
     const QString name =
         QFileInfo(ProposedSavePath()).completeBaseName() + QLatin1Char('.') + suffix;
     const QString folder = StartFolder();
@@ -116,7 +108,7 @@ bool CTablewrightDoc::OnExportText()
     if (path.isEmpty())
         return false;
     QString error;
-    if (CTextExporter(m_progress).WriteText(*Grid(), path, error))
+    if (CTextExporter(m_progress).WriteText(m_grid, path, error))
         return true;
     ReportWriteFailure(path, error);
     return false;
@@ -128,12 +120,11 @@ bool CTablewrightDoc::OnExportCsv()
         ChooseExportPath(QString::fromUtf8(Strings::kCsvFilter), QStringLiteral("csv"));
     if (path.isEmpty())
         return false;
-    const bool withHeader =
-        m_prompt.MessageBox(QString::fromUtf8(Strings::kCsvExportHeaderQuestion),
-                            IUserPrompt::Buttons::YesNo,
-                            IUserPrompt::Icon::Question) == IUserPrompt::Answer::Yes;
+    const bool withHeader = m_prompt.Ask(IUserPrompt::Question::CsvExportHeader,
+                                         QString::fromUtf8(Strings::kCsvExportHeaderQuestion)) ==
+                            IUserPrompt::Answer::Yes;
     QString error;
-    if (CTextExporter(m_progress).WriteCsv(*Grid(), path, withHeader, error))
+    if (CTextExporter(m_progress).WriteCsv(m_grid, path, withHeader, error))
         return true;
     ReportWriteFailure(path, error);
     return false;
@@ -147,7 +138,7 @@ bool CTablewrightDoc::OnExportHtml()
         return false;
     const QString title = m_strPathName.isEmpty() ? QString() : QFileInfo(m_strPathName).fileName();
     QString error;
-    if (CHtmlExporter(m_progress).Write(*Grid(), path, title, error))
+    if (CHtmlExporter(m_progress).Write(m_grid, path, title, error))
         return true;
     ReportWriteFailure(path, error);
     return false;

@@ -20,7 +20,7 @@ bool CListReader::IsList(CTextSource& source)
 bool CListReader::Read(CTextSource& source, CGridListCtrl& grid)
 {
     ProgressReporter progress(m_progress);
-    grid.SetRedraw(false);
+    const ScopedRedrawSuspension suspended(grid);
     m_lateNames.clear();
     bool lastRowEmpty = true;
     bool anyRow = false;
@@ -52,7 +52,6 @@ bool CListReader::Read(CTextSource& source, CGridListCtrl& grid)
     // again and again must not grow.
     if (!anyRow || !lastRowEmpty)
         grid.InsertItem(grid.GetItemCount(), {});
-    grid.SetRedraw(true);
     return !source.HadError();
 }
 

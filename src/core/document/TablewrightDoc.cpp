@@ -1,6 +1,5 @@
 #include "document/TablewrightDoc.h"
 
-#include "document/GridView.h"
 #include "document/ListReader.h"
 #include "document/ListWriter.h"
 #include "grid/GridListCtrl.h"
@@ -24,11 +23,6 @@ bool IsCsvPath(const QString& path)
 CTablewrightDoc::CTablewrightDoc(IUserPrompt& prompt, IProgress& progress)
     : m_prompt(prompt), m_progress(progress), m_strTitle(QString::fromUtf8(Strings::kUntitled))
 {
-}
-
-CGridListCtrl* CTablewrightDoc::Grid() const
-{
-    return m_view ? m_view->GetGrid() : nullptr;
 }
 
 void CTablewrightDoc::SetPathName(const QString& path)
@@ -60,13 +54,11 @@ void CTablewrightDoc::NotifyState() const
 
 void CTablewrightDoc::ClearGrid()
 {
-    CGridListCtrl* grid = Grid();
-    if (!grid)
-        return;
-    grid->SetRedraw(false);
-    grid->DeleteAllItems();
-    grid->SetRedraw(true);
-    grid->DeleteAllColumns();
+    {
+        const ScopedRedrawSuspension suspended(m_grid);
+        m_grid.DeleteAllItems();
+    }
+    m_grid.DeleteAllColumns();
 }
 
 bool CTablewrightDoc::OnNewDocument()
@@ -81,17 +73,7 @@ bool CTablewrightDoc::OnNewDocument()
 
 bool CTablewrightDoc::OnOpenDocument(const QString& path)
 {
-    if (!m_view)
-        return false;
-    if (Grid())
-        return LoadList(path);
-    // The grid does not exist yet: the view loads the file at its first
-    // update. What can be told now is told now, before any window shows.
-    CTextSource source;
-    if (IsCsvPath(path) ? !OpenSource(path, source) : !OpenList(path, source))
-        return false;
-    m_view->SetLoadPending(true);
-    return true;
+    return LoadList(path);
 }
 
 void CTablewrightDoc::OnCloseDocument()
@@ -104,8 +86,6 @@ bool CTablewrightDoc::LoadList(const QString& path)
 {
     if (IsCsvPath(path))
         return ImportCsvFile(path);
-    if (!Grid())
-        return false;
     CTextSource source;
     if (!OpenList(path, source))
         return false;
@@ -143,7 +123,7 @@ bool CTablewrightDoc::FillGrid(const QString& path, CTextSource& source,
                                const std::function<bool(CGridListCtrl&)>& fill)
 {
     ClearGrid();
-    if (fill(*Grid()))
+    if (fill(m_grid))
         return true;
     if (source.HadError())
         m_prompt.MessageBox(
@@ -155,24 +135,20 @@ bool CTablewrightDoc::FillGrid(const QString& path, CTextSource& source,
 // What every reader does once the grid is filled.
 void CTablewrightDoc::AfterRead()
 {
-    CGridListCtrl* grid = Grid();
-    if (grid && m_view->GoToLastItem() != 0)
-        grid->EnsureVisible(grid->GetItemCount() - 1, false);
+    if (m_bGoToLastItem != 0)
+        m_grid.EnsureVisible(m_grid.GetItemCount() - 1, false);
     m_bLoaded = true;
 }
 
 bool CTablewrightDoc::OnSaveDocument(const QString& path)
 {
-    CGridListCtrl* grid = Grid();
-    if (!grid)
-        return false;
     const TextEncoding encoding =
-        m_encoding == TextEncoding::Windows1252 && CListWriter::FitsWindows1252(*grid)
+        m_encoding == TextEncoding::Windows1252 && CListWriter::FitsWindows1252(m_grid)
             ? TextEncoding::Windows1252
             : TextEncoding::Utf8;
     CListWriter writer(m_progress);
     QString error;
-    if (!writer.Write(*grid, path, encoding, error)) {
+    if (!writer.Write(m_grid, path, encoding, error)) {
         ReportWriteFailure(path, error);
         return false;
     }
@@ -198,8 +174,7 @@ bool CTablewrightDoc::SaveModified()
     if (!m_bModified)
         return true;
     const QString question = QString::fromUtf8(Strings::kSaveChangesPrompt).arg(m_strTitle);
-    switch (m_prompt.MessageBox(question, IUserPrompt::Buttons::YesNoCancel,
-                                IUserPrompt::Icon::Warning)) {
+    switch (m_prompt.Ask(IUserPrompt::Question::SaveChanges, question)) {
     case IUserPrompt::Answer::Yes:
         return DoFileSave();
     case IUserPrompt::Answer::No:
@@ -282,8 +257,8 @@ bool CTablewrightDoc::OpenDocumentFile(const QString& path)
     if (!OnOpenDocument(path))
         return false;
     // An imported file is not the list's own: the import has dropped the
-    // path. A load still pending needs the path to find its file.
-    if (!IsCsvPath(path) || !Grid())
+    // path.
+    if (!IsCsvPath(path))
         SetPathName(path);
     SetModifiedFlag(false);
     return true;

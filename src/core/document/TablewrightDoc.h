@@ -1,27 +1,29 @@
 #pragma once
 
+#include "grid/GridListCtrl.h"
 #include "io/TextEncoding.h"
 
 #include <QString>
 
 #include <functional>
 
-class CGridListCtrl;
 class CTextSource;
-class IGridView;
 class IProgress;
 class IUserPrompt;
 
-// The one document: its file, title and modified flag, and the commands
-// that fill the grid from files and write it to files. It holds no cell of
-// its own: every cell lives in the grid of its view.
+// The one document: the list itself, its file, title and modified flag,
+// and the commands that fill the list from files and write it to files.
+// Views show the list; they never own it, so a file can be read before any
+// window exists.
 class CTablewrightDoc
 {
 public:
     CTablewrightDoc(IUserPrompt& prompt, IProgress& progress);
 
-    void SetView(IGridView* view) { m_view = view; }
-    IGridView* GetGridView() const { return m_view; }
+    CGridListCtrl& GetGrid() { return m_grid; }
+    const CGridListCtrl& GetGrid() const { return m_grid; }
+    // Non-zero: after a list is read, its last row is scrolled into view.
+    void SetGoToLastItem(int goToLastItem) { m_bGoToLastItem = goToLastItem; }
 
     // File, title and modified flag.
     const QString& GetPathName() const { return m_strPathName; }
@@ -70,7 +72,6 @@ public:
     bool m_bLoaded = false;
 
 private:
-    CGridListCtrl* Grid() const;
     bool ImportTextFile(const QString& path);
     // Open the file for reading, or tell the user why not.
     bool OpenSource(const QString& path, CTextSource& source);
@@ -93,7 +94,8 @@ private:
 
     IUserPrompt& m_prompt;
     IProgress& m_progress;
-    IGridView* m_view = nullptr;
+    CGridListCtrl m_grid;
+    int m_bGoToLastItem = 0;
     QString m_strPathName;
     QString m_strTitle;
     QString m_strProposedPath;

@@ -1,7 +1,6 @@
 #include "exchange/BatchConverter.h"
 
 #include "document/TablewrightDoc.h"
-#include "resources/StringTable.h"
 
 #include <QFileInfo>
 
@@ -52,7 +51,6 @@ int CBatchConverter::Run(const CConversion& conversion)
         return Fail(QStringLiteral("type de fichier de sortie inconnu : %1").arg(m_conversion.out));
 
     CTablewrightDoc doc(*this, *this);
-    doc.SetView(this);
     doc.OnNewDocument();
     const bool read = InputKind(m_conversion.in) == Input::Text
                           ? doc.OnImportText()
@@ -82,14 +80,26 @@ int CBatchConverter::Run(const CConversion& conversion)
     return written ? CCommandLine::kSuccess : CCommandLine::kFailure;
 }
 
+// The command line answers the questions about CSV headers. Nothing else
+// is asked of a conversion: the document it works on is new, with no
+// change to save and no column to delete.
+IUserPrompt::Answer CBatchConverter::Ask(Question question, const QString&)
+{
+    switch (question) {
+    case Question::CsvHasHeader:
+        return m_conversion.csvHeader ? Answer::Yes : Answer::No;
+    case Question::CsvExportHeader:
+        return m_conversion.csvExportHeader ? Answer::Yes : Answer::No;
+    case Question::SaveChanges:
+    case Question::DeleteColumn:
+        break;
+    }
+    return Answer::Cancel;
+}
+
 IUserPrompt::Answer CBatchConverter::MessageBox(const QString& text, Buttons buttons, Icon)
 {
-    if (buttons == Buttons::YesNo) {
-        const bool exportQuestion = text == QString::fromUtf8(Strings::kCsvExportHeaderQuestion);
-        const bool yes = exportQuestion ? m_conversion.csvExportHeader : m_conversion.csvHeader;
-        return yes ? Answer::Yes : Answer::No;
-    }
-    QString line = text.simplified();
+    const QString line = text.simplified();
     std::fprintf(m_errors, "quire: %s\n", qPrintable(line));
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }

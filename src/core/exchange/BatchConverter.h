@@ -1,8 +1,6 @@
 #pragma once
 
-#include "document/GridView.h"
 #include "exchange/CommandLine.h"
-#include "grid/GridListCtrl.h"
 #include "platform/Progress.h"
 #include "platform/UserPrompt.h"
 
@@ -14,7 +12,7 @@
 // the menus run: the document reads IN as Open or an import would and
 // writes OUT as Save or an export would. Questions are answered from the
 // command line; every message goes to the error stream as one line.
-class CBatchConverter : private IUserPrompt, private IProgress, private IGridView
+class CBatchConverter : private IUserPrompt, private IProgress
 {
 public:
     explicit CBatchConverter(std::FILE* errors = stderr) : m_errors(errors) {}
@@ -43,18 +41,14 @@ private:
 
     // IUserPrompt
     Answer MessageBox(const QString& text, Buttons buttons, Icon icon) override;
+    Answer Ask(Question question, const QString& text) override;
     QString GetOpenFileName(const QString& filter, const QString& startFolder) override;
     QString GetSaveFileName(const QString& filter, const QString& defaultSuffix,
                             const QString& proposedPath) override;
     // IProgress
     void SetProgress(int) override {}
     void SetStatusPaneText(int, const QString&) override {}
-    // IGridView
-    CGridListCtrl* GetGrid() override { return &m_grid; }
-    int GoToLastItem() const override { return 0; }
-    void SetLoadPending(bool) override {}
 
     std::FILE* m_errors;
-    CGridListCtrl m_grid;
     CConversion m_conversion;
 };

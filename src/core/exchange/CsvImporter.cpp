@@ -53,7 +53,7 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
         return false;
 
     ProgressReporter progress(m_progress);
-    grid.SetRedraw(false);
+    const ScopedRedrawSuspension suspended(grid);
     bool first = true;
     RowBuilder row;
     CsvRecord fields;
@@ -76,6 +76,5 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
         }
         progress.Update(source.Position(), source.Size());
     }
-    grid.SetRedraw(true);
     return !source.HadError();
 }

@@ -48,7 +48,7 @@ template <typename Take> void ForEachField(std::string_view line, Take take)
 bool CTextImporter::Read(CTextSource& source, CGridListCtrl& grid)
 {
     ProgressReporter progress(m_progress);
-    grid.SetRedraw(false);
+    const ScopedRedrawSuspension suspended(grid);
     bool header = true;
     std::string_view line;
     RowBuilder row;
@@ -71,6 +71,5 @@ bool CTextImporter::Read(CTextSource& source, CGridListCtrl& grid)
         }
         progress.Update(source.Position(), source.Size());
     }
-    grid.SetRedraw(true);
     return !source.HadError();
 }

@@ -176,12 +176,11 @@ void CGridListCtrl::ShiftCellsRight(int first, int last, int count)
     last = std::min(last, GetItemCount() - 1);
     if (first > last || count <= 0)
         return;
-    SetRedraw(false);
+    const ScopedRedrawSuspension suspended(*this);
     // Rows change in place below, so the batch is announced before them.
     NotifyEach();
     for (int row = first; row <= last; ++row)
         m_rows[row] = m_rows[row].WithColumnsInserted(0, count);
-    SetRedraw(true);
 }
 
 void CGridListCtrl::DeleteAllColumns()
@@ -353,17 +352,38 @@ bool CGridListCtrl::CopyRow(int from, int to)
 
 bool CGridListCtrl::MoveRow(int from, int to)
 {
-    if (!CopyRow(from, to))
+    if (from == to || from < 0 || to < 0 || to > GetItemCount() || from >= GetItemCount())
         return false;
-    const unsigned moved = LVIS_FOCUSED | LVIS_SELECTED | LVIS_ACTIVATING;
-    if (from > to) {
-        DeleteItem(from + 1);
-        SetItemState(to, moved, moved);
-    } else {
-        DeleteItem(from);
-        SetItemState(to - 1, moved, moved);
+    // to counts positions before the row leaves its place.
+    const int landing = from > to ? to : to - 1;
+    if (landing != from) {
+        const bool notify = NotifyEach();
+        if (notify)
+            m_listener->RowsAboutToBeMoved(from, to);
+        const auto source = m_rows.begin() + from;
+        if (from < landing)
+            std::rotate(source, source + 1, m_rows.begin() + landing + 1);
+        else
+            std::rotate(m_rows.begin() + landing, source, source + 1);
+        for (int* state : {&m_selectedRow, &m_focusedRow})
+            *state = RowAfterMove(*state, from, landing);
+        if (notify)
+            m_listener->RowsMoved();
     }
+    const unsigned moved = LVIS_FOCUSED | LVIS_SELECTED | LVIS_ACTIVATING;
+    SetItemState(landing, moved, moved);
     return true;
+}
+
+int CGridListCtrl::RowAfterMove(int row, int from, int landing)
+{
+    if (row == from)
+        return landing;
+    if (from < row && row <= landing)
+        return row - 1;
+    if (landing <= row && row < from)
+        return row + 1;
+    return row;
 }
 
 bool CGridListCtrl::CaptureTable(std::vector<GridColumn>& columns, std::vector<GridRow>& rows) const
@@ -381,7 +401,7 @@ bool CGridListCtrl::CaptureTable(std::vector<GridColumn>& columns, std::vector<G
 bool CGridListCtrl::RebuildTable(const std::vector<GridColumn>& columns,
                                  const std::vector<GridRow>& rows)
 {
-    SetRedraw(false);
+    const ScopedRedrawSuspension suspended(*this);
     DeleteAllItems();
     DeleteAllColumns();
     for (const GridColumn& column : columns)
@@ -396,16 +416,15 @@ bool CGridListCtrl::RebuildTable(const std::vector<GridColumn>& columns,
     }
     m_selectedRow = -1;
     m_focusedRow = -1;
-    SetRedraw(true);
     return true;
 }
 
 void CGridListCtrl::ApplyColumnOrder()
 {
     const std::vector<int> order = m_order;
-    SetRedraw(false);
-    // Rows change in place below, so the batch is announced before them.
-    NotifyEach();
+    const bool notify = NotifyEach();
+    if (notify)
+        m_listener->ColumnsAboutToBeReordered();
     std::vector<GridColumn> columns;
     columns.reserve(order.size());
     for (int column : order)
@@ -424,5 +443,6 @@ void CGridListCtrl::ApplyColumnOrder()
     ResetColumnOrder();
     m_selectedRow = -1;
     m_focusedRow = -1;
-    SetRedraw(true);
+    if (notify)
+        m_listener->ColumnsReordered(order);
 }

@@ -101,7 +101,8 @@ public:
     bool RebuildTable(const std::vector<GridColumn>& columns, const std::vector<GridRow>& rows);
     // Makes the header's display order the physical order of the columns and
     // their cells, as a capture and rebuild would: afterwards the display
-    // order is the identity and no row is selected.
+    // order is the identity and no row is selected. The listener hears of a
+    // reorder, not of a new table.
     void ApplyColumnOrder();
 
     // The current cell; -1 means none.
@@ -117,6 +118,8 @@ private:
     void ShiftStatesForInsert(int row);
     void ShiftStatesForRemove(int row);
     void ResetColumnOrder();
+    // Where a row stands after the row at from has moved to landing.
+    static int RowAfterMove(int row, int from, int landing);
 
     std::vector<PackedRow> m_rows;
     std::vector<GridColumn> m_columns;
@@ -128,4 +131,18 @@ private:
     int m_pendingEnsureVisible = -1;
     bool m_pendingPartialOk = false;
     IGridListener* m_listener = nullptr;
+};
+
+// Holds the grid's drawing suspended for as long as it lives, so that an
+// early return or an exception never leaves the grid without redraw.
+class ScopedRedrawSuspension
+{
+public:
+    explicit ScopedRedrawSuspension(CGridListCtrl& grid) : m_grid(grid) { m_grid.SetRedraw(false); }
+    ~ScopedRedrawSuspension() { m_grid.SetRedraw(true); }
+    ScopedRedrawSuspension(const ScopedRedrawSuspension&) = delete;
+    ScopedRedrawSuspension& operator=(const ScopedRedrawSuspension&) = delete;
+
+private:
+    CGridListCtrl& m_grid;
 };

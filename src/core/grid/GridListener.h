@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 // What a display of the grid is told. Every "AboutTo" call comes before the
 // grid changes and its partner after, so a Qt model can forward them as they
 // are. While the grid's drawing is suspended the single calls stay silent:
@@ -19,6 +21,14 @@ public:
     virtual void ColumnsInserted() {}
     virtual void ColumnsAboutToBeRemoved(int /*first*/, int /*last*/) {}
     virtual void ColumnsRemoved() {}
+    // The row at from moves to position to, counted before it leaves its
+    // place (a Qt model's destination row).
+    virtual void RowsAboutToBeMoved(int /*from*/, int /*to*/) {}
+    virtual void RowsMoved() {}
+    // The columns change places together with their cells: afterwards
+    // column k is the one that was at order[k].
+    virtual void ColumnsAboutToBeReordered() {}
+    virtual void ColumnsReordered(const std::vector<int>& /*order*/) {}
     virtual void CellChanged(int /*row*/, int /*column*/) {}
     // Name or width of columns first..last changed.
     virtual void HeaderChanged(int /*first*/, int /*last*/) {}

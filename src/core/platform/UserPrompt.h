@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// How the core asks the user something: message boxes and file choosers.
-// The program shows real dialogs (caption "Quire"); tests and the batch
-// converter answer from a script.
+// How the core asks the user something: messages, questions and file
+// choosers. The program shows real dialogs (caption "Quire"); tests and the
+// batch converter answer from a script, by question, never by wording.
 class IUserPrompt
 {
 public:
@@ -30,9 +30,21 @@ public:
         Cancel
     };
 
+    // The questions the program asks. Each has its own buttons and icon.
+    enum class Question
+    {
+        SaveChanges,     // Oui / Non / Annuler
+        CsvHasHeader,    // Yes / No: the CSV file's first record names the columns
+        CsvExportHeader, // Yes / No: the CSV written starts with the names
+        DeleteColumn,    // Oui / Non
+    };
+
     virtual ~IUserPrompt() = default;
 
+    // A message to read; buttons and icon as given.
     virtual Answer MessageBox(const QString& text, Buttons buttons, Icon icon) = 0;
+    // Asks question in the words of text.
+    virtual Answer Ask(Question question, const QString& text) = 0;
     // filter in Qt's form, e.g. "Text files (*.txt);;All Files (*.*)".
     // The chooser starts in startFolder when it is not empty. An empty
     // result means the user cancelled.
@@ -42,3 +54,16 @@ public:
     virtual QString GetSaveFileName(const QString& filter, const QString& defaultSuffix,
                                     const QString& proposedPath) = 0;
 };
+
+// How each question is shown.
+constexpr IUserPrompt::Buttons ButtonsOf(IUserPrompt::Question question)
+{
+    return question == IUserPrompt::Question::SaveChanges ? IUserPrompt::Buttons::YesNoCancel
+                                                          : IUserPrompt::Buttons::YesNo;
+}
+
+constexpr IUserPrompt::Icon IconOf(IUserPrompt::Question question)
+{
+    return question == IUserPrompt::Question::SaveChanges ? IUserPrompt::Icon::Warning
+                                                          : IUserPrompt::Icon::Question;
+}

@@ -64,6 +64,11 @@ IUserPrompt::Answer CDialogPrompt::MessageBox(const QString& text, Buttons butto
     return AnswerOf(box.exec());
 }
 
+IUserPrompt::Answer CDialogPrompt::Ask(Question question, const QString& text)
+{
+    return MessageBox(text, ButtonsOf(question), IconOf(question));
+}
+
 QString CDialogPrompt::GetOpenFileName(const QString& filter, const QString& startFolder)
 {
     return QFileDialog::getOpenFileName(m_parent, QString(), startFolder, filter);

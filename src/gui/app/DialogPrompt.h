@@ -13,6 +13,7 @@ public:
     void SetParentWindow(QWidget* window) { m_parent = window; }
 
     Answer MessageBox(const QString& text, Buttons buttons, Icon icon) override;
+    Answer Ask(Question question, const QString& text) override;
     QString GetOpenFileName(const QString& filter, const QString& startFolder) override;
     QString GetSaveFileName(const QString& filter, const QString& defaultSuffix,
                             const QString& proposedPath) override;

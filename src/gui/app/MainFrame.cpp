@@ -206,17 +206,34 @@ void CMainFrame::UpdateCommands()
     }
 }
 
+// The window is busy while a command runs. However the outermost command
+// ends, its end gives the cursor back.
+class CMainFrame::BusyScope
+{
+public:
+    explicit BusyScope(CMainFrame& frame) : m_frame(frame) { ++m_frame.m_nBusy; }
+    ~BusyScope()
+    {
+        if (--m_frame.m_nBusy == 0 && m_frame.m_bWaitCursor) {
+            m_frame.m_bWaitCursor = false;
+            QApplication::restoreOverrideCursor();
+        }
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    CMainFrame& m_frame;
+};
+
 void CMainFrame::RunCommand(const std::function<void()>& handler)
 {
-    ++m_nBusy;
-    handler();
-    --m_nBusy;
+    {
+        const BusyScope busy(*this);
+        handler();
+    }
     if (m_nBusy > 0)
         return;
-    if (m_bWaitCursor) {
-        m_bWaitCursor = false;
-        QApplication::restoreOverrideCursor();
-    }
     UpdateCommands();
     if (m_bClosePending) {
         m_bClosePending = false;

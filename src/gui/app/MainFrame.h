@@ -60,6 +60,7 @@ private:
     void CreateStatusBar();
     void SetCellPaneText(const QString& text);
     void BindHelpTopics();
+    class BusyScope;
     void RunCommand(const std::function<void()>& handler);
     void PumpPendingMessages();
 

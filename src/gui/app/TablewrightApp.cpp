@@ -18,9 +18,9 @@ CTablewrightApp::CTablewrightApp(IUserPrompt& prompt)
 
 CTablewrightApp::~CTablewrightApp()
 {
-    // The document reaches its view and reports to the window: it goes first.
-    m_pDoc.reset();
+    // The view listens to the document's list: the window goes first.
     m_pMainFrame.reset();
+    m_pDoc.reset();
 }
 
 bool CTablewrightApp::InitInstance(const QStringList& arguments)
@@ -30,7 +30,6 @@ bool CTablewrightApp::InitInstance(const QStringList& arguments)
     m_pDoc = std::make_unique<CTablewrightDoc>(m_prompt, *m_pMainFrame);
     m_pView = new CTablewrightView(*m_pDoc, *m_pMainFrame, m_pMainFrame.get());
     m_pMainFrame->setCentralWidget(m_pView);
-    m_pDoc->SetView(m_pView);
     m_pDoc->SetStateListener([this] { m_pMainFrame->UpdateTitle(); });
     m_pMainFrame->SetDocument(m_pDoc.get());
     m_pMainFrame->SetRecentFiles(m_recentFiles.Paths());

@@ -50,7 +50,9 @@ private:
 
     IUserPrompt& m_prompt;
     CRecentFileList m_recentFiles;
-    std::unique_ptr<CMainFrame> m_pMainFrame;
+    // The window, its view among them, shows the document's list: it goes
+    // first.
     std::unique_ptr<CTablewrightDoc> m_pDoc;
+    std::unique_ptr<CMainFrame> m_pMainFrame;
     CTablewrightView* m_pView = nullptr;
 };

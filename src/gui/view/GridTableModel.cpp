@@ -109,6 +109,41 @@ void CGridTableModel::ColumnsRemoved()
     endRemoveColumns();
 }
 
+void CGridTableModel::RowsAboutToBeMoved(int from, int to)
+{
+    beginMoveRows(QModelIndex(), from, from, QModelIndex(), to);
+}
+
+void CGridTableModel::RowsMoved()
+{
+    endMoveRows();
+}
+
+void CGridTableModel::ColumnsAboutToBeReordered()
+{
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::NoLayoutChangeHint);
+}
+
+// Indexes that views hold (an open editor's cell, the header's sections)
+// follow their columns to where they now stand.
+void CGridTableModel::ColumnsReordered(const std::vector<int>& order)
+{
+    std::vector<int> nowAt(order.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        nowAt[static_cast<std::size_t>(order[k])] = static_cast<int>(k);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& cell : before) {
+        const auto column = static_cast<std::size_t>(cell.column());
+        after << (column < nowAt.size() ? index(cell.row(), nowAt[column]) : QModelIndex());
+    }
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::NoLayoutChangeHint);
+    Q_EMIT columnOrderChanged();
+    Q_EMIT columnHeadersChanged(0, columnCount() - 1);
+}
+
 void CGridTableModel::CellChanged(int row, int column)
 {
     const QModelIndex cell = index(row, column);

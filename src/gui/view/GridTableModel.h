@@ -39,6 +39,10 @@ private:
     void ColumnsInserted() override;
     void ColumnsAboutToBeRemoved(int first, int last) override;
     void ColumnsRemoved() override;
+    void RowsAboutToBeMoved(int from, int to) override;
+    void RowsMoved() override;
+    void ColumnsAboutToBeReordered() override;
+    void ColumnsReordered(const std::vector<int>& order) override;
     void CellChanged(int row, int column) override;
     void HeaderChanged(int first, int last) override;
     void ColumnOrderChanged() override;

@@ -20,8 +20,11 @@ constexpr int kCellEditLimit = 256;
 } // namespace
 
 CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_statusBar(statusBar)
+    : QWidget(parent), m_wndGrid(doc.GetGrid()), m_doc(doc), m_statusBar(statusBar)
 {
+    // A list named on the command line is read before the first update:
+    // it already scrolls as the options say.
+    ReadOptions();
     m_pModel = new CGridTableModel(m_wndGrid, this);
     m_pTable = new CGridTableView(m_wndGrid, this);
     m_pTable->setObjectName(QStringLiteral("grid"));
@@ -71,34 +74,24 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
             &CTablewrightView::OnSelectionChanged);
 }
 
-CTablewrightView::~CTablewrightView()
-{
-    // The model listens to m_wndGrid, which goes before the children do.
-    delete m_pTable;
-    delete m_pModel;
-}
+CTablewrightView::~CTablewrightView() = default;
 
-CGridListCtrl* CTablewrightView::GetGrid()
+void CTablewrightView::ReadOptions()
 {
-    return m_bGridCreated ? &m_wndGrid : nullptr;
+    const Settings::Store settings;
+    m_bSingleClickEntry = settings.ReadInt(Settings::kSingleClickEntry);
+    m_bGoToLastItem = settings.ReadInt(Settings::kGoToLastItem);
+    m_doc.SetGoToLastItem(m_bGoToLastItem);
 }
 
 void CTablewrightView::OnInitialUpdate()
 {
-    m_bGridCreated = true;
-    const Settings::Store settings;
-    m_bSingleClickEntry = settings.ReadInt(Settings::kSingleClickEntry);
-    m_bGoToLastItem = settings.ReadInt(Settings::kGoToLastItem);
+    ReadOptions();
     m_wndCellEdit->setParent(m_pTable->viewport());
     m_wndCellEdit->hide();
     m_wndCellEdit->setMaxLength(kCellEditLimit);
     GridCommands::PrepareForDocument(m_wndGrid, m_doc.m_bLoaded);
     ShowCurrentCell();
-    if (m_bLoadPending) {
-        const QString path = m_doc.GetPathName();
-        m_doc.LoadList(path);
-        m_bLoadPending = false;
-    }
 }
 
 void CTablewrightView::ShowCurrentCell()
@@ -116,6 +109,7 @@ void CTablewrightView::OnOptionSingleClickEntry()
 void CTablewrightView::OnOptionGoToLastItem()
 {
     m_bGoToLastItem = !m_bGoToLastItem;
+    m_doc.SetGoToLastItem(m_bGoToLastItem);
     Settings::Store().WriteInt(Settings::kGoToLastItem, m_bGoToLastItem);
 }
 

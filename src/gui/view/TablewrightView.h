@@ -1,6 +1,5 @@
 #pragma once
 
-#include "document/GridView.h"
 #include "grid/GridListCtrl.h"
 
 #include <QWidget>
@@ -14,7 +13,7 @@ class QLineEdit;
 // The one view of the document: the grid filling the window, the in-place
 // cell editor lying hidden over it, the current cell and the two options of
 // the "Options" menu.
-class CTablewrightView : public QWidget, public IGridView
+class CTablewrightView : public QWidget
 {
     Q_OBJECT
 
@@ -23,8 +22,7 @@ public:
     ~CTablewrightView() override;
 
     // Runs after every New and Open: applies the grid's set-up, reads the
-    // options, supplies the default columns of a new list and completes an
-    // open that came before the grid existed.
+    // options and supplies the default columns of a new list.
     void OnInitialUpdate();
     // Shows the current cell in the status bar and frames it in the grid.
     void ShowCurrentCell();
@@ -32,18 +30,13 @@ public:
     void OnOptionSingleClickEntry();
     void OnOptionGoToLastItem();
 
-    // IGridView
-    CGridListCtrl* GetGrid() override;
-    int GoToLastItem() const override { return m_bGoToLastItem; }
-    void SetLoadPending(bool pending) override { m_bLoadPending = pending; }
-
     CGridTableView* GridWidget() const { return m_pTable; }
     QLineEdit* CellEditor() const { return m_wndCellEdit; }
 
     int m_bSingleClickEntry = 0;
     int m_bGoToLastItem = 0;
-    int m_bLoadPending = 0;
-    CGridListCtrl m_wndGrid;
+    // The document's list, shown here.
+    CGridListCtrl& m_wndGrid;
     int m_bSortAscending = 1;
     int m_nSortColumn = -1;
     int m_nMenuColumn = -1;
@@ -58,13 +51,12 @@ private:
     void ShowSelection(int row);
     void OnSelectionChanged();
     void OnEnsureVisible(int row, bool partialOk);
+    void ReadOptions();
 
     CTablewrightDoc& m_doc;
     IProgress& m_statusBar;
     CGridTableModel* m_pModel = nullptr;
     CGridTableView* m_pTable = nullptr;
     QLineEdit* m_wndCellEdit = nullptr;
-    // The grid exists for the document once the first initial update has run.
-    bool m_bGridCreated = false;
     bool m_bSyncing = false;
 };

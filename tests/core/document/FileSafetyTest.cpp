@@ -71,7 +71,7 @@ TEST(FileSafetyTest, SmallWriteOverTheFileSizeLimitKeepsThePreviousFile)
     for (const Output& output : kOutputs) {
         TempFiles files;
         Session s;
-        Fill(s.view.grid, {"Nom", "Ville"}, {{"Paul", "Lyon"}, {"Anne", "Metz"}});
+        Fill(s.grid, {"Nom", "Ville"}, {{"Paul", "Lyon"}, {"Anne", "Metz"}});
         const QString path = files.Write("kept", "the previous file\r\n");
         ExpectRefusedWrite(s, output, path, [&] {
             const FileSizeLimit limit(8);
@@ -88,7 +88,7 @@ TEST(FileSafetyTest, SmallWriteOnAFullDiskKeepsThePreviousFile)
         if (!disk.Mounted())
             GTEST_SKIP() << "mounting a small file system needs root";
         Session s;
-        Fill(s.view.grid, {"Nom", "Ville"}, {{"Paul", "Lyon"}, {"Anne", "Metz"}});
+        Fill(s.grid, {"Nom", "Ville"}, {{"Paul", "Lyon"}, {"Anne", "Metz"}});
         QFile previous(disk.Path("kept"));
         ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
         previous.write("the previous file\r\n");
@@ -114,7 +114,7 @@ TEST(FileSafetyTest, OnlyRegularFilesAreWritten)
         for (const Output& output : kOutputs) {
             SCOPED_TRACE(target);
             Session s;
-            Fill(s.view.grid, {"A"}, {{"1"}});
+            Fill(s.grid, {"A"}, {{"1"}});
             const QString path = files.Path(target);
             s.doc.SetModifiedFlag();
             EXPECT_FALSE(output.write(s, path));
@@ -165,9 +165,9 @@ TEST(FileSafetyTest, OnlyRegularFilesAreRead)
         for (const Input& input : kInputs) {
             SCOPED_TRACE(path.toStdString() + " " + input.name);
             Session s;
-            Fill(s.view.grid, {"A"}, {{"kept"}});
+            Fill(s.grid, {"A"}, {{"kept"}});
             EXPECT_FALSE(input.read(s, path));
-            EXPECT_EQ(Dump(s.view.grid), "A\nkept");
+            EXPECT_EQ(Dump(s.grid), "A\nkept");
             ASSERT_EQ(s.prompt.messages.size(), 1u);
             EXPECT_TRUE(s.prompt.messages[0].text.contains("n'est pas un fichier ordinaire") ||
                         s.prompt.messages[0].text.contains("c'est un dossier"))
@@ -203,7 +203,7 @@ TEST(FileSafetyTest, OpenRefusesWhatIsNotAList)
         SCOPED_TRACE(c.name);
         TempFiles files;
         Session s;
-        Fill(s.view.grid, {"A"}, {{"kept"}});
+        Fill(s.grid, {"A"}, {{"kept"}});
         s.doc.SetPathName(files.Path("current.tbw"));
         const QString path = files.Write("other.tbw", c.bytes);
         EXPECT_EQ(s.doc.OpenDocumentFile(path), c.isList);
@@ -212,29 +212,13 @@ TEST(FileSafetyTest, OpenRefusesWhatIsNotAList)
             EXPECT_TRUE(s.prompt.messages.empty());
             continue;
         }
-        EXPECT_EQ(Dump(s.view.grid), "A\nkept");
+        EXPECT_EQ(Dump(s.grid), "A\nkept");
         EXPECT_EQ(s.doc.GetPathName(), files.Path("current.tbw"));
         ASSERT_EQ(s.prompt.messages.size(), 1u);
         EXPECT_EQ(s.prompt.messages[0].text,
                   "Le fichier « " + path + " » n'est pas une liste Quire : il n'a pas été ouvert.");
         EXPECT_EQ(TempFiles::Read(path), c.bytes);
     }
-}
-
-// A file named on the command line reaches the document before the grid
-// exists; it is refused then, before any window shows.
-TEST(FileSafetyTest, PendingOpenRefusesWhatIsNotAList)
-{
-    TempFiles files;
-    ScriptedPrompt prompt;
-    RecordingProgress progress;
-    FakeView view(false);
-    CTablewrightDoc doc(prompt, progress);
-    doc.SetView(&view);
-    EXPECT_FALSE(doc.OpenDocumentFile(files.Write("passwd.tbw", "root:x:0:0::/root:/bin/sh\n")));
-    EXPECT_FALSE(view.loadPending);
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_TRUE(prompt.messages[0].text.contains("n'est pas une liste Quire"));
 }
 
 } // namespace

@@ -40,7 +40,7 @@ TEST(VersionTest, FormatKeepsOneDecimal)
 class ListFormatTest : public testing::Test
 {
 protected:
-    ListFormatTest() : doc(prompt, progress) { doc.SetView(&view); }
+    ListFormatTest() : doc(prompt, progress) {}
 
     bool Open(const std::string& bytes)
     {
@@ -56,14 +56,13 @@ protected:
     TempFiles files;
     ScriptedPrompt prompt;
     RecordingProgress progress;
-    FakeView view;
     CTablewrightDoc doc;
 };
 
 TEST_F(ListFormatTest, WritesRecordsWithTrailingTabsAndCrLf)
 {
-    Fill(view.grid, {"Nom", "Ville"}, {{"Dupont", "Lyon"}, {"", "x"}});
-    view.grid.SetColumnWidth(1, 80);
+    Fill(doc.GetGrid(), {"Nom", "Ville"}, {{"Dupont", "Lyon"}, {"", "x"}});
+    doc.GetGrid().SetColumnWidth(1, 80);
     EXPECT_EQ(SaveAndRead(), "V\t1.6\r\n"
                              "H\t\"Nom\"\t\"Ville\"\t\r\n"
                              "W\t\"100\"\t\"80\"\t\r\n"
@@ -73,8 +72,8 @@ TEST_F(ListFormatTest, WritesRecordsWithTrailingTabsAndCrLf)
 
 TEST_F(ListFormatTest, ListWithoutColumnsKeepsItsShape)
 {
-    view.grid.InsertItem(0, "");
-    view.grid.InsertItem(1, "");
+    doc.GetGrid().InsertItem(0, "");
+    doc.GetGrid().InsertItem(1, "");
     EXPECT_EQ(SaveAndRead(), "V\t1.6\r\nH\t\r\nW\t\r\nR\t\r\nR\t\r\n");
 }
 
@@ -109,8 +108,8 @@ TEST_F(ListFormatTest, ReadsRecordsLeniently)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(Open(c.file));
-        EXPECT_EQ(Dump(view.grid), c.grid);
-        EXPECT_EQ(GridFault(view.grid), "");
+        EXPECT_EQ(Dump(doc.GetGrid()), c.grid);
+        EXPECT_EQ(GridFault(doc.GetGrid()), "");
         EXPECT_TRUE(doc.m_bLoaded);
         EXPECT_TRUE(prompt.messages.empty());
     }
@@ -135,13 +134,13 @@ TEST_F(ListFormatTest, FieldsLoseWholeCharactersAtTheirEnds)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(Open(c.file));
-        EXPECT_EQ(Dump(view.grid), c.grid);
-        EXPECT_EQ(GridFault(view.grid), "");
+        EXPECT_EQ(Dump(doc.GetGrid()), c.grid);
+        EXPECT_EQ(GridFault(doc.GetGrid()), "");
         // Saved and opened again, the list reads as it did.
-        const std::string shown = Dump(view.grid);
+        const std::string shown = Dump(doc.GetGrid());
         ASSERT_TRUE(doc.DoSave(files.Path("again.tbw")));
         ASSERT_TRUE(doc.OpenDocumentFile(files.Path("again.tbw")));
-        EXPECT_EQ(Dump(view.grid), shown);
+        EXPECT_EQ(Dump(doc.GetGrid()), shown);
     }
 }
 
@@ -149,12 +148,12 @@ TEST_F(ListFormatTest, WidthsAreReadAsNumbers)
 {
     ASSERT_TRUE(Open("V\t1.6\nH\t\"a\"\t\"b\"\t\"c\"\t\"d\"\t\nW\t\"50\"\t\" "
                      "+7x\"\t\"junk\"\t\"65636\"\t\"9\"\t\n"));
-    EXPECT_EQ(view.grid.GetColumnWidth(0), 50);
-    EXPECT_EQ(view.grid.GetColumnWidth(1), 7);
-    EXPECT_EQ(view.grid.GetColumnWidth(2), 0);
-    EXPECT_EQ(view.grid.GetColumnWidth(3), 100);
+    EXPECT_EQ(doc.GetGrid().GetColumnWidth(0), 50);
+    EXPECT_EQ(doc.GetGrid().GetColumnWidth(1), 7);
+    EXPECT_EQ(doc.GetGrid().GetColumnWidth(2), 0);
+    EXPECT_EQ(doc.GetGrid().GetColumnWidth(3), 100);
     ASSERT_TRUE(Open("V\t1.6\nH\t\"a\"\t\n"));
-    EXPECT_EQ(view.grid.GetColumnWidth(0), kDefaultColumnWidth);
+    EXPECT_EQ(doc.GetGrid().GetColumnWidth(0), kDefaultColumnWidth);
 }
 
 TEST_F(ListFormatTest, NewerVersionWarnsOncePerRecordAndLoads)
@@ -170,7 +169,7 @@ TEST_F(ListFormatTest, NewerVersionWarnsOncePerRecordAndLoads)
         prompt.messages.clear();
         ASSERT_TRUE(Open(c.version + "H\t\"a\"\t\nR\t\"1\"\t\n"));
         EXPECT_EQ(prompt.messages.size(), c.warnings);
-        EXPECT_EQ(Dump(view.grid), "a\n1\n");
+        EXPECT_EQ(Dump(doc.GetGrid()), "a\n1\n");
         if (c.warnings > 0) {
             EXPECT_TRUE(prompt.messages[0].text.startsWith("Avertissement: Vous ouvrez une liste"));
             EXPECT_EQ(prompt.messages[0].icon, IUserPrompt::Icon::None);
@@ -188,13 +187,13 @@ TEST_F(ListFormatTest, EveryTextSurvivesSaveAndReload)
     std::vector<std::vector<std::string>> rows;
     for (const std::string& text : texts)
         rows.push_back({text, text});
-    Fill(view.grid, {"name\\", "x\"y"}, rows);
-    const std::string before = Dump(view.grid);
+    Fill(doc.GetGrid(), {"name\\", "x\"y"}, rows);
+    const std::string before = Dump(doc.GetGrid());
     doc.SetModifiedFlag();
     ASSERT_TRUE(doc.DoSave(files.Path("round.tbw")));
     ASSERT_TRUE(doc.OpenDocumentFile(files.Path("round.tbw")));
     // The reader ends the list with one empty row.
-    EXPECT_EQ(Dump(view.grid), before + "\n|");
+    EXPECT_EQ(Dump(doc.GetGrid()), before + "\n|");
 }
 
 TEST_F(ListFormatTest, RandomTextsOfQuotesAndBackslashesSurvive)
@@ -213,16 +212,16 @@ TEST_F(ListFormatTest, RandomTextsOfQuotesAndBackslashesSurvive)
         }
         rows.push_back(row);
     }
-    Fill(view.grid, {"x", "y", "z"}, rows);
-    const std::string before = Dump(view.grid);
+    Fill(doc.GetGrid(), {"x", "y", "z"}, rows);
+    const std::string before = Dump(doc.GetGrid());
     ASSERT_TRUE(doc.DoSave(files.Path("random.tbw")));
     ASSERT_TRUE(doc.OpenDocumentFile(files.Path("random.tbw")));
-    EXPECT_EQ(Dump(view.grid), before + "\n||");
+    EXPECT_EQ(Dump(doc.GetGrid()), before + "\n||");
 }
 
 TEST_F(ListFormatTest, OpeningAndSavingAgainDoesNotGrowTheList)
 {
-    Fill(view.grid, {"a"}, {{"1"}, {"2"}});
+    Fill(doc.GetGrid(), {"a"}, {{"1"}, {"2"}});
     const QString path = files.Path("grow.tbw");
     ASSERT_TRUE(doc.DoSave(path));
     std::string first;
@@ -233,20 +232,20 @@ TEST_F(ListFormatTest, OpeningAndSavingAgainDoesNotGrowTheList)
             first = TempFiles::Read(path);
     }
     EXPECT_EQ(TempFiles::Read(path), first);
-    EXPECT_EQ(view.grid.GetItemCount(), 3);
+    EXPECT_EQ(doc.GetGrid().GetItemCount(), 3);
 }
 
 TEST_F(ListFormatTest, Windows1252ListsStayWindows1252WhenTheyCan)
 {
     const std::string latin = "V\t1.6\nH\t\"Pr\xE9nom\"\t\nR\t\"\x80 \xE0 \x9C\x81\"\t\n";
     ASSERT_TRUE(Open(latin));
-    EXPECT_EQ(Dump(view.grid), "Prénom\n€ à œ\u0081\n");
+    EXPECT_EQ(Dump(doc.GetGrid()), "Prénom\n€ à œ\u0081\n");
     EXPECT_EQ(doc.FileEncoding(), TextEncoding::Windows1252);
     EXPECT_EQ(SaveAndRead(), "V\t1.6\r\nH\t\"Pr\xE9nom\"\t\r\nW\t\"100\"\t\r\n"
                              "R\t\"\x80 \xE0 \x9C\x81\"\t\r\nR\t\"\"\t\r\n");
 
     // A character Windows-1252 lacks turns the file into UTF-8.
-    view.grid.SetItemText(1, 0, "日本");
+    doc.GetGrid().SetItemText(1, 0, "日本");
     EXPECT_EQ(SaveAndRead(), "V\t1.6\r\nH\t\"Prénom\"\t\r\nW\t\"100\"\t\r\n"
                              "R\t\"€ à œ\u0081\"\t\r\nR\t\"日本\"\t\r\n");
     EXPECT_EQ(doc.FileEncoding(), TextEncoding::Utf8);
@@ -255,12 +254,12 @@ TEST_F(ListFormatTest, Windows1252ListsStayWindows1252WhenTheyCan)
 TEST_F(ListFormatTest, ByteOrderMarkIsDroppedWhateverFollows)
 {
     ASSERT_TRUE(Open("\xEF\xBB\xBFV\t1.6\nH\t\"é\"\t\nR\t\"à\"\t\n"));
-    EXPECT_EQ(Dump(view.grid), "é\nà\n");
+    EXPECT_EQ(Dump(doc.GetGrid()), "é\nà\n");
     EXPECT_EQ(SaveAndRead().substr(0, 3), "V\t1");
 
     // One Windows-1252 byte makes the rest Windows-1252; the mark still goes.
     ASSERT_TRUE(Open("\xEF\xBB\xBFV\t1.6\nH\t\"Pr\xE9nom\"\t\n"));
-    EXPECT_EQ(Dump(view.grid), "Prénom\n");
+    EXPECT_EQ(Dump(doc.GetGrid()), "Prénom\n");
     EXPECT_EQ(doc.FileEncoding(), TextEncoding::Windows1252);
     EXPECT_EQ(SaveAndRead().substr(0, 3), "V\t1");
 }

@@ -17,7 +17,7 @@ using Answer = IUserPrompt::Answer;
 class TablewrightDocTest : public testing::Test
 {
 protected:
-    TablewrightDocTest() : doc(prompt, progress) { doc.SetView(&view); }
+    TablewrightDocTest() : doc(prompt, progress) {}
 
     QString WriteList(const QString& name, const std::string& cell)
     {
@@ -27,19 +27,18 @@ protected:
     TempFiles files;
     ScriptedPrompt prompt;
     RecordingProgress progress;
-    FakeView view;
     CTablewrightDoc doc;
 };
 
 TEST_F(TablewrightDocTest, NewEmptiesEverything)
 {
-    Fill(view.grid, {"a", "b"}, {{"1", "2"}});
+    Fill(doc.GetGrid(), {"a", "b"}, {{"1", "2"}});
     doc.m_bLoaded = true;
     doc.SetPathName(files.Path("x.tbw"));
     doc.SetModifiedFlag();
     ASSERT_TRUE(doc.OnNewDocument());
-    EXPECT_EQ(view.grid.GetColumnCount(), 0);
-    EXPECT_EQ(view.grid.GetItemCount(), 0);
+    EXPECT_EQ(doc.GetGrid().GetColumnCount(), 0);
+    EXPECT_EQ(doc.GetGrid().GetItemCount(), 0);
     EXPECT_FALSE(doc.m_bLoaded);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_TRUE(doc.GetPathName().isEmpty());
@@ -48,47 +47,23 @@ TEST_F(TablewrightDocTest, NewEmptiesEverything)
 
 TEST_F(TablewrightDocTest, OpenReplacesEveryRowAndColumn)
 {
-    Fill(view.grid, {"A", "B", "C", "D"}, {{"old", "old"}, {"old"}});
+    Fill(doc.GetGrid(), {"A", "B", "C", "D"}, {{"old", "old"}, {"old"}});
     const QString path = WriteList("new.tbw", "fresh");
     ASSERT_TRUE(doc.OpenDocumentFile(path));
-    EXPECT_EQ(Dump(view.grid), "col\nfresh\n");
+    EXPECT_EQ(Dump(doc.GetGrid()), "col\nfresh\n");
     EXPECT_EQ(doc.GetPathName(), path);
     EXPECT_EQ(doc.GetTitle(), "new.tbw");
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(TablewrightDocTest, OpenBeforeTheGridExistsWaitsForTheView)
+// An opened .csv is imported: the list has no file of its own yet.
+TEST_F(TablewrightDocTest, OpeningCsvImportsIt)
 {
-    FakeView late(false);
-    doc.SetView(&late);
-    const QString path = WriteList("late.tbw", "v");
-    ASSERT_TRUE(doc.OpenDocumentFile(path));
-    EXPECT_TRUE(late.loadPending);
-    EXPECT_FALSE(doc.m_bLoaded);
-
-    late.CreateGrid();
-    Fill(late.grid, {"A", "B", "C", "D"}, {});
-    ASSERT_TRUE(doc.LoadList(doc.GetPathName()));
-    EXPECT_EQ(Dump(late.grid), "col\nv\n");
-    EXPECT_TRUE(doc.m_bLoaded);
-
-    doc.SetView(nullptr);
-    EXPECT_FALSE(doc.OnOpenDocument(path));
-}
-
-// The view completes the open with the document's path, which the CSV
-// import itself then drops.
-TEST_F(TablewrightDocTest, PendingCsvOpenIsImportedAtTheView)
-{
-    FakeView late(false);
-    doc.SetView(&late);
     const QString path = files.Write("liste.csv", "a,b\r\n");
-    ASSERT_TRUE(doc.OpenDocumentFile(path));
-    ASSERT_EQ(doc.GetPathName(), path);
-    late.CreateGrid();
     prompt.answers = {Answer::No};
-    ASSERT_TRUE(doc.LoadList(doc.GetPathName()));
-    EXPECT_EQ(Dump(late.grid), "Column 1|Column 2\na|b");
+    ASSERT_TRUE(doc.OpenDocumentFile(path));
+    EXPECT_EQ(prompt.questions, std::vector{IUserPrompt::Question::CsvHasHeader});
+    EXPECT_EQ(Dump(doc.GetGrid()), "Column 1|Column 2\na|b");
     EXPECT_EQ(doc.GetTitle(), "liste.csv");
     EXPECT_TRUE(doc.GetPathName().isEmpty());
     EXPECT_EQ(doc.ProposedPath(), files.Path("liste.tbw"));
@@ -96,10 +71,10 @@ TEST_F(TablewrightDocTest, PendingCsvOpenIsImportedAtTheView)
 
 TEST_F(TablewrightDocTest, FailedOpenLeavesTheListAlone)
 {
-    Fill(view.grid, {"keep"}, {{"me"}});
+    Fill(doc.GetGrid(), {"keep"}, {{"me"}});
     doc.SetPathName(files.Path("current.tbw"));
     EXPECT_FALSE(doc.OpenDocumentFile(files.Path("missing.tbw")));
-    EXPECT_EQ(Dump(view.grid), "keep\nme");
+    EXPECT_EQ(Dump(doc.GetGrid()), "keep\nme");
     EXPECT_EQ(doc.GetPathName(), files.Path("current.tbw"));
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_TRUE(prompt.messages[0].text.contains("missing.tbw"));
@@ -125,7 +100,6 @@ TEST_F(TablewrightDocTest, SaveModifiedFollowsTheAnswer)
         TempFiles local;
         ScriptedPrompt asked;
         CTablewrightDoc modified(asked, progress);
-        modified.SetView(&view);
         modified.SetModifiedFlag();
         asked.answers = {c.answer};
         if (!c.savePath.isEmpty())
@@ -133,6 +107,7 @@ TEST_F(TablewrightDocTest, SaveModifiedFollowsTheAnswer)
         EXPECT_EQ(modified.SaveModified(), c.proceeds);
         EXPECT_EQ(QFile::exists(local.Path("kept.tbw")), c.written);
         ASSERT_EQ(asked.messages.size(), 1u);
+        EXPECT_EQ(asked.questions, std::vector{IUserPrompt::Question::SaveChanges});
         EXPECT_EQ(asked.messages[0].text, "Enregistrer les modifications de « Sans titre » ?");
         EXPECT_EQ(asked.messages[0].buttons, IUserPrompt::Buttons::YesNoCancel);
     }
@@ -143,17 +118,17 @@ TEST_F(TablewrightDocTest, SaveModifiedFollowsTheAnswer)
 
 TEST_F(TablewrightDocTest, CancelledPromptKeepsTheList)
 {
-    Fill(view.grid, {"mine"}, {{"edited"}});
+    Fill(doc.GetGrid(), {"mine"}, {{"edited"}});
     doc.SetModifiedFlag();
     prompt.answers = {Answer::Cancel};
     EXPECT_FALSE(doc.OpenDocumentFile(WriteList("other.tbw", "x")));
-    EXPECT_EQ(Dump(view.grid), "mine\nedited");
+    EXPECT_EQ(Dump(doc.GetGrid()), "mine\nedited");
     EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(TablewrightDocTest, SaveAsksForANameOnlyWithoutOne)
 {
-    Fill(view.grid, {"a"}, {});
+    Fill(doc.GetGrid(), {"a"}, {});
     prompt.savePaths = {files.Path("chosen.tbw")};
     ASSERT_TRUE(doc.DoFileSave());
     EXPECT_EQ(prompt.saveSuffixes, QStringList{"tbw"});
@@ -178,7 +153,7 @@ TEST_F(TablewrightDocTest, SaveAsksForANameOnlyWithoutOne)
 // their own extension there.
 TEST_F(TablewrightDocTest, FileChoosersStartInTheListsFolder)
 {
-    Fill(view.grid, {"a"}, {{"1"}});
+    Fill(doc.GetGrid(), {"a"}, {{"1"}});
     prompt.savePaths = {files.Path("out.txt")};
     ASSERT_TRUE(doc.OnExportText());
     EXPECT_EQ(prompt.saveProposals.back(), "Sans titre.txt");
@@ -237,7 +212,7 @@ TEST_F(TablewrightDocTest, TitleAndModifiedFlagChangesAreAnnounced)
 
 TEST_F(TablewrightDocTest, FailedSaveKeepsThePreviousFileAndTheModifiedFlag)
 {
-    Fill(view.grid, {"a"}, {{"new"}});
+    Fill(doc.GetGrid(), {"a"}, {{"new"}});
     const QString existing = WriteList("old.tbw", "old");
     const std::string before = TempFiles::Read(existing);
     QDir(files.Path("")).mkdir("folder.tbw");
@@ -266,7 +241,7 @@ TEST_F(TablewrightDocTest, FailedSaveKeepsThePreviousFileAndTheModifiedFlag)
 TEST_F(TablewrightDocTest, DiskFullKeepsThePreviousFile)
 {
     std::vector<std::vector<std::string>> rows(50000, {"a fairly long cell", "and another"});
-    Fill(view.grid, {"a", "b"}, rows);
+    Fill(doc.GetGrid(), {"a", "b"}, rows);
     const QString list = WriteList("kept.tbw", "before");
     const QString text = files.Write("kept.txt", "before\r\n");
     const struct
@@ -306,8 +281,8 @@ TEST_F(TablewrightDocTest, CloseEmptiesTheGrid)
 {
     ASSERT_TRUE(doc.OpenDocumentFile(WriteList("c.tbw", "x")));
     doc.OnCloseDocument();
-    EXPECT_EQ(view.grid.GetColumnCount(), 0);
-    EXPECT_EQ(view.grid.GetItemCount(), 0);
+    EXPECT_EQ(doc.GetGrid().GetColumnCount(), 0);
+    EXPECT_EQ(doc.GetGrid().GetItemCount(), 0);
     EXPECT_FALSE(doc.m_bLoaded);
 }
 
@@ -323,7 +298,7 @@ TEST_F(TablewrightDocTest, LastRowIsShownAfterEveryReadWhenTheOptionIsOn)
             EXPECT_FALSE(partialOk);
         }
     } listener;
-    view.grid.SetListener(&listener);
+    doc.GetGrid().SetListener(&listener);
     std::string list = "V\t1.6\nH\t\"a\"\t\n";
     std::string lines = "a\n";
     for (int i = 0; i < 500; ++i) {
@@ -356,17 +331,17 @@ TEST_F(TablewrightDocTest, LastRowIsShownAfterEveryReadWhenTheOptionIsOn)
     };
     for (const auto& read : reads) {
         SCOPED_TRACE(read.name);
-        view.goToLastItem = 0;
+        doc.SetGoToLastItem(0);
         listener.row = -1;
         ASSERT_TRUE(read.read());
         EXPECT_EQ(listener.row, -1);
-        view.goToLastItem = 2;
+        doc.SetGoToLastItem(2);
         ASSERT_TRUE(read.read());
         EXPECT_EQ(listener.row, read.lastRow);
-        EXPECT_EQ(view.grid.GetItemCount(), read.lastRow + 1);
-        EXPECT_EQ(view.grid.GetSelectedRow(), -1);
+        EXPECT_EQ(doc.GetGrid().GetItemCount(), read.lastRow + 1);
+        EXPECT_EQ(doc.GetGrid().GetSelectedRow(), -1);
     }
-    view.grid.SetListener(nullptr);
+    doc.GetGrid().SetListener(nullptr);
 }
 
 } // namespace

@@ -36,9 +36,9 @@ TEST(GridCommandsTest, CurrentCellIsShownFromOneAndForgottenWhenGone)
 TEST(GridCommandsTest, ReorderedColumnsChangeTheList)
 {
     Session session;
-    Fill(session.view.grid, {"one", "two"}, {{"1", "2"}});
-    GridCommands::ReorderColumns(session.view.grid, {1, 0}, session.doc);
-    EXPECT_EQ(Dump(session.view.grid), "two|one\n2|1");
+    Fill(session.grid, {"one", "two"}, {{"1", "2"}});
+    GridCommands::ReorderColumns(session.grid, {1, 0}, session.doc);
+    EXPECT_EQ(Dump(session.grid), "two|one\n2|1");
     EXPECT_TRUE(session.doc.IsModified());
 }
 

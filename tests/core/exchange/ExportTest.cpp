@@ -126,14 +126,14 @@ TEST(ExportTest, WritesTheGridByteForByte)
         SCOPED_TRACE(c.name);
         TempFiles files;
         Session s;
-        Fill(s.view.grid, c.grid.names, c.grid.rows);
+        Fill(s.grid, c.grid.names, c.grid.rows);
         for (std::size_t i = 0; i < c.grid.widths.size(); ++i)
-            s.view.grid.SetColumnWidth(static_cast<int>(i), c.grid.widths[i]);
-        const std::string before = Dump(s.view.grid);
+            s.grid.SetColumnWidth(static_cast<int>(i), c.grid.widths[i]);
+        const std::string before = Dump(s.grid);
         s.prompt.savePaths = {files.Path("out")};
         EXPECT_TRUE(Export(s, c.format));
         EXPECT_EQ(files.Read(files.Path("out")), c.expected);
-        EXPECT_EQ(Dump(s.view.grid), before);
+        EXPECT_EQ(Dump(s.grid), before);
         EXPECT_FALSE(s.doc.IsModified());
         ASSERT_FALSE(s.progress.values.empty());
         EXPECT_EQ(s.progress.values.front(), 0);
@@ -145,7 +145,7 @@ TEST(ExportTest, HtmlTitleIsTheDocumentFileName)
 {
     TempFiles files;
     Session s;
-    Fill(s.view.grid, {"A"}, {});
+    Fill(s.grid, {"A"}, {});
     s.doc.SetPathName(files.Path("Mes & <listes>.tbw"));
     s.prompt.savePaths = {files.Path("out.html")};
     EXPECT_TRUE(s.doc.OnExportHtml());
@@ -159,14 +159,14 @@ TEST(ExportTest, ProgressFollowsTheRows)
 {
     Session s;
     TempFiles files;
-    Fill(s.view.grid, {"A"}, {{"1"}, {"2"}, {"3"}});
+    Fill(s.grid, {"A"}, {{"1"}, {"2"}, {"3"}});
     s.prompt.savePaths = {files.Path("out.txt")};
     EXPECT_TRUE(s.doc.OnExportText());
     EXPECT_EQ(s.progress.values, (std::vector<int>{0, 25, 50, 75, 0}));
 
     // Many rows: each percentage once, not once a row.
-    s.view.grid.DeleteAllItems();
-    Fill(s.view.grid, {}, std::vector<std::vector<std::string>>(1000, {"x"}));
+    s.grid.DeleteAllItems();
+    Fill(s.grid, {}, std::vector<std::vector<std::string>>(1000, {"x"}));
     for (const Format format : {Format::Text, Format::CsvWithNames, Format::Html}) {
         SCOPED_TRACE(static_cast<int>(format));
         s.progress.values.clear();
@@ -192,15 +192,15 @@ TEST(ExportTest, EmptyRowsAtTheEndAreLeftOut)
         SCOPED_TRACE(static_cast<int>(format));
         TempFiles files;
         Session s;
-        Fill(s.view.grid, {"A", "B"}, {{"1"}, {}, {"", "2"}, {}, {"", ""}});
+        Fill(s.grid, {"A", "B"}, {{"1"}, {}, {"", "2"}, {}, {"", ""}});
         s.prompt.savePaths = {files.Path("out")};
         EXPECT_TRUE(Export(s, format));
         EXPECT_EQ(files.Read(files.Path("out")), expected);
-        EXPECT_EQ(s.view.grid.GetItemCount(), 5);
+        EXPECT_EQ(s.grid.GetItemCount(), 5);
     }
     TempFiles files;
     Session s;
-    Fill(s.view.grid, {"A"}, {{"1"}, {}, {"2"}, {}});
+    Fill(s.grid, {"A"}, {{"1"}, {}, {"2"}, {}});
     s.prompt.savePaths = {files.Path("out.html")};
     EXPECT_TRUE(Export(s, Format::Html));
     const std::string page = files.Read(files.Path("out.html"));
@@ -234,7 +234,7 @@ TEST(ExportTest, HtmlTableWidthIsTheExactSum)
     TempFiles files;
     Session s;
     const int columns = 32769;
-    s.view.grid.InsertColumns(0, std::vector<std::string>(columns, "c"), 65535);
+    s.grid.InsertColumns(0, std::vector<std::string>(columns, "c"), 65535);
     s.prompt.savePaths = {files.Path("wide.html")};
     ASSERT_TRUE(s.doc.OnExportHtml());
     EXPECT_NE(files.Read(files.Path("wide.html")).find("<table width=2147516415 border=0>"),
@@ -253,7 +253,7 @@ TEST(ExportTest, FailedWriteIsReported)
             QDir().mkpath(files.Path("folder"));
             files.Write("folder/keep.txt", "keep");
             Session s;
-            Fill(s.view.grid, {"A"}, {{"1"}});
+            Fill(s.grid, {"A"}, {{"1"}});
             const QString path = files.Path(target);
             s.prompt.savePaths = {path};
             EXPECT_FALSE(Export(s, format));
@@ -273,7 +273,7 @@ TEST(ExportTest, WritesOnlyWhereTheUserChose)
         SCOPED_TRACE(static_cast<int>(format));
         TempFiles files;
         Session s;
-        Fill(s.view.grid, {"A"}, {{"1"}});
+        Fill(s.grid, {"A"}, {{"1"}});
         EXPECT_FALSE(Export(s, format));
         EXPECT_TRUE(s.prompt.messages.empty());
         EXPECT_TRUE(s.progress.values.empty());

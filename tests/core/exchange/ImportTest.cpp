@@ -22,7 +22,7 @@ struct ImportCase
 
 void ExpectImported(const Session& s, const std::string& expected)
 {
-    EXPECT_EQ(Dump(s.view.grid), expected);
+    EXPECT_EQ(Dump(s.grid), expected);
     EXPECT_TRUE(s.doc.m_bLoaded);
     EXPECT_TRUE(s.doc.GetPathName().isEmpty());
     ASSERT_FALSE(s.progress.values.empty());
@@ -171,7 +171,7 @@ TEST(ImportTest, ImportDropsThePathAndProposesAListName)
         s.doc.SetPathName(files.Path("old.tbw"));
         s.prompt.answers = {Answer::Yes};
         ASSERT_TRUE(Import(s, c.route, files.Write(c.file, c.bytes)));
-        EXPECT_EQ(Dump(s.view.grid), "Nom|Ville\nPaul|Lyon");
+        EXPECT_EQ(Dump(s.grid), "Nom|Ville\nPaul|Lyon");
         EXPECT_TRUE(s.doc.GetPathName().isEmpty());
         EXPECT_FALSE(s.doc.IsModified());
 
@@ -194,8 +194,8 @@ TEST(ImportTest, FieldsBeyondTheLastColumnAreDropped)
     s.prompt.openPaths = {files.Write("in.csv", "a,b\n1,2,3\n")};
     s.prompt.answers = {Answer::Yes};
     ASSERT_TRUE(s.doc.OnImportCsv());
-    ASSERT_EQ(s.view.grid.InsertColumn(2, "c"), 2);
-    EXPECT_EQ(Dump(s.view.grid), "a|b|c\n1|2|");
+    ASSERT_EQ(s.grid.InsertColumn(2, "c"), 2);
+    EXPECT_EQ(Dump(s.grid), "a|b|c\n1|2|");
     ASSERT_TRUE(s.doc.DoSave(files.Path("out.tbw")));
     EXPECT_EQ(files.Read(files.Path("out.tbw")).find('3'), std::string::npos);
 }
@@ -206,14 +206,14 @@ TEST(ImportTest, CancelledOrUnreadableImportLeavesTheListAlone)
         SCOPED_TRACE(c.name);
         TempFiles files;
         Session s;
-        Fill(s.view.grid, {"A", "B"}, {{"1", "2"}});
+        Fill(s.grid, {"A", "B"}, {{"1", "2"}});
         s.doc.SetPathName(files.Path("old.tbw"));
         if (c.route != Route::OpenCsv) {
             EXPECT_FALSE(Import(s, c.route, QString()));
             EXPECT_TRUE(s.prompt.messages.empty());
         }
         EXPECT_FALSE(Import(s, c.route, files.Path("missing-" + c.file)));
-        EXPECT_EQ(Dump(s.view.grid), "A|B\n1|2");
+        EXPECT_EQ(Dump(s.grid), "A|B\n1|2");
         EXPECT_EQ(s.doc.GetPathName(), files.Path("old.tbw"));
         EXPECT_FALSE(s.doc.m_bLoaded);
         EXPECT_TRUE(s.progress.values.empty());
@@ -241,7 +241,7 @@ TEST(ImportTest, ModifiedListIsOfferedForSavingFirst)
             SCOPED_TRACE(std::string(c.name) + " route " + std::to_string(static_cast<int>(route)));
             TempFiles files;
             Session s;
-            Fill(s.view.grid, {"A"}, {{"old"}});
+            Fill(s.grid, {"A"}, {{"old"}});
             s.doc.SetPathName(files.Path("old.tbw"));
             s.doc.SetModifiedFlag(true);
             s.prompt.answers = {c.answer, Answer::Yes};
@@ -250,7 +250,7 @@ TEST(ImportTest, ModifiedListIsOfferedForSavingFirst)
             EXPECT_EQ(Import(s, route, path), c.imported);
             ASSERT_FALSE(s.prompt.messages.empty());
             EXPECT_EQ(s.prompt.messages[0].buttons, Buttons::YesNoCancel);
-            EXPECT_EQ(Dump(s.view.grid), c.imported ? "B\nnew" : "A\nold");
+            EXPECT_EQ(Dump(s.grid), c.imported ? "B\nnew" : "A\nold");
             // An import replaces the whole list: nothing is left to save.
             EXPECT_EQ(s.doc.IsModified(), !c.imported);
             EXPECT_EQ(files.Read(files.Path("old.tbw")).starts_with("V\t1.6\r\nH\t\"A\"\t\r\n"),

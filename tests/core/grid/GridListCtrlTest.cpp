@@ -249,6 +249,19 @@ public:
         events.push_back("remove " + std::to_string(first) + "-" + std::to_string(last));
     }
     void RowsRemoved() override { events.push_back("removed"); }
+    void RowsAboutToBeMoved(int from, int to) override
+    {
+        events.push_back("move " + std::to_string(from) + " to " + std::to_string(to));
+    }
+    void RowsMoved() override { events.push_back("moved"); }
+    void ColumnsAboutToBeReordered() override { events.push_back("reorder"); }
+    void ColumnsReordered(const std::vector<int>& order) override
+    {
+        std::string shown = "reordered";
+        for (const int column : order)
+            shown += " " + std::to_string(column);
+        events.push_back(shown);
+    }
     void CellChanged(int row, int column) override
     {
         events.push_back("cell " + std::to_string(row) + "," + std::to_string(column));
@@ -288,6 +301,25 @@ TEST(GridListCtrlTest, SuspendedChangesAreReportedOnce)
     EXPECT_EQ(listener.events, (std::vector<std::string>{"remove 0-1000", "removed"}));
 }
 
+// A view keeps its scroll position and open editor only when a moved row
+// is told as a move.
+TEST(GridListCtrlTest, MovedRowsAreReportedAsMoves)
+{
+    CGridListCtrl grid;
+    Fill(grid, {"A"}, {{"0"}, {"1"}, {"2"}, {"3"}});
+    RecordingListener listener;
+    grid.SetListener(&listener);
+    ASSERT_TRUE(grid.MoveRow(0, 4));
+    ASSERT_TRUE(grid.MoveRow(3, 1));
+    // Moving a row to just below itself leaves it where it is.
+    ASSERT_TRUE(grid.MoveRow(2, 3));
+    EXPECT_EQ(Dump(grid), "A\n1\n0\n2\n3");
+    EXPECT_EQ(listener.events,
+              (std::vector<std::string>{"move 0 to 4", "moved", "move 3 to 1", "moved"}));
+    EXPECT_EQ(grid.GetSelectedRow(), 2);
+    EXPECT_EQ(grid.GetFocusedRow(), 2);
+}
+
 // Dropping a dragged header makes the shown order the columns' own.
 TEST(GridListCtrlTest, ApplyColumnOrderMovesNamesWidthsAndCells)
 {
@@ -303,7 +335,7 @@ TEST(GridListCtrlTest, ApplyColumnOrderMovesNamesWidthsAndCells)
     EXPECT_EQ(grid.GetColumnWidth(2), 40);
     EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(grid.GetSelectedRow(), -1);
-    EXPECT_EQ(listener.events, (std::vector<std::string>{"aboutToReset", "reset"}));
+    EXPECT_EQ(listener.events, (std::vector<std::string>{"reorder", "reordered 1 2 0"}));
 
     // An unmoved header and a list without rows are rebuilt as they are.
     CGridListCtrl empty;

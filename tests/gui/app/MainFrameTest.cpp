@@ -287,9 +287,7 @@ private Q_SLOTS:
     {
         TempSettings fresh;
         CMainFrame frame(prompt);
-        FakeView view;
         CTablewrightDoc doc(prompt, frame);
-        doc.SetView(&view);
         frame.SetDocument(&doc);
         frame.ActivateFrame();
         frame.setGeometry(QRect(QPoint(200, 150), QPoint(899, 749)));
@@ -308,7 +306,6 @@ private Q_SLOTS:
     void titleFollowsTheDocument()
     {
         CMainFrame frame(prompt);
-        FakeView view;
         CTablewrightDoc doc(prompt, frame);
         doc.SetStateListener([&frame] { frame.UpdateTitle(); });
         frame.SetDocument(&doc);

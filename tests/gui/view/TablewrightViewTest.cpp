@@ -39,7 +39,6 @@ private:
         Fixture(ScriptedPrompt& prompt, StatusPanes& status)
             : doc(prompt, status), view(doc, status)
         {
-            doc.SetView(&view);
             view.resize(500, 300);
         }
         CGridTableView& Table() { return *view.GridWidget(); }
@@ -51,26 +50,24 @@ private:
     };
 
 private Q_SLOTS:
-    void theGridExistsForTheDocumentAfterTheInitialUpdate()
+    void theViewShowsTheDocumentsList()
     {
         Fixture f(prompt, status);
-        QVERIFY(!f.view.GetGrid());
+        QCOMPARE(&f.view.m_wndGrid, &f.doc.GetGrid());
         f.view.OnInitialUpdate();
-        QCOMPARE(f.view.GetGrid(), &f.view.m_wndGrid);
         QCOMPARE(f.view.CellEditor()->parentWidget(), f.Table().viewport());
         QVERIFY(f.view.CellEditor()->isHidden());
         QCOMPARE(f.view.CellEditor()->maxLength(), 256);
     }
 
-    void anOpenBeforeTheGridExistsCompletesAtTheInitialUpdate()
+    void anOpenBeforeTheInitialUpdateShowsTheFileAlone()
     {
         Fixture f(prompt, status);
         const QString path = files.Write("l.tbw", "V\t1.6\nH\t\"seule\"\t\nR\t\"x\"\t\n");
         QVERIFY(f.doc.OpenDocumentFile(path));
-        QCOMPARE(f.view.m_wndGrid.GetColumnCount(), 0);
+        QCOMPARE(Shown(f.view.m_wndGrid), QStringLiteral("seule\nx\n"));
         f.view.OnInitialUpdate();
         QCOMPARE(Shown(f.view.m_wndGrid), QStringLiteral("seule\nx\n"));
-        QVERIFY(!f.view.m_bLoadPending);
     }
 
     void aClickMakesTheCellCurrentAndShowsIt()
