@@ -58,7 +58,7 @@ void CInsertColumnCommand::Revert(CGridListCtrl& grid)
 
 void CDeleteColumnCommand::Apply(CGridListCtrl& grid)
 {
-    grid.TakeColumn(m_column, m_header, m_cells);
+    m_taken = grid.TakeColumn(m_column, m_header, m_cells);
     m_cellBytes = m_cells.size();
     if (m_column == 0)
         EditFocus::ClearSelection(grid);
@@ -66,7 +66,9 @@ void CDeleteColumnCommand::Apply(CGridListCtrl& grid)
 
 void CDeleteColumnCommand::Revert(CGridListCtrl& grid)
 {
-    grid.PutColumn(m_column, m_header, m_cells);
+    if (m_taken)
+        grid.PutColumn(m_column, m_header, m_cells);
+    m_taken = false;
     m_cells = std::string();
     if (m_column == 0)
         EditFocus::ClearSelection(grid);

@@ -64,6 +64,7 @@ private:
     GridColumn m_header;
     std::string m_cells; // held only while the column is out of the grid
     std::size_t m_cellBytes = 0;
+    bool m_taken = false; // the grid had the column to take
 };
 
 // Puts the columns, cells included, in a new order: order[k] is the column

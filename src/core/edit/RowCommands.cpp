@@ -15,7 +15,7 @@ void FocusMovedRow(CGridListCtrl& grid, int row)
 
 void CInsertRowCommand::Apply(CGridListCtrl& grid)
 {
-    grid.InsertItem(m_row, "");
+    m_row = grid.InsertItem(m_row, "");
     EditFocus::OnRow(grid, m_row, 0);
 }
 
@@ -32,13 +32,15 @@ CDeleteRowCommand::CDeleteRowCommand(const CGridListCtrl& grid, int row)
 
 void CDeleteRowCommand::Apply(CGridListCtrl& grid)
 {
-    grid.DeleteItem(m_row);
+    m_deleted = grid.DeleteItem(m_row);
     EditFocus::OnRow(grid, m_row, 0);
 }
 
 void CDeleteRowCommand::Revert(CGridListCtrl& grid)
 {
-    grid.InsertJoinedRow(m_row, m_cells);
+    if (m_deleted)
+        grid.InsertJoinedRow(m_row, m_cells);
+    m_deleted = false;
     EditFocus::OnRow(grid, m_row, 0);
 }
 

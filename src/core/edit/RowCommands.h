@@ -35,6 +35,7 @@ public:
 private:
     int m_row;
     std::string m_cells;
+    bool m_deleted = false; // the grid had the row to delete
 };
 
 // Moves a row with all its cells; from and to as the grid's MoveRow counts

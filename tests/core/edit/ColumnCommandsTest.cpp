@@ -1,5 +1,6 @@
 #include "edit/ColumnCommands.h"
 #include "edit/EditHistory.h"
+#include "edit/RowCommands.h"
 
 #include "EditTestSupport.h"
 #include "grid/GridListener.h"
@@ -115,6 +116,43 @@ TEST(ColumnCommandsTest, DeletedColumnKeepsOnlyItsCells)
     command.Apply(grid);
     EXPECT_LT(command.Cost(), wide.size());
     EXPECT_GE(command.Cost(), std::string("a\tb\tc").size());
+}
+
+// A position beyond the list is taken as its end or refused, and undoing
+// gives back the list it was.
+TEST(ColumnCommandsTest, PositionsPastTheEndUndoToTheSameList)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<std::unique_ptr<CEditCommand>()> make;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"insert a row past the end", [] { return std::make_unique<CInsertRowCommand>(9); },
+         "A|B|C\na1|b1|c1\na2||\n||"},
+        {"insert a column past the end", [] { return std::make_unique<CInsertColumnCommand>(9); },
+         "A|B|C|Nouvelle colonne\na1|b1|c1|\na2|||"},
+        {"delete a row past the end",
+         [] {
+             CGridListCtrl other;
+             return std::make_unique<CDeleteRowCommand>(other, 2);
+         },
+         "A|B|C\na1|b1|c1\na2||"},
+        {"delete the column past the last",
+         [] { return std::make_unique<CDeleteColumnCommand>(3); }, "A|B|C\na1|b1|c1\na2||"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CGridListCtrl grid;
+        FillThreeColumns(grid);
+        const std::string before = Shape(grid);
+        CEditHistory history;
+        history.Push(c.make(), grid);
+        EXPECT_EQ(Dump(grid), c.after);
+        history.Undo(grid);
+        EXPECT_EQ(Shape(grid), before);
+    }
 }
 
 class ResetCounter : public IGridListener

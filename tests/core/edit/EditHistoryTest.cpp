@@ -121,12 +121,15 @@ TEST(EditHistoryTest, CleanOnlyAtTheStepMarkedClean)
         std::size_t maxSteps = 100;
     };
     const Case cases[] = {
-        {"PPSURUR", "0010101"},    {"SPU", "101"},
+        {"PPSURUR", "0010101"},
+        {"SPU", "101"},
         {"PPSUUPUR", "00100000"}, // the clean step was cut away by the push
-        {"PSUPUU", "010000"},      {"PSUPS", "01001"},
-        {"SPPPUUU", "1000000", 2}, // the clean state dropped off the bottom
-        {"PPSPPUU", "0010001", 2},
-        {"PPSPPPUU", "00100000", 2}, {"PPUC", "0001"},
+        {"PSUPUU", "010000"},
+        {"PSUPS", "01001"},
+        {"SPPPUUU", "1000000", 2},   // the clean state dropped off the bottom
+        {"PPSPPUU", "0010001", 2},   // still within the two steps kept
+        {"PPSPPPUU", "00100000", 2}, // one step too many
+        {"PPUC", "0001"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ops);
