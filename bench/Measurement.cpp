@@ -2,6 +2,7 @@
 
 #include "BenchFiles.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <sys/resource.h>
@@ -24,6 +25,38 @@ double PeakRssMb()
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+namespace {
+
+// A "Name:   1234 kB" line of /proc/self/status, in MB; 0 when missing.
+double StatusMb(const char* name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return 0.0;
+    const QByteArray prefix = QByteArray(name) + ':';
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').front().toDouble() / 1024.0;
+    }
+    return 0.0;
+}
+
+} // namespace
+
+// Writing 5 to clear_refs starts the kernel's resident peak (VmHWM) afresh.
+RssWatch::RssWatch()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
+    m_startMb = StatusMb("VmRSS");
+}
+
+double RssWatch::ExtraMb() const
+{
+    return std::max(StatusMb("VmHWM") - m_startMb, 0.0);
+}
+
 std::string ReportLine(std::string_view op, int rows, const Measurement& measured, double peakRssMb)
 {
     // A clock tick is the least an operation can take; it keeps the rate
@@ -35,5 +68,10 @@ std::string ReportLine(std::string_view op, int rows, const Measurement& measure
                   "op=%.*s rows=%d bytes=%lld seconds=%.6f mb_per_s=%.1f peak_rss_mb=%.1f",
                   static_cast<int>(op.size()), op.data(), rows, measured.bytes, measured.seconds,
                   mbPerSecond, peakRssMb);
-    return line;
+    std::string report = line;
+    if (measured.extraMb >= 0.0) {
+        std::snprintf(line, sizeof line, " extra_mb=%.1f", measured.extraMb);
+        report += line;
+    }
+    return report;
 }

@@ -12,6 +12,21 @@ struct Measurement
 {
     long long bytes = 0;
     double seconds = 0.0;
+    // Memory the operation took beyond what the process held before it, in
+    // MB; negative when not measured.
+    double extraMb = -1.0;
+};
+
+// Watches the resident memory from its construction on: ExtraMb is the
+// peak since then less the resident size at the start.
+class RssWatch
+{
+public:
+    RssWatch();
+    double ExtraMb() const;
+
+private:
+    double m_startMb = 0.0;
 };
 
 // Wall time since construction, on a clock that never jumps.
@@ -34,6 +49,7 @@ long long FileSize(const QString& path);
 // The largest resident set this process has had so far, in MB.
 double PeakRssMb();
 
-// "op=NAME rows=N bytes=B seconds=S mb_per_s=X peak_rss_mb=M".
+// "op=NAME rows=N bytes=B seconds=S mb_per_s=X peak_rss_mb=M", followed by
+// " extra_mb=E" when the operation measured it.
 std::string ReportLine(std::string_view op, int rows, const Measurement& measured,
                        double peakRssMb);

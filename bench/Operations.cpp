@@ -1,6 +1,7 @@
 #include "Operations.h"
 
 #include "BenchFiles.h"
+#include "EditOperations.h"
 #include "ScriptedHost.h"
 #include "ShapeGenerator.h"
 
@@ -160,6 +161,10 @@ constexpr Operation kOperations[] = {
     {"import-text-wide", ImportTextWide},
     {"load-late-header", LoadLateHeader},
     {"import-csv-stray-quotes", ImportCsvStrayQuotes},
+    {"undo-delete-column", EditOperations::UndoDeleteColumn},
+    {"redo-delete-column", EditOperations::RedoDeleteColumn},
+    {"undo-move-row", EditOperations::UndoMoveRow},
+    {"redo-move-row", EditOperations::RedoMoveRow},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <optional>
 
 class CGridListCtrl;
 
@@ -37,4 +38,23 @@ public:
     bool IsClean() const;
     std::size_t Bytes() const { return m_bytes; }
     std::size_t StepCount() const { return m_steps.size(); }
+
+private:
+    struct Step
+    {
+        std::unique_ptr<CEditCommand> command;
+        std::size_t cost; // as counted when the step was recorded
+    };
+
+    void DropRedoSteps();
+    void DropOldestBeyondBounds();
+
+    std::size_t m_maxSteps;
+    std::size_t m_maxBytes;
+    std::deque<Step> m_steps;
+    // Steps 0..m_done-1 are applied; the others can be redone.
+    std::size_t m_done = 0;
+    std::size_t m_bytes = 0;
+    // Value of m_done at the clean point; empty once that is out of reach.
+    std::optional<std::size_t> m_clean = 0;
 };

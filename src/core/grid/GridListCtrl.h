@@ -105,6 +105,20 @@ public:
     // reorder, not of a new table.
     void ApplyColumnOrder();
 
+    // Moving whole columns and rows out and back in, for undo and redo. A
+    // column's cells travel as one TAB-joined text, field i being the cell
+    // of row i, so a million rows cost little more than their text. The
+    // column moves are one pass over the rows under suspended drawing: the
+    // listener hears one reset.
+    // Removes column with its cells; header receives its name and width.
+    bool TakeColumn(int column, GridColumn& header, std::string& cells);
+    // Inserts a column at column holding cells, as TakeColumn gave them;
+    // returns the new column's index, or -1 when refused.
+    int PutColumn(int column, const GridColumn& header, std::string_view cells);
+    // Inserts a row at row holding the TAB-joined cells; an index at or
+    // beyond the row count appends. Returns the row's index, or -1.
+    int InsertJoinedRow(int row, std::string_view joined);
+
     // The current cell; -1 means none.
     int m_nCurRow = -1;
     int m_nCurCol = -1;

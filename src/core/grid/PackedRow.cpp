@@ -2,6 +2,7 @@
 
 #include "grid/CellText.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -114,6 +115,48 @@ PackedRow PackedRow::WithColumnRemoved(int column) const
         return Clone();
     cells.erase(cells.begin() + column);
     return Join(cells);
+}
+
+void PackedRow::TakeCell(int column, std::string& cells)
+{
+    const std::string_view joined = Joined();
+    const auto [start, length] = Locate(joined, column);
+    if (start == std::string_view::npos)
+        return;
+    cells.append(joined.substr(start, length));
+    const std::size_t end = start + length;
+    std::string rest;
+    if (end < joined.size()) {
+        rest.assign(joined.substr(0, start));
+        rest.append(joined.substr(end + 1));
+    } else {
+        rest.assign(joined.substr(0, start == 0 ? 0 : start - 1));
+    }
+    *this = FromJoined(rest);
+}
+
+void PackedRow::InsertCell(int column, std::string_view cleanText)
+{
+    const std::string_view joined = Joined();
+    const std::size_t start = Locate(joined, column).first;
+    if (start == std::string_view::npos) {
+        if (cleanText.empty())
+            return;
+        const auto stored = static_cast<int>(
+            joined.empty() ? 0 : std::count(joined.begin(), joined.end(), '\t') + 1);
+        RowBuilder builder;
+        builder.AddCleanCells(joined, stored);
+        while (builder.CellCount() < column)
+            builder.AddCleanCell({});
+        builder.AddCleanCell(cleanText);
+        *this = builder.Take();
+        return;
+    }
+    std::string row(joined.substr(0, start));
+    row.append(cleanText);
+    row.push_back('\t');
+    row.append(joined.substr(start));
+    *this = FromJoined(row);
 }
 
 void RowBuilder::AddCell(std::string_view text)

@@ -26,6 +26,13 @@ public:
     PackedRow WithColumnRemoved(int column) const;
     PackedRow Clone() const { return FromJoined(Joined()); }
 
+    // Moving a whole column out of every row and back in, one row at a time
+    // and in place. TakeCell appends the cell of column to cells (nothing
+    // when the row does not store it) and drops it, moving later cells left;
+    // InsertCell puts cleanText in as column, moving later cells right.
+    void TakeCell(int column, std::string& cells);
+    void InsertCell(int column, std::string_view cleanText);
+
 private:
     std::unique_ptr<char[]> m_data; // uint32 length, then the joined bytes
 };

@@ -1,0 +1,110 @@
+#include "edit/ColumnCommands.h"
+
+#include "edit/EditFocus.h"
+#include "grid/GridListCtrl.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+void Reorder(CGridListCtrl& grid, const std::vector<int>& order)
+{
+    grid.SetColumnOrderArray(order);
+    grid.ApplyColumnOrder();
+}
+
+} // namespace
+
+CRenameColumnCommand::CRenameColumnCommand(const CGridListCtrl& grid, int column,
+                                           std::string_view name)
+    : m_column(column), m_oldName(grid.GetColumnName(column)), m_newName(name)
+{
+}
+
+void CRenameColumnCommand::Apply(CGridListCtrl& grid)
+{
+    grid.SetColumnName(m_column, m_newName);
+}
+
+void CRenameColumnCommand::Revert(CGridListCtrl& grid)
+{
+    grid.SetColumnName(m_column, m_oldName);
+}
+
+std::size_t CRenameColumnCommand::Cost() const
+{
+    return sizeof(*this) + m_oldName.capacity() + m_newName.capacity();
+}
+
+CInsertColumnCommand::CInsertColumnCommand(int column, std::string name, int width)
+    : m_column(column), m_header{std::move(name), width}
+{
+}
+
+void CInsertColumnCommand::Apply(CGridListCtrl& grid)
+{
+    m_column = grid.InsertColumn(m_column, m_header.name, m_header.width);
+    if (m_column == 0)
+        EditFocus::ClearSelection(grid);
+}
+
+void CInsertColumnCommand::Revert(CGridListCtrl& grid)
+{
+    grid.DeleteColumn(m_column);
+    if (m_column == 0)
+        EditFocus::ClearSelection(grid);
+}
+
+void CDeleteColumnCommand::Apply(CGridListCtrl& grid)
+{
+    m_taken = grid.TakeColumn(m_column, m_header, m_cells);
+    m_cellBytes = m_cells.size();
+    if (m_column == 0)
+        EditFocus::ClearSelection(grid);
+}
+
+void CDeleteColumnCommand::Revert(CGridListCtrl& grid)
+{
+    if (m_taken)
+        grid.PutColumn(m_column, m_header, m_cells);
+    m_taken = false;
+    m_cells = std::string();
+    if (m_column == 0)
+        EditFocus::ClearSelection(grid);
+}
+
+std::size_t CDeleteColumnCommand::Cost() const
+{
+    return sizeof(*this) + m_header.name.capacity() + m_cellBytes;
+}
+
+std::unique_ptr<CReorderColumnsCommand> CReorderColumnsCommand::Create(const CGridListCtrl& grid,
+                                                                       std::vector<int> order)
+{
+    std::vector<int> sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<int> identity(grid.GetColumnCount());
+    std::iota(identity.begin(), identity.end(), 0);
+    if (sorted != identity || order == identity)
+        return nullptr;
+    return std::make_unique<CReorderColumnsCommand>(Key{}, std::move(order));
+}
+
+void CReorderColumnsCommand::Apply(CGridListCtrl& grid)
+{
+    Reorder(grid, m_order);
+}
+
+void CReorderColumnsCommand::Revert(CGridListCtrl& grid)
+{
+    std::vector<int> inverse(m_order.size());
+    for (std::size_t shown = 0; shown < m_order.size(); ++shown)
+        inverse[m_order[shown]] = static_cast<int>(shown);
+    Reorder(grid, inverse);
+}
+
+std::size_t CReorderColumnsCommand::Cost() const
+{
+    return sizeof(*this) + m_order.capacity() * sizeof(int);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "edit/EditCommand.h"
+#include "grid/GridTypes.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Name given to a column the user inserts.
+inline constexpr char kNewColumnName[] = "Nouvelle colonne";
+
+// Gives a column another name.
+class CRenameColumnCommand : public CEditCommand
+{
+public:
+    CRenameColumnCommand(const CGridListCtrl& grid, int column, std::string_view name);
+
+    QString Name() const override { return QStringLiteral("Renommer la colonne"); }
+    void Apply(CGridListCtrl& grid) override;
+    void Revert(CGridListCtrl& grid) override;
+    std::size_t Cost() const override;
+
+private:
+    int m_column;
+    std::string m_oldName;
+    std::string m_newName;
+};
+
+// Inserts an empty column at an index; the cells of that column and the
+// later ones move one column to the right. Inserting before column 0
+// leaves no row selected, as a rebuilt table has none.
+class CInsertColumnCommand : public CEditCommand
+{
+public:
+    explicit CInsertColumnCommand(int column, std::string name = kNewColumnName,
+                                  int width = kDefaultColumnWidth);
+
+    QString Name() const override { return QStringLiteral("Insérer une colonne"); }
+    void Apply(CGridListCtrl& grid) override;
+    void Revert(CGridListCtrl& grid) override;
+    std::size_t Cost() const override { return sizeof(*this) + m_header.name.capacity(); }
+
+private:
+    int m_column;
+    GridColumn m_header;
+};
+
+// Deletes a column with its cells, keeping only that column: its name,
+// width and cells. Deleting column 0 leaves no row selected.
+class CDeleteColumnCommand : public CEditCommand
+{
+public:
+    explicit CDeleteColumnCommand(int column) : m_column(column) {}
+
+    QString Name() const override { return QStringLiteral("Supprimer la colonne"); }
+    void Apply(CGridListCtrl& grid) override;
+    void Revert(CGridListCtrl& grid) override;
+    std::size_t Cost() const override;
+
+private:
+    int m_column;
+    GridColumn m_header;
+    std::string m_cells; // held only while the column is out of the grid
+    std::size_t m_cellBytes = 0;
+    bool m_taken = false; // the grid had the column to take
+};
+
+// Puts the columns, cells included, in a new order: order[k] is the column
+// that comes to stand at position k. No row is selected afterwards.
+class CReorderColumnsCommand : public CEditCommand
+{
+public:
+    // Null when order is not a permutation of the grid's columns or would
+    // leave them as they are.
+    static std::unique_ptr<CReorderColumnsCommand> Create(const CGridListCtrl& grid,
+                                                          std::vector<int> order);
+
+    QString Name() const override { return QStringLiteral("Déplacer les colonnes"); }
+    void Apply(CGridListCtrl& grid) override;
+    void Revert(CGridListCtrl& grid) override;
+    std::size_t Cost() const override;
+
+private:
+    struct Key
+    {
+    };
+
+public:
+    CReorderColumnsCommand(Key, std::vector<int> order) : m_order(std::move(order)) {}
+
+private:
+    std::vector<int> m_order;
+};

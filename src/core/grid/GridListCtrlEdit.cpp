@@ -1,0 +1,71 @@
+#include "grid/CellText.h"
+#include "grid/GridListCtrl.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// The text as the grid may hold it; a text that is clean already is used as
+// it is, which is the common case of cells coming back from TakeColumn.
+std::string_view CleanView(std::string_view text, std::string& scratch)
+{
+    if (!CellText::NeedsCleaning(text) && CellText::IsValidUtf8(text))
+        return text;
+    scratch = CellText::Clean(text);
+    return scratch;
+}
+
+} // namespace
+
+bool CGridListCtrl::TakeColumn(int column, GridColumn& header, std::string& cells)
+{
+    if (!ValidColumn(column))
+        return false;
+    SetRedraw(false);
+    // Rows change in place below, so the batch is announced before them.
+    NotifyEach();
+    header = std::move(m_columns[column]);
+    m_columns.erase(m_columns.begin() + column);
+    std::erase(m_order, column);
+    for (int& shown : m_order) {
+        if (shown > column)
+            --shown;
+    }
+    cells.clear();
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if (row > 0)
+            cells.push_back('\t');
+        m_rows[row].TakeCell(column, cells);
+    }
+    cells.shrink_to_fit();
+    SetRedraw(true);
+    return true;
+}
+
+int CGridListCtrl::PutColumn(int column, const GridColumn& header, std::string_view cells)
+{
+    if (column < 0 || column > GetColumnCount())
+        return -1;
+    SetRedraw(false);
+    InsertColumns(column, {header.name}, header.width, CellMove::Later);
+    CellCursor cursor(cells);
+    std::string scratch;
+    for (PackedRow& row : m_rows)
+        row.InsertCell(column, CleanView(cursor.Next(), scratch));
+    SetRedraw(true);
+    return column;
+}
+
+int CGridListCtrl::InsertJoinedRow(int row, std::string_view joined)
+{
+    if (row < 0)
+        return -1;
+    RowBuilder builder;
+    CellCursor cursor(joined);
+    const auto stored = joined.empty() ? 0 : std::count(joined.begin(), joined.end(), '\t') + 1;
+    for (std::ptrdiff_t cell = 0; cell < stored; ++cell)
+        builder.AddCell(cursor.Next());
+    builder.KeepCells(GetColumnCount());
+    return InsertPacked(std::min(row, GetItemCount()), builder.Take());
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "TestDoubles.h"
+
+#include <string>
+
+// The grid as Dump shows it, followed by the columns' widths: what an undo
+// must restore besides names and cells.
+inline std::string Shape(const CGridListCtrl& grid)
+{
+    std::string widths = "\nwidths";
+    for (int c = 0; c < grid.GetColumnCount(); ++c)
+        widths += " " + std::to_string(grid.GetColumnWidth(c));
+    return Dump(grid) + widths;
+}
+
+// Selected row and current cell, as "sel 1 cur 1,0".
+inline std::string Focus(const CGridListCtrl& grid)
+{
+    return "sel " + std::to_string(grid.GetSelectedRow()) + " cur " +
+           std::to_string(grid.m_nCurRow) + "," + std::to_string(grid.m_nCurCol);
+}
