@@ -9,7 +9,7 @@ class QLineEdit;
 class QVBoxLayout;
 class QWidget;
 
-// Controls shared by the Find and Replace dialogs, built alike.
+// Controls shared by the Find, Replace and Entry dialogs, built alike.
 namespace DialogParts {
 
 // A single-line edit at least `dialogUnits` wide, in the dialog units of
