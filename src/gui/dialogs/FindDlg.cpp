@@ -1,0 +1,43 @@
+#include "dialogs/FindDlg.h"
+
+#include "dialogs/DialogParts.h"
+#include "dialogs/DialogTexts.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+using namespace DialogParts;
+
+CFindDlg::CFindDlg(QWidget* parent) : CMemberDlg(parent)
+{
+    setWindowTitle(QString::fromUtf8(DialogTexts::kFindCaption));
+    m_pFind = NewEdit(QStringLiteral("findEdit"), 110, *this);
+    m_pWholeWord = NewCheckBox(DialogTexts::kWholeWord, QStringLiteral("wholeWord"), *this);
+    m_pMatchCase = NewCheckBox(DialogTexts::kMatchCase, QStringLiteral("matchCase"), *this);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(NewLabel(DialogTexts::kFindLabel, *m_pFind, *this), 0, 0);
+    layout->addWidget(m_pFind, 0, 1);
+    layout->addWidget(m_pWholeWord, 1, 0, 1, 2);
+    layout->addWidget(m_pMatchCase, 2, 0, 1, 2);
+    layout->addLayout(NewButtonColumn(DialogTexts::kFindButton, DialogTexts::kCancelButton, *this),
+                      0, 2, 3, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CFindDlg::LoadControls()
+{
+    m_pWholeWord->setChecked(m_bWholeWord != 0);
+    m_pMatchCase->setChecked(m_bMatchCase != 0);
+    m_pFind->setText(m_strFind);
+}
+
+void CFindDlg::StoreControls()
+{
+    m_strFind = m_pFind->text();
+    m_bMatchCase = m_pMatchCase->isChecked() ? 1 : 0;
+    m_bWholeWord = m_pWholeWord->isChecked() ? 1 : 0;
+}

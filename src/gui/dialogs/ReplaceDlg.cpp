@@ -1,0 +1,52 @@
+#include "dialogs/ReplaceDlg.h"
+
+#include "dialogs/DialogParts.h"
+#include "dialogs/DialogTexts.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+using namespace DialogParts;
+
+CReplaceDlg::CReplaceDlg(QWidget* parent) : CMemberDlg(parent)
+{
+    setWindowTitle(QString::fromUtf8(DialogTexts::kReplaceCaption));
+    m_pFind = NewEdit(QStringLiteral("findEdit"), 105, *this);
+    m_pReplace = NewEdit(QStringLiteral("replaceEdit"), 105, *this);
+    m_pWholeWord = NewCheckBox(DialogTexts::kWholeWord, QStringLiteral("wholeWord"), *this);
+    m_pMatchCase = NewCheckBox(DialogTexts::kMatchCase, QStringLiteral("matchCase"), *this);
+
+    // The labels end where their edits begin.
+    const Qt::Alignment labelAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(NewLabel(DialogTexts::kFindLabel, *m_pFind, *this), 0, 0, labelAlignment);
+    layout->addWidget(m_pFind, 0, 1);
+    layout->addWidget(NewLabel(DialogTexts::kReplaceLabel, *m_pReplace, *this), 1, 0,
+                      labelAlignment);
+    layout->addWidget(m_pReplace, 1, 1);
+    layout->addWidget(m_pWholeWord, 2, 0, 1, 2);
+    layout->addWidget(m_pMatchCase, 3, 0, 1, 2);
+    layout->addLayout(
+        NewButtonColumn(DialogTexts::kReplaceAllButton, DialogTexts::kCancelButton, *this), 0, 2, 4,
+        1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CReplaceDlg::LoadControls()
+{
+    m_pWholeWord->setChecked(m_bWholeWord != 0);
+    m_pMatchCase->setChecked(m_bMatchCase != 0);
+    m_pFind->setText(m_strFind);
+    m_pReplace->setText(m_strReplace);
+}
+
+void CReplaceDlg::StoreControls()
+{
+    m_strFind = m_pFind->text();
+    m_strReplace = m_pReplace->text();
+    m_bMatchCase = m_pMatchCase->isChecked() ? 1 : 0;
+    m_bWholeWord = m_pWholeWord->isChecked() ? 1 : 0;
+}
