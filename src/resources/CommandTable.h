@@ -25,6 +25,8 @@ enum Id : int
     ID_FILE_MRU_FILE3 = 57618,
     ID_FILE_MRU_FILE4 = 57619,
     ID_APP_EXIT = 57665,
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
     ID_EDIT_CUT = 57635,
     ID_EDIT_COPY = 57634,
     ID_EDIT_PASTE = 57637,
@@ -38,6 +40,13 @@ enum Id : int
     ID_ROW_DELETE = 32785,
     ID_ROW_MOVE_UP = 32807,
     ID_ROW_MOVE_DOWN = 32809,
+    ID_COLUMN_RENAME = 32777,
+    ID_COLUMN_INSERT_BEFORE = 32778,
+    ID_COLUMN_INSERT_AFTER = 32779,
+    ID_COLUMN_DELETE = 32780,
+    ID_ROW_MENU_DELETE = 32781,
+    ID_ROW_MENU_INSERT_ABOVE = 32782,
+    ID_ROW_MENU_INSERT_BELOW = 32783,
     ID_OPTION_SINGLE_CLICK = 32784,
     ID_OPTION_GO_TO_LAST = 32806,
     ID_HELP_ENTER_TEXT = 32792,
@@ -83,6 +92,8 @@ inline constexpr Command kCommands[] = {
     {ID_FILE_MRU_FILE3, "ID_FILE_MRU_FILE3", "", "Ouvrir ce document", nullptr, false},
     {ID_FILE_MRU_FILE4, "ID_FILE_MRU_FILE4", "", "Ouvrir ce document", nullptr, false},
     {ID_APP_EXIT, "ID_APP_EXIT", "&Quitter\tCtrl+Q", "Quitter l'application ; demander d'enregistrer les documents\nQuitter", nullptr, false},
+    {ID_EDIT_UNDO, "ID_EDIT_UNDO", "Annuler\tCtrl+Z", "Annuler la dernière action\nAnnuler", nullptr, false},
+    {ID_EDIT_REDO, "ID_EDIT_REDO", "Rétablir\tCtrl+Y", "Rétablir l'action précédemment annulée\nRétablir", nullptr, false},
     {ID_EDIT_CUT, "ID_EDIT_CUT", "Couper\tCtrl+X", "Couper le contenu de la cellule dans le presse-papier", "edit-cut", false},
     {ID_EDIT_COPY, "ID_EDIT_COPY", "Copier\tCtrl+C", "Copier le contenu de la celllule dans le presse-papier", "edit-copy", false},
     {ID_EDIT_PASTE, "ID_EDIT_PASTE", "Coller\tCtrl+V", "Coller le contenu du presse-papier dans la cellule", "edit-paste", false},
@@ -96,6 +107,13 @@ inline constexpr Command kCommands[] = {
     {ID_ROW_DELETE, "ID_ROW_DELETE", "Supprimer une ligne", "Supprimer une ligne\nSupprimer une ligne", "row-delete", false},
     {ID_ROW_MOVE_UP, "ID_ROW_MOVE_UP", "Relevez ligne", "Relevez ligne\nRelevez ligne", "row-move-up", false},
     {ID_ROW_MOVE_DOWN, "ID_ROW_MOVE_DOWN", "Abaissez ligne", "Abaissez ligne\nAbaissez ligne", "row-move-down", false},
+    {ID_COLUMN_RENAME, "ID_COLUMN_RENAME", "Renommer une colonne", nullptr, nullptr, false},
+    {ID_COLUMN_INSERT_BEFORE, "ID_COLUMN_INSERT_BEFORE", "Insérer une colonne avant", nullptr, nullptr, false},
+    {ID_COLUMN_INSERT_AFTER, "ID_COLUMN_INSERT_AFTER", "Insérer une colonne après", nullptr, nullptr, false},
+    {ID_COLUMN_DELETE, "ID_COLUMN_DELETE", "Supprimer la colonne", nullptr, nullptr, false},
+    {ID_ROW_MENU_DELETE, "ID_ROW_MENU_DELETE", "Supprimer la ligne", nullptr, nullptr, false},
+    {ID_ROW_MENU_INSERT_ABOVE, "ID_ROW_MENU_INSERT_ABOVE", "Insérer une ligne au-dessus", nullptr, nullptr, false},
+    {ID_ROW_MENU_INSERT_BELOW, "ID_ROW_MENU_INSERT_BELOW", "Insérer une ligne au-dessous", nullptr, nullptr, false},
     {ID_OPTION_SINGLE_CLICK, "ID_OPTION_SINGLE_CLICK", "Utiliser la saisie d'un simple clic", nullptr, nullptr, true},
     {ID_OPTION_GO_TO_LAST, "ID_OPTION_GO_TO_LAST", "Allez À la Dernière Rangée Après Chargement", nullptr, nullptr, true},
     {ID_HELP_ENTER_TEXT, "ID_HELP_ENTER_TEXT", "Entrer un texte dans une cellule", kHelpPrompt, nullptr, false},
@@ -166,6 +184,9 @@ inline constexpr MenuItem kMenuBar[] = {
     Item(ID_APP_EXIT),
     kEnd,
     Popup("&Edition"),
+    Item(ID_EDIT_UNDO),
+    Item(ID_EDIT_REDO),
+    kSeparator,
     Item(ID_EDIT_CUT),
     Item(ID_EDIT_COPY),
     Item(ID_EDIT_PASTE),
@@ -192,6 +213,12 @@ inline constexpr MenuItem kMenuBar[] = {
     kSeparator,
     Item(ID_APP_ABOUT),
     kEnd,
+};
+
+// The column menu, opened by a right-click on a column's header.
+inline constexpr MenuItem kColumnMenu[] = {
+    Item(ID_COLUMN_RENAME),       kSeparator, Item(ID_COLUMN_INSERT_BEFORE),
+    Item(ID_COLUMN_INSERT_AFTER), kSeparator, Item(ID_COLUMN_DELETE),
 };
 
 // The toolbar, left to right; 0 stands for a separator.
@@ -224,10 +251,11 @@ struct Accelerator
 };
 
 inline constexpr Accelerator kAccelerators[] = {
-    {"Ctrl+N", ID_FILE_NEW},   {"Ctrl+O", ID_FILE_OPEN},    {"Ctrl+S", ID_FILE_SAVE},
-    {"Ctrl+P", ID_FILE_PRINT}, {"Ctrl+X", ID_EDIT_CUT},     {"Ctrl+C", ID_EDIT_COPY},
-    {"Ctrl+V", ID_EDIT_PASTE}, {"Ctrl+F", ID_TOOLBAR_FIND}, {"Ctrl+H", ID_EDIT_REPLACE},
-    {"F3", ID_EDIT_FIND_NEXT}, {"Ctrl+Q", ID_APP_EXIT},
+    {"Ctrl+N", ID_FILE_NEW},   {"Ctrl+O", ID_FILE_OPEN},       {"Ctrl+S", ID_FILE_SAVE},
+    {"Ctrl+P", ID_FILE_PRINT}, {"Ctrl+X", ID_EDIT_CUT},        {"Ctrl+C", ID_EDIT_COPY},
+    {"Ctrl+V", ID_EDIT_PASTE}, {"Ctrl+F", ID_TOOLBAR_FIND},    {"Ctrl+H", ID_EDIT_REPLACE},
+    {"F3", ID_EDIT_FIND_NEXT}, {"Ctrl+Q", ID_APP_EXIT},        {"Ctrl+Z", ID_EDIT_UNDO},
+    {"Ctrl+Y", ID_EDIT_REDO},  {"Ctrl+Shift+Z", ID_EDIT_REDO},
 };
 
 } // namespace Commands

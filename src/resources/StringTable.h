@@ -28,6 +28,15 @@ inline constexpr char kNotARegularFile[] =
 inline constexpr char kRow[] = "Ligne";
 inline constexpr char kColumn[] = "Colonne";
 
+// 61354, 61460, 61461: the column commands.
+inline constexpr char kDeleteColumnQuestion[] = "Colonne d'effacement '%1'?";
+inline constexpr char kEditColumnCaption[] = "Éditer le texte de colonne";
+inline constexpr char kNewColumnName[] = "Nouvelle colonne";
+
+// The steps of the history, as the Edit menu names them.
+inline constexpr char kUndoMenu[] = "Annuler : %1";
+inline constexpr char kRedoMenu[] = "Rétablir : %1";
+
 // 61462 and the About box.
 inline constexpr char kVersion[] = "Version";
 inline constexpr char kAboutCaption[] = "A propos de Quire...";

@@ -37,6 +37,7 @@ void CTablewrightDoc::AfterImport(const QString& path, TextEncoding encoding)
     // The imported file replaced the whole list: nothing is left to save.
     SetModifiedFlag(false);
     AfterRead();
+    ForgetHistory();
 }
 
 bool CTablewrightDoc::OnImportText()

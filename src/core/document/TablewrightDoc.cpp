@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 // Open hands a file named .csv, in any case, to the CSV import.
@@ -61,6 +63,57 @@ void CTablewrightDoc::ClearGrid()
     m_grid.DeleteAllColumns();
 }
 
+void CTablewrightDoc::Execute(std::unique_ptr<CEditCommand> command)
+{
+    m_nRowsAppendedForEdit = 0;
+    m_history.Push(std::move(command), m_grid);
+    FollowCleanPoint();
+}
+
+bool CTablewrightDoc::Undo()
+{
+    m_nRowsAppendedForEdit = 0;
+    if (!m_history.Undo(m_grid))
+        return false;
+    FollowCleanPoint();
+    return true;
+}
+
+bool CTablewrightDoc::Redo()
+{
+    m_nRowsAppendedForEdit = 0;
+    if (!m_history.Redo(m_grid))
+        return false;
+    FollowCleanPoint();
+    return true;
+}
+
+void CTablewrightDoc::FollowCleanPoint()
+{
+    SetModifiedFlag(!m_history.IsClean());
+    // The history changed even when the flag did not: its menu items follow.
+    NotifyState();
+}
+
+void CTablewrightDoc::ForgetHistory()
+{
+    m_history.Clear();
+    m_nRowsAppendedForEdit = 0;
+    NotifyState();
+}
+
+void CTablewrightDoc::AppendRowsForEdit(int count)
+{
+    for (int i = 0; i < count; ++i)
+        m_grid.InsertItem(m_grid.GetItemCount(), {});
+    m_nRowsAppendedForEdit += count;
+}
+
+int CTablewrightDoc::TakeRowsAppendedForEdit()
+{
+    return std::exchange(m_nRowsAppendedForEdit, 0);
+}
+
 bool CTablewrightDoc::OnNewDocument()
 {
     SetPathName(QString());
@@ -68,6 +121,7 @@ bool CTablewrightDoc::OnNewDocument()
     m_encoding = TextEncoding::Utf8;
     m_bLoaded = false;
     ClearGrid();
+    ForgetHistory();
     return true;
 }
 
@@ -94,6 +148,7 @@ bool CTablewrightDoc::LoadList(const QString& path)
         FillGrid(path, source, [&](CGridListCtrl& grid) { return reader.Read(source, grid); });
     m_encoding = source.Encoding();
     AfterRead();
+    ForgetHistory();
     return complete;
 }
 
@@ -153,7 +208,9 @@ bool CTablewrightDoc::OnSaveDocument(const QString& path)
         return false;
     }
     m_encoding = encoding;
+    m_history.SetClean();
     SetModifiedFlag(false);
+    NotifyState();
     return true;
 }
 

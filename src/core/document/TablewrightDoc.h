@@ -1,11 +1,13 @@
 #pragma once
 
+#include "edit/EditHistory.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextEncoding.h"
 
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class CTextSource;
 class IProgress;
@@ -24,6 +26,20 @@ public:
     const CGridListCtrl& GetGrid() const { return m_grid; }
     // Non-zero: after a list is read, its last row is scrolled into view.
     void SetGoToLastItem(int goToLastItem) { m_bGoToLastItem = goToLastItem; }
+    IUserPrompt& Prompt() const { return m_prompt; }
+
+    // Changes to the list and their history. Execute applies a change and
+    // makes it the step to undo; the modified flag follows the clean point,
+    // the list as it was last saved or read.
+    void Execute(std::unique_ptr<CEditCommand> command);
+    bool Undo();
+    bool Redo();
+    const CEditHistory& History() const { return m_history; }
+    // Rows appended at the end for an edit to come (a double-click below the
+    // list, Tab past its end): the edit's step takes them in, so undoing it
+    // takes them away again.
+    void AppendRowsForEdit(int count);
+    int TakeRowsAppendedForEdit();
 
     // File, title and modified flag.
     const QString& GetPathName() const { return m_strPathName; }
@@ -94,7 +110,13 @@ private:
 
     IUserPrompt& m_prompt;
     IProgress& m_progress;
+    // Starts a fresh history at the list as it now stands.
+    void ForgetHistory();
+    void FollowCleanPoint();
+
     CGridListCtrl m_grid;
+    CEditHistory m_history;
+    int m_nRowsAppendedForEdit = 0;
     int m_bGoToLastItem = 0;
     QString m_strPathName;
     QString m_strTitle;

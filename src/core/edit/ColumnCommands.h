@@ -2,14 +2,12 @@
 
 #include "edit/EditCommand.h"
 #include "grid/GridTypes.h"
+#include "resources/StringTable.h"
 
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Name given to a column the user inserts.
-inline constexpr char kNewColumnName[] = "Nouvelle colonne";
 
 // Gives a column another name.
 class CRenameColumnCommand : public CEditCommand
@@ -34,7 +32,7 @@ private:
 class CInsertColumnCommand : public CEditCommand
 {
 public:
-    explicit CInsertColumnCommand(int column, std::string name = kNewColumnName,
+    explicit CInsertColumnCommand(int column, std::string name = Strings::kNewColumnName,
                                   int width = kDefaultColumnWidth);
 
     QString Name() const override { return QStringLiteral("Insérer une colonne"); }

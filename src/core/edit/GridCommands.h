@@ -2,12 +2,16 @@
 
 #include <QString>
 
+#include <string_view>
 #include <vector>
 
 class CGridListCtrl;
 class CTablewrightDoc;
 
-// What the view's commands do to the list, away from any widget.
+// What the view's commands do to the list, away from any widget. Each
+// change goes to the document as one step that can be undone; where the
+// change would leave the list as it was, no step is made, but the list is
+// still marked changed as the commands always have.
 namespace GridCommands {
 
 // A list that did not come from a file starts with four empty columns "A"
@@ -22,8 +26,62 @@ bool ForgetVanishedCurrentCell(CGridListCtrl& grid);
 // "Ligne 3, Colonne 2"; empty when no cell is current.
 QString CurrentCellText(const CGridListCtrl& grid);
 
+// A cell, row first.
+struct Cell
+{
+    int row = -1;
+    int column = -1;
+    friend bool operator==(const Cell&, const Cell&) = default;
+};
+
+// Cells: the editor's text stored in the current cell, and the Delete key
+// emptying it.
+void CommitCell(CTablewrightDoc& doc, std::string_view text);
+void ClearCurrentCell(CTablewrightDoc& doc);
+
+// Where the editor goes next. Tab: the next cell to the right, then the
+// first of the next row (which may not exist yet). Ctrl+arrow: one cell
+// that way, staying put at the list's edges.
+enum class Arrow
+{
+    Left,
+    Up,
+    Right,
+    Down
+};
+Cell TabTarget(const CGridListCtrl& grid);
+Cell ArrowTarget(const CGridListCtrl& grid, Arrow arrow);
+// Appends empty rows, for the edit to come, until row exists.
+void AppendRowsUpTo(CTablewrightDoc& doc, int row);
+
+// Rows, on the selected row; nothing without one. The inserted row, or the
+// row that took a deleted one's place, becomes selected and current.
+enum class RowPlace
+{
+    Above,
+    Below
+};
+void InsertRow(CTablewrightDoc& doc, RowPlace place);
+void DeleteRow(CTablewrightDoc& doc);
+enum class RowMove
+{
+    Up,
+    Down
+};
+void MoveRow(CTablewrightDoc& doc, RowMove move);
+
+// Columns, on the column whose header was right-clicked.
+enum class ColumnPlace
+{
+    Before,
+    After
+};
+void RenameColumn(CTablewrightDoc& doc, int column, const QString& name);
+void InsertColumn(CTablewrightDoc& doc, int column, ColumnPlace place);
+// Asks first; false when the user said no.
+bool DeleteColumn(CTablewrightDoc& doc, int column);
 // A dropped header drag: the order the header shows becomes the columns'
-// own, cells included, and the list is changed.
-void ReorderColumns(CGridListCtrl& grid, const std::vector<int>& shownOrder, CTablewrightDoc& doc);
+// own, cells included (order[k] is the column shown at k).
+void ReorderColumns(CTablewrightDoc& doc, const std::vector<int>& order);
 
 } // namespace GridCommands

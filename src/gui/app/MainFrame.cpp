@@ -94,7 +94,8 @@ void CMainFrame::CreateActions()
     }
     for (const Commands::Accelerator& accelerator : Commands::kAccelerators) {
         QAction* action = Action(accelerator.id);
-        action->setShortcut(QKeySequence(QLatin1String(accelerator.keys)));
+        // The first accelerator of a command is the one its menu shows.
+        action->setShortcuts(action->shortcuts() << QKeySequence(QLatin1String(accelerator.keys)));
         // Accelerators work whether or not the action is on a menu.
         addAction(action);
     }
@@ -189,6 +190,20 @@ void CMainFrame::BindCommand(int id, std::function<void()> handler)
     action->setEnabled(true);
     connect(action, &QAction::triggered, this,
             [this, handler = std::move(handler)] { RunCommand(handler); });
+}
+
+void CMainFrame::TrackPopupMenu(std::span<const Commands::MenuItem> items, const QPoint& globalPos)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("contextMenu"));
+    for (const Commands::MenuItem& item : items) {
+        if (item.kind == Commands::MenuItem::Separator)
+            menu.addSeparator();
+        else if (item.kind == Commands::MenuItem::Command)
+            menu.addAction(Action(item.id));
+    }
+    UpdateCommands();
+    menu.exec(globalPos);
 }
 
 void CMainFrame::BindUpdate(int id, std::function<void(QAction&)> update)

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/Progress.h"
+#include "resources/CommandTable.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <QSet>
 
 #include <functional>
+#include <span>
 
 class CTablewrightDoc;
 class IUserPrompt;
@@ -38,6 +40,8 @@ public:
     // Sets the enabled state or check mark of a command before it is shown.
     void BindUpdate(int id, std::function<void(QAction&)> update);
     void UpdateCommands();
+    // Opens a context menu of commands at globalPos and runs the one chosen.
+    void TrackPopupMenu(std::span<const Commands::MenuItem> items, const QPoint& globalPos);
 
     // Shows the window; the first time, where and how it was last closed.
     void ActivateFrame();

@@ -9,7 +9,21 @@
 #include "view/TablewrightView.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFileInfo>
+#include <QGuiApplication>
+
+namespace {
+
+// "Annuler : Supprimer la ligne", enabled, or plain "Annuler", disabled,
+// when there is no step.
+void NameStep(QAction& action, const QString& plain, const char* named, const QString& step)
+{
+    action.setEnabled(!step.isEmpty());
+    action.setText(step.isEmpty() ? plain : QString::fromUtf8(named).arg(step));
+}
+
+} // namespace
 
 CTablewrightApp::CTablewrightApp(IUserPrompt& prompt)
     : m_prompt(prompt), m_recentFiles(Commands::kRecentFileCount)
@@ -30,7 +44,19 @@ bool CTablewrightApp::InitInstance(const QStringList& arguments)
     m_pDoc = std::make_unique<CTablewrightDoc>(m_prompt, *m_pMainFrame);
     m_pView = new CTablewrightView(*m_pDoc, *m_pMainFrame, m_pMainFrame.get());
     m_pMainFrame->setCentralWidget(m_pView);
-    m_pDoc->SetStateListener([this] { m_pMainFrame->UpdateTitle(); });
+    // The title and what the commands may do follow the document's state
+    // and the view's selection and editor.
+    m_pDoc->SetStateListener([this] {
+        m_pMainFrame->UpdateTitle();
+        m_pMainFrame->UpdateCommands();
+    });
+    QObject::connect(m_pView, &CTablewrightView::commandStateChanged, m_pMainFrame.get(),
+                     &CMainFrame::UpdateCommands);
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, m_pMainFrame.get(),
+                     &CMainFrame::UpdateCommands);
+    QObject::connect(
+        m_pView, &CTablewrightView::columnMenuRequested, m_pMainFrame.get(),
+        [this](const QPoint& at) { m_pMainFrame->TrackPopupMenu(Commands::kColumnMenu, at); });
     m_pMainFrame->SetDocument(m_pDoc.get());
     m_pMainFrame->SetRecentFiles(m_recentFiles.Paths());
     BindCommands();
@@ -72,7 +98,49 @@ void CTablewrightApp::BindCommands()
     frame.BindCommand(ID_OPTION_GO_TO_LAST, [&view] { view.OnOptionGoToLastItem(); });
     frame.BindUpdate(ID_OPTION_GO_TO_LAST,
                      [&view](QAction& action) { action.setChecked(view.m_bGoToLastItem != 0); });
+    BindEditCommands();
     frame.UpdateCommands();
+}
+
+void CTablewrightApp::BindEditCommands()
+{
+    using namespace Commands;
+    CMainFrame& frame = *m_pMainFrame;
+    CTablewrightView& view = *m_pView;
+    const std::pair<Id, void (CTablewrightView::*)()> rowCommands[] = {
+        {ID_ROW_INSERT_ABOVE, &CTablewrightView::OnRowInsertAbove},
+        {ID_ROW_INSERT_BELOW, &CTablewrightView::OnRowInsertBelow},
+        {ID_ROW_DELETE, &CTablewrightView::OnRowDelete},
+        {ID_ROW_MOVE_UP, &CTablewrightView::OnRowMoveUp},
+        {ID_ROW_MOVE_DOWN, &CTablewrightView::OnRowMoveDown},
+    };
+    for (const auto& [id, handler] : rowCommands) {
+        frame.BindCommand(id, [&view, handler] { (view.*handler)(); });
+        frame.BindUpdate(id,
+                         [&view](QAction& action) { action.setEnabled(view.HasSelectedRow()); });
+    }
+    // The row menu's own entries are always enabled; with no row selected
+    // they do nothing.
+    const std::pair<Id, void (CTablewrightView::*)()> alwaysEnabled[] = {
+        {ID_ROW_MENU_DELETE, &CTablewrightView::OnRowDelete},
+        {ID_ROW_MENU_INSERT_ABOVE, &CTablewrightView::OnRowInsertAbove},
+        {ID_ROW_MENU_INSERT_BELOW, &CTablewrightView::OnRowInsertBelow},
+        {ID_COLUMN_RENAME, &CTablewrightView::OnColumnRename},
+        {ID_COLUMN_INSERT_BEFORE, &CTablewrightView::OnColumnInsertBefore},
+        {ID_COLUMN_INSERT_AFTER, &CTablewrightView::OnColumnInsertAfter},
+        {ID_COLUMN_DELETE, &CTablewrightView::OnColumnDelete},
+        {ID_EDIT_UNDO, &CTablewrightView::OnEditUndo},
+        {ID_EDIT_REDO, &CTablewrightView::OnEditRedo},
+    };
+    for (const auto& [id, handler] : alwaysEnabled)
+        frame.BindCommand(id, [&view, handler] { (view.*handler)(); });
+    const CEditHistory& history = m_pDoc->History();
+    frame.BindUpdate(ID_EDIT_UNDO, [&history](QAction& action) {
+        NameStep(action, QStringLiteral("Annuler"), Strings::kUndoMenu, history.UndoName());
+    });
+    frame.BindUpdate(ID_EDIT_REDO, [&history](QAction& action) {
+        NameStep(action, QStringLiteral("Rétablir"), Strings::kRedoMenu, history.RedoName());
+    });
 }
 
 void CTablewrightApp::BindDocumentCommand(int id, bool (CTablewrightDoc::*command)())

@@ -45,6 +45,7 @@ public:
 
 private:
     void BindCommands();
+    void BindEditCommands();
     void BindDocumentCommand(int id, bool (CTablewrightDoc::*command)());
     void AddToRecentFiles();
 

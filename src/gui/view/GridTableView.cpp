@@ -3,8 +3,12 @@
 #include "grid/GridListCtrl.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionHeader>
+#include <QToolTip>
 
 CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
     : QTableView(parent), m_grid(grid)
@@ -23,6 +27,7 @@ CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
     header->setStretchLastSection(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setMinimumSectionSize(0);
+    header->viewport()->installEventFilter(this);
 
     // Rows all have one height, so a list of millions never measures them.
     QHeaderView* rows = verticalHeader();
@@ -38,6 +43,56 @@ QRect CGridTableView::CellRect(int row, int column) const
         column >= model()->columnCount())
         return {};
     return visualRect(model()->index(row, column));
+}
+
+bool CGridTableView::eventFilter(QObject* watched, QEvent* event)
+{
+    QHeaderView* header = horizontalHeader();
+    if (watched != header->viewport())
+        return QTableView::eventFilter(watched, event);
+    if (event->type() == QEvent::ToolTip)
+        return ShowHeaderToolTip(static_cast<QHelpEvent&>(*event));
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto& press = static_cast<QMouseEvent&>(*event);
+        const int column = header->logicalIndexAt(press.position().toPoint());
+        if (press.button() == Qt::RightButton) {
+            if (column >= 0)
+                Q_EMIT headerRightClicked(column, press.globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+bool CGridTableView::ShowHeaderToolTip(const QHelpEvent& help)
+{
+    const QHeaderView* header = horizontalHeader();
+    const int column = header->logicalIndexAt(help.pos());
+    const QString name =
+        column >= 0 && model() ? model()->headerData(column, Qt::Horizontal).toString() : QString();
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.text = name;
+    const QSize needed =
+        style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header);
+    if (name.isEmpty() || needed.width() <= header->sectionSize(column)) {
+        QToolTip::hideText();
+        return true;
+    }
+    QToolTip::showText(help.globalPos(), name, header->viewport());
+    return true;
+}
+
+void CGridTableView::EnsureCellVisible(int row, int column)
+{
+    if (!model() || row < 0 || column < 0 || row >= model()->rowCount() ||
+        column >= model()->columnCount())
+        return;
+    // Rows appended a moment ago have no place in the scroll range until
+    // the table has laid them out.
+    executeDelayedItemsLayout();
+    updateGeometries();
+    scrollTo(model()->index(row, column), QAbstractItemView::EnsureVisible);
 }
 
 void CGridTableView::paintEvent(QPaintEvent* event)
@@ -58,5 +113,15 @@ void CGridTableView::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
-    Q_EMIT gridClicked(rowAt(at.y()), columnAt(at.x()));
+    Q_EMIT gridClicked(rowAt(at.y()), columnAt(at.x()), at);
+}
+
+void CGridTableView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QTableView::mouseDoubleClickEvent(event);
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    Q_EMIT gridDoubleClicked(rowAt(at.y()), columnAt(at.x()), at);
 }

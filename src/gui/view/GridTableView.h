@@ -14,17 +14,32 @@ class CGridTableView : public QTableView
 public:
     explicit CGridTableView(const CGridListCtrl& grid, QWidget* parent = nullptr);
 
+    // Scrolls until the cell is in view, rows just appended included.
+    void EnsureCellVisible(int row, int column);
+
     // The cell's rectangle in the viewport; empty for a cell not shown.
     QRect CellRect(int row, int column) const;
 
 Q_SIGNALS:
     // A click with the left button, released over row and column; either is
-    // -1 where the pointer was over no row or no column.
-    void gridClicked(int row, int column);
+    // -1 where the pointer was over no row or no column. pointer is in
+    // viewport coordinates.
+    void gridClicked(int row, int column, QPoint pointer);
+    // A double-click with the left button; pointer in viewport coordinates.
+    void gridDoubleClicked(int row, int column, QPoint pointer);
+    // A right-click on the header section of column (never on the empty
+    // area right of the last column).
+    void headerRightClicked(int column, const QPoint& globalPos);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    // Shows the whole name of a column whose header cuts it off.
+    bool ShowHeaderToolTip(const QHelpEvent& help);
 
 private:
     const CGridListCtrl& m_grid;

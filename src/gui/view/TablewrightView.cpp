@@ -13,9 +13,9 @@
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
-namespace {
+#include <limits>
 
-constexpr int kCellEditLimit = 256;
+namespace {
 
 } // namespace
 
@@ -38,7 +38,24 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     layout->addWidget(m_pTable);
     setFocusProxy(m_pTable);
 
+    m_pTable->installEventFilter(this);
+    m_wndCellEdit->installEventFilter(this);
     connect(m_pTable, &CGridTableView::gridClicked, this, &CTablewrightView::OnGridClicked);
+    connect(m_pTable, &CGridTableView::gridDoubleClicked, this,
+            &CTablewrightView::OnGridDoubleClicked);
+    connect(m_pTable, &CGridTableView::headerRightClicked, this,
+            &CTablewrightView::OnHeaderRightClicked);
+    ConnectModel();
+    connect(m_pTable->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &CTablewrightView::OnSectionResized);
+    connect(m_pTable->horizontalHeader(), &QHeaderView::sectionMoved, this,
+            &CTablewrightView::OnSectionMoved);
+    connect(m_pTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CTablewrightView::OnSelectionChanged);
+}
+
+void CTablewrightView::ConnectModel()
+{
     connect(m_pModel, &CGridTableModel::columnHeadersChanged, this,
             &CTablewrightView::ApplyColumnWidths);
     // While the header lays out new sections it reports sizes of its own;
@@ -66,12 +83,6 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     connect(m_pModel, &CGridTableModel::itemStateChanged, this, &CTablewrightView::ShowSelection);
     connect(m_pModel, &CGridTableModel::ensureVisibleRequested, this,
             &CTablewrightView::OnEnsureVisible);
-    connect(m_pTable->horizontalHeader(), &QHeaderView::sectionResized, this,
-            &CTablewrightView::OnSectionResized);
-    connect(m_pTable->horizontalHeader(), &QHeaderView::sectionMoved, this,
-            &CTablewrightView::OnSectionMoved);
-    connect(m_pTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CTablewrightView::OnSelectionChanged);
 }
 
 CTablewrightView::~CTablewrightView() = default;
@@ -89,7 +100,9 @@ void CTablewrightView::OnInitialUpdate()
     ReadOptions();
     m_wndCellEdit->setParent(m_pTable->viewport());
     m_wndCellEdit->hide();
-    m_wndCellEdit->setMaxLength(kCellEditLimit);
+    m_bEditing = false;
+    // A cell holds any length of text, and the editor shows all of it.
+    m_wndCellEdit->setMaxLength(std::numeric_limits<int>::max());
     GridCommands::PrepareForDocument(m_wndGrid, m_doc.m_bLoaded);
     ShowCurrentCell();
 }
@@ -113,11 +126,21 @@ void CTablewrightView::OnOptionGoToLastItem()
     Settings::Store().WriteInt(Settings::kGoToLastItem, m_bGoToLastItem);
 }
 
-void CTablewrightView::OnGridClicked(int row, int column)
+void CTablewrightView::OnGridClicked(int row, int column, QPoint pointer)
 {
     m_wndGrid.m_nCurRow = row;
     m_wndGrid.m_nCurCol = column;
     ShowCurrentCell();
+    if (m_bSingleClickEntry == 1)
+        BeginCellEdit(row, column, pointer);
+}
+
+void CTablewrightView::OnGridDoubleClicked(int row, int column, QPoint pointer)
+{
+    m_wndGrid.m_nCurRow = row;
+    m_wndGrid.m_nCurCol = column;
+    ShowCurrentCell();
+    BeginCellEdit(row, column, pointer);
 }
 
 void CTablewrightView::ApplyColumnWidths(int first, int last)
@@ -142,6 +165,8 @@ void CTablewrightView::OnSectionResized(int column, int, int newWidth)
 {
     if (!m_bSyncing)
         m_wndGrid.SetColumnWidth(column, newWidth);
+    if (m_bEditing && column == m_wndGrid.m_nCurCol)
+        PlaceCellEditor();
 }
 
 void CTablewrightView::OnSectionMoved()
@@ -159,11 +184,12 @@ void CTablewrightView::OnColumnsMoved()
     for (int shown = 0; shown < header->count(); ++shown)
         order.push_back(header->logicalIndex(shown));
     const QScopedValueRollback syncing(m_bSyncing, true);
-    GridCommands::ReorderColumns(m_wndGrid, order, m_doc);
+    GridCommands::ReorderColumns(m_doc, order);
 }
 
 void CTablewrightView::ShowSelection(int)
 {
+    Q_EMIT commandStateChanged();
     if (m_bSyncing)
         return;
     const QScopedValueRollback syncing(m_bSyncing, true);
@@ -178,6 +204,7 @@ void CTablewrightView::ShowSelection(int)
 
 void CTablewrightView::OnSelectionChanged()
 {
+    Q_EMIT commandStateChanged();
     if (m_bSyncing)
         return;
     const QScopedValueRollback syncing(m_bSyncing, true);

@@ -2,17 +2,19 @@
 
 #include "grid/GridListCtrl.h"
 
+#include <QPoint>
 #include <QWidget>
 
 class CGridTableModel;
 class CGridTableView;
 class CTablewrightDoc;
 class IProgress;
+class QKeyEvent;
 class QLineEdit;
 
 // The one view of the document: the grid filling the window, the in-place
-// cell editor lying hidden over it, the current cell and the two options of
-// the "Options" menu.
+// cell editor lying hidden over it, the current cell, the two options of
+// the "Options" menu, and the commands that change rows and columns.
 class CTablewrightView : public QWidget
 {
     Q_OBJECT
@@ -30,6 +32,29 @@ public:
     void OnOptionSingleClickEntry();
     void OnOptionGoToLastItem();
 
+    // The in-place editor. BeginCellEdit with row -1 first appends rows
+    // down to the pointer at pointer (viewport coordinates).
+    void BeginCellEdit(int row, int column);
+    void BeginCellEdit(int row, int column, QPoint pointer);
+    void EndCellEdit();
+    void CancelCellEdit();
+    bool IsEditing() const { return m_bEditing; }
+
+    // Row commands, on the selected row.
+    void OnRowInsertAbove();
+    void OnRowInsertBelow();
+    void OnRowDelete();
+    void OnRowMoveUp();
+    void OnRowMoveDown();
+    bool HasSelectedRow() const { return m_wndGrid.GetSelectedRow() >= 0; }
+    // Column commands, on m_nMenuColumn.
+    void OnColumnRename();
+    void OnColumnInsertBefore();
+    void OnColumnInsertAfter();
+    void OnColumnDelete();
+    void OnEditUndo();
+    void OnEditRedo();
+
     CGridTableView* GridWidget() const { return m_pTable; }
     QLineEdit* CellEditor() const { return m_wndCellEdit; }
 
@@ -41,8 +66,19 @@ public:
     int m_nSortColumn = -1;
     int m_nMenuColumn = -1;
 
+Q_SIGNALS:
+    // The selection or the editor changed: what the commands may do changed.
+    void commandStateChanged();
+    // A header was right-clicked: the column menu is to open at globalPos.
+    void columnMenuRequested(const QPoint& globalPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void OnGridClicked(int row, int column);
+    void OnGridClicked(int row, int column, QPoint pointer);
+    void OnGridDoubleClicked(int row, int column, QPoint pointer);
+    void OnHeaderRightClicked(int column, const QPoint& globalPos);
     void ApplyColumnWidths(int first, int last);
     void OnSectionResized(int column, int oldWidth, int newWidth);
     void ShowColumnOrder();
@@ -52,11 +88,25 @@ private:
     void OnSelectionChanged();
     void OnEnsureVisible(int row, bool partialOk);
     void ReadOptions();
+    void ConnectModel();
+
+    // Editing: keys seen by the grid and the editor, the typed-character
+    // start, the move to the next cell, and placing the editor.
+    bool OnEditingKey(QObject* watched, const QKeyEvent& key);
+    bool StartEditWithKey(const QKeyEvent& key);
+    void MoveEditTo(int row, int column);
+    void MoveEditByArrow(int arrowKey);
+    int RowUnderPointer(QPoint pointer);
+    void PlaceCellEditor();
+    void CloseCellEditor();
+    // An open edit is stored before a command changes the list under it.
+    void CommitBeforeCommand();
 
     CTablewrightDoc& m_doc;
     IProgress& m_statusBar;
     CGridTableModel* m_pModel = nullptr;
     CGridTableView* m_pTable = nullptr;
     QLineEdit* m_wndCellEdit = nullptr;
+    bool m_bEditing = false;
     bool m_bSyncing = false;
 };

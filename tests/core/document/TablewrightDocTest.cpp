@@ -205,8 +205,9 @@ TEST_F(TablewrightDocTest, TitleAndModifiedFlagChangesAreAnnounced)
     EXPECT_EQ(announced, 1);
     doc.SetPathName(files.Path("x.tbw"));
     EXPECT_EQ(announced, 2);
+    // New announces its title, its flag and its fresh history.
     ASSERT_TRUE(doc.OnNewDocument());
-    EXPECT_EQ(announced, 4);
+    EXPECT_EQ(announced, 5);
     EXPECT_FALSE(doc.IsModified());
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 TEST(GridCommandsTest, OnlyAListNotReadFromAFileGetsTheDefaultColumns)
@@ -33,13 +35,255 @@ TEST(GridCommandsTest, CurrentCellIsShownFromOneAndForgottenWhenGone)
     EXPECT_EQ(GridCommands::CurrentCellText(grid), "");
 }
 
-TEST(GridCommandsTest, ReorderedColumnsChangeTheList)
+// What each command leaves: the list, the selected row, the current cell,
+// the modified flag and whether a step can be undone.
+TEST(GridCommandsTest, RowAndColumnCommands)
 {
-    Session session;
-    Fill(session.grid, {"one", "two"}, {{"1", "2"}});
-    GridCommands::ReorderColumns(session.grid, {1, 0}, session.doc);
-    EXPECT_EQ(Dump(session.grid), "two|one\n2|1");
-    EXPECT_TRUE(session.doc.IsModified());
+    using namespace GridCommands;
+    struct Case
+    {
+        const char* name;
+        int selected;
+        std::function<void(CTablewrightDoc&)> run;
+        std::string after;
+        int selectedAfter;
+        Cell current;
+        bool modified;
+        bool step;
+    };
+    const Case cases[] = {
+        {"insert above",
+         1,
+         [](auto& d) { InsertRow(d, RowPlace::Above); },
+         "A|B\n1|x\n|\n2|y\n3|",
+         1,
+         {1, 0},
+         true,
+         true},
+        {"insert below the last row",
+         2,
+         [](auto& d) { InsertRow(d, RowPlace::Below); },
+         "A|B\n1|x\n2|y\n3|\n|",
+         3,
+         {3, 0},
+         true,
+         true},
+        {"insert without a selected row",
+         -1,
+         [](auto& d) { InsertRow(d, RowPlace::Below); },
+         "A|B\n1|x\n2|y\n3|",
+         -1,
+         {0, 1},
+         false,
+         false},
+        {"delete a middle row",
+         1,
+         [](auto& d) { DeleteRow(d); },
+         "A|B\n1|x\n3|",
+         1,
+         {1, 0},
+         true,
+         true},
+        {"delete the last row",
+         2,
+         [](auto& d) { DeleteRow(d); },
+         "A|B\n1|x\n2|y",
+         1,
+         {1, 0},
+         true,
+         true},
+        {"move up keeps the current cell",
+         2,
+         [](auto& d) { MoveRow(d, RowMove::Up); },
+         "A|B\n1|x\n3|\n2|y",
+         1,
+         {0, 1},
+         true,
+         true},
+        {"first row up",
+         0,
+         [](auto& d) { MoveRow(d, RowMove::Up); },
+         "A|B\n1|x\n2|y\n3|",
+         0,
+         {0, 1},
+         true,
+         false},
+        {"last row down",
+         2,
+         [](auto& d) { MoveRow(d, RowMove::Down); },
+         "A|B\n1|x\n2|y\n3|",
+         2,
+         {0, 1},
+         true,
+         false},
+        {"rename",
+         0,
+         [](auto& d) { RenameColumn(d, 1, "Prix\tHT"); },
+         "A|Prix HT\n1|x\n2|y\n3|",
+         0,
+         {0, 1},
+         true,
+         true},
+        {"rename to the same name",
+         0,
+         [](auto& d) { RenameColumn(d, 1, "B"); },
+         "A|B\n1|x\n2|y\n3|",
+         0,
+         {0, 1},
+         true,
+         false},
+        {"insert before column 0",
+         1,
+         [](auto& d) { InsertColumn(d, 0, ColumnPlace::Before); },
+         "Nouvelle colonne|A|B\n|1|x\n|2|y\n|3|",
+         -1,
+         {0, 1},
+         true,
+         true},
+        {"insert after column 0",
+         1,
+         [](auto& d) { InsertColumn(d, 0, ColumnPlace::After); },
+         "A|Nouvelle colonne|B\n1||x\n2||y\n3||",
+         1,
+         {0, 1},
+         true,
+         true},
+        {"reorder",
+         0,
+         [](auto& d) {
+             ReorderColumns(d, {1, 0});
+         },
+         "B|A\nx|1\ny|2\n|3",
+         -1,
+         {0, 1},
+         true,
+         true},
+        {"a drop where the drag began",
+         0,
+         [](auto& d) {
+             ReorderColumns(d, {0, 1});
+         },
+         "A|B\n1|x\n2|y\n3|",
+         0,
+         {0, 1},
+         true,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session s;
+        Fill(s.grid, {"A", "B"}, {{"1", "x"}, {"2", "y"}, {"3"}});
+        if (c.selected >= 0)
+            s.grid.SelectRow(c.selected);
+        s.grid.m_nCurRow = 0;
+        s.grid.m_nCurCol = 1;
+        c.run(s.doc);
+        EXPECT_EQ(Dump(s.grid), c.after);
+        EXPECT_EQ(s.grid.GetSelectedRow(), c.selectedAfter);
+        EXPECT_EQ((Cell{s.grid.m_nCurRow, s.grid.m_nCurCol}), c.current);
+        EXPECT_EQ(s.doc.IsModified(), c.modified);
+        EXPECT_EQ(s.doc.History().CanUndo(), c.step);
+    }
+}
+
+TEST(GridCommandsTest, DeletingAColumnAsksFirst)
+{
+    for (const auto answer : {IUserPrompt::Answer::No, IUserPrompt::Answer::Yes}) {
+        Session s;
+        Fill(s.grid, {"Nom", "Prix"}, {{"a", "1"}});
+        s.prompt.answers = {answer};
+        const bool yes = answer == IUserPrompt::Answer::Yes;
+        EXPECT_EQ(GridCommands::DeleteColumn(s.doc, 1), yes);
+        ASSERT_EQ(s.prompt.messages.size(), 1u);
+        EXPECT_EQ(s.prompt.messages[0].text, "Colonne d'effacement 'Prix'?");
+        EXPECT_EQ(s.prompt.questions, std::vector{IUserPrompt::Question::DeleteColumn});
+        EXPECT_EQ(Dump(s.grid), yes ? "Nom\na" : "Nom|Prix\na|1");
+        EXPECT_EQ(s.doc.IsModified(), yes);
+    }
+}
+
+// Rows cannot outlive the last column; undoing brings both back.
+TEST(GridCommandsTest, DeletingTheOnlyColumnEmptiesTheRows)
+{
+    Session s;
+    Fill(s.grid, {"Seule"}, {{"a"}, {"b"}});
+    s.prompt.answers = {IUserPrompt::Answer::Yes};
+    ASSERT_TRUE(GridCommands::DeleteColumn(s.doc, 0));
+    EXPECT_EQ(s.grid.GetColumnCount(), 0);
+    EXPECT_EQ(s.grid.GetItemCount(), 0);
+    EXPECT_EQ(s.doc.History().UndoName(), "Supprimer la colonne");
+    ASSERT_TRUE(s.doc.Undo());
+    EXPECT_EQ(Dump(s.grid), "Seule\na\nb");
+}
+
+// An edit is one step, rows appended for it included; storing the text a
+// cell already has marks the list changed but makes no step.
+TEST(GridCommandsTest, CommittedCells)
+{
+    Session s;
+    Fill(s.grid, {"A", "B"}, {{"1", "x"}});
+    s.grid.m_nCurRow = 0;
+    s.grid.m_nCurCol = 1;
+    GridCommands::CommitCell(s.doc, "x");
+    EXPECT_TRUE(s.doc.IsModified());
+    EXPECT_FALSE(s.doc.History().CanUndo());
+
+    GridCommands::AppendRowsUpTo(s.doc, 3);
+    s.grid.m_nCurRow = 3;
+    s.grid.m_nCurCol = 0;
+    GridCommands::CommitCell(s.doc, "a\tb\nc");
+    EXPECT_EQ(Dump(s.grid), "A|B\n1|x\n|\n|\na b c|");
+    EXPECT_EQ(s.doc.History().UndoName(), "Modifier la cellule");
+    ASSERT_TRUE(s.doc.Undo());
+    EXPECT_EQ(Dump(s.grid), "A|B\n1|x");
+
+    s.grid.m_nCurRow = 0;
+    GridCommands::ClearCurrentCell(s.doc);
+    EXPECT_EQ(Dump(s.grid), "A|B\n|x");
+    EXPECT_EQ(s.doc.History().UndoName(), "Effacer la cellule");
+}
+
+TEST(GridCommandsTest, TabAndArrowTargets)
+{
+    using namespace GridCommands;
+    CGridListCtrl grid;
+    Fill(grid, {"a", "b", "c", "d"}, {{}, {}});
+    struct Case
+    {
+        Cell from;
+        Cell tab, left, up, right, down;
+    };
+    const Case cases[] = {
+        {{0, 0}, {0, 1}, {0, 0}, {0, 0}, {0, 1}, {1, 0}},
+        {{1, 3}, {2, 0}, {1, 2}, {0, 3}, {1, 3}, {1, 3}},
+    };
+    for (const Case& c : cases) {
+        grid.m_nCurRow = c.from.row;
+        grid.m_nCurCol = c.from.column;
+        EXPECT_EQ(TabTarget(grid), c.tab);
+        EXPECT_EQ(ArrowTarget(grid, Arrow::Left), c.left);
+        EXPECT_EQ(ArrowTarget(grid, Arrow::Up), c.up);
+        EXPECT_EQ(ArrowTarget(grid, Arrow::Right), c.right);
+        EXPECT_EQ(ArrowTarget(grid, Arrow::Down), c.down);
+    }
+}
+
+// The modified mark follows the clean point: the list as last saved.
+TEST(GridCommandsTest, ModifiedFollowsTheCleanPoint)
+{
+    Session s;
+    TempFiles files;
+    Fill(s.grid, {"A"}, {{"1"}, {"2"}});
+    s.grid.SelectRow(0);
+    GridCommands::DeleteRow(s.doc);
+    ASSERT_TRUE(s.doc.DoSave(files.Path("l.tbw")));
+    EXPECT_FALSE(s.doc.IsModified());
+    ASSERT_TRUE(s.doc.Undo());
+    EXPECT_TRUE(s.doc.IsModified());
+    ASSERT_TRUE(s.doc.Redo());
+    EXPECT_FALSE(s.doc.IsModified());
+    s.doc.OnNewDocument();
+    EXPECT_FALSE(s.doc.History().CanUndo());
 }
 
 } // namespace

@@ -81,6 +81,9 @@ private Q_SLOTS:
             "&Fichier/-",
             "&Fichier/&Quitter\tCtrl+Q [Ctrl+Q] {Quitter l'application ; demander d'enregistrer "
             "les documents}",
+            "&Edition/Annuler\tCtrl+Z [Ctrl+Z] {Annuler la dernière action}",
+            "&Edition/Rétablir\tCtrl+Y [Ctrl+Y] {Rétablir l'action précédemment annulée}",
+            "&Edition/-",
             "&Edition/Couper\tCtrl+X [Ctrl+X] {Couper le contenu de la cellule dans le "
             "presse-papier}",
             "&Edition/Copier\tCtrl+C [Ctrl+C] {Copier le contenu de la celllule dans le "
@@ -113,15 +116,18 @@ private Q_SLOTS:
     {
         CMainFrame frame(prompt);
         QStringList bound;
-        for (const QAction* action : frame.actions())
-            bound << action->shortcut().toString() + QLatin1Char('=') + action->objectName();
+        for (const QAction* action : frame.actions()) {
+            for (const QKeySequence& keys : action->shortcuts())
+                bound << keys.toString() + QLatin1Char('=') + action->objectName();
+        }
         bound.sort();
         QCOMPARE(
             bound,
             QStringList({"Ctrl+C=ID_EDIT_COPY", "Ctrl+F=ID_TOOLBAR_FIND", "Ctrl+H=ID_EDIT_REPLACE",
                          "Ctrl+N=ID_FILE_NEW", "Ctrl+O=ID_FILE_OPEN", "Ctrl+P=ID_FILE_PRINT",
-                         "Ctrl+Q=ID_APP_EXIT", "Ctrl+S=ID_FILE_SAVE", "Ctrl+V=ID_EDIT_PASTE",
-                         "Ctrl+X=ID_EDIT_CUT", "F3=ID_EDIT_FIND_NEXT"}));
+                         "Ctrl+Q=ID_APP_EXIT", "Ctrl+S=ID_FILE_SAVE", "Ctrl+Shift+Z=ID_EDIT_REDO",
+                         "Ctrl+V=ID_EDIT_PASTE", "Ctrl+X=ID_EDIT_CUT", "Ctrl+Y=ID_EDIT_REDO",
+                         "Ctrl+Z=ID_EDIT_UNDO", "F3=ID_EDIT_FIND_NEXT"}));
     }
 
     void toolbarButtonsInOrderWithToolTips()

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
+#include <limits>
 
 namespace {
 
@@ -57,7 +58,7 @@ private Q_SLOTS:
         f.view.OnInitialUpdate();
         QCOMPARE(f.view.CellEditor()->parentWidget(), f.Table().viewport());
         QVERIFY(f.view.CellEditor()->isHidden());
-        QCOMPARE(f.view.CellEditor()->maxLength(), 256);
+        QCOMPARE(f.view.CellEditor()->maxLength(), std::numeric_limits<int>::max());
     }
 
     void anOpenBeforeTheInitialUpdateShowsTheFileAlone()

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "edit/EditCommand.h"
+
+#include <memory>
+#include <vector>
+
+// Several changes made as one step: applied in order, reverted in reverse
+// order, named after the first.
+class CCommandSequence : public CEditCommand
+{
+public:
+    explicit CCommandSequence(std::vector<std::unique_ptr<CEditCommand>> commands);
+
+    QString Name() const override;
+    void Apply(CGridListCtrl& grid) override;
+    void Revert(CGridListCtrl& grid) override;
+    std::size_t Cost() const override;
+
+private:
+    std::vector<std::unique_ptr<CEditCommand>> m_commands;
+};
+
+// Deletes every row of a list whose rows hold no cell, as after its only
+// column went: only their count is kept.
+class CDeleteEmptyRowsCommand : public CEditCommand
+{
+public:
+    explicit CDeleteEmptyRowsCommand(int count) : m_count(count) {}
+
+    QString Name() const override { return QStringLiteral("Supprimer les lignes"); }
+    void Apply(CGridListCtrl& grid) override;
+    void Revert(CGridListCtrl& grid) override;
+    std::size_t Cost() const override { return sizeof(*this); }
+
+private:
+    int m_count;
+};

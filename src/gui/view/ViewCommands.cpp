@@ -1,0 +1,98 @@
+// The view's commands that change the shape of the list: rows from the
+// toolbar and the row menu, columns from the header's menu, and undo.
+#include "view/TablewrightView.h"
+
+#include "dialogs/EntryDlg.h"
+#include "document/TablewrightDoc.h"
+#include "edit/GridCommands.h"
+#include "resources/StringTable.h"
+
+void CTablewrightView::OnRowInsertAbove()
+{
+    CommitBeforeCommand();
+    GridCommands::InsertRow(m_doc, GridCommands::RowPlace::Above);
+    ShowCurrentCell();
+}
+
+void CTablewrightView::OnRowInsertBelow()
+{
+    CommitBeforeCommand();
+    GridCommands::InsertRow(m_doc, GridCommands::RowPlace::Below);
+    ShowCurrentCell();
+}
+
+void CTablewrightView::OnRowDelete()
+{
+    CommitBeforeCommand();
+    GridCommands::DeleteRow(m_doc);
+    ShowCurrentCell();
+}
+
+// Moves leave the current cell where it was.
+void CTablewrightView::OnRowMoveUp()
+{
+    CommitBeforeCommand();
+    GridCommands::MoveRow(m_doc, GridCommands::RowMove::Up);
+}
+
+void CTablewrightView::OnRowMoveDown()
+{
+    CommitBeforeCommand();
+    GridCommands::MoveRow(m_doc, GridCommands::RowMove::Down);
+}
+
+void CTablewrightView::OnHeaderRightClicked(int column, const QPoint& globalPos)
+{
+    ShowCurrentCell();
+    m_nMenuColumn = column;
+    Q_EMIT columnMenuRequested(globalPos);
+}
+
+void CTablewrightView::OnColumnRename()
+{
+    CommitBeforeCommand();
+    if (m_nMenuColumn < 0 || m_nMenuColumn >= m_wndGrid.GetColumnCount())
+        return;
+    CEntryDlg dialog(this);
+    dialog.SetCaption(QString::fromUtf8(Strings::kEditColumnCaption));
+    dialog.SetText(QString::fromStdString(m_wndGrid.GetColumnName(m_nMenuColumn)));
+    if (dialog.DoModal() == QDialog::Rejected)
+        return;
+    GridCommands::RenameColumn(m_doc, m_nMenuColumn, dialog.GetText());
+    ShowCurrentCell();
+}
+
+void CTablewrightView::OnColumnInsertBefore()
+{
+    CommitBeforeCommand();
+    GridCommands::InsertColumn(m_doc, m_nMenuColumn, GridCommands::ColumnPlace::Before);
+    ShowCurrentCell();
+}
+
+void CTablewrightView::OnColumnInsertAfter()
+{
+    CommitBeforeCommand();
+    GridCommands::InsertColumn(m_doc, m_nMenuColumn, GridCommands::ColumnPlace::After);
+    ShowCurrentCell();
+}
+
+void CTablewrightView::OnColumnDelete()
+{
+    CommitBeforeCommand();
+    if (GridCommands::DeleteColumn(m_doc, m_nMenuColumn))
+        ShowCurrentCell();
+}
+
+void CTablewrightView::OnEditUndo()
+{
+    CommitBeforeCommand();
+    if (m_doc.Undo())
+        ShowCurrentCell();
+}
+
+void CTablewrightView::OnEditRedo()
+{
+    CommitBeforeCommand();
+    if (m_doc.Redo())
+        ShowCurrentCell();
+}
