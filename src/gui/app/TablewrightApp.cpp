@@ -16,11 +16,15 @@
 namespace {
 
 // "Annuler : Supprimer la ligne", enabled, or plain "Annuler", disabled,
-// when there is no step.
+// when there is no step; the shortcut shown stays.
 void NameStep(QAction& action, const QString& plain, const char* named, const QString& step)
 {
     action.setEnabled(!step.isEmpty());
-    action.setText(step.isEmpty() ? plain : QString::fromUtf8(named).arg(step));
+    const QString shortcut = action.text().section(QLatin1Char('\t'), 1);
+    QString text = step.isEmpty() ? plain : QString::fromUtf8(named).arg(step);
+    if (!shortcut.isEmpty())
+        text += QLatin1Char('\t') + shortcut;
+    action.setText(text);
 }
 
 } // namespace

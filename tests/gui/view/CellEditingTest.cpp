@@ -1,0 +1,282 @@
+#include "document/TablewrightDoc.h"
+#include "view/GridTableView.h"
+#include "view/TablewrightView.h"
+
+#include "GuiTestSupport.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class SilentStatus : public IProgress
+{
+public:
+    QString cell;
+    void SetProgress(int) override {}
+    void SetStatusPaneText(int pane, const QString& text) override
+    {
+        if (pane == 1)
+            cell = text;
+    }
+};
+
+// A shown view over a list of three rows under four columns, with a
+// neighbour that can take the focus away from the editor.
+struct Editing
+{
+    TempSettings settings;
+    ScriptedPrompt prompt;
+    SilentStatus status;
+    CTablewrightDoc doc{prompt, status};
+    QWidget window;
+    CTablewrightView* view = new CTablewrightView(doc, status, &window);
+    QLineEdit* neighbour = new QLineEdit(&window);
+
+    Editing()
+    {
+        doc.m_bLoaded = true;
+        view->OnInitialUpdate();
+        Fill(Grid(), {"A", "B", "C", "D"}, {{"a0", "b0"}, {"a1", "b1"}, {"a2", "b2", "c2", "d2"}});
+        view->setGeometry(0, 0, 500, 300);
+        neighbour->setGeometry(0, 310, 100, 20);
+        window.resize(500, 340);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        if (!QTest::qWaitForWindowActive(&window))
+            qWarning("the window did not become active");
+    }
+    CGridListCtrl& Grid() { return doc.GetGrid(); }
+    CGridTableView& Table() { return *view->GridWidget(); }
+    QLineEdit& Editor() { return *view->CellEditor(); }
+    QPoint Center(int row, int column) { return Table().CellRect(row, column).center(); }
+    void DoubleClick(QPoint at) { QTest::mouseDClick(Table().viewport(), Qt::LeftButton, {}, at); }
+    void DoubleClick(int row, int column) { DoubleClick(Center(row, column)); }
+    // The key goes where the keyboard is: the editor while it is open.
+    void Key(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QWidget* target = Editor().isVisible() ? static_cast<QWidget*>(&Editor()) : &Table();
+        // A dead key has no character of its own for QTest to give it.
+        if (key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay)
+            QTest::sendKeyEvent(QTest::Click, target, static_cast<Qt::Key>(key), QString(),
+                                modifiers);
+        else
+            QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+    QString Cell(int row, int column)
+    {
+        return QString::fromStdString(Grid().GetItemText(row, column));
+    }
+};
+
+} // namespace
+
+class CellEditingTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The editor lies 4 px inside the cell over the row's full height and
+    // holds the cell's text, all of it selected.
+    void doubleClickTypeAndEnterStoresTheText()
+    {
+        Editing e;
+        e.DoubleClick(1, 1);
+        QVERIFY(e.Editor().isVisible());
+        QCOMPARE(e.Editor().geometry(), e.Table().CellRect(1, 1).adjusted(4, 0, -4, 0));
+        QCOMPARE(e.Editor().text(), QStringLiteral("b1"));
+        QCOMPARE(e.Editor().selectedText(), QStringLiteral("b1"));
+        QVERIFY(e.Editor().hasFocus());
+        QTest::keyClicks(&e.Editor(), QStringLiteral("neuf"));
+        e.Key(Qt::Key_Return);
+        QVERIFY(!e.Editor().isVisible());
+        QCOMPARE(e.Cell(1, 1), QStringLiteral("neuf"));
+        QCOMPARE(e.status.cell, QStringLiteral("Ligne 2, Colonne 2"));
+        QVERIFY(e.doc.IsModified());
+        QVERIFY(e.Table().hasFocus());
+    }
+
+    void escapeKeepsTheCell()
+    {
+        Editing e;
+        e.DoubleClick(0, 0);
+        QTest::keyClicks(&e.Editor(), QStringLiteral("perdu"));
+        e.Key(Qt::Key_Escape);
+        QVERIFY(!e.Editor().isVisible());
+        QCOMPARE(e.Cell(0, 0), QStringLiteral("a0"));
+        QVERIFY(!e.doc.IsModified());
+        // Nothing is stored when the hidden editor then loses the focus.
+        e.neighbour->setFocus();
+        QCOMPARE(e.Cell(0, 0), QStringLiteral("a0"));
+    }
+
+    // Shift+Tab goes right as Tab does; past the last cell a row is added.
+    void tabWalksRightAndAddsARowAtTheEnd()
+    {
+        Editing e;
+        e.DoubleClick(2, 2);
+        e.Key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(e.Grid().m_nCurCol, 3);
+        QTest::keyClicks(&e.Editor(), QStringLiteral("fin"));
+        e.Key(Qt::Key_Tab);
+        QCOMPARE(e.Cell(2, 3), QStringLiteral("fin"));
+        QCOMPARE(e.Grid().GetItemCount(), 4);
+        QVERIFY(e.Editor().isVisible());
+        QCOMPARE(e.Grid().m_nCurRow, 3);
+        QCOMPARE(e.Grid().m_nCurCol, 0);
+        QCOMPARE(e.Grid().GetSelectedRow(), 3);
+    }
+
+    void ctrlArrowsStopAtTheEdges()
+    {
+        Editing e;
+        e.DoubleClick(0, 0);
+        QList<int> columns;
+        for (int i = 0; i < 4; ++i) {
+            e.Key(Qt::Key_Right, Qt::ControlModifier);
+            columns << e.Grid().m_nCurCol;
+        }
+        QCOMPARE(columns, (QList<int>{1, 2, 3, 3}));
+        e.Key(Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(e.Grid().m_nCurRow, 0);
+        QVERIFY(e.Editor().isVisible());
+        e.Key(Qt::Key_Down, Qt::ControlModifier);
+        e.Key(Qt::Key_Down, Qt::ControlModifier);
+        e.Key(Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(e.Grid().m_nCurRow, 2);
+        QCOMPARE(e.Grid().GetItemCount(), 3);
+    }
+
+    void typingOnTheGridStartsAnEdit_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("a") << int(Qt::Key_A) << int(Qt::NoModifier) << "a";
+        QTest::newRow("Shift+A") << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A";
+        QTest::newRow("keypad 7") << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7";
+        QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier) << " ";
+        QTest::newRow("F2") << int(Qt::Key_F2) << int(Qt::NoModifier) << QString();
+        QTest::newRow("dead key") << int(Qt::Key_Dead_Circumflex) << int(Qt::NoModifier)
+                                  << QString();
+        QTest::newRow("Ctrl+B") << int(Qt::Key_B) << int(Qt::ControlModifier) << QString();
+    }
+
+    // Typing replaces the cell's text; the caret stands after the character.
+    void typingOnTheGridStartsAnEdit()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, opened);
+        Editing e;
+        QTest::mouseClick(e.Table().viewport(), Qt::LeftButton, {}, e.Center(1, 0));
+        e.Key(key, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(e.Editor().isVisible(), !opened.isNull());
+        if (opened.isNull())
+            return;
+        QCOMPARE(e.Editor().text(), opened);
+        QCOMPARE(e.Editor().cursorPosition(), 1);
+        QVERIFY(!e.Editor().hasSelectedText());
+        e.Key(Qt::Key_Return);
+        QCOMPARE(e.Cell(1, 0), opened);
+    }
+
+    void deleteEmptiesTheCellAlsoFromTheEditor()
+    {
+        Editing e;
+        e.DoubleClick(0, 1);
+        QTest::keyClicks(&e.Editor(), QStringLiteral("xyz"));
+        e.Key(Qt::Key_Delete);
+        QVERIFY(!e.Editor().isVisible());
+        QCOMPARE(e.Cell(0, 1), QString());
+        QVERIFY(e.doc.IsModified());
+    }
+
+    // The grid's own arrow keys move the selection, not the current cell.
+    void deleteActsOnTheCurrentCellNotTheSelectedRow()
+    {
+        Editing e;
+        QTest::mouseClick(e.Table().viewport(), Qt::LeftButton, {}, e.Center(0, 0));
+        e.Key(Qt::Key_Down);
+        e.Key(Qt::Key_Down);
+        QCOMPARE(e.Grid().GetSelectedRow(), 2);
+        e.Key(Qt::Key_Delete);
+        QCOMPARE(e.Cell(0, 0), QString());
+        QCOMPARE(e.Cell(2, 0), QStringLiteral("a2"));
+    }
+
+    // Rows are added down to the pointer, and only where a row can lie.
+    void doubleClickBelowTheListAddsRowsDownToIt()
+    {
+        Editing e;
+        const int rowHeight = e.Table().rowHeight(0);
+        const QPoint far(e.Center(2, 2).x(), e.Center(2, 2).y() + 5 * rowHeight);
+        e.DoubleClick(far);
+        QCOMPARE(e.Grid().GetItemCount(), 8);
+        QCOMPARE(e.Grid().GetSelectedRow(), 7);
+        QVERIFY(e.Editor().isVisible());
+        QCOMPARE(e.Grid().m_nCurCol, 2);
+        e.Key(Qt::Key_Escape);
+
+        const QPoint besideTheColumns(e.Table().viewport()->width() - 2, far.y());
+        QVERIFY(e.Table().columnAt(besideTheColumns.x()) < 0);
+        e.DoubleClick(besideTheColumns);
+        QCOMPARE(e.Grid().GetItemCount(), 8);
+        QVERIFY(!e.Editor().isVisible());
+    }
+
+    void losingTheFocusStoresTheText()
+    {
+        Editing e;
+        e.DoubleClick(1, 0);
+        e.Editor().insert(QStringLiteral("gardé"));
+        e.neighbour->setFocus();
+        QVERIFY(!e.Editor().isVisible());
+        QCOMPARE(e.Cell(1, 0), QStringLiteral("gardé"));
+        QVERIFY(e.neighbour->hasFocus());
+    }
+
+    // No length limit: changing one letter of a long cell keeps the rest,
+    // and a pasted line break reaches the cell as a space.
+    void theEditorKeepsTheWholeText()
+    {
+        Editing e;
+        const std::string longText(300, 'x');
+        e.Grid().SetItemText(0, 0, longText);
+        e.DoubleClick(0, 0);
+        QCOMPARE(e.Editor().text().size(), 300);
+        e.Key(Qt::Key_End);
+        e.Key(Qt::Key_Backspace);
+        QTest::keyClicks(&e.Editor(), QStringLiteral("y"));
+        e.Key(Qt::Key_Return);
+        QCOMPARE(e.Cell(0, 0), QString::fromStdString(std::string(299, 'x') + "y"));
+
+        e.DoubleClick(0, 1);
+        e.Editor().setText(QStringLiteral("un\tdeux\ntrois"));
+        e.Key(Qt::Key_Return);
+        QCOMPARE(e.Cell(0, 1), QStringLiteral("un deux trois"));
+    }
+
+    // The header names its column, and nothing right of the last one.
+    void headerRightClickNamesItsColumn()
+    {
+        Editing e;
+        QSignalSpy menus(e.view, &CTablewrightView::columnMenuRequested);
+        QHeaderView* header = e.Table().horizontalHeader();
+        const QPoint second(header->sectionViewportPosition(1) + 10, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::RightButton, {}, second);
+        QCOMPARE(menus.count(), 1);
+        QCOMPARE(e.view->m_nMenuColumn, 1);
+        const QPoint empty(header->viewport()->width() - 2, header->height() / 2);
+        QVERIFY(header->logicalIndexAt(empty) < 0);
+        QTest::mouseClick(header->viewport(), Qt::RightButton, {}, empty);
+        QCOMPARE(menus.count(), 1);
+        QCOMPARE(e.view->m_nMenuColumn, 1);
+    }
+};
+
+QTEST_MAIN(CellEditingTest)
+#include "CellEditingTest.moc"
