@@ -33,6 +33,20 @@ inline constexpr char kDeleteColumnQuestion[] = "Colonne d'effacement '%1'?";
 inline constexpr char kEditColumnCaption[] = "Éditer le texte de colonne";
 inline constexpr char kNewColumnName[] = "Nouvelle colonne";
 
+// The Find, Replace and Entry dialogs (107, 106, 105). The caller of the
+// Entry dialog normally gives its own caption.
+inline constexpr char kFindCaption[] = "Rechercher";
+inline constexpr char kFindButton[] = "Rechercher";
+inline constexpr char kReplaceCaption[] = "Remplacer";
+inline constexpr char kReplaceAllButton[] = "Remplacer tout";
+inline constexpr char kCancelButton[] = "Annuler";
+inline constexpr char kFindLabel[] = "Rechercher :";
+inline constexpr char kReplaceLabel[] = "Remplacer par :";
+inline constexpr char kWholeWord[] = "Mot entier seulement";
+inline constexpr char kMatchCase[] = "Respecter la casse";
+inline constexpr char kEntryCaption[] = "Entry";
+inline constexpr char kOkButton[] = "OK";
+
 // The steps of the history, as the Edit menu names them.
 inline constexpr char kUndoMenu[] = "Annuler : %1";
 inline constexpr char kRedoMenu[] = "Rétablir : %1";

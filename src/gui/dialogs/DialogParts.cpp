@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace DialogParts {
 
 namespace {
@@ -25,8 +27,9 @@ QLineEdit* NewEdit(const QString& objectName, int dialogUnits, QWidget& parent)
 {
     auto* edit = new QLineEdit(&parent);
     edit->setObjectName(objectName);
-    // A cell or a column name may be long: the edit takes up to QLineEdit's
-    // own limit of 32767 characters and scrolls.
+    // A search may be for a whole long cell: the edit takes any length of
+    // text and scrolls.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setMinimumWidth(qRound(dialogUnits * AverageCharWidth(parent) / 4.0));
     return edit;
 }

@@ -1,18 +1,18 @@
 #include "dialogs/EntryDlg.h"
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/DialogTexts.h"
+#include "resources/StringTable.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
 CEntryDlg::CEntryDlg(QWidget* parent)
-    : CMemberDlg(parent), m_strCaption(QString::fromUtf8(DialogTexts::kEntryCaption))
+    : CMemberDlg(parent), m_strCaption(QString::fromUtf8(Strings::kEntryCaption))
 {
     setWindowTitle(m_strCaption);
     m_pText = DialogParts::NewEdit(QStringLiteral("entryEdit"), 105, *this);
-    auto* ok = new QPushButton(QString::fromUtf8(DialogTexts::kOkButton), this);
+    auto* ok = new QPushButton(QString::fromUtf8(Strings::kOkButton), this);
     ok->setObjectName(QStringLiteral("confirmButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,7 +1,7 @@
 #include "dialogs/FindDlg.h"
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/DialogTexts.h"
+#include "resources/StringTable.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,18 +13,18 @@ using namespace DialogParts;
 
 CFindDlg::CFindDlg(QWidget* parent) : CMemberDlg(parent)
 {
-    setWindowTitle(QString::fromUtf8(DialogTexts::kFindCaption));
+    setWindowTitle(QString::fromUtf8(Strings::kFindCaption));
     m_pFind = NewEdit(QStringLiteral("findEdit"), 110, *this);
-    m_pWholeWord = NewCheckBox(DialogTexts::kWholeWord, QStringLiteral("wholeWord"), *this);
-    m_pMatchCase = NewCheckBox(DialogTexts::kMatchCase, QStringLiteral("matchCase"), *this);
+    m_pWholeWord = NewCheckBox(Strings::kWholeWord, QStringLiteral("wholeWord"), *this);
+    m_pMatchCase = NewCheckBox(Strings::kMatchCase, QStringLiteral("matchCase"), *this);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(NewLabel(DialogTexts::kFindLabel, *m_pFind, *this), 0, 0);
+    layout->addWidget(NewLabel(Strings::kFindLabel, *m_pFind, *this), 0, 0);
     layout->addWidget(m_pFind, 0, 1);
     layout->addWidget(m_pWholeWord, 1, 0, 1, 2);
     layout->addWidget(m_pMatchCase, 2, 0, 1, 2);
-    layout->addLayout(NewButtonColumn(DialogTexts::kFindButton, DialogTexts::kCancelButton, *this),
-                      0, 2, 3, 1);
+    layout->addLayout(NewButtonColumn(Strings::kFindButton, Strings::kCancelButton, *this), 0, 2, 3,
+                      1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -1,7 +1,7 @@
 #include "dialogs/ReplaceDlg.h"
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/DialogTexts.h"
+#include "resources/StringTable.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,25 +13,23 @@ using namespace DialogParts;
 
 CReplaceDlg::CReplaceDlg(QWidget* parent) : CMemberDlg(parent)
 {
-    setWindowTitle(QString::fromUtf8(DialogTexts::kReplaceCaption));
+    setWindowTitle(QString::fromUtf8(Strings::kReplaceCaption));
     m_pFind = NewEdit(QStringLiteral("findEdit"), 105, *this);
     m_pReplace = NewEdit(QStringLiteral("replaceEdit"), 105, *this);
-    m_pWholeWord = NewCheckBox(DialogTexts::kWholeWord, QStringLiteral("wholeWord"), *this);
-    m_pMatchCase = NewCheckBox(DialogTexts::kMatchCase, QStringLiteral("matchCase"), *this);
+    m_pWholeWord = NewCheckBox(Strings::kWholeWord, QStringLiteral("wholeWord"), *this);
+    m_pMatchCase = NewCheckBox(Strings::kMatchCase, QStringLiteral("matchCase"), *this);
 
     // The labels end where their edits begin.
     const Qt::Alignment labelAlignment = Qt::AlignRight | Qt::AlignVCenter;
     auto* layout = new QGridLayout(this);
-    layout->addWidget(NewLabel(DialogTexts::kFindLabel, *m_pFind, *this), 0, 0, labelAlignment);
+    layout->addWidget(NewLabel(Strings::kFindLabel, *m_pFind, *this), 0, 0, labelAlignment);
     layout->addWidget(m_pFind, 0, 1);
-    layout->addWidget(NewLabel(DialogTexts::kReplaceLabel, *m_pReplace, *this), 1, 0,
-                      labelAlignment);
+    layout->addWidget(NewLabel(Strings::kReplaceLabel, *m_pReplace, *this), 1, 0, labelAlignment);
     layout->addWidget(m_pReplace, 1, 1);
     layout->addWidget(m_pWholeWord, 2, 0, 1, 2);
     layout->addWidget(m_pMatchCase, 3, 0, 1, 2);
-    layout->addLayout(
-        NewButtonColumn(DialogTexts::kReplaceAllButton, DialogTexts::kCancelButton, *this), 0, 2, 4,
-        1);
+    layout->addLayout(NewButtonColumn(Strings::kReplaceAllButton, Strings::kCancelButton, *this), 0,
+                      2, 4, 1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -6,9 +6,11 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -275,6 +277,23 @@ private Q_SLOTS:
         QTest::mouseClick(header->viewport(), Qt::RightButton, {}, empty);
         QCOMPARE(menus.count(), 1);
         QCOMPARE(e.view->m_nMenuColumn, 1);
+    }
+
+    // A name the header cuts off shows whole as the section's tool tip.
+    void aCutOffNameShowsAsToolTip()
+    {
+        Editing e;
+        const QString name = QStringLiteral("Une colonne au nom bien trop long pour sa place");
+        e.Grid().SetColumnName(0, name.toStdString());
+        QHeaderView* header = e.Table().horizontalHeader();
+        const auto tipAt = [&](int column) {
+            const QPoint at(header->sectionViewportPosition(column) + 5, header->height() / 2);
+            QHelpEvent help(QEvent::ToolTip, at, header->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(header->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipAt(1), QString());
+        QCOMPARE(tipAt(0), name);
     }
 };
 
