@@ -22,7 +22,7 @@ bool CGridListCtrl::TakeColumn(int column, GridColumn& header, std::string& cell
 {
     if (!ValidColumn(column))
         return false;
-    SetRedraw(false);
+    const ScopedRedrawSuspension suspended(*this);
     // Rows change in place below, so the batch is announced before them.
     NotifyEach();
     header = std::move(m_columns[column]);
@@ -39,7 +39,6 @@ bool CGridListCtrl::TakeColumn(int column, GridColumn& header, std::string& cell
         m_rows[row].TakeCell(column, cells);
     }
     cells.shrink_to_fit();
-    SetRedraw(true);
     return true;
 }
 
@@ -47,13 +46,12 @@ int CGridListCtrl::PutColumn(int column, const GridColumn& header, std::string_v
 {
     if (column < 0 || column > GetColumnCount())
         return -1;
-    SetRedraw(false);
+    const ScopedRedrawSuspension suspended(*this);
     InsertColumns(column, {header.name}, header.width, CellMove::Later);
     CellCursor cursor(cells);
     std::string scratch;
     for (PackedRow& row : m_rows)
         row.InsertCell(column, CleanView(cursor.Next(), scratch));
-    SetRedraw(true);
     return column;
 }
 

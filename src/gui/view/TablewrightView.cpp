@@ -78,8 +78,11 @@ void CTablewrightView::ConnectModel()
         if (GridCommands::ForgetVanishedCurrentCell(m_wndGrid))
             ShowCurrentCell();
     });
-    connect(m_pModel, &CGridTableModel::columnOrderChanged, this,
-            &CTablewrightView::ShowColumnOrder);
+    // A reorder leaves no row selected, as a rebuilt table has none.
+    connect(m_pModel, &CGridTableModel::columnOrderChanged, this, [this] {
+        ShowColumnOrder();
+        ShowSelection(m_wndGrid.GetSelectedRow());
+    });
     connect(m_pModel, &CGridTableModel::itemStateChanged, this, &CTablewrightView::ShowSelection);
     connect(m_pModel, &CGridTableModel::ensureVisibleRequested, this,
             &CTablewrightView::OnEnsureVisible);
@@ -183,8 +186,11 @@ void CTablewrightView::OnColumnsMoved()
     std::vector<int> order;
     for (int shown = 0; shown < header->count(); ++shown)
         order.push_back(header->logicalIndex(shown));
-    const QScopedValueRollback syncing(m_bSyncing, true);
-    GridCommands::ReorderColumns(m_doc, order);
+    {
+        const QScopedValueRollback syncing(m_bSyncing, true);
+        GridCommands::ReorderColumns(m_doc, order);
+    }
+    ShowSelection(m_wndGrid.GetSelectedRow());
 }
 
 void CTablewrightView::ShowSelection(int)

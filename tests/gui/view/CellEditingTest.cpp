@@ -186,6 +186,26 @@ private Q_SLOTS:
         QCOMPARE(e.Cell(1, 0), opened);
     }
 
+    // A new list is filled from the keyboard alone: typing starts its first
+    // row, Tab walks on and adds the next; one step undoes each cell.
+    void aNewListFillsFromTheKeyboard()
+    {
+        Editing e;
+        e.doc.OnNewDocument();
+        e.view->OnInitialUpdate();
+        e.Table().setFocus();
+        QTest::keyClicks(&e.Table(), QStringLiteral("u"));
+        QVERIFY(e.Editor().isVisible());
+        for (const char* cell : {"n", "d", "e", "f"}) {
+            e.Key(Qt::Key_Tab);
+            QTest::keyClicks(&e.Editor(), QString::fromLatin1(cell));
+        }
+        e.Key(Qt::Key_Return);
+        QCOMPARE(Shown(e.Grid()), QStringLiteral("A|B|C|D\nu|n|d|e\nf|||"));
+        QVERIFY(e.doc.Undo());
+        QCOMPARE(Shown(e.Grid()), QStringLiteral("A|B|C|D\nu|n|d|e"));
+    }
+
     void deleteEmptiesTheCellAlsoFromTheEditor()
     {
         Editing e;

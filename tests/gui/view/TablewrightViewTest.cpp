@@ -146,6 +146,8 @@ private Q_SLOTS:
         f.view.OnInitialUpdate();
         Fill(f.view.m_wndGrid, {"one", "two", "three"}, {{"1", "2", "3"}, {"x"}});
         f.view.m_wndGrid.SetColumnWidth(0, 50);
+        f.view.m_wndGrid.SelectRow(1);
+        QVERIFY(f.Table().selectionModel()->isRowSelected(1));
         QHeaderView* header = f.Table().horizontalHeader();
         header->moveSection(0, 2);
         QTRY_COMPARE(Shown(f.view.m_wndGrid), QStringLiteral("two|three|one\n2|3|1\n||x"));
@@ -155,6 +157,9 @@ private Q_SLOTS:
             QCOMPARE(header->logicalIndex(shown), shown);
         QCOMPARE(f.view.m_wndGrid.GetColumnOrderArray(), (std::vector<int>{0, 1, 2}));
         QVERIFY(f.doc.IsModified());
+        // The reordered table has no row selected, on screen either.
+        QCOMPARE(f.view.m_wndGrid.GetSelectedRow(), -1);
+        QVERIFY(!f.Table().selectionModel()->hasSelection());
     }
 };
 
