@@ -96,6 +96,7 @@ bool CTablewrightDoc::ImportCsvFile(const QString& path)
 // the list's folder.
 QString CTablewrightDoc::ChooseExportPath(const QString& filter, const QString& suffix)
 {
+    FlushOpenEdit();
     const QString name =
         QFileInfo(ProposedSavePath()).completeBaseName() + QLatin1Char('.') + suffix;
     const QString folder = StartFolder();

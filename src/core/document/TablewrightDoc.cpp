@@ -226,8 +226,15 @@ void CTablewrightDoc::ReportWriteFailure(const QString& path, const QString& rea
                         IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
 }
 
+void CTablewrightDoc::FlushOpenEdit() const
+{
+    if (m_flushOpenEdit)
+        m_flushOpenEdit();
+}
+
 bool CTablewrightDoc::SaveModified()
 {
+    FlushOpenEdit();
     if (!m_bModified)
         return true;
     const QString question = QString::fromUtf8(Strings::kSaveChangesPrompt).arg(m_strTitle);
@@ -253,6 +260,7 @@ bool CTablewrightDoc::DoFileSaveAs()
 
 bool CTablewrightDoc::DoSave(const QString& path)
 {
+    FlushOpenEdit();
     QString target = path;
     if (target.isEmpty()) {
         target = ChooseSavePath(QString::fromUtf8(Strings::kListFilter), QStringLiteral("tbw"),

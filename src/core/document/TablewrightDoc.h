@@ -27,6 +27,9 @@ public:
     // Non-zero: after a list is read, its last row is scrolled into view.
     void SetGoToLastItem(int goToLastItem) { m_bGoToLastItem = goToLastItem; }
     IUserPrompt& Prompt() const { return m_prompt; }
+    // The view stores an edit still open in it before the list is saved,
+    // exported or replaced, so that nothing typed is left behind.
+    void SetOpenEditFlusher(std::function<void()> flush) { m_flushOpenEdit = std::move(flush); }
 
     // Changes to the list and their history. Execute applies a change and
     // makes it the step to undo; the modified flag follows the clean point,
@@ -112,6 +115,7 @@ private:
     IProgress& m_progress;
     // Starts a fresh history at the list as it now stands.
     void ForgetHistory();
+    void FlushOpenEdit() const;
     void FollowCleanPoint();
 
     CGridListCtrl m_grid;
@@ -124,5 +128,6 @@ private:
     QString m_strLastFolder;
     bool m_bModified = false;
     std::function<void()> m_stateListener;
+    std::function<void()> m_flushOpenEdit;
     TextEncoding m_encoding = TextEncoding::Utf8;
 };

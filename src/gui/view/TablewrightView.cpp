@@ -25,6 +25,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     // A list named on the command line is read before the first update:
     // it already scrolls as the options say.
     ReadOptions();
+    m_doc.SetOpenEditFlusher([this] { EndCellEdit(); });
     m_pModel = new CGridTableModel(m_wndGrid, this);
     m_pTable = new CGridTableView(m_wndGrid, this);
     m_pTable->setObjectName(QStringLiteral("grid"));
@@ -88,7 +89,10 @@ void CTablewrightView::ConnectModel()
             &CTablewrightView::OnEnsureVisible);
 }
 
-CTablewrightView::~CTablewrightView() = default;
+CTablewrightView::~CTablewrightView()
+{
+    m_doc.SetOpenEditFlusher({});
+}
 
 void CTablewrightView::ReadOptions()
 {
@@ -182,6 +186,8 @@ void CTablewrightView::OnSectionMoved()
 
 void CTablewrightView::OnColumnsMoved()
 {
+    // The open edit goes to its own column before the columns move.
+    CommitBeforeCommand();
     const QHeaderView* header = m_pTable->horizontalHeader();
     std::vector<int> order;
     for (int shown = 0; shown < header->count(); ++shown)

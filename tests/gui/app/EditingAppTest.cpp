@@ -168,6 +168,27 @@ private Q_SLOTS:
         QCOMPARE(Action("ID_EDIT_UNDO").text(), QStringLiteral("Annuler\tCtrl+Z"));
     }
 
+    // Saving with the editor still open saves what was typed; New asks
+    // about it rather than dropping it.
+    void anOpenEditIsNeverLeftBehind()
+    {
+        Start();
+        View().BeginCellEdit(0, 0);
+        View().CellEditor()->setText(QStringLiteral("frais"));
+        Action("ID_FILE_SAVE").trigger();
+        QVERIFY(!View().IsEditing());
+        QVERIFY(!Frame().isWindowModified());
+        QVERIFY(TempFiles::Read(app->GetDocument().GetPathName()).find("\"frais\"") !=
+                std::string::npos);
+
+        View().BeginCellEdit(1, 0);
+        View().CellEditor()->setText(QStringLiteral("beurre"));
+        prompt->answers = {Answer::Cancel};
+        Action("ID_FILE_NEW").trigger();
+        QCOMPARE(prompt->questions.back(), IUserPrompt::Question::SaveChanges);
+        QCOMPARE(QString::fromStdString(Grid().GetItemText(1, 0)), QStringLiteral("beurre"));
+    }
+
     // The row buttons follow the selection as it changes, menu or not.
     void rowButtonsFollowTheSelection()
     {
