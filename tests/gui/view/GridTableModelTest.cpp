@@ -26,6 +26,9 @@ private Q_SLOTS:
         grid.InsertItem(0, "Blaise");
         grid.InsertColumn(1, "âge");
         grid.MoveRow(0, 2);
+        grid.MoveRow(1, 0);
+        grid.SetColumnOrderArray({2, 0, 1});
+        grid.ApplyColumnOrder();
         grid.SelectRow(1);
         grid.DeleteItem(0);
         grid.DeleteColumn(0);
@@ -33,7 +36,7 @@ private Q_SLOTS:
         QCOMPARE(model.columnCount(), 2);
         QCOMPARE(model.data(model.index(0, 1), Qt::DisplayRole).toString(), QStringLiteral(""));
         QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
-                 QStringLiteral("âge"));
+                 QStringLiteral("nom"));
         QCOMPARE(model.headerData(0, Qt::Vertical, Qt::DisplayRole).toInt(), 1);
         grid.SetRedraw(false);
         grid.DeleteAllItems();
@@ -66,6 +69,25 @@ private Q_SLOTS:
         QCOMPARE(rowsSeenDuringBatch, 0);
         QCOMPARE(model.rowCount(), 1000);
         QCOMPARE(model.data(model.index(999, 0), Qt::DisplayRole).toString(), QStringLiteral("x"));
+    }
+
+    // Moves reach the views as moves, never as a reset: what a view holds
+    // (its selection, an open editor's cell) follows the row or column.
+    void movesFollowWhatTheViewsHold()
+    {
+        CGridListCtrl grid;
+        CGridTableModel model(grid);
+        Fill(grid, {"a", "b", "c"}, {{"0"}, {"1"}, {"2"}});
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        QSignalSpy moved(&model, &QAbstractItemModel::rowsMoved);
+        const QPersistentModelIndex held(model.index(0, 2));
+        grid.MoveRow(0, 3);
+        QCOMPARE(moved.size(), 1);
+        QCOMPARE(held.row(), 2);
+        grid.SetColumnOrderArray({2, 0, 1});
+        grid.ApplyColumnOrder();
+        QCOMPARE(held.column(), 0);
+        QCOMPARE(resets.size(), 0);
     }
 
     void theGridsReportsReachTheView()
