@@ -133,6 +133,7 @@ bool CTablewrightDoc::OnOpenDocument(const QString& path)
 void CTablewrightDoc::OnCloseDocument()
 {
     ClearGrid();
+    ForgetHistory();
     m_bLoaded = false;
 }
 
