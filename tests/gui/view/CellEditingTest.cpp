@@ -299,6 +299,24 @@ private Q_SLOTS:
         QCOMPARE(e.view->m_nMenuColumn, 1);
     }
 
+    // Dragging a header with the mouse moves the column with its cells.
+    void aHeaderDraggedWithTheMouseMovesItsColumn()
+    {
+        Editing e;
+        QHeaderView* header = e.Table().horizontalHeader();
+        QWidget* sections = header->viewport();
+        const int y = header->height() / 2;
+        const QPoint from(header->sectionViewportPosition(0) + 20, y);
+        const QPoint to(header->sectionViewportPosition(2) + header->sectionSize(2) - 10, y);
+        QTest::mousePress(sections, Qt::LeftButton, {}, from);
+        for (int x = from.x(); x <= to.x(); x += 10)
+            QTest::mouseMove(sections, QPoint(x, y));
+        QTest::mouseRelease(sections, Qt::LeftButton, {}, to);
+        QTRY_COMPARE(Shown(e.Grid()), QStringLiteral("B|C|A|D\nb0||a0|\nb1||a1|\nb2|c2|a2|d2"));
+        QVERIFY(e.doc.IsModified());
+        QCOMPARE(e.doc.History().UndoName(), QStringLiteral("Déplacer les colonnes"));
+    }
+
     // A name the header cuts off shows whole as the section's tool tip.
     void aCutOffNameShowsAsToolTip()
     {
