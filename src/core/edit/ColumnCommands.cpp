@@ -6,16 +6,6 @@
 #include <algorithm>
 #include <numeric>
 
-namespace {
-
-void Reorder(CGridListCtrl& grid, const std::vector<int>& order)
-{
-    grid.SetColumnOrderArray(order);
-    grid.ApplyColumnOrder();
-}
-
-} // namespace
-
 CRenameColumnCommand::CRenameColumnCommand(const CGridListCtrl& grid, int column,
                                            std::string_view name)
     : m_column(column), m_oldName(grid.GetColumnName(column)), m_newName(name)
@@ -93,7 +83,7 @@ std::unique_ptr<CReorderColumnsCommand> CReorderColumnsCommand::Create(const CGr
 
 void CReorderColumnsCommand::Apply(CGridListCtrl& grid)
 {
-    Reorder(grid, m_order);
+    grid.PermuteColumns(m_order);
 }
 
 void CReorderColumnsCommand::Revert(CGridListCtrl& grid)
@@ -101,7 +91,7 @@ void CReorderColumnsCommand::Revert(CGridListCtrl& grid)
     std::vector<int> inverse(m_order.size());
     for (std::size_t shown = 0; shown < m_order.size(); ++shown)
         inverse[m_order[shown]] = static_cast<int>(shown);
-    Reorder(grid, inverse);
+    grid.PermuteColumns(inverse);
 }
 
 std::size_t CReorderColumnsCommand::Cost() const

@@ -133,6 +133,17 @@ void AppendRowsUpTo(CTablewrightDoc& doc, int row)
         doc.AppendRowsForEdit(missing);
 }
 
+void StartFirstRow(CTablewrightDoc& doc)
+{
+    CGridListCtrl& grid = doc.GetGrid();
+    if (grid.GetItemCount() > 0 || grid.GetColumnCount() == 0)
+        return;
+    AppendRowsUpTo(doc, 0);
+    grid.SelectRow(0);
+    grid.m_nCurRow = 0;
+    grid.m_nCurCol = std::max(grid.m_nCurCol, 0);
+}
+
 void InsertRow(CTablewrightDoc& doc, RowPlace place)
 {
     const int selected = doc.GetGrid().GetSelectedRow();

@@ -53,6 +53,11 @@ Cell TabTarget(const CGridListCtrl& grid);
 Cell ArrowTarget(const CGridListCtrl& grid, Arrow arrow);
 // Appends empty rows, for the edit to come, until row exists.
 void AppendRowsUpTo(CTablewrightDoc& doc, int row);
+// A list with columns but no rows has no cell to stand on: typing on it
+// starts its first row, so that a new list can be filled from the keyboard
+// alone. The row is appended for the edit to come, selected, and its cell
+// in the current column (else the first) made current.
+void StartFirstRow(CTablewrightDoc& doc);
 
 // Rows, on the selected row; nothing without one. The inserted row, or the
 // row that took a deleted one's place, becomes selected and current.

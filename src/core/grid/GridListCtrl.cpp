@@ -421,7 +421,13 @@ bool CGridListCtrl::RebuildTable(const std::vector<GridColumn>& columns,
 
 void CGridListCtrl::ApplyColumnOrder()
 {
-    const std::vector<int> order = m_order;
+    PermuteColumns(std::vector<int>(m_order));
+}
+
+void CGridListCtrl::PermuteColumns(const std::vector<int>& order)
+{
+    if (order.size() != m_columns.size())
+        return;
     const bool notify = NotifyEach();
     if (notify)
         m_listener->ColumnsAboutToBeReordered();

@@ -104,6 +104,9 @@ public:
     // order is the identity and no row is selected. The listener hears of a
     // reorder, not of a new table.
     void ApplyColumnOrder();
+    // The same for an order given outright, which must hold every column
+    // once: afterwards column k is the one that was at order[k].
+    void PermuteColumns(const std::vector<int>& order);
 
     // Moving whole columns and rows out and back in, for undo and redo. A
     // column's cells travel as one TAB-joined text, field i being the cell

@@ -196,14 +196,7 @@ bool CTablewrightView::StartEditWithKey(const QKeyEvent& key)
     const QChar typed = TypedCharacter(key);
     if (typed.isNull())
         return false;
-    // A list without rows has no cell to stand on: typing starts its first
-    // row, so that a new list can be filled from the keyboard alone.
-    if (m_wndGrid.GetItemCount() == 0 && m_wndGrid.GetColumnCount() > 0) {
-        GridCommands::AppendRowsUpTo(m_doc, 0);
-        m_wndGrid.m_nCurRow = 0;
-        m_wndGrid.m_nCurCol = std::max(m_wndGrid.m_nCurCol, 0);
-        m_wndGrid.SelectRow(0);
-    }
+    GridCommands::StartFirstRow(m_doc);
     BeginCellEdit(m_wndGrid.m_nCurRow, m_wndGrid.m_nCurCol);
     if (!m_bEditing)
         return false;

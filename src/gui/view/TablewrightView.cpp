@@ -15,10 +15,6 @@
 
 #include <limits>
 
-namespace {
-
-} // namespace
-
 CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, QWidget* parent)
     : QWidget(parent), m_wndGrid(doc.GetGrid()), m_doc(doc), m_statusBar(statusBar)
 {
