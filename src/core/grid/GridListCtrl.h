@@ -122,6 +122,21 @@ public:
     // beyond the row count appends. Returns the row's index, or -1.
     int InsertJoinedRow(int row, std::string_view joined);
 
+    // Rows that change content but not place: a sort and a replace-all.
+    // PermuteRows puts the rows in a new order, which must hold every row
+    // once: afterwards row k is the one that was at order[k]. The selected
+    // row and the current cell keep their indexes and show other content.
+    void PermuteRows(const std::vector<int>& order);
+    // Exchanges each listed row's content with the row held beside it, so
+    // the list holds the new rows and the list of changes the old ones.
+    struct RowExchange
+    {
+        int row;
+        PackedRow packed;
+    };
+    void ExchangeRows(std::vector<RowExchange>& rows);
+    const PackedRow& Row(int row) const { return m_rows[row]; }
+
     // The current cell; -1 means none.
     int m_nCurRow = -1;
     int m_nCurCol = -1;

@@ -1,5 +1,6 @@
 #include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
+#include "grid/GridListener.h"
 
 #include <algorithm>
 #include <utility>
@@ -66,4 +67,32 @@ int CGridListCtrl::InsertJoinedRow(int row, std::string_view joined)
         builder.AddCell(cursor.Next());
     builder.KeepCells(GetColumnCount());
     return InsertPacked(std::min(row, GetItemCount()), builder.Take());
+}
+
+void CGridListCtrl::PermuteRows(const std::vector<int>& order)
+{
+    if (order.size() != m_rows.size() || m_rows.empty())
+        return;
+    std::vector<PackedRow> rows;
+    rows.reserve(order.size());
+    for (const int row : order)
+        rows.push_back(std::move(m_rows[row]));
+    m_rows = std::move(rows);
+    if (NotifyEach())
+        m_listener->RowsChanged(0, GetItemCount() - 1);
+}
+
+void CGridListCtrl::ExchangeRows(std::vector<RowExchange>& rows)
+{
+    int first = GetItemCount();
+    int last = -1;
+    for (RowExchange& exchange : rows) {
+        if (!ValidRow(exchange.row))
+            continue;
+        std::swap(m_rows[exchange.row], exchange.packed);
+        first = std::min(first, exchange.row);
+        last = std::max(last, exchange.row);
+    }
+    if (last >= 0 && NotifyEach())
+        m_listener->RowsChanged(first, last);
 }

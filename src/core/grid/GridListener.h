@@ -30,6 +30,9 @@ public:
     virtual void ColumnsAboutToBeReordered() {}
     virtual void ColumnsReordered(const std::vector<int>& /*order*/) {}
     virtual void CellChanged(int /*row*/, int /*column*/) {}
+    // Cells of rows first..last changed, every column of them; the rows
+    // stay where they are.
+    virtual void RowsChanged(int /*first*/, int /*last*/) {}
     // Name or width of columns first..last changed.
     virtual void HeaderChanged(int /*first*/, int /*last*/) {}
     // The left-to-right display order of the columns changed.

@@ -150,6 +150,12 @@ void CGridTableModel::CellChanged(int row, int column)
     Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
 }
 
+void CGridTableModel::RowsChanged(int first, int last)
+{
+    if (columnCount() > 0)
+        Q_EMIT dataChanged(index(first, 0), index(last, columnCount() - 1), {Qt::DisplayRole});
+}
+
 void CGridTableModel::HeaderChanged(int first, int last)
 {
     Q_EMIT headerDataChanged(Qt::Horizontal, first, last);

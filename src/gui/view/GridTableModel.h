@@ -44,6 +44,7 @@ private:
     void ColumnsAboutToBeReordered() override;
     void ColumnsReordered(const std::vector<int>& order) override;
     void CellChanged(int row, int column) override;
+    void RowsChanged(int first, int last) override;
     void HeaderChanged(int first, int last) override;
     void ColumnOrderChanged() override;
     void ItemStateChanged(int row) override;
