@@ -45,6 +45,12 @@ inline constexpr char kReplaceLabel[] = "Remplacer par :";
 inline constexpr char kWholeWord[] = "Mot entier seulement";
 inline constexpr char kMatchCase[] = "Respecter la casse";
 inline constexpr char kEntryCaption[] = "Entry";
+inline constexpr char kNotFound[] = "De la corde de recherche n'a pas été trouvée"; // 61352
+
+// The launch items on top of the row menu (61357 to 61359).
+inline constexpr char kOpenLink[] = "Ouvrir le lien";
+inline constexpr char kRunCommand[] = "Courir la commande";
+inline constexpr char kOpenFolder[] = "Ouvrir le dossier";
 inline constexpr char kOkButton[] = "OK";
 
 // The steps of the history, as the Edit menu names them.

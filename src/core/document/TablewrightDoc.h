@@ -27,6 +27,7 @@ public:
     // Non-zero: after a list is read, its last row is scrolled into view.
     void SetGoToLastItem(int goToLastItem) { m_bGoToLastItem = goToLastItem; }
     IUserPrompt& Prompt() const { return m_prompt; }
+    IProgress& Progress() const { return m_progress; }
     // The view stores an edit still open in it before the list is saved,
     // exported or replaced, so that nothing typed is left behind.
     void SetOpenEditFlusher(std::function<void()> flush) { m_flushOpenEdit = std::move(flush); }

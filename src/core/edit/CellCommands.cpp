@@ -22,8 +22,17 @@ std::unique_ptr<CSetCellCommand> CSetCellCommand::Clear(const CGridListCtrl& gri
 
 QString CSetCellCommand::Name() const
 {
-    return m_kind == Kind::Clear ? QStringLiteral("Effacer la cellule")
-                                 : QStringLiteral("Modifier la cellule");
+    switch (m_kind) {
+    case Kind::Clear:
+        return QStringLiteral("Effacer la cellule");
+    case Kind::Cut:
+        return QStringLiteral("Couper la cellule");
+    case Kind::Paste:
+        return QStringLiteral("Coller dans la cellule");
+    case Kind::Modify:
+        break;
+    }
+    return QStringLiteral("Modifier la cellule");
 }
 
 void CSetCellCommand::Apply(CGridListCtrl& grid)

@@ -15,7 +15,9 @@ public:
     enum class Kind
     {
         Modify, // "Modifier la cellule"
-        Clear   // "Effacer la cellule": the Delete key, text ""
+        Clear,  // "Effacer la cellule": the Delete key, text ""
+        Cut,    // "Couper la cellule": text ""
+        Paste   // "Coller dans la cellule"
     };
 
     // grid is the list as it is now, appendedRows empty rows already

@@ -95,6 +95,21 @@ void ClearCurrentCell(CTablewrightDoc& doc)
     StoreInCurrentCell(doc, {}, CSetCellCommand::Kind::Clear);
 }
 
+std::string CurrentCellContent(const CGridListCtrl& grid)
+{
+    return HasCurrentCell(grid) ? grid.GetItemText(grid.m_nCurRow, grid.m_nCurCol) : std::string();
+}
+
+void CutCurrentCell(CTablewrightDoc& doc)
+{
+    StoreInCurrentCell(doc, {}, CSetCellCommand::Kind::Cut);
+}
+
+void PasteIntoCurrentCell(CTablewrightDoc& doc, std::string_view text)
+{
+    StoreInCurrentCell(doc, text, CSetCellCommand::Kind::Paste);
+}
+
 Cell TabTarget(const CGridListCtrl& grid)
 {
     if (grid.m_nCurCol + 1 < grid.GetColumnCount())

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +39,13 @@ struct Cell
 // emptying it.
 void CommitCell(CTablewrightDoc& doc, std::string_view text);
 void ClearCurrentCell(CTablewrightDoc& doc);
+
+// The clipboard's side of the list: the current cell's whole text ("" with
+// no current cell), a cut emptying it and a paste storing text in it. Cut
+// and paste mark the list changed even with no current cell.
+std::string CurrentCellContent(const CGridListCtrl& grid);
+void CutCurrentCell(CTablewrightDoc& doc);
+void PasteIntoCurrentCell(CTablewrightDoc& doc, std::string_view text);
 
 // Where the editor goes next. Tab: the next cell to the right, then the
 // first of the next row (which may not exist yet). Ctrl+arrow: one cell

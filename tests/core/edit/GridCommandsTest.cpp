@@ -287,3 +287,36 @@ TEST(GridCommandsTest, ModifiedFollowsTheCleanPoint)
 }
 
 } // namespace
+
+namespace {
+
+// Cut and paste store like an edit, as one step each; with no current cell
+// they store nothing but still mark the list changed. Nothing is cut short.
+TEST(GridCommandsTest, ClipboardCommandsOnTheCurrentCell)
+{
+    const std::string longText(1000, 'z');
+    for (const bool hasCell : {true, false}) {
+        Session s;
+        Fill(s.grid, {"A", "B"}, {{"un", longText}});
+        s.doc.SetModifiedFlag(false);
+        s.grid.m_nCurRow = hasCell ? 0 : -1;
+        s.grid.m_nCurCol = hasCell ? 1 : -1;
+        EXPECT_EQ(GridCommands::CurrentCellContent(s.grid), hasCell ? longText : "");
+        GridCommands::CutCurrentCell(s.doc);
+        EXPECT_TRUE(s.doc.IsModified());
+        EXPECT_EQ(Dump(s.grid), hasCell ? "A|B\nun|" : "A|B\nun|" + longText);
+        GridCommands::PasteIntoCurrentCell(s.doc, "deux\tlignes\nici " + longText);
+        EXPECT_EQ(Dump(s.grid),
+                  hasCell ? "A|B\nun|deux lignes ici " + longText : "A|B\nun|" + longText);
+        EXPECT_EQ(s.doc.History().StepCount(), hasCell ? 2u : 0u);
+        if (hasCell) {
+            EXPECT_EQ(s.doc.History().UndoName(), "Coller dans la cellule");
+            s.doc.Undo();
+            EXPECT_EQ(s.doc.History().UndoName(), "Couper la cellule");
+            s.doc.Undo();
+            EXPECT_EQ(Dump(s.grid), "A|B\nun|" + longText);
+        }
+    }
+}
+
+} // namespace

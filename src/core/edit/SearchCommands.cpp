@@ -1,0 +1,126 @@
+#include "edit/SearchCommands.h"
+
+#include "document/TablewrightDoc.h"
+#include "edit/ReplaceAllCommand.h"
+#include "grid/CellText.h"
+#include "grid/GridListCtrl.h"
+#include "platform/Progress.h"
+#include "platform/UserPrompt.h"
+#include "resources/StringTable.h"
+
+namespace GridCommands {
+
+namespace {
+
+void TellNotFound(CTablewrightDoc& doc)
+{
+    doc.Prompt().MessageBox(QString::fromUtf8(Strings::kNotFound), IUserPrompt::Buttons::Ok,
+                            IUserPrompt::Icon::Information);
+}
+
+bool RowMatches(const CGridListCtrl& grid, int row, const CTextMatcher& matcher)
+{
+    CellCursor cursor(grid.Row(row).Joined());
+    for (int column = 0; column < grid.GetColumnCount(); ++column) {
+        if (matcher.Matches(cursor.Next()))
+            return true;
+    }
+    return false;
+}
+
+int FindRow(const CGridListCtrl& grid, const CTextMatcher& matcher, int start)
+{
+    for (int row = start; row < grid.GetItemCount(); ++row) {
+        if (RowMatches(grid, row, matcher))
+            return row;
+    }
+    return -1;
+}
+
+// What a replacement makes of one row: whether a cell matched, and the
+// row's new content when a text changed.
+struct RowReplacement
+{
+    bool matched = false;
+    bool changed = false;
+    PackedRow packed;
+};
+
+RowReplacement ReplaceInRow(const CGridListCtrl& grid, int row, const CTextMatcher& matcher,
+                            std::string_view replacement)
+{
+    RowReplacement result;
+    RowBuilder builder;
+    std::string replaced;
+    const std::string_view joined = grid.Row(row).Joined();
+    CellCursor cursor(joined);
+    for (int column = 0; column < grid.GetColumnCount(); ++column) {
+        const std::string_view cell = cursor.Next();
+        const bool matched = matcher.Replace(cell, replacement, replaced);
+        result.matched = result.matched || matched;
+        const bool differs = matched && replaced != cell;
+        // Most rows stay as they are: a row is rebuilt from its first change.
+        if (differs && !result.changed) {
+            result.changed = true;
+            CellCursor before(joined);
+            for (int earlier = 0; earlier < column; ++earlier)
+                builder.AddCleanCell(before.Next());
+        }
+        if (result.changed)
+            builder.AddCleanCell(differs ? std::string_view(replaced) : cell);
+    }
+    if (result.changed)
+        result.packed = builder.Take();
+    return result;
+}
+
+} // namespace
+
+bool FindText(CTablewrightDoc& doc, const FindRequest& request)
+{
+    CGridListCtrl& grid = doc.GetGrid();
+    const CTextMatcher matcher(request.text, request.matchCase, request.wholeCell);
+    const int start = request.fromCurrent ? std::max(grid.m_nCurRow + 1, 0) : 0;
+    int found = FindRow(grid, matcher, start);
+    if (found < 0 && start != 0)
+        found = FindRow(grid, matcher, 0);
+    if (found < 0) {
+        TellNotFound(doc);
+        return false;
+    }
+    grid.m_nCurRow = found;
+    grid.m_nCurCol = 0;
+    grid.SelectRow(found);
+    grid.EnsureVisible(found, false);
+    return true;
+}
+
+void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
+{
+    CGridListCtrl& grid = doc.GetGrid();
+    ProgressReporter progress(doc.Progress());
+    const int rows = grid.GetItemCount();
+    if (rows == 0) {
+        TellNotFound(doc);
+        return;
+    }
+    const CTextMatcher matcher(request.text, request.matchCase, request.wholeCell);
+    const std::string replacement = CellText::Clean(request.replacement);
+    bool matched = false;
+    std::vector<CGridListCtrl::RowExchange> changed;
+    for (int row = 0; row < rows; ++row) {
+        RowReplacement result = ReplaceInRow(grid, row, matcher, replacement);
+        matched = matched || result.matched;
+        if (result.changed)
+            changed.push_back({row, std::move(result.packed)});
+        progress.Update(row + 1, rows - 1);
+    }
+    if (!matched)
+        TellNotFound(doc);
+    else if (changed.empty())
+        doc.SetModifiedFlag(true);
+    else
+        doc.Execute(std::make_unique<CReplaceAllCommand>(std::move(changed)));
+}
+
+} // namespace GridCommands

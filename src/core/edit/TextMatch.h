@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// What a search looks for: the dialogs' text and their two options.
+struct FindRequest
+{
+    std::string text; // UTF-8
+    bool matchCase = false;
+    bool wholeCell = false;  // "Mot entier seulement": the whole cell equals the text
+    bool fromCurrent = false; // Find next: start after the current row
+};
+
+struct ReplaceRequest
+{
+    std::string text;
+    std::string replacement;
+    bool matchCase = false;
+    bool wholeCell = false;
+};
+
+// Whether a cell matches a search, and what a replacement makes of it.
+// Without "Respecter la casse" both sides are upper-cased as TextCase says,
+// so accented letters match across case ("é" finds "É").
+class CTextMatcher
+{
+public:
+    CTextMatcher(std::string_view text, bool matchCase, bool wholeCell);
+
+    bool Matches(std::string_view cell) const;
+
+    // When the cell matches, puts its new text in out and returns true: a
+    // whole-cell match becomes the replacement, otherwise every occurrence
+    // of the text, left to right and not overlapping, is replaced (whatever
+    // its case, without "Respecter la casse"). An empty text occurs in
+    // every cell and replaces nothing in it.
+    bool Replace(std::string_view cell, std::string_view replacement, std::string& out) const;
+
+private:
+    // The cell as it is compared: itself, or upper-cased into m_upper.
+    std::string_view Compared(std::string_view cell) const;
+
+    std::string m_text; // upper-cased unless case must match
+    bool m_bMatchCase;
+    bool m_bWholeCell;
+    mutable std::string m_upper;
+};

@@ -1,0 +1,171 @@
+#include "edit/SearchCommands.h"
+
+#include "EditTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void Prepare(Session& s)
+{
+    Fill(s.grid, {"Nom", "Ville"},
+         {{"Alice", "Lyon"}, {"Bob", "Paris 15"}, {"Chloé", "PARIS"}, {"Denis", "xABCx"}});
+    s.doc.SetModifiedFlag(false);
+}
+
+FindRequest Find(const char* text, bool fromCurrent, bool matchCase = false, bool whole = false)
+{
+    return {text, matchCase, whole, fromCurrent};
+}
+
+TEST(SearchCommandsTest, FindSelectsTheRowAndWrapsOnce)
+{
+    struct Case
+    {
+        const char* name;
+        int currentRow;
+        FindRequest request;
+        int found; // -1: not found
+    };
+    const Case cases[] = {
+        {"find starts at row 0 whatever is current", 3, Find("paris", false), 1},
+        {"find next starts after the current row", 1, Find("paris", true), 2},
+        {"find next wraps to the top", 2, Find("paris", true), 1},
+        {"on the only match, find next finds it again", 3, Find("abc", true), 3},
+        {"no current row: find next starts at 0", -1, Find("lyon", true), 0},
+        {"whole cell and case", 0, Find("PARIS", false, true, true), 2},
+        {"accented letters match across case", 0, Find("CHLOÉ", false), 2},
+        {"nothing matches", 1, Find("Zurich", true), -1},
+    };
+    for (const Case& c : cases) {
+        Session s;
+        Prepare(s);
+        s.grid.m_nCurRow = c.currentRow;
+        s.grid.m_nCurCol = c.currentRow < 0 ? -1 : 1;
+        s.grid.SelectRow(std::max(c.currentRow, 0));
+        const std::string before = Focus(s.grid);
+        EXPECT_EQ(GridCommands::FindText(s.doc, c.request), c.found >= 0) << c.name;
+        if (c.found >= 0) {
+            EXPECT_EQ(Focus(s.grid), "sel " + std::to_string(c.found) + " cur " +
+                                         std::to_string(c.found) + ",0")
+                << c.name;
+            EXPECT_TRUE(s.prompt.messages.empty()) << c.name;
+        } else {
+            EXPECT_EQ(Focus(s.grid), before) << c.name;
+            ASSERT_EQ(s.prompt.messages.size(), 1u) << c.name;
+            EXPECT_EQ(s.prompt.messages[0].text, "De la corde de recherche n'a pas été trouvée");
+            EXPECT_EQ(s.prompt.messages[0].icon, IUserPrompt::Icon::Information);
+        }
+        EXPECT_FALSE(s.doc.IsModified()) << c.name;
+    }
+}
+
+TEST(SearchCommandsTest, ReplaceAllInEachMode)
+{
+    struct Case
+    {
+        const char* name;
+        ReplaceRequest request;
+        std::string after; // "" when nothing may change
+        bool told;         // "not found" shown
+        bool modified;
+        bool step;
+    };
+    const Case cases[] = {
+        {"case ignored, every spelling",
+         {"paris", "Lille", false, false},
+         "Nom|Ville\nAlice|Lyon\nBob|Lille 15\nChloé|Lille\nDenis|xABCx",
+         false,
+         true,
+         true},
+        {"case kept",
+         {"PARIS", "Lille", true, false},
+         "Nom|Ville\nAlice|Lyon\nBob|Paris 15\nChloé|Lille\nDenis|xABCx",
+         false,
+         true,
+         true},
+        {"whole cell",
+         {"paris", "Lille", false, true},
+         "Nom|Ville\nAlice|Lyon\nBob|Paris 15\nChloé|Lille\nDenis|xABCx",
+         false,
+         true,
+         true},
+        {"nothing matches", {"Zurich", "x", false, false}, "", true, false, false},
+        {"empty text in part of a cell: no text changes but the list is marked",
+         {"", "x", false, false},
+         "",
+         false,
+         true,
+         false},
+        {"replacement with a TAB is cleaned",
+         {"Lyon", "a\tb", true, true},
+         "Nom|Ville\nAlice|a b\nBob|Paris 15\nChloé|PARIS\nDenis|xABCx",
+         false,
+         true,
+         true},
+    };
+    for (const Case& c : cases) {
+        Session s;
+        Prepare(s);
+        s.grid.m_nCurRow = 1;
+        s.grid.m_nCurCol = 1;
+        s.grid.SelectRow(3);
+        const std::string before = Dump(s.grid);
+        GridCommands::ReplaceAll(s.doc, c.request);
+        EXPECT_EQ(Dump(s.grid), c.after.empty() ? before : c.after) << c.name;
+        EXPECT_EQ(s.prompt.messages.size(), c.told ? 1u : 0u) << c.name;
+        EXPECT_EQ(s.doc.IsModified(), c.modified) << c.name;
+        EXPECT_EQ(s.doc.History().CanUndo(), c.step) << c.name;
+        EXPECT_EQ(Focus(s.grid), "sel 3 cur 1,1") << c.name;
+        if (c.step) {
+            s.doc.Undo();
+            EXPECT_EQ(Dump(s.grid), before) << c.name;
+            EXPECT_FALSE(s.doc.IsModified()) << c.name;
+            s.doc.Redo();
+            EXPECT_EQ(Dump(s.grid), c.after) << c.name;
+        }
+    }
+}
+
+TEST(SearchCommandsTest, WholeCellEmptyTextFillsEveryEmptyCellUpToTheLastColumn)
+{
+    Session s;
+    Fill(s.grid, {"A", "B", "C"}, {{"x"}, {"", "y"}});
+    GridCommands::ReplaceAll(s.doc, {"", "-", true, true});
+    EXPECT_EQ(Dump(s.grid), "A|B|C\nx|-|-\n-|y|-");
+}
+
+TEST(SearchCommandsTest, ReplaceAllOnAnEmptyListTellsAndReportsProgressByRow)
+{
+    Session empty;
+    Fill(empty.grid, {"A"}, {});
+    GridCommands::ReplaceAll(empty.doc, {"a", "b", false, false});
+    EXPECT_EQ(empty.prompt.messages.size(), 1u);
+    EXPECT_FALSE(empty.doc.IsModified());
+
+    Session s;
+    std::vector<std::vector<std::string>> rows(200, {"a"});
+    Fill(s.grid, {"A"}, rows);
+    GridCommands::ReplaceAll(s.doc, {"a", "b", false, false});
+    const std::vector<int>& values = s.progress.values;
+    ASSERT_GE(values.size(), 3u);
+    EXPECT_EQ(values.front(), 0);
+    EXPECT_EQ(values[values.size() - 2], 100);
+    EXPECT_EQ(values.back(), 0);
+    EXPECT_TRUE(std::is_sorted(values.begin(), values.end() - 1));
+}
+
+// A replace-all keeps only the rows it changed: one changed row of a long
+// list costs little.
+TEST(SearchCommandsTest, ReplaceAllStepKeepsOnlyChangedRows)
+{
+    Session s;
+    std::vector<std::vector<std::string>> rows(20000, {"some long unchanged text", "b"});
+    rows[777][1] = "target";
+    Fill(s.grid, {"A", "B"}, rows);
+    GridCommands::ReplaceAll(s.doc, {"target", "done", true, false});
+    EXPECT_EQ(s.grid.GetItemText(777, 1), "done");
+    EXPECT_LT(s.doc.History().Bytes(), 1000u);
+}
+
+} // namespace

@@ -1,0 +1,101 @@
+#include "edit/TextCase.h"
+#include "edit/TextMatch.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TextMatchTest, UpperCaseTakesOneCharacterForOne)
+{
+    struct Case
+    {
+        const char* text;
+        const char* upper;
+    };
+    const Case cases[] = {
+        {"abc xyz 09", "ABC XYZ 09"},
+        {"été à l'œuvre", "ÉTÉ À L'ŒUVRE"},
+        {"ωμέγα", "ΩΜΈΓΑ"},
+        // A letter whose upper case is longer stays itself.
+        {"straße", "STRAßE"},
+        // Shorter in bytes: the dotless i (two bytes) becomes "I" (one).
+        {"ıi", "II"},
+        {"😀a", "😀A"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TextCase::Upper(c.text), c.upper) << c.text;
+}
+
+TEST(TextMatchTest, FourMatchingRules)
+{
+    struct Case
+    {
+        const char* search;
+        bool matchCase;
+        bool wholeCell;
+        const char* cell;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"abc", false, false, "xABCx", true},
+        {"abc", true, false, "xABCx", false},
+        {"ABC", true, false, "xABCx", true},
+        {"Paris", false, true, "Paris 15", false},
+        {"Paris", false, true, "PARIS", true},
+        {"Paris", true, true, "PARIS", false},
+        {"Paris", true, true, "Paris", true},
+        {"été", false, false, "L'ÉTÉ", true},
+        {"ÉTÉ", true, false, "l'été", false},
+        {"straße", false, false, "STRASSE", false},
+        {"straße", false, false, "STRAßE", true},
+        {"", false, false, "anything", true},
+        {"", false, true, "", true},
+        {"", true, true, "x", false},
+    };
+    for (const Case& c : cases) {
+        const CTextMatcher matcher(c.search, c.matchCase, c.wholeCell);
+        EXPECT_EQ(matcher.Matches(c.cell), c.matches)
+            << c.search << " in " << c.cell << " case " << c.matchCase << " whole " << c.wholeCell;
+    }
+}
+
+TEST(TextMatchTest, ReplaceEveryOccurrenceInEachMode)
+{
+    struct Case
+    {
+        const char* search;
+        const char* replacement;
+        bool matchCase;
+        bool wholeCell;
+        const char* cell;
+        bool matched;
+        const char* result;
+    };
+    const Case cases[] = {
+        // Every occurrence, whatever its case, not only those spelt like
+        // the first one found.
+        {"abc", "X", false, false, "Abc abc ABC", true, "X X X"},
+        {"abc", "X", true, false, "abc abc", true, "X X"},
+        {"abc", "X", true, false, "Abc abc ABC", true, "Abc X ABC"},
+        {"aa", "b", true, false, "aaa", true, "ba"},
+        {"é", "e", false, false, "Été été", true, "ete ete"},
+        // Bytes differ between a text and its upper case: the rest of the
+        // cell stays whole.
+        {"i", "-", false, false, "ıxİyi", true, "-xİy-"},
+        {"abc", "X", false, true, "ABC", true, "X"},
+        {"abc", "X", false, true, "abcd", false, ""},
+        {"", "X", false, true, "", true, "X"},
+        {"", "X", false, false, "keep", true, "keep"},
+        {"zz", "X", false, false, "abc", false, ""},
+    };
+    for (const Case& c : cases) {
+        const CTextMatcher matcher(c.search, c.matchCase, c.wholeCell);
+        std::string out;
+        EXPECT_EQ(matcher.Replace(c.cell, c.replacement, out), c.matched) << c.cell;
+        if (c.matched) {
+            EXPECT_EQ(out, c.result) << c.search << " in " << c.cell;
+        }
+    }
+}
+
+} // namespace
