@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/StringTable.h"
+
 // Every command of the menu bar, the toolbar and the accelerators, declared
 // once: the main window builds its actions, menus and toolbar from these
 // tables.
@@ -47,6 +49,9 @@ enum Id : int
     ID_ROW_MENU_DELETE = 32781,
     ID_ROW_MENU_INSERT_ABOVE = 32782,
     ID_ROW_MENU_INSERT_BELOW = 32783,
+    ID_LAUNCH_LINK = 32811,
+    ID_LAUNCH_COMMAND = 32812,
+    ID_LAUNCH_FOLDER = 32813,
     ID_OPTION_SINGLE_CLICK = 32784,
     ID_OPTION_GO_TO_LAST = 32806,
     ID_HELP_ENTER_TEXT = 32792,
@@ -114,6 +119,9 @@ inline constexpr Command kCommands[] = {
     {ID_ROW_MENU_DELETE, "ID_ROW_MENU_DELETE", "Supprimer la ligne", nullptr, nullptr, false},
     {ID_ROW_MENU_INSERT_ABOVE, "ID_ROW_MENU_INSERT_ABOVE", "Insérer une ligne au-dessus", nullptr, nullptr, false},
     {ID_ROW_MENU_INSERT_BELOW, "ID_ROW_MENU_INSERT_BELOW", "Insérer une ligne au-dessous", nullptr, nullptr, false},
+    {ID_LAUNCH_LINK, "ID_LAUNCH_LINK", Strings::kOpenLink, nullptr, nullptr, false},
+    {ID_LAUNCH_COMMAND, "ID_LAUNCH_COMMAND", Strings::kRunCommand, nullptr, nullptr, false},
+    {ID_LAUNCH_FOLDER, "ID_LAUNCH_FOLDER", Strings::kOpenFolder, nullptr, nullptr, false},
     {ID_OPTION_SINGLE_CLICK, "ID_OPTION_SINGLE_CLICK", "Utiliser la saisie d'un simple clic", nullptr, nullptr, true},
     {ID_OPTION_GO_TO_LAST, "ID_OPTION_GO_TO_LAST", "Allez À la Dernière Rangée Après Chargement", nullptr, nullptr, true},
     {ID_HELP_ENTER_TEXT, "ID_HELP_ENTER_TEXT", "Entrer un texte dans une cellule", kHelpPrompt, nullptr, false},
@@ -219,6 +227,14 @@ inline constexpr MenuItem kMenuBar[] = {
 inline constexpr MenuItem kColumnMenu[] = {
     Item(ID_COLUMN_RENAME),       kSeparator, Item(ID_COLUMN_INSERT_BEFORE),
     Item(ID_COLUMN_INSERT_AFTER), kSeparator, Item(ID_COLUMN_DELETE),
+};
+
+// The row menu (133), opened on a cell. A launch item and a separator go
+// on top of it when the cell holds a link, a command or a folder.
+inline constexpr MenuItem kRowMenu[] = {
+    Item(ID_ROW_MOVE_UP),           Item(ID_ROW_MOVE_DOWN),         kSeparator,
+    Item(ID_ROW_MENU_INSERT_ABOVE), Item(ID_ROW_MENU_INSERT_BELOW), kSeparator,
+    Item(ID_ROW_MENU_DELETE),
 };
 
 // The toolbar, left to right; 0 stands for a separator.

@@ -21,7 +21,8 @@ class OffsetWalker
 {
 public:
     OffsetWalker(std::string_view compared, std::string_view cell)
-        : m_compared(compared), m_cell(cell), m_bSame(compared.data() == cell.data() || TextCase::IsAscii(cell))
+        : m_compared(compared), m_cell(cell),
+          m_bSame(compared.data() == cell.data() || TextCase::IsAscii(cell))
     {
     }
 
@@ -47,8 +48,8 @@ private:
 } // namespace
 
 CTextMatcher::CTextMatcher(std::string_view text, bool matchCase, bool wholeCell)
-    : m_text(matchCase ? std::string(text) : TextCase::Upper(text)),
-      m_bMatchCase(matchCase), m_bWholeCell(wholeCell)
+    : m_text(matchCase ? std::string(text) : TextCase::Upper(text)), m_bMatchCase(matchCase),
+      m_bWholeCell(wholeCell)
 {
 }
 

@@ -8,7 +8,7 @@ struct FindRequest
 {
     std::string text; // UTF-8
     bool matchCase = false;
-    bool wholeCell = false;  // "Mot entier seulement": the whole cell equals the text
+    bool wholeCell = false;   // "Mot entier seulement": the whole cell equals the text
     bool fromCurrent = false; // Find next: start after the current row
 };
 

@@ -2,6 +2,7 @@
 
 #include "resources/StringTable.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -52,6 +53,28 @@ IUserPrompt::Answer AnswerOf(int button)
     }
 }
 
+// A message shown in the middle of a long command has the usual pointer
+// while it waits for the user, and the wait cursor comes back after it.
+class ArrowCursorWhileAsking
+{
+public:
+    ArrowCursorWhileAsking() : m_bWaiting(QApplication::overrideCursor() != nullptr)
+    {
+        if (m_bWaiting)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowCursorWhileAsking()
+    {
+        if (m_bWaiting)
+            QApplication::restoreOverrideCursor();
+    }
+    ArrowCursorWhileAsking(const ArrowCursorWhileAsking&) = delete;
+    ArrowCursorWhileAsking& operator=(const ArrowCursorWhileAsking&) = delete;
+
+private:
+    bool m_bWaiting;
+};
+
 } // namespace
 
 IUserPrompt::Answer CDialogPrompt::MessageBox(const QString& text, Buttons buttons, Icon icon)
@@ -61,6 +84,7 @@ IUserPrompt::Answer CDialogPrompt::MessageBox(const QString& text, Buttons butto
     // Escape answers No where there is no Cancel, as it closes the box.
     if (buttons == Buttons::YesNo)
         box.setEscapeButton(QMessageBox::No);
+    const ArrowCursorWhileAsking arrow;
     return AnswerOf(box.exec());
 }
 

@@ -2,10 +2,13 @@
 
 #include "app/Settings.h"
 #include "app/WindowPlacement.h"
+#include "dialogs/FindDlg.h"
+#include "dialogs/ReplaceDlg.h"
 #include "document/TablewrightDoc.h"
 #include "platform/UserPrompt.h"
 #include "resources/CommandTable.h"
 #include "resources/StringTable.h"
+#include "view/TablewrightView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,7 +68,10 @@ CMainFrame::CMainFrame(IUserPrompt& prompt) : m_prompt(prompt)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    m_dlgFind = new CFindDlg(this);
+    m_dlgReplace = new CReplaceDlg(this);
     BindHelpTopics();
+    BindSearchCommands();
     SetRecentFiles({});
 }
 
@@ -181,6 +187,43 @@ void CMainFrame::BindHelpTopics()
                                 IUserPrompt::Icon::Information);
         });
     }
+}
+
+void CMainFrame::BindSearchCommands()
+{
+    using namespace Commands;
+    BindCommand(ID_EDIT_FIND, [this] { OnEditFind(); });
+    BindCommand(ID_TOOLBAR_FIND, [this] { OnEditFind(); });
+    BindCommand(ID_EDIT_FIND_NEXT, [this] { OnEditFindNext(); });
+    BindUpdate(ID_EDIT_FIND_NEXT,
+               [this](QAction& action) { action.setEnabled(!m_dlgFind->m_strFind.isEmpty()); });
+    BindCommand(ID_EDIT_REPLACE, [this] { OnEditReplace(); });
+    BindCommand(ID_TOOLBAR_REPLACE, [this] { OnEditReplace(); });
+}
+
+void CMainFrame::OnEditFind()
+{
+    if (m_dlgFind->DoModal() != QDialog::Accepted || !m_pView)
+        return;
+    m_pView->FindText({m_dlgFind->m_strFind.toStdString(), m_dlgFind->m_bMatchCase != 0,
+                       m_dlgFind->m_bWholeWord != 0, false});
+}
+
+void CMainFrame::OnEditFindNext()
+{
+    if (m_dlgFind->m_strFind.isEmpty() || !m_pView)
+        return;
+    m_pView->FindText({m_dlgFind->m_strFind.toStdString(), m_dlgFind->m_bMatchCase != 0,
+                       m_dlgFind->m_bWholeWord != 0, true});
+}
+
+void CMainFrame::OnEditReplace()
+{
+    if (m_dlgReplace->DoModal() != QDialog::Accepted || !m_pView)
+        return;
+    m_pView->ReplaceAll({m_dlgReplace->m_strFind.toStdString(),
+                         m_dlgReplace->m_strReplace.toStdString(), m_dlgReplace->m_bMatchCase != 0,
+                         m_dlgReplace->m_bWholeWord != 0});
 }
 
 void CMainFrame::BindCommand(int id, std::function<void()> handler)

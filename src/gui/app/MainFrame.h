@@ -10,7 +10,10 @@
 #include <functional>
 #include <span>
 
+class CFindDlg;
+class CReplaceDlg;
 class CTablewrightDoc;
+class CTablewrightView;
 class IUserPrompt;
 class QAction;
 class QLabel;
@@ -32,6 +35,17 @@ public:
     // The document whose title the window shows and which closing asks
     // about unsaved changes.
     void SetDocument(CTablewrightDoc* doc);
+    // The view that Find, Find next and Replace search.
+    void SetActiveView(CTablewrightView* view) { m_pView = view; }
+
+    // Find and Replace: the dialogs keep the last confirmed values for as
+    // long as the window lives, and Find next searches with the Find
+    // dialog's.
+    void OnEditFind();
+    void OnEditFindNext();
+    void OnEditReplace();
+    CFindDlg& FindDialog() const { return *m_dlgFind; }
+    CReplaceDlg& ReplaceDialog() const { return *m_dlgReplace; }
 
     QAction* Action(int id) const { return m_actions.value(id); }
     // Runs handler when the command is chosen. A command that nothing
@@ -64,6 +78,7 @@ private:
     void CreateStatusBar();
     void SetCellPaneText(const QString& text);
     void BindHelpTopics();
+    void BindSearchCommands();
     class BusyScope;
     void RunCommand(const std::function<void()>& handler);
     void PumpPendingMessages();
@@ -77,6 +92,9 @@ private:
     QLabel* m_wndPrompt = nullptr;
     QLabel* m_wndCellPane = nullptr;
     QProgressBar* m_wndProgress = nullptr;
+    CFindDlg* m_dlgFind = nullptr;
+    CReplaceDlg* m_dlgReplace = nullptr;
+    CTablewrightView* m_pView = nullptr;
     bool m_bFirstActivation = true;
     // Commands under way; a close asked for meanwhile waits for them.
     int m_nBusy = 0;

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <vector>
+
 namespace {
 
 // "Annuler : Supprimer la ligne", enabled, or plain "Annuler", disabled,
@@ -25,6 +27,28 @@ void NameStep(QAction& action, const QString& plain, const char* named, const QS
     if (!shortcut.isEmpty())
         text += QLatin1Char('\t') + shortcut;
     action.setText(text);
+}
+
+// The row menu, with the item that opens or runs the cell's text on top.
+std::vector<Commands::MenuItem> RowMenuFor(Launch::Kind launch)
+{
+    using namespace Commands;
+    std::vector<MenuItem> items;
+    switch (launch) {
+    case Launch::Kind::Link:
+        items = {Item(ID_LAUNCH_LINK), kSeparator};
+        break;
+    case Launch::Kind::Command:
+        items = {Item(ID_LAUNCH_COMMAND), kSeparator};
+        break;
+    case Launch::Kind::Folder:
+        items = {Item(ID_LAUNCH_FOLDER), kSeparator};
+        break;
+    case Launch::Kind::None:
+        break;
+    }
+    items.insert(items.end(), std::begin(kRowMenu), std::end(kRowMenu));
+    return items;
 }
 
 } // namespace
@@ -61,7 +85,12 @@ bool CTablewrightApp::InitInstance(const QStringList& arguments)
     QObject::connect(
         m_pView, &CTablewrightView::columnMenuRequested, m_pMainFrame.get(),
         [this](const QPoint& at) { m_pMainFrame->TrackPopupMenu(Commands::kColumnMenu, at); });
+    QObject::connect(m_pView, &CTablewrightView::rowMenuRequested, m_pMainFrame.get(),
+                     [this](const QPoint& at, Launch::Kind launch) {
+                         m_pMainFrame->TrackPopupMenu(RowMenuFor(launch), at);
+                     });
     m_pMainFrame->SetDocument(m_pDoc.get());
+    m_pMainFrame->SetActiveView(m_pView);
     m_pMainFrame->SetRecentFiles(m_recentFiles.Paths());
     BindCommands();
 
@@ -135,6 +164,12 @@ void CTablewrightApp::BindEditCommands()
         {ID_COLUMN_DELETE, &CTablewrightView::OnColumnDelete},
         {ID_EDIT_UNDO, &CTablewrightView::OnEditUndo},
         {ID_EDIT_REDO, &CTablewrightView::OnEditRedo},
+        {ID_EDIT_COPY, &CTablewrightView::OnEditCopy},
+        {ID_EDIT_CUT, &CTablewrightView::OnEditCut},
+        {ID_EDIT_PASTE, &CTablewrightView::OnEditPaste},
+        {ID_LAUNCH_LINK, &CTablewrightView::OnLaunchWithShell},
+        {ID_LAUNCH_FOLDER, &CTablewrightView::OnLaunchWithShell},
+        {ID_LAUNCH_COMMAND, &CTablewrightView::OnLaunchCommand},
     };
     for (const auto& [id, handler] : alwaysEnabled)
         frame.BindCommand(id, [&view, handler] { (view.*handler)(); });

@@ -133,6 +133,13 @@ bool CTablewrightView::eventFilter(QObject* watched, QEvent* event)
             EndCellEdit();
         return false;
     }
+    // Copy, cut and paste are the window's commands, which work on the
+    // whole cell even while it is being edited.
+    if (watched == m_wndCellEdit && event->type() == QEvent::ShortcutOverride) {
+        const auto& key = static_cast<QKeyEvent&>(*event);
+        return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Cut) ||
+               key.matches(QKeySequence::Paste);
+    }
     if ((watched == m_pTable || watched == m_wndCellEdit) && event->type() == QEvent::KeyPress)
         return OnEditingKey(watched, static_cast<QKeyEvent&>(*event));
     return QWidget::eventFilter(watched, event);

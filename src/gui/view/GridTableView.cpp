@@ -2,6 +2,7 @@
 
 #include "grid/GridListCtrl.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -23,6 +24,8 @@ CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
 
     QHeaderView* header = horizontalHeader();
     header->setSectionsMovable(true);
+    // A click on a header sorts by its column.
+    header->setSectionsClickable(true);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -124,4 +127,17 @@ void CGridTableView::mouseDoubleClickEvent(QMouseEvent* event)
     }
     const QPoint at = event->position().toPoint();
     Q_EMIT gridDoubleClicked(rowAt(at.y()), columnAt(at.x()), at);
+}
+
+void CGridTableView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QPoint at = event->pos();
+        Q_EMIT gridRightClicked(rowAt(at.y()), columnAt(at.x()), event->globalPos());
+        return;
+    }
+    const QRect cell = CellRect(m_grid.m_nCurRow, m_grid.m_nCurCol);
+    if (!cell.isEmpty())
+        Q_EMIT gridRightClicked(m_grid.m_nCurRow, m_grid.m_nCurCol,
+                                viewport()->mapToGlobal(cell.center()));
 }

@@ -30,12 +30,17 @@ Q_SIGNALS:
     // A right-click on the header section of column (never on the empty
     // area right of the last column).
     void headerRightClicked(int column, const QPoint& globalPos);
+    // A context menu asked for over the cells: with the right button over
+    // row and column (either -1 where there is none), or from the keyboard
+    // over the current cell.
+    void gridRightClicked(int row, int column, const QPoint& globalPos);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // Shows the whole name of a column whose header cuts it off.

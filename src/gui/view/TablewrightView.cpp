@@ -4,6 +4,7 @@
 #include "document/TablewrightDoc.h"
 #include "edit/GridCommands.h"
 #include "platform/Progress.h"
+#include "view/DesktopShell.h"
 #include "view/GridTableModel.h"
 #include "view/GridTableView.h"
 
@@ -16,7 +17,8 @@
 #include <limits>
 
 CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, QWidget* parent)
-    : QWidget(parent), m_wndGrid(doc.GetGrid()), m_doc(doc), m_statusBar(statusBar)
+    : QWidget(parent), m_wndGrid(doc.GetGrid()), m_doc(doc), m_statusBar(statusBar),
+      m_pShell(std::make_unique<CDesktopShell>())
 {
     // A list named on the command line is read before the first update:
     // it already scrolls as the options say.
@@ -42,6 +44,8 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
             &CTablewrightView::OnGridDoubleClicked);
     connect(m_pTable, &CGridTableView::headerRightClicked, this,
             &CTablewrightView::OnHeaderRightClicked);
+    connect(m_pTable, &CGridTableView::gridRightClicked, this,
+            &CTablewrightView::OnGridRightClicked);
     ConnectModel();
     connect(m_pTable->horizontalHeader(), &QHeaderView::sectionResized, this,
             &CTablewrightView::OnSectionResized);
@@ -88,6 +92,11 @@ void CTablewrightView::ConnectModel()
 CTablewrightView::~CTablewrightView()
 {
     m_doc.SetOpenEditFlusher({});
+}
+
+void CTablewrightView::SetShell(std::unique_ptr<IShell> shell)
+{
+    m_pShell = std::move(shell);
 }
 
 void CTablewrightView::ReadOptions()

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "edit/Launch.h"
+#include "edit/TextMatch.h"
 #include "grid/GridListCtrl.h"
 
 #include <QPoint>
 #include <QWidget>
 
+#include <memory>
+
 class CGridTableModel;
 class CGridTableView;
 class CTablewrightDoc;
 class IProgress;
+class IShell;
 class QKeyEvent;
 class QLineEdit;
 
@@ -55,6 +60,19 @@ public:
     void OnEditUndo();
     void OnEditRedo();
 
+    // The clipboard, on the current cell.
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    // Search and replace-all, for the main window's Find and Replace.
+    void FindText(const FindRequest& request);
+    void ReplaceAll(const ReplaceRequest& request);
+    // The row menu's launch items, on the current cell's text.
+    void OnLaunchWithShell();
+    void OnLaunchCommand();
+    // Where links, folders and commands go; the desktop unless replaced.
+    void SetShell(std::unique_ptr<IShell> shell);
+
     CGridTableView* GridWidget() const { return m_pTable; }
     QLineEdit* CellEditor() const { return m_wndCellEdit; }
 
@@ -71,6 +89,9 @@ Q_SIGNALS:
     void commandStateChanged();
     // A header was right-clicked: the column menu is to open at globalPos.
     void columnMenuRequested(const QPoint& globalPos);
+    // A cell was right-clicked: the row menu is to open at globalPos, with
+    // the launch item that the cell's text calls for.
+    void rowMenuRequested(const QPoint& globalPos, Launch::Kind launch);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -79,6 +100,10 @@ private:
     void OnGridClicked(int row, int column, QPoint pointer);
     void OnGridDoubleClicked(int row, int column, QPoint pointer);
     void OnHeaderRightClicked(int column, const QPoint& globalPos);
+    void OnGridRightClicked(int row, int column, const QPoint& globalPos);
+    // Copy and cut show the cell's stored text in the editor, selected,
+    // and put it on the clipboard.
+    QString ShowStoredTextInEditor();
     void ApplyColumnWidths(int first, int last);
     void OnSectionResized(int column, int oldWidth, int newWidth);
     void ShowColumnOrder();
@@ -107,6 +132,7 @@ private:
     CGridTableModel* m_pModel = nullptr;
     CGridTableView* m_pTable = nullptr;
     QLineEdit* m_wndCellEdit = nullptr;
+    std::unique_ptr<IShell> m_pShell;
     bool m_bEditing = false;
     bool m_bSyncing = false;
 };

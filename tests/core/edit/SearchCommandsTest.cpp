@@ -46,8 +46,8 @@ TEST(SearchCommandsTest, FindSelectsTheRowAndWrapsOnce)
         const std::string before = Focus(s.grid);
         EXPECT_EQ(GridCommands::FindText(s.doc, c.request), c.found >= 0) << c.name;
         if (c.found >= 0) {
-            EXPECT_EQ(Focus(s.grid), "sel " + std::to_string(c.found) + " cur " +
-                                         std::to_string(c.found) + ",0")
+            EXPECT_EQ(Focus(s.grid),
+                      "sel " + std::to_string(c.found) + " cur " + std::to_string(c.found) + ",0")
                 << c.name;
             EXPECT_TRUE(s.prompt.messages.empty()) << c.name;
         } else {

@@ -1,5 +1,5 @@
-#include "edit/TextCase.h"
 #include "edit/TextMatch.h"
+#include "edit/TextCase.h"
 
 #include <gtest/gtest.h>
 
