@@ -1,0 +1,340 @@
+#include "app/MainFrame.h"
+#include "app/TablewrightApp.h"
+#include "dialogs/FindDlg.h"
+#include "document/TablewrightDoc.h"
+#include "platform/Shell.h"
+#include "view/GridTableView.h"
+#include "view/TablewrightView.h"
+
+#include "GuiTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Runs answer on the next modal dialog or menu once it shows.
+void WhenShown(std::function<void(QWidget&)> answer)
+{
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (!shown)
+            shown = QApplication::activePopupWidget();
+        if (shown)
+            answer(*shown);
+    });
+}
+
+// Types into a dialog's edit and confirms it with Enter.
+void Confirm(QWidget& dialog, const char* edit, const QString& text)
+{
+    auto* field = dialog.findChild<QLineEdit*>(QString::fromLatin1(edit));
+    field->clear();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+// The entries of a menu as they read, "-" for a separator.
+QStringList Entries(const QWidget& menu)
+{
+    QStringList entries;
+    for (const QAction* action : menu.actions())
+        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return entries;
+}
+
+class RecordingShell : public IShell
+{
+public:
+    QList<QUrl>& opened;
+    QStringList& started;
+    RecordingShell(QList<QUrl>& o, QStringList& s) : opened(o), started(s) {}
+    bool OpenUrl(const QUrl& url) override
+    {
+        opened << url;
+        return true;
+    }
+    bool StartDetached(const QString& program, const QStringList&) override
+    {
+        started << program;
+        return true;
+    }
+};
+
+} // namespace
+
+class SearchAppTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempSettings> settings;
+    std::unique_ptr<TempFiles> files;
+    std::unique_ptr<ScriptedPrompt> prompt;
+    std::unique_ptr<CTablewrightApp> app;
+    QList<QUrl> opened;
+    QStringList started;
+
+    void Start()
+    {
+        const QString path = files->Write(
+            "courses.tbw", "V\t1.6\nH\t\"Nom\"\t\"Lien\"\t\n"
+                           "R\t\"pain\"\t\"\"\t\nR\t\"lait\"\t\"HTTP://ferme.example\"\t\n"
+                           "R\t\"sel\"\t\"/home\"\t\nR\t\"Pain complet\"\t\"\"\t\n");
+        app = std::make_unique<CTablewrightApp>(*prompt);
+        QVERIFY(app->InitInstance({path}));
+        QApplication::setActiveWindow(&Frame());
+        QVERIFY(QTest::qWaitForWindowActive(&Frame()));
+        View().SetShell(std::make_unique<RecordingShell>(opened, started));
+    }
+    CMainFrame& Frame() { return app->GetMainFrame(); }
+    CTablewrightView& View() { return app->GetView(); }
+    CGridListCtrl& Grid() { return app->GetDocument().GetGrid(); }
+    QAction& Action(const char* name) { return *FindAction(Frame(), name); }
+    // The window's shortcuts need it active, which a closed dialog may not
+    // give back on a platform without a window manager.
+    void Keys(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QApplication::setActiveWindow(&Frame());
+        QTest::keyClick(View().GridWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
+    QString Cell(int row, int column) const
+    {
+        return QString::fromStdString(app->GetDocument().GetGrid().GetItemText(row, column));
+    }
+    QString Focus()
+    {
+        return QStringLiteral("sel %1 cur %2,%3")
+            .arg(Grid().GetSelectedRow())
+            .arg(Grid().m_nCurRow)
+            .arg(Grid().m_nCurCol);
+    }
+    void RightClickCell(int row, int column)
+    {
+        CGridTableView* table = View().GridWidget();
+        const QPoint at = table->CellRect(row, column).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(table->viewport(), &event);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        settings = std::make_unique<TempSettings>();
+        files = std::make_unique<TempFiles>();
+        prompt = std::make_unique<ScriptedPrompt>();
+        opened.clear();
+        started.clear();
+    }
+    void cleanup() { app.reset(); }
+
+    // Ctrl+F asks, finds from the top and selects the row; F3 goes on
+    // after it and wraps; F3 needs a confirmed, non-empty text.
+    void findAndFindNext()
+    {
+        Start();
+        QVERIFY(!Action("ID_EDIT_FIND_NEXT").isEnabled());
+        WhenShown([](QWidget& dialog) {
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("findEdit"), QStringLiteral("x"));
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        Keys(Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(!Action("ID_EDIT_FIND_NEXT").isEnabled());
+
+        Grid().m_nCurRow = 2;
+        WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QStringLiteral("PAIN")); });
+        Keys(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,0"));
+        QCOMPARE(Frame().StatusPaneText(1), QStringLiteral("Ligne 1, Colonne 1"));
+        QCOMPARE(View().GridWidget()->selectionModel()->selectedRows().value(0).row(), 0);
+        QVERIFY(Action("ID_EDIT_FIND_NEXT").isEnabled());
+
+        Keys(Qt::Key_F3);
+        QCOMPARE(Focus(), QStringLiteral("sel 3 cur 3,0"));
+        Keys(Qt::Key_F3);
+        QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,0"));
+        QVERIFY(prompt->messages.empty());
+        QVERIFY(!Frame().isWindowModified());
+
+        // A confirmed empty text greys find-next again.
+        WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QString()); });
+        Action("ID_EDIT_FIND").trigger();
+        QVERIFY(!Action("ID_EDIT_FIND_NEXT").isEnabled());
+    }
+
+    void findingNothingTellsAndMovesNothing()
+    {
+        Start();
+        Grid().SelectRow(1);
+        Grid().m_nCurRow = 1;
+        Grid().m_nCurCol = 1;
+        WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QStringLiteral("beurre")); });
+        Action("ID_TOOLBAR_FIND").trigger();
+        QCOMPARE(prompt->messages.size(), std::size_t{1});
+        QCOMPARE(prompt->messages[0].text,
+                 QStringLiteral("De la corde de recherche n'a pas été trouvée"));
+        QCOMPARE(Focus(), QStringLiteral("sel 1 cur 1,1"));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // Ctrl+H replaces every spelling, as one step that Ctrl+Z undoes.
+    void replaceAllAndItsUndo()
+    {
+        Start();
+        const QString saved = Shown(Grid());
+        WhenShown([](QWidget& dialog) {
+            QTest::keyClick(dialog.findChild<QCheckBox*>("matchCase"), Qt::Key_Space);
+            dialog.findChild<QLineEdit*>("replaceEdit")->setText(QStringLiteral("Riz"));
+            Confirm(dialog, "findEdit", QStringLiteral("pain"));
+        });
+        Keys(Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(Cell(0, 0), QStringLiteral("Riz"));
+        QCOMPARE(Cell(3, 0), QStringLiteral("Riz complet"));
+        QVERIFY(Frame().isWindowModified());
+        QCOMPARE(Frame().ProgressBar()->value(), 0);
+        QCOMPARE(Action("ID_EDIT_UNDO").text(), QStringLiteral("Annuler : Remplacer tout\tCtrl+Z"));
+        Keys(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Shown(Grid()), saved);
+        QVERIFY(!Frame().isWindowModified());
+    }
+
+    // With the editor closed the commands work on the stored cell; a cut
+    // and a paste are steps of their own.
+    void clipboardWithTheEditorClosed()
+    {
+        Start();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        Grid().m_nCurRow = 1;
+        Grid().m_nCurCol = 1;
+        Keys(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("HTTP://ferme.example"));
+        QVERIFY(!Frame().isWindowModified());
+
+        Grid().m_nCurRow = 0;
+        Grid().m_nCurCol = 0;
+        Keys(Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("pain"));
+        QCOMPARE(Cell(0, 0), QString());
+        QVERIFY(Frame().isWindowModified());
+
+        clipboard->setText(QStringLiteral("deux\nlignes\tet ") + QString(300, QLatin1Char('z')));
+        Grid().m_nCurRow = 2;
+        Keys(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Cell(2, 0), QStringLiteral("deux lignes et ") + QString(300, QLatin1Char('z')));
+        QCOMPARE(Action("ID_EDIT_UNDO").text(),
+                 QStringLiteral("Annuler : Coller dans la cellule\tCtrl+Z"));
+        Keys(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Cell(2, 0), QStringLiteral("sel"));
+        Keys(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Cell(0, 0), QStringLiteral("pain"));
+    }
+
+    // With the editor open, its keys go to the window's commands: copy
+    // shows the stored text again, paste replaces what was typed.
+    void clipboardWithTheEditorOpen()
+    {
+        Start();
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        Grid().m_nCurRow = 2;
+        Grid().m_nCurCol = 0;
+        View().BeginCellEdit(2, 0);
+        QLineEdit* editor = View().CellEditor();
+        editor->setText(QStringLiteral("poivre"));
+        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(View().IsEditing());
+        QCOMPARE(editor->text(), QStringLiteral("sel"));
+        QCOMPARE(clipboard->text(), QStringLiteral("sel"));
+
+        clipboard->setText(QStringLiteral("moutarde"));
+        editor->setText(QStringLiteral("poivre"));
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(View().IsEditing());
+        QCOMPARE(editor->text(), QStringLiteral("moutarde"));
+        QCOMPARE(Cell(2, 0), QStringLiteral("moutarde"));
+
+        QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(editor->text(), QString());
+        QCOMPARE(Cell(2, 0), QString());
+        QCOMPARE(clipboard->text(), QStringLiteral("moutarde"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(Cell(2, 0), QString());
+    }
+
+    // The row menu: seven entries on a plain cell, the launch item and a
+    // separator on top for a link, which opens it.
+    void rowMenuAndItsLaunchItem()
+    {
+        Start();
+        QStringList entries;
+        WhenShown([&](QWidget& menu) {
+            entries = Entries(menu);
+            QTest::keyClick(&menu, Qt::Key_Escape);
+        });
+        RightClickCell(0, 1);
+        const QStringList rowEntries{"Relevez ligne",
+                                     "Abaissez ligne",
+                                     "-",
+                                     "Insérer une ligne au-dessus",
+                                     "Insérer une ligne au-dessous",
+                                     "-",
+                                     "Supprimer la ligne"};
+        QCOMPARE(entries, rowEntries);
+        QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,1"));
+
+        WhenShown([&](QWidget& menu) {
+            entries = Entries(menu);
+            QTest::keyClick(&menu, Qt::Key_Down);
+            QTest::keyClick(&menu, Qt::Key_Return);
+        });
+        RightClickCell(1, 1);
+        QCOMPARE(entries, (QStringList{"Ouvrir le lien", "-"} + rowEntries));
+        QCOMPARE(opened, QList<QUrl>{QUrl(QStringLiteral("HTTP://ferme.example"))});
+
+        WhenShown([&](QWidget& menu) {
+            entries = Entries(menu);
+            QTest::keyClick(&menu, Qt::Key_Escape);
+        });
+        RightClickCell(2, 1);
+        QCOMPARE(entries.value(0), QStringLiteral("Ouvrir le dossier"));
+    }
+
+    // A right-click stores the open edit first, even where no menu opens.
+    void rightClickCommitsTheEditor()
+    {
+        Start();
+        View().BeginCellEdit(0, 0);
+        View().CellEditor()->setText(QStringLiteral("brioche"));
+        QString cellWhenShown;
+        WhenShown([&](QWidget& menu) {
+            cellWhenShown = Cell(0, 0);
+            QTest::keyClick(&menu, Qt::Key_Escape);
+        });
+        RightClickCell(2, 0);
+        QCOMPARE(cellWhenShown, QStringLiteral("brioche"));
+        QVERIFY(!View().IsEditing());
+
+        View().BeginCellEdit(1, 0);
+        View().CellEditor()->setText(QStringLiteral("crème"));
+        CGridTableView* table = View().GridWidget();
+        const QPoint below(5, table->viewport()->height() - 2);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, below,
+                                table->viewport()->mapToGlobal(below));
+        QApplication::sendEvent(table->viewport(), &event);
+        QCOMPARE(Cell(1, 0), QStringLiteral("crème"));
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+};
+
+QTEST_MAIN(SearchAppTest)
+#include "SearchAppTest.moc"
