@@ -3,6 +3,7 @@
 #include "BenchFiles.h"
 #include "EditOperations.h"
 #include "ScriptedHost.h"
+#include "SearchOperations.h"
 #include "ShapeGenerator.h"
 
 #include <stdexcept>
@@ -165,6 +166,10 @@ constexpr Operation kOperations[] = {
     {"redo-delete-column", EditOperations::RedoDeleteColumn},
     {"undo-move-row", EditOperations::UndoMoveRow},
     {"redo-move-row", EditOperations::RedoMoveRow},
+    {"find", SearchOperations::FindNothing},
+    {"replace-all", SearchOperations::ReplaceAll},
+    {"undo-replace-all", SearchOperations::UndoReplaceAll},
+    {"redo-replace-all", SearchOperations::RedoReplaceAll},
 };
 
 } // namespace

@@ -1,0 +1,96 @@
+#include "SearchOperations.h"
+
+#include "BenchFiles.h"
+#include "ScriptedHost.h"
+
+#include "edit/SearchCommands.h"
+
+namespace SearchOperations {
+
+namespace {
+
+// A host that expects the one message a search may show: that nothing
+// was found.
+class SearchHost : public ScriptedHost
+{
+public:
+    int messages = 0;
+    Answer MessageBox(const QString&, Buttons, Icon) override
+    {
+        ++messages;
+        return Answer::Ok;
+    }
+};
+
+struct SearchList
+{
+    explicit SearchList(const BenchFiles& files)
+    {
+        Require(doc.OpenDocumentFile(files.Input("tbw")), "opening the list document failed");
+        Require(doc.GetGrid().GetItemCount() >= files.rows, "the list document has too few rows");
+    }
+    SearchHost host;
+    CTablewrightDoc doc{host, host};
+};
+
+// Every "1", whatever the case rules, becomes "un": most rows hold one,
+// so nearly every row changes and is kept for undo.
+const ReplaceRequest kReplaceOnes{"1", "un", false, false};
+
+enum class Step
+{
+    Undo,
+    Redo
+};
+
+Measurement TimeStep(const BenchFiles& files, Step step)
+{
+    SearchList list(files);
+    GridCommands::ReplaceAll(list.doc, kReplaceOnes);
+    Require(list.doc.History().CanUndo(), "the replace-all changed nothing");
+    if (step == Step::Redo)
+        list.doc.Undo();
+    const RssWatch rss;
+    const Stopwatch watch;
+    const bool done = step == Step::Undo ? list.doc.Undo() : list.doc.Redo();
+    const double seconds = watch.Seconds();
+    Require(done, "the step could not be taken");
+    return {static_cast<long long>(list.doc.History().Bytes()), seconds, rss.ExtraMb()};
+}
+
+} // namespace
+
+Measurement FindNothing(const BenchFiles& files)
+{
+    SearchList list(files);
+    const RssWatch rss;
+    const Stopwatch watch;
+    const bool found =
+        GridCommands::FindText(list.doc, {"no cell holds this", false, false, false});
+    const double seconds = watch.Seconds();
+    Require(!found && list.host.messages == 1, "the search found something");
+    return {0, seconds, rss.ExtraMb()};
+}
+
+Measurement ReplaceAll(const BenchFiles& files)
+{
+    SearchList list(files);
+    const RssWatch rss;
+    const Stopwatch watch;
+    GridCommands::ReplaceAll(list.doc, kReplaceOnes);
+    const double seconds = watch.Seconds();
+    Require(list.doc.History().CanUndo(), "the replace-all changed nothing");
+    return {static_cast<long long>(list.doc.History().Bytes()), seconds, rss.ExtraMb()};
+}
+
+Measurement UndoReplaceAll(const BenchFiles& files)
+{
+    return TimeStep(files, Step::Undo);
+}
+
+Measurement RedoReplaceAll(const BenchFiles& files)
+{
+    return TimeStep(files, Step::Redo);
+}
+
+} // namespace SearchOperations
