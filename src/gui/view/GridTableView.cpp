@@ -9,11 +9,32 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 #include <QToolTip>
+
+namespace {
+
+// The grid's current cell has a frame of its own; the table's keyboard
+// focus mark would show a second, different "current" cell.
+class CellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+    }
+};
+
+} // namespace
 
 CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
     : QTableView(parent), m_grid(grid)
 {
+    setItemDelegate(new CellDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
