@@ -37,8 +37,9 @@ std::uint64_t PrefixOf(std::string_view key)
     return prefix;
 }
 
-// Every key of the rows to sort, upper-cased once, end to end in one
-// buffer.
+// The keys of the rows to sort, each upper-cased once. Only what lies
+// beyond a key's first eight bytes is kept apart, end to end in one
+// buffer: most keys are short, and most comparisons never get that far.
 class KeyTable
 {
 public:
@@ -53,37 +54,40 @@ public:
         // Equal prefixes: a key of up to eight bytes starts the other one.
         if (a.length <= kPrefixBytes || b.length <= kPrefixBytes)
             return (a.length > b.length) - (a.length < b.length);
-        return Key(a).substr(kPrefixBytes).compare(Key(b).substr(kPrefixBytes));
+        return Tail(a).compare(Tail(b));
     }
 
 private:
-    std::string_view Key(const SortEntry& entry) const
+    std::string_view Tail(const SortEntry& entry) const
     {
-        const std::size_t at = m_offsets[entry.row - m_first];
-        return std::string_view(m_bytes).substr(at, m_offsets[entry.row - m_first + 1] - at);
+        const std::size_t k = entry.row - m_first;
+        return std::string_view(m_tails).substr(m_tailStart[k],
+                                                m_tailStart[k + 1] - m_tailStart[k]);
     }
 
     int m_first;
-    std::string m_bytes;
-    std::vector<std::size_t> m_offsets; // key k is m_bytes[offsets[k], offsets[k + 1])
     std::vector<SortEntry> m_entries;
+    std::string m_tails;
+    std::vector<std::size_t> m_tailStart; // the tail of row first + k starts at m_tailStart[k]
 };
 
 KeyTable::KeyTable(const CGridListCtrl& grid, int column, int first, int last) : m_first(first)
 {
     const int count = last - first + 1;
-    m_offsets.reserve(count + 1);
     m_entries.reserve(count);
+    m_tailStart.reserve(count + 1);
+    std::string key;
     for (int row = first; row <= last; ++row) {
-        const std::size_t at = m_bytes.size();
-        m_offsets.push_back(at);
-        TextCase::AppendUpper(m_bytes, grid.ItemTextView(row, column));
-        const std::string_view key = std::string_view(m_bytes).substr(at);
+        key.clear();
+        TextCase::AppendUpper(key, grid.ItemTextView(row, column));
         const auto length = static_cast<std::uint32_t>(
             std::min<std::size_t>(key.size(), std::numeric_limits<std::uint32_t>::max()));
         m_entries.push_back({PrefixOf(key), length, row});
+        m_tailStart.push_back(m_tails.size());
+        if (key.size() > kPrefixBytes)
+            m_tails.append(key, kPrefixBytes);
     }
-    m_offsets.push_back(m_bytes.size());
+    m_tailStart.push_back(m_tails.size());
 }
 
 // The quicksort on the entries of one list. sign is 1 ascending, -1
