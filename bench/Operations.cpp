@@ -165,6 +165,11 @@ constexpr Operation kOperations[] = {
     {"redo-delete-column", EditOperations::RedoDeleteColumn},
     {"undo-move-row", EditOperations::UndoMoveRow},
     {"redo-move-row", EditOperations::RedoMoveRow},
+    {"sort", EditOperations::Sort},
+    {"sort-sorted", EditOperations::SortSorted},
+    {"sort-equal", EditOperations::SortEqual},
+    {"undo-sort", EditOperations::UndoSort},
+    {"redo-sort", EditOperations::RedoSort},
 };
 
 } // namespace
