@@ -10,6 +10,8 @@ struct CConversion
     QString out;
     bool csvHeader = false;      // the CSV read names its columns in its first record
     bool csvExportHeader = true; // the CSV written starts with the column names
+    int sortColumn = 0;          // counted from 1; 0 leaves the rows as they were read
+    bool descending = false;
 };
 
 // The program's command line, read before anything needs a display: which
@@ -49,7 +51,11 @@ public:
     static QString HelpHint();
 
 private:
+    // The options that only a conversion takes; false when the argument at
+    // index is none of them or its value is wrong, which is then told.
+    bool ReadConversionOption(const QStringList& arguments, qsizetype& index);
     bool ReadYesNo(const QStringList& arguments, qsizetype& index, bool& answer);
+    bool ReadColumnNumber(const QStringList& arguments, qsizetype& index, int& column);
     void Finish(const QStringList& files, bool convert, const QString& conversionOption);
     void Fail(const QString& message);
 
