@@ -23,10 +23,7 @@ void CSortRowsCommand::Apply(CGridListCtrl& grid)
 // keeps one order, not two.
 void CSortRowsCommand::Revert(CGridListCtrl& grid)
 {
-    std::vector<int> inverse(m_order.size());
-    for (std::size_t sorted = 0; sorted < m_order.size(); ++sorted)
-        inverse[m_order[sorted]] = static_cast<int>(sorted);
-    grid.PermuteRows(inverse);
+    grid.PermuteRows(InverseOrder(m_order));
 }
 
 std::size_t CSortRowsCommand::Cost() const

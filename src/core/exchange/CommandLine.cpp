@@ -105,10 +105,20 @@ bool CCommandLine::ReadConversionOption(const QStringList& arguments, qsizetype&
 {
     const QString& argument = arguments[index];
     const QString name = OptionName(argument);
-    if (const YesNoOption* option = FindYesNoOption(name))
-        return ReadYesNo(arguments, index, m_conversion.*(option->answer));
-    if (name == QLatin1String("--sort"))
-        return ReadColumnNumber(arguments, index, m_conversion.sortColumn);
+    if (const YesNoOption* option = FindYesNoOption(name)) {
+        bool& answer = m_conversion.*(option->answer);
+        return ReadValue(arguments, index, Strings::kYesOrNoExpected, [&](const QString& value) {
+            answer = value == QLatin1String("yes");
+            return answer || value == QLatin1String("no");
+        });
+    }
+    if (name == QLatin1String("--sort")) {
+        return ReadValue(arguments, index, Strings::kColumnNumberExpected,
+                         [this](const QString& value) {
+                             m_conversion.sortColumn = ColumnNumber(value);
+                             return m_conversion.sortColumn > 0;
+                         });
+    }
     if (argument == QLatin1String("--descending")) {
         m_conversion.descending = true;
         return true;
@@ -117,38 +127,19 @@ bool CCommandLine::ReadConversionOption(const QStringList& arguments, qsizetype&
     return false;
 }
 
-bool CCommandLine::ReadYesNo(const QStringList& arguments, qsizetype& index, bool& answer)
+bool CCommandLine::ReadValue(const QStringList& arguments, qsizetype& index, const char* expected,
+                             const std::function<bool(const QString&)>& take)
 {
     const QString name = OptionName(arguments[index]);
     const QString value = OptionValue(arguments, index);
-    const QString expected = Text(Strings::kYesOrNoExpected);
     if (value.isEmpty()) {
-        Fail(Text(Strings::kMissingValue).arg(name, expected));
+        Fail(Text(Strings::kMissingValue).arg(name, Text(expected)));
         return false;
     }
-    if (value != QLatin1String("yes") && value != QLatin1String("no")) {
-        Fail(Text(Strings::kBadValue).arg(name, value, expected));
+    if (!take(value)) {
+        Fail(Text(Strings::kBadValue).arg(name, value, Text(expected)));
         return false;
     }
-    answer = value == QLatin1String("yes");
-    return true;
-}
-
-bool CCommandLine::ReadColumnNumber(const QStringList& arguments, qsizetype& index, int& column)
-{
-    const QString name = OptionName(arguments[index]);
-    const QString value = OptionValue(arguments, index);
-    const QString expected = Text(Strings::kColumnNumberExpected);
-    if (value.isEmpty()) {
-        Fail(Text(Strings::kMissingValue).arg(name, expected));
-        return false;
-    }
-    const int number = ColumnNumber(value);
-    if (number < 1) {
-        Fail(Text(Strings::kBadValue).arg(name, value, expected));
-        return false;
-    }
-    column = number;
     return true;
 }
 

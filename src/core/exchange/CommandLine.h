@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What "quire --convert" was asked to do.
 struct CConversion
 {
@@ -54,8 +56,11 @@ private:
     // The options that only a conversion takes; false when the argument at
     // index is none of them or its value is wrong, which is then told.
     bool ReadConversionOption(const QStringList& arguments, qsizetype& index);
-    bool ReadYesNo(const QStringList& arguments, qsizetype& index, bool& answer);
-    bool ReadColumnNumber(const QStringList& arguments, qsizetype& index, int& column);
+    // Reads the value of the option at index, which moves past it, and
+    // hands it to take, which keeps it or finds it wrong; expected says
+    // what it should be, when it is wrong or missing.
+    bool ReadValue(const QStringList& arguments, qsizetype& index, const char* expected,
+                   const std::function<bool(const QString&)>& take);
     void Finish(const QStringList& files, bool convert, const QString& conversionOption);
     void Fail(const QString& message);
 
