@@ -5,7 +5,10 @@
 
 #include "edit/ColumnCommands.h"
 #include "edit/EditHistory.h"
+#include "edit/GridCommands.h"
 #include "edit/RowCommands.h"
+#include "edit/SortCommand.h"
+#include "edit/SortRows.h"
 
 #include <functional>
 #include <memory>
@@ -23,14 +26,19 @@ enum class Step
     Redo
 };
 
+void OpenList(BenchDocument& list, const BenchFiles& files)
+{
+    Require(list.doc.OpenDocumentFile(files.Input("tbw")), "opening the list document failed");
+    Require(list.Grid().GetItemCount() >= files.rows, "the list document has too few rows");
+}
+
 // Opens the generated list and pushes the command made by make; then times
 // its undo, or its redo after an untimed undo.
 Measurement TimeStep(const BenchFiles& files, const MakeCommand& make, Step step)
 {
     BenchDocument list;
-    Require(list.doc.OpenDocumentFile(files.Input("tbw")), "opening the list document failed");
+    OpenList(list, files);
     CGridListCtrl& grid = list.Grid();
-    Require(grid.GetItemCount() >= files.rows, "the list document has too few rows");
     CEditHistory history;
     std::unique_ptr<CEditCommand> command = make(grid);
     Require(command != nullptr, "the edit cannot be made on this list");
@@ -56,7 +64,54 @@ std::unique_ptr<CEditCommand> MoveFirstRowToEnd(const CGridListCtrl& grid)
     return CMoveRowCommand::Create(grid, 0, grid.GetItemCount());
 }
 
+std::unique_ptr<CEditCommand> SortFirstColumn(const CGridListCtrl& grid)
+{
+    return CSortRowsCommand::Create(grid, 0, true);
+}
+
+// Opens the generated list, readies it untimed, then times a click on the
+// first column's header as the view passes it to the document.
+Measurement TimeHeaderClick(const BenchFiles& files, void (*ready)(CGridListCtrl&))
+{
+    BenchDocument list;
+    OpenList(list, files);
+    ready(list.Grid());
+    const RssWatch rss;
+    const Stopwatch watch;
+    GridCommands::SortByColumn(list.doc, 0, true);
+    const double seconds = watch.Seconds();
+    return {static_cast<long long>(list.doc.History().Bytes()), seconds, rss.ExtraMb()};
+}
+
 } // namespace
+
+Measurement Sort(const BenchFiles& files)
+{
+    return TimeHeaderClick(files, [](CGridListCtrl&) {});
+}
+
+Measurement SortSorted(const BenchFiles& files)
+{
+    return TimeHeaderClick(files, [](CGridListCtrl& grid) { SortRows(grid, 0, true, 0, -1); });
+}
+
+Measurement SortEqual(const BenchFiles& files)
+{
+    return TimeHeaderClick(files, [](CGridListCtrl& grid) {
+        for (int row = 0; row < grid.GetItemCount(); ++row)
+            grid.SetItemText(row, 0, "Saint-Étienne");
+    });
+}
+
+Measurement UndoSort(const BenchFiles& files)
+{
+    return TimeStep(files, SortFirstColumn, Step::Undo);
+}
+
+Measurement RedoSort(const BenchFiles& files)
+{
+    return TimeStep(files, SortFirstColumn, Step::Redo);
+}
 
 Measurement UndoDeleteColumn(const BenchFiles& files)
 {

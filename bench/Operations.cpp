@@ -170,6 +170,11 @@ constexpr Operation kOperations[] = {
     {"replace-all", SearchOperations::ReplaceAll},
     {"undo-replace-all", SearchOperations::UndoReplaceAll},
     {"redo-replace-all", SearchOperations::RedoReplaceAll},
+    {"sort", EditOperations::Sort},
+    {"sort-sorted", EditOperations::SortSorted},
+    {"sort-equal", EditOperations::SortEqual},
+    {"undo-sort", EditOperations::UndoSort},
+    {"redo-sort", EditOperations::RedoSort},
 };
 
 } // namespace

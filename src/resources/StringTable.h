@@ -113,6 +113,7 @@ inline constexpr char kUsage[] =
     "  quire [FICHIER]\n"
     "      ouvre la liste FICHIER (un .csv est importé), sinon une nouvelle liste\n"
     "  quire --convert ENTRÉE SORTIE [--csv-header yes|no] [--csv-export-header yes|no]\n"
+    "                [--sort N [--descending]]\n"
     "      convertit ENTRÉE en SORTIE, sans fenêtre\n"
     "  quire --help       affiche cette aide\n"
     "  quire --version    affiche la version\n"
@@ -125,15 +126,21 @@ inline constexpr char kUsage[] =
     "  --csv-header : la première ligne du CSV lu nomme les colonnes (no par défaut)\n"
     "  --csv-export-header : le CSV écrit commence par les noms des colonnes\n"
     "                        (yes par défaut)\n"
+    "  --sort N : trie les lignes par la colonne N (1 pour la première) avant\n"
+    "             d'écrire, comme un clic sur son en-tête ; les lignes vides de la\n"
+    "             fin restent à la fin\n"
+    "  --descending : trie dans l'ordre décroissant, comme un second clic\n"
     "\n"
     "Code de sortie : 0 réussite, 1 échec, 2 ligne de commande incorrecte.\n";
 inline constexpr char kCommandLineError[] = "quire : %1";
 inline constexpr char kHelpHint[] = "Essayez « quire --help » pour en savoir plus.";
 inline constexpr char kUnknownOption[] = "option inconnue : %1";
-inline constexpr char kMissingValue[] = "valeur manquante pour %1 (yes ou no attendu)";
-inline constexpr char kBadValue[] = "valeur incorrecte pour %1 : %2 (yes ou no attendu)";
+inline constexpr char kMissingValue[] = "valeur manquante pour %1 (%2)";
+inline constexpr char kBadValue[] = "valeur incorrecte pour %1 : %2 (%3)";
+inline constexpr char kYesOrNoExpected[] = "yes ou no attendu";
+inline constexpr char kColumnNumberExpected[] = "numéro de colonne attendu, 1 pour la première";
 inline constexpr char kExtraArgument[] = "argument en trop : %1";
-inline constexpr char kConvertOnlyOption[] = "%1 ne s'emploie qu'avec --convert";
+inline constexpr char kOptionOnlyWith[] = "%1 ne s'emploie qu'avec %2";
 inline constexpr char kMissingConvertFiles[] =
     "--convert attend un fichier d'ENTRÉE et un fichier de SORTIE";
 inline constexpr char kMissingConvertOutput[] = "--convert attend un fichier de SORTIE après %1";

@@ -88,10 +88,7 @@ void CReorderColumnsCommand::Apply(CGridListCtrl& grid)
 
 void CReorderColumnsCommand::Revert(CGridListCtrl& grid)
 {
-    std::vector<int> inverse(m_order.size());
-    for (std::size_t shown = 0; shown < m_order.size(); ++shown)
-        inverse[m_order[shown]] = static_cast<int>(shown);
-    grid.PermuteColumns(inverse);
+    grid.PermuteColumns(InverseOrder(m_order));
 }
 
 std::size_t CReorderColumnsCommand::Cost() const

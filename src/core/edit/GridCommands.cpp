@@ -5,6 +5,7 @@
 #include "edit/ColumnCommands.h"
 #include "edit/CommandSequence.h"
 #include "edit/RowCommands.h"
+#include "edit/SortCommand.h"
 #include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 #include "platform/UserPrompt.h"
@@ -241,6 +242,18 @@ bool DeleteColumn(CTablewrightDoc& doc, int column)
 void ReorderColumns(CTablewrightDoc& doc, const std::vector<int>& order)
 {
     Perform(doc, CReorderColumnsCommand::Create(doc.GetGrid(), order));
+}
+
+bool SortState::Click(int clicked)
+{
+    ascending = clicked == column ? !ascending : true;
+    column = clicked;
+    return ascending;
+}
+
+void SortByColumn(CTablewrightDoc& doc, int column, bool ascending)
+{
+    Perform(doc, CSortRowsCommand::Create(doc.GetGrid(), column, ascending));
 }
 
 } // namespace GridCommands

@@ -1,6 +1,7 @@
 #include "exchange/BatchConverter.h"
 
 #include "document/TablewrightDoc.h"
+#include "edit/SortRows.h"
 
 #include <QFileInfo>
 
@@ -9,6 +10,17 @@ namespace {
 QString Extension(const QString& path)
 {
     return QFileInfo(path).suffix().toLower();
+}
+
+// A list read from a file ends with an empty row for typing; the sort
+// leaves such rows out, so that a sorted export never starts with blank
+// rows.
+int LastFilledRow(const CGridListCtrl& grid)
+{
+    int row = grid.GetItemCount() - 1;
+    while (row >= 0 && grid.JoinedRowView(row).empty())
+        --row;
+    return row;
 }
 
 } // namespace
@@ -59,6 +71,8 @@ int CBatchConverter::Run(const CConversion& conversion)
         return CCommandLine::kFailure;
     // The HTML page is titled with the input's name, whatever it was.
     doc.SetPathName(m_conversion.in);
+    if (!SortList(doc.GetGrid()))
+        return CCommandLine::kFailure;
 
     bool written = false;
     switch (output) {
@@ -78,6 +92,29 @@ int CBatchConverter::Run(const CConversion& conversion)
         break;
     }
     return written ? CCommandLine::kSuccess : CCommandLine::kFailure;
+}
+
+// The sort is a click on the column's header, or for descending two
+// clicks: an ascending sort, then a descending sort of what it gave. Rows
+// of equal keys keep the order those clicks leave them in.
+bool CBatchConverter::SortList(CGridListCtrl& grid)
+{
+    if (m_conversion.sortColumn == 0)
+        return true;
+    if (m_conversion.sortColumn > grid.GetColumnCount()) {
+        Fail(QStringLiteral("colonne de tri inexistante : %1 (nombre de colonnes : %2)")
+                 .arg(m_conversion.sortColumn)
+                 .arg(grid.GetColumnCount()));
+        return false;
+    }
+    const int column = m_conversion.sortColumn - 1;
+    const int last = LastFilledRow(grid);
+    if (last > 0) {
+        SortRows(grid, column, true, 0, last);
+        if (m_conversion.descending)
+            SortRows(grid, column, false, 0, last);
+    }
+    return true;
 }
 
 // The command line answers the questions about CSV headers. Nothing else

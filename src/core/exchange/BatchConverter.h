@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+class CGridListCtrl;
+
 // Converts one file into another with no display, through the very commands
 // the menus run: the document reads IN as Open or an import would and
 // writes OUT as Save or an export would. Questions are answered from the
@@ -38,6 +40,9 @@ private:
     static Input InputKind(const QString& path);
     static Output OutputKind(const QString& path);
     int Fail(const QString& message);
+    // Sorts the list read as --sort asks; false, once told, when the list
+    // has no such column.
+    bool SortList(CGridListCtrl& grid);
 
     // IUserPrompt
     Answer MessageBox(const QString& text, Buttons buttons, Icon icon) override;

@@ -3,6 +3,9 @@
 #include "document/Version.h"
 #include "resources/StringTable.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 QString Text(const char* text)
@@ -21,15 +24,48 @@ constexpr YesNoOption kYesNoOptions[] = {
     {"--csv-export-header", &CConversion::csvExportHeader},
 };
 
-// The yes/no option the argument names, alone or as "--option=value".
-const YesNoOption* FindYesNoOption(const QString& argument)
+// The option an argument names, alone or as "--option=value".
+QString OptionName(const QString& argument)
 {
-    const QString name = argument.section(QLatin1Char('='), 0, 0);
+    return argument.section(QLatin1Char('='), 0, 0);
+}
+
+const YesNoOption* FindYesNoOption(const QString& name)
+{
     for (const YesNoOption& option : kYesNoOptions) {
         if (name == QLatin1String(option.name))
             return &option;
     }
     return nullptr;
+}
+
+// The value follows the option, as "--option=value" or as the next
+// argument; an option that comes next is no value. Empty when there is
+// none.
+QString OptionValue(const QStringList& arguments, qsizetype& index)
+{
+    const QString& argument = arguments[index];
+    const QString name = OptionName(argument);
+    if (argument.size() > name.size())
+        return argument.mid(name.size() + 1);
+    if (index + 1 < arguments.size() && !arguments[index + 1].startsWith(QLatin1Char('-')))
+        return arguments[++index];
+    return {};
+}
+
+// A column counted from 1, in digits only; 0 when the value is no such
+// number. A number too large for an int is larger than any list's column
+// count, and is taken as the largest int, for the conversion to refuse.
+int ColumnNumber(const QString& value)
+{
+    const bool digits = std::all_of(value.begin(), value.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
+    if (!digits)
+        return 0;
+    bool fits = false;
+    const int number = value.toInt(&fits);
+    return fits ? number : std::numeric_limits<int>::max();
 }
 
 } // namespace
@@ -56,39 +92,54 @@ CCommandLine::CCommandLine(const QStringList& arguments)
             return;
         } else if (argument == QLatin1String("--convert")) {
             convert = true;
-        } else if (const YesNoOption* option = FindYesNoOption(argument)) {
-            if (!ReadYesNo(arguments, i, m_conversion.*(option->answer)))
-                return;
-            if (conversionOption.isEmpty())
-                conversionOption = QLatin1String(option->name);
-        } else {
-            Fail(Text(Strings::kUnknownOption).arg(argument));
+        } else if (!ReadConversionOption(arguments, i)) {
             return;
+        } else if (conversionOption.isEmpty()) {
+            conversionOption = OptionName(argument);
         }
     }
     Finish(files, convert, conversionOption);
 }
 
-// The value follows the option, as "--option=value" or as the next
-// argument; an option that comes next is no value.
-bool CCommandLine::ReadYesNo(const QStringList& arguments, qsizetype& index, bool& answer)
+bool CCommandLine::ReadConversionOption(const QStringList& arguments, qsizetype& index)
 {
     const QString& argument = arguments[index];
-    const QString name = argument.section(QLatin1Char('='), 0, 0);
-    QString value;
-    if (argument.size() > name.size())
-        value = argument.mid(name.size() + 1);
-    else if (index + 1 < arguments.size() && !arguments[index + 1].startsWith(QLatin1Char('-')))
-        value = arguments[++index];
+    const QString name = OptionName(argument);
+    if (const YesNoOption* option = FindYesNoOption(name)) {
+        bool& answer = m_conversion.*(option->answer);
+        return ReadValue(arguments, index, Strings::kYesOrNoExpected, [&](const QString& value) {
+            answer = value == QLatin1String("yes");
+            return answer || value == QLatin1String("no");
+        });
+    }
+    if (name == QLatin1String("--sort")) {
+        return ReadValue(arguments, index, Strings::kColumnNumberExpected,
+                         [this](const QString& value) {
+                             m_conversion.sortColumn = ColumnNumber(value);
+                             return m_conversion.sortColumn > 0;
+                         });
+    }
+    if (argument == QLatin1String("--descending")) {
+        m_conversion.descending = true;
+        return true;
+    }
+    Fail(Text(Strings::kUnknownOption).arg(argument));
+    return false;
+}
+
+bool CCommandLine::ReadValue(const QStringList& arguments, qsizetype& index, const char* expected,
+                             const std::function<bool(const QString&)>& take)
+{
+    const QString name = OptionName(arguments[index]);
+    const QString value = OptionValue(arguments, index);
     if (value.isEmpty()) {
-        Fail(Text(Strings::kMissingValue).arg(name));
+        Fail(Text(Strings::kMissingValue).arg(name, Text(expected)));
         return false;
     }
-    if (value != QLatin1String("yes") && value != QLatin1String("no")) {
-        Fail(Text(Strings::kBadValue).arg(name, value));
+    if (!take(value)) {
+        Fail(Text(Strings::kBadValue).arg(name, value, Text(expected)));
         return false;
     }
-    answer = value == QLatin1String("yes");
     return true;
 }
 
@@ -98,7 +149,10 @@ void CCommandLine::Finish(const QStringList& files, bool convert, const QString&
     if (files.size() > allowed) {
         Fail(Text(Strings::kExtraArgument).arg(files[allowed]));
     } else if (!convert && !conversionOption.isEmpty()) {
-        Fail(Text(Strings::kConvertOnlyOption).arg(conversionOption));
+        Fail(Text(Strings::kOptionOnlyWith).arg(conversionOption, QStringLiteral("--convert")));
+    } else if (m_conversion.descending && m_conversion.sortColumn == 0) {
+        Fail(Text(Strings::kOptionOnlyWith)
+                 .arg(QStringLiteral("--descending"), QStringLiteral("--sort")));
     } else if (!convert) {
         m_file = files.value(0);
     } else if (files.isEmpty()) {

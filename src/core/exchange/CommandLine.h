@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What "quire --convert" was asked to do.
 struct CConversion
 {
@@ -10,6 +12,8 @@ struct CConversion
     QString out;
     bool csvHeader = false;      // the CSV read names its columns in its first record
     bool csvExportHeader = true; // the CSV written starts with the column names
+    int sortColumn = 0;          // counted from 1; 0 leaves the rows as they were read
+    bool descending = false;
 };
 
 // The program's command line, read before anything needs a display: which
@@ -49,7 +53,14 @@ public:
     static QString HelpHint();
 
 private:
-    bool ReadYesNo(const QStringList& arguments, qsizetype& index, bool& answer);
+    // The options that only a conversion takes; false when the argument at
+    // index is none of them or its value is wrong, which is then told.
+    bool ReadConversionOption(const QStringList& arguments, qsizetype& index);
+    // Reads the value of the option at index, which moves past it, and
+    // hands it to take, which keeps it or finds it wrong; expected says
+    // what it should be, when it is wrong or missing.
+    bool ReadValue(const QStringList& arguments, qsizetype& index, const char* expected,
+                   const std::function<bool(const QString&)>& take);
     void Finish(const QStringList& files, bool convert, const QString& conversionOption);
     void Fail(const QString& message);
 

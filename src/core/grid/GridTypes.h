@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,3 +21,13 @@ inline constexpr int kDefaultColumnWidth = 100;
 
 // Column names are kept to this many characters.
 inline constexpr int kMaxColumnNameLength = 255;
+
+// The order that undoes order, as PermuteRows and PermuteColumns take
+// them: what moved from order[k] to k goes back from k to order[k].
+inline std::vector<int> InverseOrder(const std::vector<int>& order)
+{
+    std::vector<int> inverse(order.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        inverse[order[k]] = static_cast<int>(k);
+    return inverse;
+}

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <sys/stat.h>
@@ -104,6 +105,80 @@ TEST(BatchConvertTest, ConvertsEveryKindOfFile)
         } else {
             EXPECT_EQ(written, c.expected);
         }
+    }
+}
+
+// Lists to sort, one per input type. The list document has an empty row
+// among its rows, and gains one for typing at its end when read.
+std::string ListOf(const std::vector<std::pair<std::string, std::string>>& rows)
+{
+    std::string list = "V\t1.6\r\nH\t\"Nom\"\t\"Ville\"\t\r\nW\t\"100\"\t\"80\"\t\r\n";
+    for (const auto& [name, town] : rows)
+        list += "R\t\"" + name + "\"\t\"" + town + "\"\t\r\n";
+    return list;
+}
+const std::string kUnsortedList = ListOf({{"a", "1"}, {"b", "2"}, {"", ""}, {"A", "3"}});
+const std::string kUnsortedCsv = "Nom,Ville\r\nb,2\r\na,1\r\nA,3\r\n";
+const std::string kUnsortedText = "Nom\tVille\nc\t3\nB\t2\na\t1\n";
+
+TEST(BatchConvertTest, SortsBeforeWriting)
+{
+    const std::vector<ConvertCase> cases = {
+        {"list.tbw", "out.txt", {"--sort", "1"}, "Nom\tVille\r\n \t \r\nA\t3\r\na\t1\r\nb\t2\r\n"},
+        // Two clicks: a single descending sort would give b, a, A.
+        {"list.tbw",
+         "out.txt",
+         {"--sort", "1", "--descending"},
+         "Nom\tVille\r\nb\t2\r\nA\t3\r\na\t1\r\n"},
+        {"list.tbw",
+         "out.tbw",
+         {"--descending", "--sort=1"},
+         ListOf({{"b", "2"}, {"A", "3"}, {"a", "1"}, {"", ""}, {"", ""}})},
+        {"list.tbw",
+         "out.txt",
+         {"--sort", "2", "--descending"},
+         "Nom\tVille\r\nA\t3\r\nb\t2\r\na\t1\r\n"},
+        {"data.csv",
+         "out.csv",
+         {"--sort", "1", "--csv-header", "yes"},
+         "\"Nom\",\"Ville\"\r\n\"A\",\"3\"\r\n\"a\",\"1\"\r\n\"b\",\"2\"\r\n"},
+        {"data.txt", "out.txt", {"--sort", "1"}, "Nom\tVille\r\na\t1\r\nB\t2\r\nc\t3\r\n"},
+        {"data.txt",
+         "out.tbw",
+         {"--sort", "2", "--descending"},
+         "V\t1.6\r\nH\t\"Nom\"\t\"Ville\"\t\r\nW\t\"100\"\t\"100\"\t\r\n"
+         "R\t\"c\"\t\"3\"\t\r\nR\t\"B\"\t\"2\"\t\r\nR\t\"a\"\t\"1\"\t\r\n"},
+    };
+    for (const ConvertCase& c : cases) {
+        SCOPED_TRACE((c.in + " -> " + c.out + " " + c.options.join(' ')).toStdString());
+        TempFiles files;
+        const std::string bytes = c.in.endsWith(".csv")   ? kUnsortedCsv
+                                  : c.in.endsWith(".txt") ? kUnsortedText
+                                                          : kUnsortedList;
+        const QString out = files.Path(c.out);
+        const Outcome outcome = Convert(QStringList{files.Write(c.in, bytes), out} + c.options);
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.errors, "");
+        EXPECT_EQ(files.Read(out), c.expected);
+    }
+}
+
+// A column the list does not have is found only once the list is read: a
+// failed run, told in one line, with nothing written.
+TEST(BatchConvertTest, SortingByAMissingColumnFails)
+{
+    for (const char* column : {"3", "99999999999"}) {
+        SCOPED_TRACE(column);
+        TempFiles files;
+        const QString out = files.Path("out.csv");
+        const Outcome outcome =
+            Convert({files.Write("list.tbw", kUnsortedList), out, "--sort", column});
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(std::count(outcome.errors.begin(), outcome.errors.end(), '\n'), 1)
+            << outcome.errors;
+        EXPECT_NE(outcome.errors.find("colonne de tri inexistante : "), std::string::npos)
+            << outcome.errors;
+        EXPECT_FALSE(QFileInfo::exists(out));
     }
 }
 
@@ -220,6 +295,10 @@ TEST(BatchConvertTest, CommandLineMistakesExitWithStatusTwo)
          "quire : valeur incorrecte pour --csv-header : maybe (yes ou no attendu)"},
         {{"data.csv", "out.txt", "--separator", "yes"}, "quire : option inconnue : --separator"},
         {{"data.csv", "out.txt", "out.csv"}, "quire : argument en trop : "},
+        {{"data.csv", "out.txt", "--descending"},
+         "quire : --descending ne s'emploie qu'avec --sort"},
+        {{"data.csv", "out.txt", "--sort", "0"}, "quire : valeur incorrecte pour --sort : 0 "},
+        {{"data.csv", "out.txt", "--sort", "un"}, "quire : valeur incorrecte pour --sort : un "},
     };
     for (const MistakeCase& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());

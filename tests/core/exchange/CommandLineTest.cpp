@@ -17,7 +17,9 @@ std::string Describe(const CCommandLine& line)
         return "edit [" + line.File().toStdString() + "]";
     case CCommandLine::Mode::Convert:
         return "convert " + c.in.toStdString() + " -> " + c.out.toStdString() +
-               " header=" + yesNo(c.csvHeader) + " export-header=" + yesNo(c.csvExportHeader);
+               " header=" + yesNo(c.csvHeader) + " export-header=" + yesNo(c.csvExportHeader) +
+               (c.sortColumn ? " sort=" + std::to_string(c.sortColumn) : "") +
+               (c.descending ? " descending" : "");
     case CCommandLine::Mode::Help:
         return "help";
     case CCommandLine::Mode::Version:
@@ -57,6 +59,16 @@ TEST(CommandLineTest, ReadsEveryWayToRun)
          "convert a.csv -> b.csv header=no export-header=yes"},
         {{"--convert", "--", "-a.csv", "--b.csv"},
          "convert -a.csv -> --b.csv header=no export-header=yes"},
+        {{"--convert", "a.tbw", "b.csv", "--sort", "2"},
+         "convert a.tbw -> b.csv header=no export-header=yes sort=2"},
+        {{"--descending", "--convert", "a.tbw", "--sort=3", "b.csv"},
+         "convert a.tbw -> b.csv header=no export-header=yes sort=3 descending"},
+        {{"--sort", "1", "--convert", "a.tbw", "b.csv", "--sort", "007"},
+         "convert a.tbw -> b.csv header=no export-header=yes sort=7"},
+        {{"--convert", "a.tbw", "b.csv", "--sort", "99999999999"},
+         "convert a.tbw -> b.csv header=no export-header=yes sort=2147483647"},
+        {{"--convert", "a.tbw", "--sort", "1", "--", "--descending"},
+         "convert a.tbw -> --descending header=no export-header=yes sort=1"},
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -90,6 +102,28 @@ TEST(CommandLineTest, SaysExactlyWhatIsWrong)
         {{"--convert", "a.csv", "b.tbw", "c.txt"}, "quire : argument en trop : c.txt"},
         {{"a.tbw", "b.tbw"}, "quire : argument en trop : b.tbw"},
         {{"a.csv", "--csv-header", "yes"}, "quire : --csv-header ne s'emploie qu'avec --convert"},
+        {{"a.tbw", "--sort=2"}, "quire : --sort ne s'emploie qu'avec --convert"},
+        {{"a.tbw", "--descending"}, "quire : --descending ne s'emploie qu'avec --convert"},
+        {{"--convert", "a.tbw", "b.csv", "--descending"},
+         "quire : --descending ne s'emploie qu'avec --sort"},
+        {{"--convert", "a.tbw", "b.csv", "--descending=yes", "--sort", "1"},
+         "quire : option inconnue : --descending=yes"},
+        {{"--convert", "a.tbw", "b.csv", "--sort"},
+         "quire : valeur manquante pour --sort (numéro de colonne attendu, 1 pour la première)"},
+        {{"--convert", "a.tbw", "b.csv", "--sort", "--descending"},
+         "quire : valeur manquante pour --sort (numéro de colonne attendu, 1 pour la première)"},
+        {{"--convert", "a.tbw", "b.csv", "--sort", "0"},
+         "quire : valeur incorrecte pour --sort : 0 (numéro de colonne attendu, 1 pour la "
+         "première)"},
+        {{"--convert", "a.tbw", "b.csv", "--sort=-1"},
+         "quire : valeur incorrecte pour --sort : -1 (numéro de colonne attendu, 1 pour la "
+         "première)"},
+        {{"--convert", "a.tbw", "b.csv", "--sort", "B"},
+         "quire : valeur incorrecte pour --sort : B (numéro de colonne attendu, 1 pour la "
+         "première)"},
+        {{"--convert", "a.tbw", "b.csv", "--sort", "+2"},
+         "quire : valeur incorrecte pour --sort : +2 (numéro de colonne attendu, 1 pour la "
+         "première)"},
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -106,7 +140,8 @@ TEST(CommandLineTest, HelpNamesEveryFormAndEveryType)
          {"quire [FICHIER]",
           "quire --convert ENTRÉE SORTIE [--csv-header yes|no] "
           "[--csv-export-header yes|no]",
-          "--help", "--version", ".tbw", ".csv", ".txt", ".tsv", ".html", "2 ligne de commande"})
+          "[--sort N [--descending]]", "--sort N : trie", "--descending : trie", "--help",
+          "--version", ".tbw", ".csv", ".txt", ".tsv", ".html", "2 ligne de commande"})
         EXPECT_NE(usage.find(piece), std::string::npos) << piece;
     EXPECT_TRUE(usage.ends_with("\n"));
     EXPECT_EQ(CCommandLine::VersionLine().toStdString(), "Quire 1.6");

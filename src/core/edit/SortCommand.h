@@ -1,0 +1,34 @@
+#pragma once
+
+#include "edit/EditCommand.h"
+
+#include <memory>
+#include <vector>
+
+// Sorts the rows by one column, keeping only the order it gave them: undo
+// puts every row back where it stood. The selected row and the current
+// cell keep their indexes, as after a header click.
+class CSortRowsCommand : public CEditCommand
+{
+public:
+    // Null when the sort would leave every row where it is, or cannot be
+    // made (fewer than two rows, no such column).
+    static std::unique_ptr<CSortRowsCommand> Create(const CGridListCtrl& grid, int column,
+                                                    bool ascending);
+
+    QString Name() const override { return QStringLiteral("Trier les lignes"); }
+    void Apply(CGridListCtrl& grid) override;
+    void Revert(CGridListCtrl& grid) override;
+    std::size_t Cost() const override;
+
+private:
+    struct Key
+    {
+    };
+
+public:
+    CSortRowsCommand(Key, std::vector<int> order) : m_order(std::move(order)) {}
+
+private:
+    std::vector<int> m_order; // row k of the sorted list was row m_order[k]
+};
