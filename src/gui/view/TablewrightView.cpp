@@ -51,6 +51,8 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
             &CTablewrightView::OnSectionResized);
     connect(m_pTable->horizontalHeader(), &QHeaderView::sectionMoved, this,
             &CTablewrightView::OnSectionMoved);
+    connect(m_pTable->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &CTablewrightView::OnColumnClick);
     connect(m_pTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CTablewrightView::OnSelectionChanged);
 }

@@ -100,6 +100,9 @@ private:
     void OnGridClicked(int row, int column, QPoint pointer);
     void OnGridDoubleClicked(int row, int column, QPoint pointer);
     void OnHeaderRightClicked(int column, const QPoint& globalPos);
+    // A click on a header sorts by its column, turning the direction round
+    // on each further click of the same column.
+    void OnColumnClick(int column);
     void OnGridRightClicked(int row, int column, const QPoint& globalPos);
     // Copy and cut show the cell's stored text in the editor, selected,
     // and put it on the clipboard.

@@ -6,6 +6,7 @@
 #include "document/TablewrightDoc.h"
 #include "edit/GridCommands.h"
 #include "resources/StringTable.h"
+#include "view/ScopedWaitCursor.h"
 
 void CTablewrightView::OnRowInsertAbove()
 {
@@ -81,6 +82,22 @@ void CTablewrightView::OnColumnDelete()
     CommitBeforeCommand();
     if (GridCommands::DeleteColumn(m_doc, m_nMenuColumn))
         ShowCurrentCell();
+}
+
+// The sort state is the view's: it outlives New and Open, and moving or
+// deleting columns does not change it.
+void CTablewrightView::OnColumnClick(int column)
+{
+    // An open edit is stored in its own row before the rows move.
+    CommitBeforeCommand();
+    GridCommands::SortState sort{m_nSortColumn, m_bSortAscending != 0};
+    m_bSortAscending = sort.Click(column) ? 1 : 0;
+    m_nSortColumn = sort.column;
+    {
+        const ScopedWaitCursor waiting;
+        GridCommands::SortByColumn(m_doc, column, m_bSortAscending != 0);
+    }
+    ShowCurrentCell();
 }
 
 void CTablewrightView::OnEditUndo()

@@ -7,24 +7,11 @@
 #include "edit/GridCommands.h"
 #include "edit/SearchCommands.h"
 #include "grid/CellText.h"
+#include "view/ScopedWaitCursor.h"
 
-#include <QApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
-
-namespace {
-
-// The wait cursor for as long as it lives.
-class ScopedWaitCursor
-{
-public:
-    ScopedWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~ScopedWaitCursor() { QApplication::restoreOverrideCursor(); }
-    ScopedWaitCursor(const ScopedWaitCursor&) = delete;
-    ScopedWaitCursor& operator=(const ScopedWaitCursor&) = delete;
-};
-
-} // namespace
 
 QString CTablewrightView::ShowStoredTextInEditor()
 {

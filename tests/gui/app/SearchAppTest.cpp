@@ -309,6 +309,46 @@ private Q_SLOTS:
         QCOMPARE(entries.value(0), QStringLiteral("Ouvrir le dossier"));
     }
 
+    // A click on a header sorts, a second click turns the order round, and
+    // each sort is a step of its own.
+    void headerClicksSortAndUndo()
+    {
+        Start();
+        const QString saved = Shown(Grid());
+        QHeaderView* header = View().GridWidget()->horizontalHeader();
+        const auto clickHeader = [header](int column) {
+            QTest::mouseClick(
+                header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+        };
+        View().BeginCellEdit(2, 0);
+        View().CellEditor()->setText(QStringLiteral("miel"));
+        clickHeader(0);
+        const QString ascending = QStringLiteral(
+            "Nom|Lien\n|\nlait|HTTP://ferme.example\nmiel|/home\npain|\nPain complet|");
+        QCOMPARE(Shown(Grid()), ascending);
+        QCOMPARE(View().m_nSortColumn, 0);
+        QCOMPARE(View().m_bSortAscending, 1);
+        QVERIFY(Frame().isWindowModified());
+        QCOMPARE(Action("ID_EDIT_UNDO").text(),
+                 QStringLiteral("Annuler : Trier les lignes\tCtrl+Z"));
+
+        clickHeader(0);
+        QCOMPARE(View().m_bSortAscending, 0);
+        QCOMPARE(Shown(Grid()), QStringLiteral("Nom|Lien\nPain complet|\npain|\nmiel|/home\n"
+                                               "lait|HTTP://ferme.example\n|"));
+        Keys(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Shown(Grid()), ascending);
+        Keys(Qt::Key_Z, Qt::ControlModifier);
+        Keys(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Shown(Grid()), saved);
+
+        // Another column starts again ascending.
+        clickHeader(1);
+        QCOMPARE(View().m_nSortColumn, 1);
+        QCOMPARE(View().m_bSortAscending, 1);
+    }
+
     // A right-click stores the open edit first, even where no menu opens.
     void rightClickCommitsTheEditor()
     {
