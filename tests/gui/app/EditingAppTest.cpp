@@ -13,26 +13,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 namespace {
 
 using Answer = IUserPrompt::Answer;
-
-// Runs answer on the next modal dialog or menu once it shows.
-void WhenShown(std::function<void(QWidget&)> answer)
-{
-    QTimer::singleShot(0, [answer = std::move(answer)] {
-        QWidget* shown = QApplication::activeModalWidget();
-        if (!shown)
-            shown = QApplication::activePopupWidget();
-        if (shown)
-            answer(*shown);
-    });
-}
 
 } // namespace
 

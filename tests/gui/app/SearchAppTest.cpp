@@ -17,24 +17,10 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 namespace {
-
-// Runs answer on the next modal dialog or menu once it shows.
-void WhenShown(std::function<void(QWidget&)> answer)
-{
-    QTimer::singleShot(0, [answer = std::move(answer)] {
-        QWidget* shown = QApplication::activeModalWidget();
-        if (!shown)
-            shown = QApplication::activePopupWidget();
-        if (shown)
-            answer(*shown);
-    });
-}
 
 // Types into a dialog's edit and confirms it with Enter.
 void Confirm(QWidget& dialog, const char* edit, const QString& text)

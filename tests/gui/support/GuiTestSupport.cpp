@@ -1,7 +1,9 @@
 #include "GuiTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QSettings>
+#include <QTimer>
 #include <QWidget>
 
 #include <stdexcept>
@@ -33,4 +35,15 @@ QAction* FindAction(const QWidget& window, const QString& name)
 QString Shown(const CGridListCtrl& grid)
 {
     return QString::fromStdString(Dump(grid));
+}
+
+void WhenShown(std::function<void(QWidget&)> answer)
+{
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (!shown)
+            shown = QApplication::activePopupWidget();
+        if (shown)
+            answer(*shown);
+    });
 }

@@ -4,6 +4,8 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
+
 class QAction;
 class QWidget;
 
@@ -28,3 +30,6 @@ QString Shown(const CGridListCtrl& grid);
 // The action of the window with the given object name; fails the test when
 // there is none.
 QAction* FindAction(const QWidget& window, const QString& name);
+
+// Runs answer on the next modal dialog or menu once it shows.
+void WhenShown(std::function<void(QWidget&)> answer);
