@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
-CReplaceAllCommand::CReplaceAllCommand(std::vector<CGridListCtrl::RowExchange> changedRows)
+CReplaceAllCommand::CReplaceAllCommand(std::vector<CGridListCtrl::RowExchange> changedRows,
+                                       std::size_t oldBytes)
     : m_rows(std::move(changedRows))
 {
-    // Rows grow or shrink by the replacement: the larger of the two
-    // versions bounds what the command holds.
-    m_cost = sizeof(*this) + m_rows.capacity() * sizeof(CGridListCtrl::RowExchange);
+    // The command holds the new rows or the old ones, by turns: the larger
+    // of the two is what it costs.
+    std::size_t newBytes = 0;
     for (const CGridListCtrl::RowExchange& exchange : m_rows)
-        m_cost += exchange.packed.Joined().size();
-    m_cost += m_cost / 2;
+        newBytes += exchange.packed.Joined().size();
+    m_cost = sizeof(*this) + m_rows.capacity() * sizeof(CGridListCtrl::RowExchange) +
+             std::max(newBytes, oldBytes);
 }

@@ -12,8 +12,9 @@
 class CReplaceAllCommand : public CEditCommand
 {
 public:
-    // changedRows: each changed row with its new content, rows in order.
-    explicit CReplaceAllCommand(std::vector<CGridListCtrl::RowExchange> changedRows);
+    // changedRows: each changed row with its new content, rows in order;
+    // oldBytes: the size of those rows' present content.
+    CReplaceAllCommand(std::vector<CGridListCtrl::RowExchange> changedRows, std::size_t oldBytes);
 
     QString Name() const override { return QStringLiteral("Remplacer tout"); }
     void Apply(CGridListCtrl& grid) override { grid.ExchangeRows(m_rows); }

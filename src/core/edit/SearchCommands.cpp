@@ -108,11 +108,14 @@ void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
     const std::string replacement = CellText::Clean(request.replacement);
     bool matched = false;
     std::vector<CGridListCtrl::RowExchange> changed;
+    std::size_t oldBytes = 0;
     for (int row = 0; row < rows; ++row) {
         RowReplacement result = ReplaceInRow(grid, row, matcher, replacement);
         matched = matched || result.matched;
-        if (result.changed)
+        if (result.changed) {
+            oldBytes += grid.Row(row).Joined().size();
             changed.push_back({row, std::move(result.packed)});
+        }
         progress.Update(row + 1, rows - 1);
     }
     if (!matched)
@@ -120,7 +123,7 @@ void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
     else if (changed.empty())
         doc.SetModifiedFlag(true);
     else
-        doc.Execute(std::make_unique<CReplaceAllCommand>(std::move(changed)));
+        doc.Execute(std::make_unique<CReplaceAllCommand>(std::move(changed), oldBytes));
 }
 
 } // namespace GridCommands
