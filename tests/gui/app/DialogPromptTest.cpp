@@ -129,6 +129,24 @@ private Q_SLOTS:
         shown.sort();
         QCOMPARE(shown, labels);
     }
+
+    // A box shown in the middle of a long command has the usual pointer;
+    // the wait cursor is back once it closes.
+    void aBoxShowsThePointerOverTheWaitCursor()
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        Qt::CursorShape whileShown = Qt::WaitCursor;
+        WhenABoxShows([&](QMessageBox& box) {
+            whileShown = QApplication::overrideCursor()->shape();
+            box.done(QMessageBox::Ok);
+        });
+        CDialogPrompt prompt;
+        prompt.MessageBox(QStringLiteral("Rien"), Buttons::Ok, Icon::Information);
+        QCOMPARE(whileShown, Qt::ArrowCursor);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        QApplication::restoreOverrideCursor();
+        QVERIFY(!QApplication::overrideCursor());
+    }
 };
 
 QTEST_MAIN(DialogPromptTest)
