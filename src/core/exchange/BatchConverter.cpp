@@ -46,6 +46,8 @@ CBatchConverter::Output CBatchConverter::OutputKind(const QString& path)
         return Output::Csv;
     if (ext == QLatin1String("html"))
         return Output::Html;
+    if (ext == QLatin1String("pdf"))
+        return Output::Pdf;
     return Output::Unknown;
 }
 
@@ -61,6 +63,8 @@ int CBatchConverter::Run(const CConversion& conversion)
     const Output output = OutputKind(m_conversion.out);
     if (output == Output::Unknown)
         return Fail(QStringLiteral("type de fichier de sortie inconnu : %1").arg(m_conversion.out));
+    if (output == Output::Pdf && !m_printPdf)
+        return Fail(QStringLiteral("impression en PDF indisponible : %1").arg(m_conversion.out));
 
     CTablewrightDoc doc(*this, *this);
     doc.OnNewDocument();
@@ -88,10 +92,23 @@ int CBatchConverter::Run(const CConversion& conversion)
     case Output::Html:
         written = doc.OnExportHtml();
         break;
+    case Output::Pdf:
+        written = WritePdf(doc);
+        break;
     case Output::Unknown:
         break;
     }
     return written ? CCommandLine::kSuccess : CCommandLine::kFailure;
+}
+
+bool CBatchConverter::WritePdf(const CTablewrightDoc& doc)
+{
+    QString error;
+    if (m_printPdf(doc.GetGrid(), doc.GetTitle(), m_conversion.out, error))
+        return true;
+    Fail(QStringLiteral("impossible d'enregistrer le fichier « %1 » : %2")
+             .arg(m_conversion.out, error));
+    return false;
 }
 
 // The sort is a click on the column's header, or for descending two

@@ -7,8 +7,13 @@
 #include <QString>
 
 #include <cstdio>
+#include <functional>
 
 class CGridListCtrl;
+class CTablewrightDoc;
+
+class CGridListCtrl;
+class CTablewrightDoc;
 
 // Converts one file into another with no display, through the very commands
 // the menus run: the document reads IN as Open or an import would and
@@ -21,6 +26,13 @@ public:
 
     // Returns the exit status.
     int Run(const CConversion& conversion);
+
+    // Prints the list into a PDF file, titled as given; false with the
+    // reason when it cannot. Printing needs fonts and a painter, which the
+    // program supplies; without it a PDF cannot be written.
+    using PdfPrinter = std::function<bool(const CGridListCtrl& grid, const QString& title,
+                                          const QString& path, QString& error)>;
+    void SetPdfPrinter(PdfPrinter printer) { m_printPdf = std::move(printer); }
 
 private:
     enum class Input
@@ -35,7 +47,8 @@ private:
         List,
         Text,
         Csv,
-        Html
+        Html,
+        Pdf
     };
     static Input InputKind(const QString& path);
     static Output OutputKind(const QString& path);
@@ -54,6 +67,9 @@ private:
     void SetProgress(int) override {}
     void SetStatusPaneText(int, const QString&) override {}
 
+    bool WritePdf(const CTablewrightDoc& doc);
+
     std::FILE* m_errors;
+    PdfPrinter m_printPdf;
     CConversion m_conversion;
 };

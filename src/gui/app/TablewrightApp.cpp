@@ -170,6 +170,9 @@ void CTablewrightApp::BindEditCommands()
         {ID_LAUNCH_LINK, &CTablewrightView::OnLaunchWithShell},
         {ID_LAUNCH_FOLDER, &CTablewrightView::OnLaunchWithShell},
         {ID_LAUNCH_COMMAND, &CTablewrightView::OnLaunchCommand},
+        {ID_FILE_PRINT, &CTablewrightView::OnFilePrint},
+        {ID_FILE_PRINT_PREVIEW, &CTablewrightView::OnFilePrintPreview},
+        {ID_FILE_PRINT_SETUP, &CTablewrightView::OnFilePrintSetup},
     };
     for (const auto& [id, handler] : alwaysEnabled)
         frame.BindCommand(id, [&view, handler] { (view.*handler)(); });

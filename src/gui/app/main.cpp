@@ -4,10 +4,12 @@
 #include "app/TablewrightApp.h"
 #include "exchange/BatchConverter.h"
 #include "exchange/CommandLine.h"
+#include "print/PrintJob.h"
 #include "resources/StringTable.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -47,10 +49,20 @@ CCommandLine QtCommandLine()
     return CCommandLine(QCoreApplication::arguments().mid(1));
 }
 
-int RunBatch(int argc, char* argv[])
+// A PDF is printed, which takes fonts: Qt's GUI part runs for it, off any
+// screen when there is none.
+int RunBatch(int argc, char* argv[], const CConversion& conversion)
 {
-    QCoreApplication app(argc, argv);
-    return CBatchConverter().Run(QtCommandLine().Conversion());
+    if (!conversion.out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        QCoreApplication app(argc, argv);
+        return CBatchConverter().Run(QtCommandLine().Conversion());
+    }
+    if (!DisplayAvailable())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    CBatchConverter converter;
+    converter.SetPdfPrinter(&CPrintJob::WriteListPdf);
+    return converter.Run(QtCommandLine().Conversion());
 }
 
 int RunDesktop(int argc, char* argv[])
@@ -91,7 +103,7 @@ int main(int argc, char* argv[])
                           QLatin1Char('\n'));
         return CCommandLine::kUsageError;
     case CCommandLine::Mode::Convert:
-        return RunBatch(argc, argv);
+        return RunBatch(argc, argv, commandLine.Conversion());
     case CCommandLine::Mode::Edit:
         break;
     }

@@ -4,6 +4,8 @@
 #include "document/TablewrightDoc.h"
 #include "edit/GridCommands.h"
 #include "platform/Progress.h"
+#include "print/PrintJob.h"
+#include "resources/StringTable.h"
 #include "view/DesktopShell.h"
 #include "view/GridTableModel.h"
 #include "view/GridTableView.h"
@@ -31,6 +33,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     m_wndCellEdit = new QLineEdit(this);
     m_wndCellEdit->setObjectName(QStringLiteral("cellEdit"));
     m_wndCellEdit->hide();
+    m_pPrintJob = std::make_unique<CPrintJob>(m_printer, this, m_pTable->font());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -118,7 +121,28 @@ void CTablewrightView::OnInitialUpdate()
     // A cell holds any length of text, and the editor shows all of it.
     m_wndCellEdit->setMaxLength(std::numeric_limits<int>::max());
     GridCommands::PrepareForDocument(m_wndGrid, m_doc.m_bLoaded);
+    m_printer.SetGrid(&m_wndGrid);
+    m_printer.SetAppName(QString::fromUtf8(Strings::kAppName));
+    m_printer.SetDocTitle(m_doc.GetTitle());
     ShowCurrentCell();
+}
+
+// An edit still open is printed as typed.
+void CTablewrightView::OnFilePrint()
+{
+    CommitBeforeCommand();
+    m_pPrintJob->Print();
+}
+
+void CTablewrightView::OnFilePrintPreview()
+{
+    CommitBeforeCommand();
+    m_pPrintJob->Preview();
+}
+
+void CTablewrightView::OnFilePrintSetup()
+{
+    m_pPrintJob->PageSetup();
 }
 
 void CTablewrightView::ShowCurrentCell()

@@ -3,6 +3,7 @@
 #include "edit/Launch.h"
 #include "edit/TextMatch.h"
 #include "grid/GridListCtrl.h"
+#include "print/GridPrinter.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -10,6 +11,7 @@
 #include <memory>
 
 class CGridTableModel;
+class CPrintJob;
 class CGridTableView;
 class CTablewrightDoc;
 class IProgress;
@@ -73,6 +75,13 @@ public:
     // Where links, folders and commands go; the desktop unless replaced.
     void SetShell(std::unique_ptr<IShell> shell);
 
+    // Printing: the print dialog, the preview and the page set-up. The
+    // title printed is the list's as it was created or opened.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    CPrintJob& PrintJob() { return *m_pPrintJob; }
+
     CGridTableView* GridWidget() const { return m_pTable; }
     QLineEdit* CellEditor() const { return m_wndCellEdit; }
 
@@ -83,6 +92,7 @@ public:
     int m_bSortAscending = 1;
     int m_nSortColumn = -1;
     int m_nMenuColumn = -1;
+    CGridPrinter m_printer;
 
 Q_SIGNALS:
     // The selection or the editor changed: what the commands may do changed.
@@ -136,6 +146,7 @@ private:
     CGridTableView* m_pTable = nullptr;
     QLineEdit* m_wndCellEdit = nullptr;
     std::unique_ptr<IShell> m_pShell;
+    std::unique_ptr<CPrintJob> m_pPrintJob;
     bool m_bEditing = false;
     bool m_bSyncing = false;
 };

@@ -1,0 +1,108 @@
+#include "print/PrintJob.h"
+
+#include "io/RegularFile.h"
+#include "print/GridPrinter.h"
+#include "print/PainterSurface.h"
+#include "resources/StringTable.h"
+
+#include <QGuiApplication>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <limits>
+
+namespace {
+
+// Pages are laid out in device pixels, with margins of 200 and 150 of
+// them: at 600 dots an inch they are about 8 and 6 millimetres.
+constexpr int kResolution = 600;
+
+} // namespace
+
+CPrintJob::CPrintJob(CGridPrinter& engine, QWidget* parent, const QFont& screenFont)
+    : m_engine(engine), m_pParent(parent), m_screenFont(screenFont),
+      m_pPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    m_pPrinter->setResolution(kResolution);
+}
+
+CPrintJob::~CPrintJob() = default;
+
+void CPrintJob::PrintOn(CGridPrinter& engine, QPagedPaintDevice& device, const QFont& screenFont,
+                        int first, int last)
+{
+    QPainter painter(&device);
+    if (!painter.isActive())
+        return;
+    CPainterSurface surface(painter, device, screenFont);
+    engine.Reset();
+    if (first <= 0 || last <= 0) {
+        first = 1;
+        last = std::numeric_limits<int>::max();
+    }
+    engine.PrintPages(surface, first, last);
+}
+
+void CPrintJob::Print()
+{
+    m_engine.Reset();
+    QPrintDialog dialog(m_pPrinter.get(), m_pParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrintOn(m_engine, *m_pPrinter, m_screenFont, m_pPrinter->fromPage(), m_pPrinter->toPage());
+}
+
+void CPrintJob::Preview()
+{
+    QPrintPreviewDialog dialog(m_pPrinter.get(), m_pParent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [this](QPrinter* printer) { PrintOn(m_engine, *printer, m_screenFont); });
+    dialog.exec();
+}
+
+void CPrintJob::PageSetup()
+{
+    QPageSetupDialog dialog(m_pPrinter.get(), m_pParent);
+    dialog.exec();
+}
+
+bool CPrintJob::WritePdf(CGridPrinter& engine, const QString& path, const QFont& screenFont,
+                         QString& error)
+{
+    if (RegularFile::Refuses(path, error))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kResolution);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(engine.m_strDocTitle);
+        writer.setCreator(engine.m_strAppName);
+        PrintOn(engine, writer, screenFont);
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool CPrintJob::WriteListPdf(const CGridListCtrl& grid, const QString& title, const QString& path,
+                             QString& error)
+{
+    CGridPrinter engine;
+    engine.SetGrid(&grid);
+    engine.SetAppName(QString::fromUtf8(Strings::kAppName));
+    engine.SetDocTitle(title);
+    return WritePdf(engine, path, QGuiApplication::font(), error);
+}

@@ -1,0 +1,81 @@
+#include "TestDoubles.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Runs program with args, with no display; its standard output, or a
+// failure of the test when it does not run to a zero status.
+QString RunTool(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(program, args);
+    const bool finished = process.waitForFinished(120000);
+    EXPECT_TRUE(finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        << program.toStdString() << ": " << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A list of rows, each row's cells naming it.
+std::string ListOf(int rows)
+{
+    std::string text = "V\t1.6\r\nH\t\"Nom\"\t\"Ville\"\t\r\nW\t\"120\"\t\"80\"\t\r\n";
+    for (int i = 0; i < rows; ++i)
+        text += "R\t\"nom" + std::to_string(i) + "\"\t\"ville" + std::to_string(i) + "\"\t\r\n";
+    return text;
+}
+
+// The PDF holds every row once, in order, under the bands on every page,
+// and as many pages as its footers count; a page rendered shows ink.
+TEST(PdfConvertTest, EveryRowIsPrintedOnceOnNumberedPages)
+{
+    for (const QString tool : {"pdfinfo", "pdftotext", "pdftoppm"})
+        ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty()) << tool.toStdString();
+    TempFiles files;
+    const int rows = 150;
+    const QString list = files.Write("courses.tbw", ListOf(rows));
+    const QString pdf = files.Path("courses.pdf");
+    RunTool(QStringLiteral(QUIRE_EXECUTABLE), {"--convert", list, pdf});
+
+    const QString info = RunTool("pdfinfo", {pdf});
+    const QRegularExpressionMatch pagesLine =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    ASSERT_TRUE(pagesLine.hasMatch()) << info.toStdString();
+    const int pages = pagesLine.captured(1).toInt();
+    EXPECT_GT(pages, 1);
+    EXPECT_LT(pages, 10);
+
+    const QString text = RunTool("pdftotext", {"-layout", pdf, "-"});
+    qsizetype at = 0;
+    for (int i = 0; i < rows; ++i) {
+        const QString row = QStringLiteral("nom%1 ").arg(i);
+        const qsizetype found = text.indexOf(
+            QRegularExpression("\\b" + row + "\\s+ville" + QString::number(i) + "\\b"), at);
+        ASSERT_GE(found, at) << "row " << i;
+        at = found;
+        EXPECT_EQ(text.count(QRegularExpression("\\b" + row)), 1) << "row " << i;
+    }
+    for (int page = 1; page <= pages; ++page)
+        EXPECT_TRUE(text.contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages))) << page;
+    EXPECT_EQ(text.count(QStringLiteral("Quire")), pages);
+    EXPECT_EQ(text.count(QStringLiteral("courses.tbw")), pages);
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("Nom\\s+Ville"))), pages);
+
+    // A rendered page is not blank: the bars and text leave dark pixels.
+    RunTool("pdftoppm", {"-r", "40", "-gray", "-f", "1", "-l", "1", pdf, files.Path("page")});
+    const std::string image = TempFiles::Read(files.Path("page-1.pgm"));
+    ASSERT_GT(image.size(), 100u);
+    EXPECT_NE(image.find('\x00', image.size() / 2), std::string::npos);
+}
+
+} // namespace
