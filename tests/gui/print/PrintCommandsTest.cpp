@@ -1,0 +1,104 @@
+#include "app/MainFrame.h"
+#include "app/TablewrightApp.h"
+#include "document/TablewrightDoc.h"
+#include "print/GridPrinter.h"
+#include "print/PrintJob.h"
+#include "view/TablewrightView.h"
+
+#include "GuiTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTest>
+
+#include <memory>
+
+// The print commands on the program's own list: the preview lays out the
+// pages the engine counts, the title is the one the list was opened with,
+// and a cancelled print dialog prints nothing.
+class PrintCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempSettings> settings;
+    std::unique_ptr<TempFiles> files;
+    std::unique_ptr<ScriptedPrompt> prompt;
+    std::unique_ptr<CTablewrightApp> app;
+
+    void Start(int rows)
+    {
+        std::string list = "V\t1.6\nH\t\"Nom\"\t\"Ville\"\t\n";
+        for (int i = 0; i < rows; ++i)
+            list += "R\t\"n" + std::to_string(i) + "\"\t\"v\"\t\n";
+        app = std::make_unique<CTablewrightApp>(*prompt);
+        QVERIFY(app->InitInstance({files->Write("courses.tbw", list)}));
+    }
+    QAction& Action(const char* name) { return *FindAction(app->GetMainFrame(), name); }
+    CTablewrightView& View() { return app->GetView(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        settings = std::make_unique<TempSettings>();
+        files = std::make_unique<TempFiles>();
+        prompt = std::make_unique<ScriptedPrompt>();
+    }
+    void cleanup() { app.reset(); }
+
+    void previewShowsEveryPage()
+    {
+        Start(300);
+        int shownPages = -1;
+        QString title;
+        WhenShown([&](QWidget& dialog) {
+            title = dialog.windowTitle();
+            if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
+                shownPages = preview->pageCount();
+            dialog.close();
+        });
+        QVERIFY(Action("ID_FILE_PRINT_PREVIEW").isEnabled());
+        Action("ID_FILE_PRINT_PREVIEW").trigger();
+        const CGridPrinter& printer = View().m_printer;
+        QCOMPARE(printer.m_nRows, 301); // with the row kept for typing
+        QVERIFY(printer.m_nPages > 1);
+        QCOMPARE(shownPages, printer.m_nPages);
+        QVERIFY(!printer.m_pCellFont);
+    }
+
+    // The title printed is the one the list had when it was opened.
+    void theTitleIsTheOpenedOne()
+    {
+        Start(2);
+        QCOMPARE(View().m_printer.m_strDocTitle, QStringLiteral("courses.tbw"));
+        QCOMPARE(View().m_printer.m_strAppName, QStringLiteral("Quire"));
+        prompt->savePaths = {files->Path("autre.tbw")};
+        Action("ID_FILE_SAVE_AS").trigger();
+        QCOMPARE(app->GetDocument().GetTitle(), QStringLiteral("autre.tbw"));
+        QCOMPARE(View().m_printer.m_strDocTitle, QStringLiteral("courses.tbw"));
+        Action("ID_FILE_NEW").trigger();
+        QCOMPARE(View().m_printer.m_strDocTitle, app->GetDocument().GetTitle());
+    }
+
+    void aCancelledPrintDialogPrintsNothing()
+    {
+        Start(2);
+        const QString out = files->Path("imprime.pdf");
+        View().PrintJob().Printer().setOutputFileName(out);
+        bool shown = false;
+        WhenShown([&](QWidget& dialog) {
+            shown = true;
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        Action("ID_FILE_PRINT").trigger();
+        QVERIFY(shown);
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(View().m_printer.m_nPages, 0); // reset, never begun
+    }
+};
+
+QTEST_MAIN(PrintCommandsTest)
+#include "PrintCommandsTest.moc"
