@@ -39,7 +39,7 @@ std::string ListOf(int rows)
 // and as many pages as its footers count; a page rendered shows ink.
 TEST(PdfConvertTest, EveryRowIsPrintedOnceOnNumberedPages)
 {
-    for (const QString tool : {"pdfinfo", "pdftotext", "pdftoppm"})
+    for (const QString tool : {"pdfinfo", "pdftotext", "pdftoppm", "pdffonts"})
         ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty()) << tool.toStdString();
     TempFiles files;
     const int rows = 150;
@@ -70,6 +70,13 @@ TEST(PdfConvertTest, EveryRowIsPrintedOnceOnNumberedPages)
     EXPECT_EQ(text.count(QStringLiteral("Quire")), pages);
     EXPECT_EQ(text.count(QStringLiteral("courses.tbw")), pages);
     EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("Nom\\s+Ville"))), pages);
+
+    // The four fonts, or their metric-compatible stand-ins, are embedded.
+    const QString fonts = RunTool("pdffonts", {pdf});
+    EXPECT_TRUE(fonts.contains("LiberationSerif") || fonts.contains("TimesNewRoman"))
+        << fonts.toStdString();
+    EXPECT_TRUE(fonts.contains("LiberationSans-Bold") || fonts.contains("Arial-Bold"))
+        << fonts.toStdString();
 
     // A rendered page is not blank: the bars and text leave dark pixels.
     RunTool("pdftoppm", {"-r", "40", "-gray", "-f", "1", "-l", "1", pdf, files.Path("page")});
