@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 
 #include <optional>
+#include <utility>
 
 namespace FileAssociation {
 
@@ -17,9 +18,9 @@ namespace {
 
 constexpr char kDefaultGroup[] = "[Default Applications]";
 
-QByteArray Resource(const QString& name)
+QByteArray Resource(const QString& path)
 {
-    QFile file(QStringLiteral(":/desktop/") + name);
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -145,24 +146,29 @@ void RunIfPresent(const QString& tool, const QString& folder)
     }
 }
 
+// The icon comes along so that the desktop entry shows it even when Quire
+// was never installed.
 bool RegisterFreedesktop(const QString& executable)
 {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString mimeFolder = data + QStringLiteral("/mime");
-    const QString applications = data + QStringLiteral("/applications");
     const QString mimeAppsPath = config + QStringLiteral("/mimeapps.list");
     const std::optional<QByteArray> mimeApps = ReadIfPresent(mimeAppsPath);
-    const QByteArray mimeType = InstalledMimeType();
-    if (!mimeApps || mimeType.isEmpty())
+    if (!mimeApps)
         return false;
-    const bool written =
-        WriteWhole(mimeFolder + QStringLiteral("/packages/x-tablewright.xml"), mimeType) &&
-        WriteWhole(applications + QLatin1Char('/') + QLatin1String(kDesktopFileName),
-                   UserDesktopEntry(executable)) &&
-        WriteWhole(mimeAppsPath, WithDefaultApplication(*mimeApps));
-    RunIfPresent(QStringLiteral("update-mime-database"), mimeFolder);
-    RunIfPresent(QStringLiteral("update-desktop-database"), applications);
+    const std::pair<QString, QByteArray> files[] = {
+        {data + QStringLiteral("/mime/packages/x-tablewright.xml"), InstalledMimeType()},
+        {data + QStringLiteral("/icons/hicolor/scalable/apps/quire.svg"),
+         Resource(QStringLiteral(":/icons/quire.svg"))},
+        {data + QStringLiteral("/applications/") + QLatin1String(kDesktopFileName),
+         UserDesktopEntry(executable)},
+        {mimeAppsPath, WithDefaultApplication(*mimeApps)},
+    };
+    bool written = true;
+    for (const auto& [path, text] : files)
+        written = written && !text.isEmpty() && WriteWhole(path, text);
+    RunIfPresent(QStringLiteral("update-mime-database"), data + QStringLiteral("/mime"));
+    RunIfPresent(QStringLiteral("update-desktop-database"), data + QStringLiteral("/applications"));
     return written;
 }
 #endif
@@ -180,12 +186,12 @@ bool Register(const QString& executable)
 
 QByteArray InstalledMimeType()
 {
-    return Resource(QStringLiteral("x-tablewright.xml"));
+    return Resource(QStringLiteral(":/desktop/x-tablewright.xml"));
 }
 
 QByteArray InstalledDesktopEntry()
 {
-    return Resource(QLatin1String(kDesktopFileName));
+    return Resource(QStringLiteral(":/desktop/quire.desktop"));
 }
 
 QString ExecValue(const QString& executable)

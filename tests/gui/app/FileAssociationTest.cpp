@@ -177,6 +177,8 @@ private Q_SLOTS:
         QVERIFY(FileAssociation::Register(executable));
 
         QCOMPARE(Read(MimeFile()), FileAssociation::InstalledMimeType());
+        QCOMPARE(Read(m_strData + QStringLiteral("/icons/hicolor/scalable/apps/quire.svg")),
+                 Read(QStringLiteral(":/icons/quire.svg")));
         QVERIFY(Read(MimeFile()).contains("<glob pattern=\"*.tbw\"/>"));
         const QByteArray entry = Read(DesktopFile());
         QVERIFY2(entry.contains("\nExec=\"" + QFile::encodeName(executable) + "\" %f\n"),
@@ -198,6 +200,22 @@ private Q_SLOTS:
         QVERIFY(FileAssociation::Register(QStringLiteral("/opt/a b/quire")));
         QVERIFY(once == Snapshot(m_home.path()));
         QVERIFY(once.contains(DesktopFile()));
+    }
+
+    // What cannot be read is not replaced, and what cannot be written
+    // leaves the files after it as they were.
+    void aFileInTheWayFailsQuietly()
+    {
+        QVERIFY(QDir().mkpath(MimeApps()));
+        QVERIFY(!FileAssociation::Register(QStringLiteral("/usr/bin/quire")));
+        QVERIFY(QFileInfo(MimeApps()).isDir());
+        QVERIFY(!QFile::exists(DesktopFile()));
+
+        QVERIFY(QDir(MimeApps()).removeRecursively());
+        Write(MimeApps(), kOtherGroups);
+        Write(m_strData + QStringLiteral("/applications"), "not a folder");
+        QVERIFY(!FileAssociation::Register(QStringLiteral("/usr/bin/quire")));
+        QCOMPARE(Read(MimeApps()), QByteArray(kOtherGroups));
     }
 
     // The refresh tools rebuild the caches the desktop reads.
