@@ -1,5 +1,6 @@
 #include "app/TablewrightApp.h"
 
+#include "app/FileAssociation.h"
 #include "app/MainFrame.h"
 #include "dialogs/AboutDlg.h"
 #include "document/TablewrightDoc.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -117,6 +119,7 @@ void CTablewrightApp::BindCommands()
         frame.BindCommand(ID_FILE_MRU_FILE1 + i, [this, i] { OnOpenRecentFile(i); });
     frame.BindCommand(ID_APP_EXIT, [this] { m_pMainFrame->close(); });
     frame.BindCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    frame.BindCommand(ID_FILE_ASSOCIATE, [this] { OnFileAssociate(); });
     BindDocumentCommand(ID_FILE_IMPORT_TEXT, &CTablewrightDoc::OnImportText);
     BindDocumentCommand(ID_FILE_IMPORT_CSV, &CTablewrightDoc::OnImportCsv);
     BindDocumentCommand(ID_FILE_EXPORT_TEXT, &CTablewrightDoc::OnExportText);
@@ -250,4 +253,11 @@ void CTablewrightApp::OnAppAbout()
 {
     CAboutDlg dialog(m_fVersion, m_pMainFrame.get());
     dialog.exec();
+}
+
+void CTablewrightApp::OnFileAssociate()
+{
+    // A failure leaves every file whole and is not worth a message: the
+    // lists still open from Quire's own menu.
+    FileAssociation::Register(QCoreApplication::applicationFilePath());
 }

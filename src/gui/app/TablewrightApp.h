@@ -40,6 +40,7 @@ public:
     void OnFileSaveAs();
     void OnOpenRecentFile(int index);
     void OnAppAbout();
+    void OnFileAssociate();
 
     const float m_fVersion = kProgramVersion;
 
