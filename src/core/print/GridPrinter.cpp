@@ -1,8 +1,10 @@
 #include "print/GridPrinter.h"
 
 #include "grid/GridListCtrl.h"
+#include "platform/Progress.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -196,15 +198,20 @@ void CGridPrinter::EndPrinting()
     m_pCellFont.reset();
 }
 
-void CGridPrinter::PrintPages(IPrintSurface& dc, int first, int last)
+void CGridPrinter::PrintPages(IPrintSurface& dc, int first, int last, IProgress* progress)
 {
     BeginPrinting(dc);
     first = std::max(first, 1);
     last = std::min(last, PagesToPrint());
+    std::optional<ProgressReporter> reporter;
+    if (progress)
+        reporter.emplace(*progress);
     for (int page = first; page <= last; ++page) {
         if (page > first)
             dc.NewPage();
         PrintPage(dc, page);
+        if (reporter)
+            reporter->Update(page - first + 1, last - first);
     }
     EndPrinting();
 }

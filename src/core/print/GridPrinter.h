@@ -8,6 +8,7 @@
 #include <vector>
 
 class CGridListCtrl;
+class IProgress;
 
 // A rectangle as the layout counts it: right and bottom lie just outside.
 struct PrintRect
@@ -54,8 +55,9 @@ public:
     void PrintPage(IPrintSurface& dc, int page);
     void EndPrinting();
     // A whole job: every page from first to last (1-based, clamped to the
-    // pages there are), each after the first on a new page of the surface.
-    void PrintPages(IPrintSurface& dc, int first, int last);
+    // pages there are), each after the first on a new page of the surface,
+    // reporting progress by page when given where.
+    void PrintPages(IPrintSurface& dc, int first, int last, IProgress* progress = nullptr);
 
     // The pages a job prints: an empty list still prints one page, with
     // its bands and headings, as a printer or a PDF file cannot hold none.

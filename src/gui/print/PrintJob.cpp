@@ -24,8 +24,9 @@ constexpr int kResolution = 600;
 
 } // namespace
 
-CPrintJob::CPrintJob(CGridPrinter& engine, QWidget* parent, const QFont& screenFont)
-    : m_engine(engine), m_pParent(parent), m_screenFont(screenFont),
+CPrintJob::CPrintJob(CGridPrinter& engine, QWidget* parent, const QFont& screenFont,
+                     IProgress& progress)
+    : m_engine(engine), m_pParent(parent), m_screenFont(screenFont), m_progress(progress),
       m_pPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     m_pPrinter->setResolution(kResolution);
@@ -34,7 +35,7 @@ CPrintJob::CPrintJob(CGridPrinter& engine, QWidget* parent, const QFont& screenF
 CPrintJob::~CPrintJob() = default;
 
 void CPrintJob::PrintOn(CGridPrinter& engine, QPagedPaintDevice& device, const QFont& screenFont,
-                        int first, int last)
+                        int first, int last, IProgress* progress)
 {
     QPainter painter(&device);
     if (!painter.isActive())
@@ -45,7 +46,7 @@ void CPrintJob::PrintOn(CGridPrinter& engine, QPagedPaintDevice& device, const Q
         first = 1;
         last = std::numeric_limits<int>::max();
     }
-    engine.PrintPages(surface, first, last);
+    engine.PrintPages(surface, first, last, progress);
 }
 
 void CPrintJob::Print()
@@ -54,7 +55,8 @@ void CPrintJob::Print()
     QPrintDialog dialog(m_pPrinter.get(), m_pParent);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    PrintOn(m_engine, *m_pPrinter, m_screenFont, m_pPrinter->fromPage(), m_pPrinter->toPage());
+    PrintOn(m_engine, *m_pPrinter, m_screenFont, m_pPrinter->fromPage(), m_pPrinter->toPage(),
+            &m_progress);
 }
 
 void CPrintJob::Preview()

@@ -7,6 +7,7 @@
 
 class CGridListCtrl;
 class CGridPrinter;
+class IProgress;
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
@@ -16,8 +17,9 @@ class QWidget;
 class CPrintJob
 {
 public:
-    // parent: the window the dialogs belong to; screenFont: the grid's.
-    CPrintJob(CGridPrinter& engine, QWidget* parent, const QFont& screenFont);
+    // parent: the window the dialogs belong to; screenFont: the grid's;
+    // progress: the status bar, which follows a print page by page.
+    CPrintJob(CGridPrinter& engine, QWidget* parent, const QFont& screenFont, IProgress& progress);
     ~CPrintJob();
     CPrintJob(const CPrintJob&) = delete;
     CPrintJob& operator=(const CPrintJob&) = delete;
@@ -32,7 +34,7 @@ public:
     // Prints the pages first to last (1-based; 0 and 0 for every page) on
     // a device that is ready to paint on.
     static void PrintOn(CGridPrinter& engine, QPagedPaintDevice& device, const QFont& screenFont,
-                        int first = 0, int last = 0);
+                        int first = 0, int last = 0, IProgress* progress = nullptr);
     // Writes every page into a PDF file, whole or not at all; false with
     // the reason when it cannot.
     static bool WritePdf(CGridPrinter& engine, const QString& path, const QFont& screenFont,
@@ -49,5 +51,6 @@ private:
     CGridPrinter& m_engine;
     QWidget* m_pParent;
     QFont m_screenFont;
+    IProgress& m_progress;
     std::unique_ptr<QPrinter> m_pPrinter;
 };

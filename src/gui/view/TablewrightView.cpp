@@ -33,7 +33,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     m_wndCellEdit = new QLineEdit(this);
     m_wndCellEdit->setObjectName(QStringLiteral("cellEdit"));
     m_wndCellEdit->hide();
-    m_pPrintJob = std::make_unique<CPrintJob>(m_printer, this, m_pTable->font());
+    m_pPrintJob = std::make_unique<CPrintJob>(m_printer, this, m_pTable->font(), m_statusBar);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

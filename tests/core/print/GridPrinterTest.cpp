@@ -173,6 +173,18 @@ TEST(GridPrinterTest, PagesHoldTheirRows)
     }
 }
 
+// A long print reports its progress page by page, from 0 back to 0.
+TEST(GridPrinterTest, PrintingReportsProgressByPage)
+{
+    CGridListCtrl grid;
+    FillRows(grid, 120);
+    Printer setUp(grid);
+    FakeSurface dc;
+    RecordingProgress progress;
+    setUp.engine.PrintPages(dc, 1, 3, &progress);
+    EXPECT_EQ(progress.values, (std::vector<int>{0, 33, 66, 100, 0}));
+}
+
 // A page with no room for a heading and a row divides by nothing: it
 // prints its bands and headings, and rows still make one page.
 TEST(GridPrinterTest, APageTooSmallForARowPrintsItsHeadings)
