@@ -59,6 +59,12 @@ int RunBatch(int argc, char* argv[], const CConversion& conversion)
     }
     if (!DisplayAvailable())
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A conversion says what went wrong in one line of its own; Qt's
+    // remarks about the screen it runs without would only get in the way.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
     QGuiApplication app(argc, argv);
     CBatchConverter converter;
     converter.SetPdfPrinter(&CPrintJob::WriteListPdf);

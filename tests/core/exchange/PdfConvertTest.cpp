@@ -1,5 +1,7 @@
 #include "TestDoubles.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -83,6 +85,30 @@ TEST(PdfConvertTest, EveryRowIsPrintedOnceOnNumberedPages)
     const std::string image = TempFiles::Read(files.Path("page-1.pgm"));
     ASSERT_GT(image.size(), 100u);
     EXPECT_NE(image.find('\x00', image.size() / 2), std::string::npos);
+}
+
+// A PDF that cannot be written fails the conversion with one line saying
+// why, and leaves nothing behind, with or without a display.
+TEST(PdfConvertTest, AFailedPdfSaysWhyInOneLine)
+{
+    TempFiles files;
+    const QString list = files.Write("courses.tbw", ListOf(3));
+    QDir().mkpath(files.Path("dossier.pdf"));
+    for (const QString& out : {files.Path("dossier.pdf"), files.Path("absent/liste.pdf")}) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(QUIRE_EXECUTABLE), {"--convert", list, out});
+        ASSERT_TRUE(process.waitForFinished(120000));
+        EXPECT_EQ(process.exitCode(), 1) << out.toStdString();
+        const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_EQ(errors.count(QLatin1Char('\n')), 1) << errors.toStdString();
+        EXPECT_TRUE(errors.startsWith(QStringLiteral("quire: "))) << errors.toStdString();
+        EXPECT_FALSE(QFileInfo(out).isFile());
+    }
 }
 
 } // namespace
