@@ -122,7 +122,7 @@ inline constexpr char kUsage[] =
     "  ENTRÉE : .csv fichier CSV, .txt ou .tsv texte (séparateur TAB),\n"
     "           .tbw ou toute autre extension liste Quire\n"
     "  SORTIE : .tbw liste Quire, .csv fichier CSV, .txt ou .tsv texte\n"
-    "           (séparateur TAB), .html tableau HTML\n"
+    "           (séparateur TAB), .html tableau HTML, .pdf pages imprimées\n"
     "  --csv-header : la première ligne du CSV lu nomme les colonnes (no par défaut)\n"
     "  --csv-export-header : le CSV écrit commence par les noms des colonnes\n"
     "                        (yes par défaut)\n"
