@@ -20,7 +20,7 @@ void TellNotFound(CTablewrightDoc& doc)
 
 bool RowMatches(const CGridListCtrl& grid, int row, const CTextMatcher& matcher)
 {
-    CellCursor cursor(grid.Row(row).Joined());
+    CellCursor cursor(grid.JoinedRowView(row));
     for (int column = 0; column < grid.GetColumnCount(); ++column) {
         if (matcher.Matches(cursor.Next()))
             return true;
@@ -52,7 +52,7 @@ RowReplacement ReplaceInRow(const CGridListCtrl& grid, int row, const CTextMatch
     RowReplacement result;
     RowBuilder builder;
     std::string replaced;
-    const std::string_view joined = grid.Row(row).Joined();
+    const std::string_view joined = grid.JoinedRowView(row);
     CellCursor cursor(joined);
     for (int column = 0; column < grid.GetColumnCount(); ++column) {
         const std::string_view cell = cursor.Next();
@@ -113,7 +113,7 @@ void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
         RowReplacement result = ReplaceInRow(grid, row, matcher, replacement);
         matched = matched || result.matched;
         if (result.changed) {
-            oldBytes += grid.Row(row).Joined().size();
+            oldBytes += grid.JoinedRowView(row).size();
             changed.push_back({row, std::move(result.packed)});
         }
         progress.Update(row + 1, rows - 1);

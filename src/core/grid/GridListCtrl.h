@@ -135,7 +135,6 @@ public:
         PackedRow packed;
     };
     void ExchangeRows(std::vector<RowExchange>& rows);
-    const PackedRow& Row(int row) const { return m_rows[row]; }
 
     // The current cell; -1 means none.
     int m_nCurRow = -1;

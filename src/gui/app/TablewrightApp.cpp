@@ -10,10 +10,8 @@
 #include "view/TablewrightView.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <vector>
 
@@ -81,8 +79,6 @@ bool CTablewrightApp::InitInstance(const QStringList& arguments)
         m_pMainFrame->UpdateCommands();
     });
     QObject::connect(m_pView, &CTablewrightView::commandStateChanged, m_pMainFrame.get(),
-                     &CMainFrame::UpdateCommands);
-    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, m_pMainFrame.get(),
                      &CMainFrame::UpdateCommands);
     QObject::connect(
         m_pView, &CTablewrightView::columnMenuRequested, m_pMainFrame.get(),
