@@ -42,12 +42,13 @@ Measurement TimeStep(const BenchFiles& files, const MakeCommand& make, Step step
     CEditHistory history;
     std::unique_ptr<CEditCommand> command = make(grid);
     Require(command != nullptr, "the edit cannot be made on this list");
-    history.Push(std::move(command), grid);
+    Require(history.Push(std::move(command), grid), "the edit cannot be applied");
     if (step == Step::Redo)
-        history.Undo(grid);
+        (void)history.Undo(grid);
     const RssWatch rss;
     const Stopwatch watch;
-    const bool done = step == Step::Undo ? history.Undo(grid) : history.Redo(grid);
+    const bool done = (step == Step::Undo ? history.Undo(grid) : history.Redo(grid)) ==
+                      CEditHistory::Outcome::Done;
     const double seconds = watch.Seconds();
     Require(done, "the step could not be taken");
     return {static_cast<long long>(history.Bytes()), seconds, rss.ExtraMb()};

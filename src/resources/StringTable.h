@@ -56,6 +56,16 @@ inline constexpr char kOkButton[] = "OK";
 // The steps of the history, as the Edit menu names them.
 inline constexpr char kUndoMenu[] = "Annuler : %1";
 inline constexpr char kRedoMenu[] = "Rétablir : %1";
+inline constexpr char kHistoryBroken[] =
+    "Cette étape ne peut pas être reprise : la liste n'est plus celle qu'elle a "
+    "modifiée. La liste reste telle qu'elle est et l'historique des modifications "
+    "est effacé.";
+
+// The steps that change a range of cells.
+inline constexpr char kPasteCells[] = "Coller les cellules";
+inline constexpr char kClearCells[] = "Effacer les cellules";
+inline constexpr char kCutCells[] = "Couper les cellules";
+inline constexpr char kFillCells[] = "Remplir les cellules";
 
 // 61462 and the About box.
 inline constexpr char kVersion[] = "Version";

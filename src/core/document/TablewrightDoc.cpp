@@ -2,6 +2,8 @@
 
 #include "document/ListReader.h"
 #include "document/ListWriter.h"
+#include "edit/CellCommands.h"
+#include "edit/EditFocus.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextSource.h"
 #include "platform/UserPrompt.h"
@@ -63,29 +65,35 @@ void CTablewrightDoc::ClearGrid()
     m_grid.DeleteAllColumns();
 }
 
-void CTablewrightDoc::Execute(std::unique_ptr<CEditCommand> command)
+bool CTablewrightDoc::Execute(std::unique_ptr<CEditCommand> command)
 {
-    m_nRowsAppendedForEdit = 0;
-    m_history.Push(std::move(command), m_grid);
+    DropRowsAppendedForEdit();
+    const bool done = m_history.Push(std::move(command), m_grid);
     FollowCleanPoint();
+    return done;
 }
 
 bool CTablewrightDoc::Undo()
 {
-    m_nRowsAppendedForEdit = 0;
-    if (!m_history.Undo(m_grid))
-        return false;
-    FollowCleanPoint();
-    return true;
+    DropRowsAppendedForEdit();
+    return TakeStep(m_history.Undo(m_grid));
 }
 
 bool CTablewrightDoc::Redo()
 {
-    m_nRowsAppendedForEdit = 0;
-    if (!m_history.Redo(m_grid))
+    DropRowsAppendedForEdit();
+    return TakeStep(m_history.Redo(m_grid));
+}
+
+bool CTablewrightDoc::TakeStep(CEditHistory::Outcome outcome)
+{
+    if (outcome == CEditHistory::Outcome::Nothing)
         return false;
+    if (outcome == CEditHistory::Outcome::Broken)
+        m_prompt.MessageBox(QString::fromUtf8(Strings::kHistoryBroken), IUserPrompt::Buttons::Ok,
+                            IUserPrompt::Icon::Error);
     FollowCleanPoint();
-    return true;
+    return outcome == CEditHistory::Outcome::Done;
 }
 
 void CTablewrightDoc::FollowCleanPoint()
@@ -104,14 +112,33 @@ void CTablewrightDoc::ForgetHistory()
 
 void CTablewrightDoc::AppendRowsForEdit(int count)
 {
-    for (int i = 0; i < count; ++i)
-        m_grid.InsertItem(m_grid.GetItemCount(), {});
+    if (count <= 0)
+        return;
+    if (m_nRowsAppendedForEdit == 0)
+        m_nRowsBeforeEdit = m_grid.GetItemCount();
+    m_grid.AppendEmptyRows(count);
     m_nRowsAppendedForEdit += count;
 }
 
-int CTablewrightDoc::TakeRowsAppendedForEdit()
+std::unique_ptr<CEditCommand> CTablewrightDoc::TakeRowsAppendedForEdit()
 {
-    return std::exchange(m_nRowsAppendedForEdit, 0);
+    const int count = std::exchange(m_nRowsAppendedForEdit, 0);
+    if (count == 0)
+        return nullptr;
+    return std::make_unique<CAppendRowsCommand>(m_nRowsBeforeEdit, count,
+                                                CAppendRowsCommand::Rows::AppendedAlready);
+}
+
+// The rows are the last ones: nothing else changes the list while they wait.
+void CTablewrightDoc::DropRowsAppendedForEdit()
+{
+    const int count = std::exchange(m_nRowsAppendedForEdit, 0);
+    if (count == 0 || m_grid.GetItemCount() != m_nRowsBeforeEdit + count)
+        return;
+    m_grid.TakeRows(m_nRowsBeforeEdit, count);
+    const GridCell current = m_grid.Cursor().Current();
+    if (current.row >= m_nRowsBeforeEdit)
+        EditFocus::OnRow(m_grid, m_nRowsBeforeEdit - 1, current.column);
 }
 
 bool CTablewrightDoc::OnNewDocument()

@@ -34,16 +34,21 @@ public:
 
     // Changes to the list and their history. Execute applies a change and
     // makes it the step to undo; the modified flag follows the clean point,
-    // the list as it was last saved or read.
-    void Execute(std::unique_ptr<CEditCommand> command);
+    // the list as it was last saved or read. A step that finds the list
+    // changed under it is told to the user and the history forgotten.
+    bool Execute(std::unique_ptr<CEditCommand> command);
     bool Undo();
     bool Redo();
     const CEditHistory& History() const { return m_history; }
     // Rows appended at the end for an edit to come (a double-click below the
-    // list, Tab past its end): the edit's step takes them in, so undoing it
-    // takes them away again.
+    // list, Tab past its end, typing on a list without rows). The edit's
+    // step takes them in when its text is stored (TakeRowsAppendedForEdit
+    // gives the change that does so, null when none are waiting); when the
+    // edit is dropped they go again, so that nothing changes the list
+    // outside the history.
     void AppendRowsForEdit(int count);
-    int TakeRowsAppendedForEdit();
+    std::unique_ptr<CEditCommand> TakeRowsAppendedForEdit();
+    void DropRowsAppendedForEdit();
 
     // File, title and modified flag.
     const QString& GetPathName() const { return m_strPathName; }
@@ -121,7 +126,10 @@ private:
 
     CGridListCtrl m_grid;
     CEditHistory m_history;
+    bool TakeStep(CEditHistory::Outcome outcome);
+
     int m_nRowsAppendedForEdit = 0;
+    int m_nRowsBeforeEdit = 0;
     int m_bGoToLastItem = 0;
     QString m_strPathName;
     QString m_strTitle;

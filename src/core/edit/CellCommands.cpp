@@ -4,20 +4,17 @@
 #include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 
-#include <algorithm>
-
 CSetCellCommand::CSetCellCommand(const CGridListCtrl& grid, int row, int column,
-                                 std::string_view text, int appendedRows, Kind kind)
-    : m_row(row), m_column(column), m_appendedRows(std::max(appendedRows, 0)),
-      m_rowsBefore(grid.GetItemCount() - m_appendedRows), m_kind(kind),
-      m_oldText(grid.GetItemText(row, column)), m_newText(CellText::Clean(text))
+                                 std::string_view text, Kind kind)
+    : m_row(row), m_column(column), m_kind(kind), m_oldText(grid.GetItemText(row, column)),
+      m_newText(CellText::Clean(text))
 {
 }
 
 std::unique_ptr<CSetCellCommand> CSetCellCommand::Clear(const CGridListCtrl& grid, int row,
                                                         int column)
 {
-    return std::make_unique<CSetCellCommand>(grid, row, column, "", 0, Kind::Clear);
+    return std::make_unique<CSetCellCommand>(grid, row, column, "", Kind::Clear);
 }
 
 QString CSetCellCommand::Name() const
@@ -35,25 +32,46 @@ QString CSetCellCommand::Name() const
     return QStringLiteral("Modifier la cellule");
 }
 
-void CSetCellCommand::Apply(CGridListCtrl& grid)
+bool CSetCellCommand::Write(CGridListCtrl& grid, const std::string& text) const
 {
-    if (grid.GetItemCount() == m_rowsBefore) {
-        for (int added = 0; added < m_appendedRows; ++added)
-            grid.InsertItem(grid.GetItemCount(), "");
-    }
-    grid.SetItemText(m_row, m_column, m_newText);
+    if (!grid.SetItemText(m_row, m_column, text))
+        return false;
     EditFocus::OnRow(grid, m_row, m_column);
+    return true;
 }
 
-void CSetCellCommand::Revert(CGridListCtrl& grid)
+bool CSetCellCommand::Apply(CGridListCtrl& grid)
 {
-    grid.SetItemText(m_row, m_column, m_oldText);
-    for (int added = 0; added < m_appendedRows; ++added)
-        grid.DeleteItem(grid.GetItemCount() - 1);
-    EditFocus::OnRow(grid, m_row, m_column);
+    return Write(grid, m_newText);
+}
+
+bool CSetCellCommand::Revert(CGridListCtrl& grid)
+{
+    return Write(grid, m_oldText);
 }
 
 std::size_t CSetCellCommand::Cost() const
 {
     return sizeof(*this) + m_oldText.capacity() + m_newText.capacity();
+}
+
+bool CAppendRowsCommand::Apply(CGridListCtrl& grid)
+{
+    if (m_inGrid)
+        return grid.GetItemCount() == m_rowsBefore + m_count;
+    if (grid.GetItemCount() != m_rowsBefore)
+        return false;
+    grid.AppendEmptyRows(m_count);
+    m_inGrid = true;
+    return true;
+}
+
+bool CAppendRowsCommand::Revert(CGridListCtrl& grid)
+{
+    if (!m_inGrid || grid.GetItemCount() != m_rowsBefore + m_count)
+        return false;
+    grid.TakeRows(m_rowsBefore, m_count);
+    m_inGrid = false;
+    EditFocus::OnRow(grid, m_rowsBefore, grid.Cursor().CurrentColumn());
+    return true;
 }

@@ -12,14 +12,20 @@ CRenameColumnCommand::CRenameColumnCommand(const CGridListCtrl& grid, int column
 {
 }
 
-void CRenameColumnCommand::Apply(CGridListCtrl& grid)
+bool CRenameColumnCommand::Apply(CGridListCtrl& grid)
 {
+    if (m_column >= grid.GetColumnCount())
+        return false;
     grid.SetColumnName(m_column, m_newName);
+    return true;
 }
 
-void CRenameColumnCommand::Revert(CGridListCtrl& grid)
+bool CRenameColumnCommand::Revert(CGridListCtrl& grid)
 {
+    if (m_column >= grid.GetColumnCount())
+        return false;
     grid.SetColumnName(m_column, m_oldName);
+    return true;
 }
 
 std::size_t CRenameColumnCommand::Cost() const
@@ -32,36 +38,45 @@ CInsertColumnCommand::CInsertColumnCommand(int column, std::string name, int wid
 {
 }
 
-void CInsertColumnCommand::Apply(CGridListCtrl& grid)
+bool CInsertColumnCommand::Apply(CGridListCtrl& grid)
 {
     m_column = grid.InsertColumn(m_column, m_header.name, m_header.width);
+    if (m_column < 0)
+        return false;
     if (m_column == 0)
         EditFocus::ClearSelection(grid);
+    return true;
 }
 
-void CInsertColumnCommand::Revert(CGridListCtrl& grid)
+bool CInsertColumnCommand::Revert(CGridListCtrl& grid)
 {
-    grid.DeleteColumn(m_column);
+    if (!grid.DeleteColumn(m_column))
+        return false;
     if (m_column == 0)
         EditFocus::ClearSelection(grid);
+    return true;
 }
 
-void CDeleteColumnCommand::Apply(CGridListCtrl& grid)
+bool CDeleteColumnCommand::Apply(CGridListCtrl& grid)
 {
-    m_taken = grid.TakeColumn(m_column, m_header, m_cells);
+    if (!grid.TakeColumn(m_column, m_header, m_cells))
+        return false;
+    m_taken = true;
     m_cellBytes = m_cells.size();
     if (m_column == 0)
         EditFocus::ClearSelection(grid);
+    return true;
 }
 
-void CDeleteColumnCommand::Revert(CGridListCtrl& grid)
+bool CDeleteColumnCommand::Revert(CGridListCtrl& grid)
 {
-    if (m_taken)
-        grid.PutColumn(m_column, m_header, m_cells);
+    if (!m_taken || grid.PutColumn(m_column, m_header, m_cells) < 0)
+        return false;
     m_taken = false;
     m_cells = std::string();
     if (m_column == 0)
         EditFocus::ClearSelection(grid);
+    return true;
 }
 
 std::size_t CDeleteColumnCommand::Cost() const
@@ -81,14 +96,14 @@ std::unique_ptr<CReorderColumnsCommand> CReorderColumnsCommand::Create(const CGr
     return std::make_unique<CReorderColumnsCommand>(Key{}, std::move(order));
 }
 
-void CReorderColumnsCommand::Apply(CGridListCtrl& grid)
+bool CReorderColumnsCommand::Apply(CGridListCtrl& grid)
 {
-    grid.PermuteColumns(m_order);
+    return grid.PermuteColumns(m_order);
 }
 
-void CReorderColumnsCommand::Revert(CGridListCtrl& grid)
+bool CReorderColumnsCommand::Revert(CGridListCtrl& grid)
 {
-    grid.PermuteColumns(InverseOrder(m_order));
+    return grid.PermuteColumns(InverseOrder(m_order));
 }
 
 std::size_t CReorderColumnsCommand::Cost() const

@@ -16,8 +16,8 @@ public:
     CRenameColumnCommand(const CGridListCtrl& grid, int column, std::string_view name);
 
     QString Name() const override { return QStringLiteral("Renommer la colonne"); }
-    void Apply(CGridListCtrl& grid) override;
-    void Revert(CGridListCtrl& grid) override;
+    bool Apply(CGridListCtrl& grid) override;
+    bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override;
 
 private:
@@ -36,8 +36,8 @@ public:
                                   int width = kDefaultColumnWidth);
 
     QString Name() const override { return QStringLiteral("Insérer une colonne"); }
-    void Apply(CGridListCtrl& grid) override;
-    void Revert(CGridListCtrl& grid) override;
+    bool Apply(CGridListCtrl& grid) override;
+    bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override { return sizeof(*this) + m_header.name.capacity(); }
 
 private:
@@ -53,8 +53,8 @@ public:
     explicit CDeleteColumnCommand(int column) : m_column(column) {}
 
     QString Name() const override { return QStringLiteral("Supprimer la colonne"); }
-    void Apply(CGridListCtrl& grid) override;
-    void Revert(CGridListCtrl& grid) override;
+    bool Apply(CGridListCtrl& grid) override;
+    bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override;
 
 private:
@@ -76,8 +76,8 @@ public:
                                                           std::vector<int> order);
 
     QString Name() const override { return QStringLiteral("Déplacer les colonnes"); }
-    void Apply(CGridListCtrl& grid) override;
-    void Revert(CGridListCtrl& grid) override;
+    bool Apply(CGridListCtrl& grid) override;
+    bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override;
 
 private:

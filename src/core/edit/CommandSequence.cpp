@@ -4,26 +4,41 @@
 
 #include <numeric>
 
-CCommandSequence::CCommandSequence(std::vector<std::unique_ptr<CEditCommand>> commands)
-    : m_commands(std::move(commands))
+CCommandSequence::CCommandSequence(std::vector<std::unique_ptr<CEditCommand>> commands,
+                                   QString name)
+    : m_commands(std::move(commands)), m_name(std::move(name))
 {
 }
 
 QString CCommandSequence::Name() const
 {
-    return m_commands.empty() ? QString() : m_commands.front()->Name();
+    if (!m_name.isEmpty() || m_commands.empty())
+        return m_name;
+    return m_commands.front()->Name();
 }
 
-void CCommandSequence::Apply(CGridListCtrl& grid)
+bool CCommandSequence::Apply(CGridListCtrl& grid)
 {
-    for (const auto& command : m_commands)
-        command->Apply(grid);
+    for (auto it = m_commands.begin(); it != m_commands.end(); ++it) {
+        if ((*it)->Apply(grid))
+            continue;
+        while (it != m_commands.begin())
+            (void)(*--it)->Revert(grid);
+        return false;
+    }
+    return true;
 }
 
-void CCommandSequence::Revert(CGridListCtrl& grid)
+bool CCommandSequence::Revert(CGridListCtrl& grid)
 {
-    for (auto it = m_commands.rbegin(); it != m_commands.rend(); ++it)
-        (*it)->Revert(grid);
+    for (auto it = m_commands.rbegin(); it != m_commands.rend(); ++it) {
+        if ((*it)->Revert(grid))
+            continue;
+        while (it != m_commands.rbegin())
+            (void)(*--it)->Apply(grid);
+        return false;
+    }
+    return true;
 }
 
 std::size_t CCommandSequence::Cost() const
@@ -33,16 +48,19 @@ std::size_t CCommandSequence::Cost() const
         [](std::size_t sum, const auto& command) { return sum + command->Cost(); });
 }
 
-void CDeleteEmptyRowsCommand::Apply(CGridListCtrl& grid)
+bool CDeleteEmptyRowsCommand::Apply(CGridListCtrl& grid)
 {
+    if (grid.GetItemCount() != m_count || grid.GetColumnCount() != 0)
+        return false;
     grid.DeleteAllItems();
-    grid.m_nCurRow = -1;
-    grid.m_nCurCol = -1;
+    grid.Cursor().SetCurrent(-1, -1);
+    return true;
 }
 
-void CDeleteEmptyRowsCommand::Revert(CGridListCtrl& grid)
+bool CDeleteEmptyRowsCommand::Revert(CGridListCtrl& grid)
 {
-    const ScopedRedrawSuspension suspended(grid);
-    for (int i = 0; i < m_count; ++i)
-        grid.InsertItem(grid.GetItemCount(), {});
+    if (grid.GetItemCount() != 0)
+        return false;
+    grid.AppendEmptyRows(m_count);
+    return true;
 }

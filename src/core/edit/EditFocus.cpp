@@ -11,13 +11,10 @@ void OnRow(CGridListCtrl& grid, int row, int column)
     row = std::min(row, grid.GetItemCount() - 1);
     if (row < 0) {
         ClearSelection(grid);
-        grid.m_nCurRow = -1;
-        grid.m_nCurCol = -1;
+        grid.Cursor().SetCurrent(-1, -1);
         return;
     }
-    grid.SelectRow(row);
-    grid.m_nCurRow = row;
-    grid.m_nCurCol = std::min(column, grid.GetColumnCount() - 1);
+    grid.Cursor().SetCurrent(row, std::min(column, grid.GetColumnCount() - 1));
 }
 
 void ClearSelection(CGridListCtrl& grid)

@@ -7,17 +7,17 @@ CEditHistory::CEditHistory(std::size_t maxSteps, std::size_t maxBytes)
 {
 }
 
-void CEditHistory::Push(std::unique_ptr<CEditCommand> command, CGridListCtrl& grid)
+bool CEditHistory::Push(std::unique_ptr<CEditCommand> command, CGridListCtrl& grid)
 {
-    if (!command)
-        return;
-    command->Apply(grid);
+    if (!command || !command->Apply(grid))
+        return false;
     DropRedoSteps();
     const std::size_t cost = command->Cost();
     m_steps.push_back({std::move(command), cost});
     m_bytes += cost;
     ++m_done;
     DropOldestBeyondBounds();
+    return true;
 }
 
 void CEditHistory::DropRedoSteps()
@@ -64,22 +64,31 @@ QString CEditHistory::RedoName() const
     return CanRedo() ? m_steps[m_done].command->Name() : QString();
 }
 
-bool CEditHistory::Undo(CGridListCtrl& grid)
+CEditHistory::Outcome CEditHistory::Undo(CGridListCtrl& grid)
 {
     if (!CanUndo())
-        return false;
-    m_steps[m_done - 1].command->Revert(grid);
+        return Outcome::Nothing;
+    if (!m_steps[m_done - 1].command->Revert(grid))
+        return Break();
     --m_done;
-    return true;
+    return Outcome::Done;
 }
 
-bool CEditHistory::Redo(CGridListCtrl& grid)
+CEditHistory::Outcome CEditHistory::Redo(CGridListCtrl& grid)
 {
     if (!CanRedo())
-        return false;
-    m_steps[m_done].command->Apply(grid);
+        return Outcome::Nothing;
+    if (!m_steps[m_done].command->Apply(grid))
+        return Break();
     ++m_done;
-    return true;
+    return Outcome::Done;
+}
+
+CEditHistory::Outcome CEditHistory::Break()
+{
+    Clear();
+    m_clean.reset();
+    return Outcome::Broken;
 }
 
 void CEditHistory::Clear()

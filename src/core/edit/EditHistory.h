@@ -21,15 +21,24 @@ public:
     explicit CEditHistory(std::size_t maxSteps = kMaxSteps, std::size_t maxBytes = kMaxBytes);
 
     // Applies command to grid and records it; the steps that could have been
-    // redone are dropped.
-    void Push(std::unique_ptr<CEditCommand> command, CGridListCtrl& grid);
+    // redone are dropped. False, recording nothing, when it cannot apply.
+    bool Push(std::unique_ptr<CEditCommand> command, CGridListCtrl& grid);
     bool CanUndo() const;
     bool CanRedo() const;
     // Name of the step Undo or Redo would take; empty when there is none.
     QString UndoName() const;
     QString RedoName() const;
-    bool Undo(CGridListCtrl& grid);
-    bool Redo(CGridListCtrl& grid);
+    // What an undo or a redo came to. A step that finds the list other than
+    // it left it changes nothing; no step can be trusted after that, so the
+    // history is forgotten and the clean point with it.
+    enum class Outcome
+    {
+        Done,
+        Nothing, // no step to take
+        Broken
+    };
+    Outcome Undo(CGridListCtrl& grid);
+    Outcome Redo(CGridListCtrl& grid);
 
     // Forgets every step; the list as it is becomes the clean point.
     void Clear();
@@ -47,6 +56,7 @@ private:
     };
 
     void DropRedoSteps();
+    Outcome Break();
     void DropOldestBeyondBounds();
 
     std::size_t m_maxSteps;

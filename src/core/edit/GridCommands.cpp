@@ -24,12 +24,35 @@ bool ValidColumn(const CGridListCtrl& grid, int column)
 
 bool HasCurrentCell(const CGridListCtrl& grid)
 {
-    return grid.m_nCurRow >= 0 && grid.m_nCurRow < grid.GetItemCount() &&
-           ValidColumn(grid, grid.m_nCurCol);
+    return grid.Cursor().HasCurrentCell();
 }
 
-// A change that leaves the list as it was makes no step, but the list is
-// marked changed all the same, as every command has always done.
+void StoreInCurrentCell(CTablewrightDoc& doc, std::string_view text, CSetCellCommand::Kind kind)
+{
+    CGridListCtrl& grid = doc.GetGrid();
+    if (!HasCurrentCell(grid)) {
+        doc.DropRowsAppendedForEdit();
+        doc.SetModifiedFlag(true);
+        return;
+    }
+    std::unique_ptr<CEditCommand> appended = doc.TakeRowsAppendedForEdit();
+    const GridCell cell = grid.Cursor().Current();
+    auto store = std::make_unique<CSetCellCommand>(grid, cell.row, cell.column, text, kind);
+    if (!appended) {
+        if (store->ChangesNothing())
+            store.reset();
+        Perform(doc, std::move(store));
+        return;
+    }
+    const QString name = store->Name();
+    std::vector<std::unique_ptr<CEditCommand>> steps;
+    steps.push_back(std::move(appended));
+    steps.push_back(std::move(store));
+    doc.Execute(std::make_unique<CCommandSequence>(std::move(steps), name));
+}
+
+} // namespace
+
 void Perform(CTablewrightDoc& doc, std::unique_ptr<CEditCommand> command)
 {
     if (command)
@@ -38,23 +61,6 @@ void Perform(CTablewrightDoc& doc, std::unique_ptr<CEditCommand> command)
         doc.SetModifiedFlag(true);
 }
 
-void StoreInCurrentCell(CTablewrightDoc& doc, std::string_view text, CSetCellCommand::Kind kind)
-{
-    CGridListCtrl& grid = doc.GetGrid();
-    const int appended = doc.TakeRowsAppendedForEdit();
-    if (!HasCurrentCell(grid)) {
-        doc.SetModifiedFlag(true);
-        return;
-    }
-    auto command = std::make_unique<CSetCellCommand>(grid, grid.m_nCurRow, grid.m_nCurCol, text,
-                                                     appended, kind);
-    if (command->ChangesNothing())
-        command.reset();
-    Perform(doc, std::move(command));
-}
-
-} // namespace
-
 void PrepareForDocument(CGridListCtrl& grid, bool loaded)
 {
     if (!loaded) {
@@ -62,28 +68,29 @@ void PrepareForDocument(CGridListCtrl& grid, bool loaded)
         for (int i = 0; i < 4; ++i)
             grid.InsertColumn(i, kDefaultColumns[i], kDefaultColumnWidth);
     }
-    grid.m_nCurRow = -1;
-    grid.m_nCurCol = -1;
+    grid.Cursor().SetCurrent(-1, -1);
 }
 
 bool ForgetVanishedCurrentCell(CGridListCtrl& grid)
 {
-    if (grid.m_nCurRow < grid.GetItemCount() && grid.m_nCurCol < grid.GetColumnCount())
-        return false;
-    grid.m_nCurRow = -1;
-    grid.m_nCurCol = -1;
-    return true;
+    return grid.Cursor().ForgetVanished();
 }
 
 QString CurrentCellText(const CGridListCtrl& grid)
 {
-    if (grid.m_nCurRow == -1 || grid.m_nCurCol == -1)
+    const GridCell current = grid.Cursor().Current();
+    if (current.row == -1 || current.column == -1)
         return {};
-    return QStringLiteral("%1 %2, %3 %4")
-        .arg(QString::fromUtf8(Strings::kRow))
-        .arg(grid.m_nCurRow + 1)
-        .arg(QString::fromUtf8(Strings::kColumn))
-        .arg(grid.m_nCurCol + 1);
+    QString text = QStringLiteral("%1 %2, %3 %4")
+                       .arg(QString::fromUtf8(Strings::kRow))
+                       .arg(current.row + 1)
+                       .arg(QString::fromUtf8(Strings::kColumn))
+                       .arg(current.column + 1);
+    if (grid.Cursor().HasRange()) {
+        const CellRange range = grid.Cursor().Range();
+        text += QStringLiteral(" (%1 × %2)").arg(range.RowCount()).arg(range.ColumnCount());
+    }
+    return text;
 }
 
 void CommitCell(CTablewrightDoc& doc, std::string_view text)
@@ -98,7 +105,8 @@ void ClearCurrentCell(CTablewrightDoc& doc)
 
 std::string CurrentCellContent(const CGridListCtrl& grid)
 {
-    return HasCurrentCell(grid) ? grid.GetItemText(grid.m_nCurRow, grid.m_nCurCol) : std::string();
+    const GridCell cell = grid.Cursor().Current();
+    return HasCurrentCell(grid) ? grid.GetItemText(cell.row, cell.column) : std::string();
 }
 
 void CutCurrentCell(CTablewrightDoc& doc)
@@ -113,33 +121,73 @@ void PasteIntoCurrentCell(CTablewrightDoc& doc, std::string_view text)
 
 Cell TabTarget(const CGridListCtrl& grid)
 {
-    if (grid.m_nCurCol + 1 < grid.GetColumnCount())
-        return {grid.m_nCurRow, grid.m_nCurCol + 1};
-    return {grid.m_nCurRow + 1, 0};
+    const GridCell current = grid.Cursor().Current();
+    if (current.column + 1 < grid.GetColumnCount())
+        return {current.row, current.column + 1};
+    return {current.row + 1, 0};
 }
 
 Cell ArrowTarget(const CGridListCtrl& grid, Arrow arrow)
 {
-    Cell target{grid.m_nCurRow, grid.m_nCurCol};
-    switch (arrow) {
-    case Arrow::Down:
-        if (target.row < grid.GetItemCount() - 1)
-            ++target.row;
+    constexpr Move kMoves[] = {Move::Left, Move::Up, Move::Right, Move::Down};
+    return MoveTarget(grid, kMoves[static_cast<int>(arrow)], 1);
+}
+
+Cell MoveTarget(const CGridListCtrl& grid, Move move, int pageRows)
+{
+    const int lastRow = grid.GetItemCount() - 1;
+    const int lastColumn = grid.GetColumnCount() - 1;
+    if (lastRow < 0 || lastColumn < 0)
+        return {};
+    // With no cell current, a move starts from the selected row's first cell.
+    if (!HasCurrentCell(grid))
+        return {std::clamp(grid.GetSelectedRow(), 0, lastRow), 0};
+    Cell target = grid.Cursor().Current();
+    pageRows = std::max(pageRows, 1);
+    switch (move) {
+    case Move::Left:
+        target.column = std::max(target.column - 1, 0);
         break;
-    case Arrow::Up:
-        if (target.row > 0)
-            --target.row;
+    case Move::Right:
+        target.column = std::min(target.column + 1, lastColumn);
         break;
-    case Arrow::Left:
-        if (target.column > 0)
-            --target.column;
+    case Move::Up:
+        target.row = std::max(target.row - 1, 0);
         break;
-    case Arrow::Right:
-        if (target.column < grid.GetColumnCount() - 1)
-            ++target.column;
+    case Move::Down:
+        target.row = std::min(target.row + 1, lastRow);
+        break;
+    case Move::PageUp:
+        target.row = std::max(target.row - pageRows, 0);
+        break;
+    case Move::PageDown:
+        target.row = std::min(target.row + pageRows, lastRow);
+        break;
+    case Move::RowStart:
+        target.column = 0;
+        break;
+    case Move::RowEnd:
+        target.column = lastColumn;
+        break;
+    case Move::First:
+        target = {0, 0};
+        break;
+    case Move::Last:
+        target = {lastRow, lastColumn};
         break;
     }
     return target;
+}
+
+void MoveCursor(CGridListCtrl& grid, Move move, int pageRows, Extend extend)
+{
+    const Cell target = MoveTarget(grid, move, pageRows);
+    if (target.row < 0)
+        return;
+    if (extend == Extend::Range)
+        grid.Cursor().ExtendTo(target.row, target.column);
+    else
+        grid.Cursor().SetCurrent(target.row, target.column);
 }
 
 void AppendRowsUpTo(CTablewrightDoc& doc, int row)
@@ -155,9 +203,8 @@ void StartFirstRow(CTablewrightDoc& doc)
     if (grid.GetItemCount() > 0 || grid.GetColumnCount() == 0)
         return;
     AppendRowsUpTo(doc, 0);
-    grid.SelectRow(0);
-    grid.m_nCurRow = 0;
-    grid.m_nCurCol = std::max(grid.m_nCurCol, 0);
+    grid.Cursor().SetCurrent(
+        0, std::clamp(grid.Cursor().CurrentColumn(), 0, grid.GetColumnCount() - 1));
 }
 
 void InsertRow(CTablewrightDoc& doc, RowPlace place)
@@ -171,16 +218,22 @@ void InsertRow(CTablewrightDoc& doc, RowPlace place)
 
 // The row that takes the deleted one's place becomes current; after the
 // last row, the new last row does, and with no row left no cell is current.
+// A range of several cells deletes every row it touches.
 void DeleteRow(CTablewrightDoc& doc)
 {
     CGridListCtrl& grid = doc.GetGrid();
+    if (grid.Cursor().HasRange()) {
+        const CellRange range = grid.Cursor().Range();
+        doc.Execute(std::make_unique<CDeleteRowCommand>(grid, range.top, range.RowCount()));
+        return;
+    }
     const int selected = grid.GetSelectedRow();
     if (selected < 0)
         return;
     doc.Execute(std::make_unique<CDeleteRowCommand>(grid, selected));
 }
 
-// A move leaves the current cell where it was, and a row that cannot go
+// The current cell goes with the moved row, and a row that cannot go
 // further still marks the list changed.
 void MoveRow(CTablewrightDoc& doc, RowMove move)
 {
@@ -189,10 +242,7 @@ void MoveRow(CTablewrightDoc& doc, RowMove move)
     if (selected < 0)
         return;
     const int to = move == RowMove::Up ? selected - 1 : selected + 2;
-    const Cell current{grid.m_nCurRow, grid.m_nCurCol};
     Perform(doc, CMoveRowCommand::Create(grid, selected, to));
-    grid.m_nCurRow = current.row;
-    grid.m_nCurCol = current.column;
 }
 
 void RenameColumn(CTablewrightDoc& doc, int column, const QString& name)

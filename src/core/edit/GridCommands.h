@@ -1,11 +1,15 @@
 #pragma once
 
+#include "grid/GridTypes.h"
+
 #include <QString>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class CEditCommand;
 class CGridListCtrl;
 class CTablewrightDoc;
 
@@ -14,6 +18,11 @@ class CTablewrightDoc;
 // change would leave the list as it was, no step is made, but the list is
 // still marked changed as the commands always have.
 namespace GridCommands {
+
+// Does a change as one step. A change that leaves the list as it was (null)
+// makes no step, but the list is marked changed all the same, as every
+// command has always done.
+void Perform(CTablewrightDoc& doc, std::unique_ptr<CEditCommand> command);
 
 // A list that did not come from a file starts with four empty columns "A"
 // to "D"; either way no cell is current yet.
@@ -27,13 +36,7 @@ bool ForgetVanishedCurrentCell(CGridListCtrl& grid);
 // "Ligne 3, Colonne 2"; empty when no cell is current.
 QString CurrentCellText(const CGridListCtrl& grid);
 
-// A cell, row first.
-struct Cell
-{
-    int row = -1;
-    int column = -1;
-    friend bool operator==(const Cell&, const Cell&) = default;
-};
+using Cell = GridCell;
 
 // Cells: the editor's text stored in the current cell, and the Delete key
 // emptying it.
@@ -59,6 +62,32 @@ enum class Arrow
 };
 Cell TabTarget(const CGridListCtrl& grid);
 Cell ArrowTarget(const CGridListCtrl& grid, Arrow arrow);
+
+// The cursor's moves on the grid: one cell, to either end of the row
+// (Home, End), to the first or last cell (Ctrl+Home, Ctrl+End), a page of
+// rows; each stops at the list's edges. With Shift the range stretches from
+// its anchor. The grid's selected row follows the current cell.
+enum class Move
+{
+    Left,
+    Up,
+    Right,
+    Down,
+    RowStart,
+    RowEnd,
+    First,
+    Last,
+    PageUp,
+    PageDown
+};
+enum class Extend
+{
+    No,
+    Range
+};
+// Where a move goes; no cell on a list without rows or columns.
+Cell MoveTarget(const CGridListCtrl& grid, Move move, int pageRows);
+void MoveCursor(CGridListCtrl& grid, Move move, int pageRows, Extend extend);
 // Appends empty rows, for the edit to come, until row exists.
 void AppendRowsUpTo(CTablewrightDoc& doc, int row);
 // A list with columns but no rows has no cell to stand on: typing on it

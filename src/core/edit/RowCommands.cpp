@@ -3,45 +3,70 @@
 #include "edit/EditFocus.h"
 #include "grid/GridListCtrl.h"
 
+#include <algorithm>
+
 namespace {
 
 // The current cell follows the row it is moved to, keeping its column.
 void FocusMovedRow(CGridListCtrl& grid, int row)
 {
-    EditFocus::OnRow(grid, row, grid.m_nCurCol < 0 ? 0 : grid.m_nCurCol);
+    EditFocus::OnRow(grid, row, std::max(grid.Cursor().CurrentColumn(), 0));
 }
 
 } // namespace
 
-void CInsertRowCommand::Apply(CGridListCtrl& grid)
+bool CInsertRowCommand::Apply(CGridListCtrl& grid)
 {
     m_row = grid.InsertItem(m_row, "");
+    if (m_row < 0)
+        return false;
     EditFocus::OnRow(grid, m_row, 0);
+    return true;
 }
 
-void CInsertRowCommand::Revert(CGridListCtrl& grid)
+bool CInsertRowCommand::Revert(CGridListCtrl& grid)
 {
-    grid.DeleteItem(m_row);
+    if (!grid.DeleteItem(m_row))
+        return false;
     EditFocus::OnRow(grid, m_row, 0);
+    return true;
 }
 
-CDeleteRowCommand::CDeleteRowCommand(const CGridListCtrl& grid, int row)
-    : m_row(row), m_cells(grid.JoinedRowView(row))
+CDeleteRowCommand::CDeleteRowCommand(const CGridListCtrl& grid, int row, int count)
+    : m_row(row), m_count(count)
 {
+    for (int k = 0; k < count; ++k)
+        m_bytes += grid.JoinedRowView(row + k).size();
 }
 
-void CDeleteRowCommand::Apply(CGridListCtrl& grid)
+QString CDeleteRowCommand::Name() const
 {
-    m_deleted = grid.DeleteItem(m_row);
-    EditFocus::OnRow(grid, m_row, 0);
+    return m_count == 1 ? QStringLiteral("Supprimer la ligne")
+                        : QStringLiteral("Supprimer les lignes");
 }
 
-void CDeleteRowCommand::Revert(CGridListCtrl& grid)
+bool CDeleteRowCommand::Apply(CGridListCtrl& grid)
 {
-    if (m_deleted)
-        grid.InsertJoinedRow(m_row, m_cells);
-    m_deleted = false;
+    if (m_row < 0 || m_count <= 0 || m_row + m_count > grid.GetItemCount())
+        return false;
+    m_rows = grid.TakeRows(m_row, m_count);
     EditFocus::OnRow(grid, m_row, 0);
+    return true;
+}
+
+bool CDeleteRowCommand::Revert(CGridListCtrl& grid)
+{
+    if (m_rows.empty() || m_row > grid.GetItemCount())
+        return false;
+    grid.PutRows(m_row, std::move(m_rows));
+    m_rows = std::vector<PackedRow>();
+    EditFocus::OnRow(grid, m_row, 0);
+    return true;
+}
+
+std::size_t CDeleteRowCommand::Cost() const
+{
+    return sizeof(*this) + m_bytes + static_cast<std::size_t>(m_count) * sizeof(PackedRow);
 }
 
 std::unique_ptr<CMoveRowCommand> CMoveRowCommand::Create(const CGridListCtrl& grid, int from,
@@ -53,15 +78,19 @@ std::unique_ptr<CMoveRowCommand> CMoveRowCommand::Create(const CGridListCtrl& gr
     return std::make_unique<CMoveRowCommand>(Key{}, from, to);
 }
 
-void CMoveRowCommand::Apply(CGridListCtrl& grid)
+bool CMoveRowCommand::Apply(CGridListCtrl& grid)
 {
-    grid.MoveRow(m_from, m_to);
+    if (!grid.MoveRow(m_from, m_to))
+        return false;
     FocusMovedRow(grid, Landing());
+    return true;
 }
 
-void CMoveRowCommand::Revert(CGridListCtrl& grid)
+bool CMoveRowCommand::Revert(CGridListCtrl& grid)
 {
     const int landing = Landing();
-    grid.MoveRow(landing, m_from > landing ? m_from + 1 : m_from);
+    if (!grid.MoveRow(landing, m_from > landing ? m_from + 1 : m_from))
+        return false;
     FocusMovedRow(grid, m_from);
+    return true;
 }

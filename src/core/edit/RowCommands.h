@@ -1,9 +1,10 @@
 #pragma once
 
 #include "edit/EditCommand.h"
+#include "grid/PackedRow.h"
 
 #include <memory>
-#include <string>
+#include <vector>
 
 // Inserts an empty row at an index, which becomes the selected and current
 // row.
@@ -13,33 +14,36 @@ public:
     explicit CInsertRowCommand(int row) : m_row(row) {}
 
     QString Name() const override { return QStringLiteral("Insérer une ligne"); }
-    void Apply(CGridListCtrl& grid) override;
-    void Revert(CGridListCtrl& grid) override;
+    bool Apply(CGridListCtrl& grid) override;
+    bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override { return sizeof(*this); }
 
 private:
     int m_row;
 };
 
-// Deletes a row; its cells are kept as the grid packs them.
+// Deletes count rows from row on; their cells are kept as the grid packs
+// them, and only while they are out of the list.
 class CDeleteRowCommand : public CEditCommand
 {
 public:
-    CDeleteRowCommand(const CGridListCtrl& grid, int row);
+    CDeleteRowCommand(const CGridListCtrl& grid, int row, int count = 1);
 
-    QString Name() const override { return QStringLiteral("Supprimer la ligne"); }
-    void Apply(CGridListCtrl& grid) override;
-    void Revert(CGridListCtrl& grid) override;
-    std::size_t Cost() const override { return sizeof(*this) + m_cells.capacity(); }
+    QString Name() const override;
+    bool Apply(CGridListCtrl& grid) override;
+    bool Revert(CGridListCtrl& grid) override;
+    std::size_t Cost() const override;
 
 private:
     int m_row;
-    std::string m_cells;
-    bool m_deleted = false; // the grid had the row to delete
+    int m_count;
+    std::size_t m_bytes = 0;
+    std::vector<PackedRow> m_rows; // held while the rows are out of the grid
 };
 
 // Moves a row with all its cells; from and to as the grid's MoveRow counts
-// them: up is (s, s - 1), down is (s, s + 2).
+// them: up is (s, s - 1), down is (s, s + 2). The current cell goes with
+// the row, keeping its column, so that a row can be moved on step by step.
 class CMoveRowCommand : public CEditCommand
 {
 public:
@@ -47,8 +51,8 @@ public:
     static std::unique_ptr<CMoveRowCommand> Create(const CGridListCtrl& grid, int from, int to);
 
     QString Name() const override { return QStringLiteral("Déplacer la ligne"); }
-    void Apply(CGridListCtrl& grid) override;
-    void Revert(CGridListCtrl& grid) override;
+    bool Apply(CGridListCtrl& grid) override;
+    bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override { return sizeof(*this); }
 
 private:

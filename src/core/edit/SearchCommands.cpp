@@ -1,7 +1,7 @@
 #include "edit/SearchCommands.h"
 
 #include "document/TablewrightDoc.h"
-#include "edit/ReplaceAllCommand.h"
+#include "edit/RowContentCommand.h"
 #include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 #include "platform/Progress.h"
@@ -80,7 +80,7 @@ bool FindText(CTablewrightDoc& doc, const FindRequest& request)
 {
     CGridListCtrl& grid = doc.GetGrid();
     const CTextMatcher matcher(request.text, request.matchCase, request.wholeCell);
-    const int start = request.fromCurrent ? std::max(grid.m_nCurRow + 1, 0) : 0;
+    const int start = request.fromCurrent ? std::max(grid.Cursor().CurrentRow() + 1, 0) : 0;
     int found = FindRow(grid, matcher, start);
     if (found < 0 && start != 0)
         found = FindRow(grid, matcher, 0);
@@ -88,9 +88,7 @@ bool FindText(CTablewrightDoc& doc, const FindRequest& request)
         TellNotFound(doc);
         return false;
     }
-    grid.m_nCurRow = found;
-    grid.m_nCurCol = 0;
-    grid.SelectRow(found);
+    grid.Cursor().SetCurrent(found, 0);
     grid.EnsureVisible(found, false);
     return true;
 }
@@ -123,7 +121,9 @@ void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
     else if (changed.empty())
         doc.SetModifiedFlag(true);
     else
-        doc.Execute(std::make_unique<CReplaceAllCommand>(std::move(changed), oldBytes));
+        doc.Execute(std::make_unique<CRowContentCommand>(
+            QString::fromUtf8(Strings::kReplaceAllButton), std::move(changed), oldBytes,
+            CRowContentCommand::Focus::StayThenFirstRow));
 }
 
 } // namespace GridCommands

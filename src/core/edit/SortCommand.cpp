@@ -14,16 +14,16 @@ std::unique_ptr<CSortRowsCommand> CSortRowsCommand::Create(const CGridListCtrl& 
     return std::make_unique<CSortRowsCommand>(Key{}, std::move(order));
 }
 
-void CSortRowsCommand::Apply(CGridListCtrl& grid)
+bool CSortRowsCommand::Apply(CGridListCtrl& grid)
 {
-    grid.PermuteRows(m_order);
+    return grid.PermuteRows(m_order);
 }
 
 // The inverse is made for the undo and dropped after it, so that the step
 // keeps one order, not two.
-void CSortRowsCommand::Revert(CGridListCtrl& grid)
+bool CSortRowsCommand::Revert(CGridListCtrl& grid)
 {
-    grid.PermuteRows(InverseOrder(m_order));
+    return grid.PermuteRows(InverseOrder(m_order));
 }
 
 std::size_t CSortRowsCommand::Cost() const

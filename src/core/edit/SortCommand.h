@@ -17,8 +17,8 @@ public:
                                                     bool ascending);
 
     QString Name() const override { return QStringLiteral("Trier les lignes"); }
-    void Apply(CGridListCtrl& grid) override;
-    void Revert(CGridListCtrl& grid) override;
+    bool Apply(CGridListCtrl& grid) override;
+    bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override;
 
 private:

@@ -317,10 +317,20 @@ void CGridListCtrl::SetRedraw(bool redraw)
         if (m_listener)
             m_listener->Reset();
     }
+    if (std::exchange(m_pendingCursor, false) && m_listener)
+        m_listener->CursorChanged();
     if (m_pendingEnsureVisible >= 0) {
         const int row = std::exchange(m_pendingEnsureVisible, -1);
         EnsureVisible(row, m_pendingPartialOk);
     }
+}
+
+void CGridListCtrl::CursorChanged()
+{
+    if (m_suspendDepth > 0)
+        m_pendingCursor = true;
+    else if (m_listener)
+        m_listener->CursorChanged();
 }
 
 void CGridListCtrl::EnsureVisible(int row, bool partialOk)
@@ -424,10 +434,10 @@ void CGridListCtrl::ApplyColumnOrder()
     PermuteColumns(std::vector<int>(m_order));
 }
 
-void CGridListCtrl::PermuteColumns(const std::vector<int>& order)
+bool CGridListCtrl::PermuteColumns(const std::vector<int>& order)
 {
     if (order.size() != m_columns.size())
-        return;
+        return false;
     const bool notify = NotifyEach();
     if (notify)
         m_listener->ColumnsAboutToBeReordered();
@@ -451,4 +461,5 @@ void CGridListCtrl::PermuteColumns(const std::vector<int>& order)
     m_focusedRow = -1;
     if (notify)
         m_listener->ColumnsReordered(order);
+    return true;
 }

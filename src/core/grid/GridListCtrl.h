@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/GridSelection.h"
 #include "grid/GridTypes.h"
 #include "grid/PackedRow.h"
 
@@ -10,7 +11,8 @@
 class IGridListener;
 
 // The one store of a list: rows of UTF-8 cells under named columns, with the
-// header's display order, the selected and focused row and the current cell.
+// header's display order, the selected and focused row, and the cursor: the
+// current cell and the range stretched from it.
 // Row i is list item i; column 0 holds the item text. No text that enters it
 // keeps a TAB, CR or LF.
 class CGridListCtrl
@@ -49,6 +51,13 @@ public:
     int AppendRow(RowBuilder& row);
     // Every cell of a row joined by TAB (trailing empty cells left out).
     std::string_view JoinedRowView(int row) const;
+    // Moves count rows from first out of the grid, and back in at first, as
+    // one change each: the rows travel packed, so a million of them cost no
+    // more than their text.
+    std::vector<PackedRow> TakeRows(int first, int count);
+    bool PutRows(int first, std::vector<PackedRow> rows);
+    // Appends count empty rows as one change.
+    void AppendEmptyRows(int count);
 
     // Columns.
     int GetColumnCount() const { return static_cast<int>(m_columns.size()); }
@@ -106,7 +115,8 @@ public:
     void ApplyColumnOrder();
     // The same for an order given outright, which must hold every column
     // once: afterwards column k is the one that was at order[k].
-    void PermuteColumns(const std::vector<int>& order);
+    // False, changing nothing, when order does not fit the columns.
+    bool PermuteColumns(const std::vector<int>& order);
 
     // Moving whole columns and rows out and back in, for undo and redo. A
     // column's cells travel as one TAB-joined text, field i being the cell
@@ -126,21 +136,27 @@ public:
     // PermuteRows puts the rows in a new order, which must hold every row
     // once: afterwards row k is the one that was at order[k]. The selected
     // row and the current cell keep their indexes and show other content.
-    void PermuteRows(const std::vector<int>& order);
+    // False, changing nothing, when order does not fit the rows.
+    bool PermuteRows(const std::vector<int>& order);
     // Exchanges each listed row's content with the row held beside it, so
     // the list holds the new rows and the list of changes the old ones.
+    // False, changing nothing, when a listed row is not in the grid.
     struct RowExchange
     {
         int row;
         PackedRow packed;
     };
-    void ExchangeRows(std::vector<RowExchange>& rows);
+    bool ExchangeRows(std::vector<RowExchange>& rows);
 
-    // The current cell; -1 means none.
-    int m_nCurRow = -1;
-    int m_nCurCol = -1;
+    // The current cell and the range.
+    CGridSelection& Cursor() { return m_selection; }
+    const CGridSelection& Cursor() const { return m_selection; }
 
 private:
+    friend class CGridSelection;
+    // Tells the listener the cursor moved; while drawing is suspended,
+    // once, when it resumes.
+    void CursorChanged();
     bool ValidRow(int row) const { return row >= 0 && row < GetItemCount(); }
     bool ValidColumn(int column) const { return column >= 0 && column < GetColumnCount(); }
     // True when the listener is to hear of a change one call at a time.
@@ -161,7 +177,9 @@ private:
     bool m_batchStarted = false;
     int m_pendingEnsureVisible = -1;
     bool m_pendingPartialOk = false;
+    bool m_pendingCursor = false;
     IGridListener* m_listener = nullptr;
+    CGridSelection m_selection{*this};
 };
 
 // Holds the grid's drawing suspended for as long as it lives, so that an

@@ -69,10 +69,10 @@ int CGridListCtrl::InsertJoinedRow(int row, std::string_view joined)
     return InsertPacked(std::min(row, GetItemCount()), builder.Take());
 }
 
-void CGridListCtrl::PermuteRows(const std::vector<int>& order)
+bool CGridListCtrl::PermuteRows(const std::vector<int>& order)
 {
     if (order.size() != m_rows.size() || m_rows.empty())
-        return;
+        return false;
     std::vector<PackedRow> rows;
     rows.reserve(order.size());
     for (const int row : order)
@@ -80,19 +80,69 @@ void CGridListCtrl::PermuteRows(const std::vector<int>& order)
     m_rows = std::move(rows);
     if (NotifyEach())
         m_listener->RowsChanged(0, GetItemCount() - 1);
+    return true;
 }
 
-void CGridListCtrl::ExchangeRows(std::vector<RowExchange>& rows)
+bool CGridListCtrl::ExchangeRows(std::vector<RowExchange>& rows)
 {
+    if (std::any_of(rows.begin(), rows.end(),
+                    [this](const RowExchange& exchange) { return !ValidRow(exchange.row); }))
+        return false;
     int first = GetItemCount();
     int last = -1;
     for (RowExchange& exchange : rows) {
-        if (!ValidRow(exchange.row))
-            continue;
         std::swap(m_rows[exchange.row], exchange.packed);
         first = std::min(first, exchange.row);
         last = std::max(last, exchange.row);
     }
     if (last >= 0 && NotifyEach())
         m_listener->RowsChanged(first, last);
+    return true;
+}
+
+std::vector<PackedRow> CGridListCtrl::TakeRows(int first, int count)
+{
+    if (!ValidRow(first) || count <= 0 || count > GetItemCount() - first)
+        return {};
+    const bool notify = NotifyEach();
+    if (notify)
+        m_listener->RowsAboutToBeRemoved(first, first + count - 1);
+    const auto begin = m_rows.begin() + first;
+    std::vector<PackedRow> taken(std::make_move_iterator(begin),
+                                 std::make_move_iterator(begin + count));
+    m_rows.erase(begin, begin + count);
+    for (int* state : {&m_selectedRow, &m_focusedRow}) {
+        if (*state >= first + count)
+            *state -= count;
+        else if (*state >= first)
+            *state = -1;
+    }
+    if (notify)
+        m_listener->RowsRemoved();
+    return taken;
+}
+
+bool CGridListCtrl::PutRows(int first, std::vector<PackedRow> rows)
+{
+    if (first < 0 || first > GetItemCount() || rows.empty())
+        return false;
+    const int count = static_cast<int>(rows.size());
+    const bool notify = NotifyEach();
+    if (notify)
+        m_listener->RowsAboutToBeInserted(first, first + count - 1);
+    m_rows.insert(m_rows.begin() + first, std::make_move_iterator(rows.begin()),
+                  std::make_move_iterator(rows.end()));
+    for (int* state : {&m_selectedRow, &m_focusedRow}) {
+        if (*state >= first)
+            *state += count;
+    }
+    if (notify)
+        m_listener->RowsInserted();
+    return true;
+}
+
+void CGridListCtrl::AppendEmptyRows(int count)
+{
+    if (count > 0)
+        PutRows(GetItemCount(), std::vector<PackedRow>(static_cast<std::size_t>(count)));
 }

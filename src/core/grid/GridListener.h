@@ -39,5 +39,7 @@ public:
     virtual void ColumnOrderChanged() {}
     // Selection or focus of a row changed.
     virtual void ItemStateChanged(int /*row*/) {}
+    // The current cell or the range changed.
+    virtual void CursorChanged() {}
     virtual void EnsureVisibleRequested(int /*row*/, bool /*partialOk*/) {}
 };

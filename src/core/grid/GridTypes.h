@@ -31,3 +31,30 @@ inline std::vector<int> InverseOrder(const std::vector<int>& order)
         inverse[order[k]] = static_cast<int>(k);
     return inverse;
 }
+
+// A cell, row first; -1 stands for none.
+struct GridCell
+{
+    int row = -1;
+    int column = -1;
+    friend bool operator==(const GridCell&, const GridCell&) = default;
+};
+
+// A rectangle of cells, its corners included; empty when bottom < top or
+// right < left.
+struct CellRange
+{
+    int top = 0;
+    int left = 0;
+    int bottom = -1;
+    int right = -1;
+
+    bool IsEmpty() const { return bottom < top || right < left; }
+    int RowCount() const { return IsEmpty() ? 0 : bottom - top + 1; }
+    int ColumnCount() const { return IsEmpty() ? 0 : right - left + 1; }
+    bool Contains(int row, int column) const
+    {
+        return row >= top && row <= bottom && column >= left && column <= right;
+    }
+    friend bool operator==(const CellRange&, const CellRange&) = default;
+};

@@ -4,6 +4,7 @@
 
 #include "document/TablewrightDoc.h"
 #include "edit/GridCommands.h"
+#include "edit/RangeCommands.h"
 #include "view/GridTableView.h"
 
 #include <QCursor>
@@ -50,12 +51,12 @@ void CTablewrightView::BeginCellEdit(int row, int column, QPoint pointer)
         row = RowUnderPointer(pointer);
         if (row < 0)
             return;
-        m_wndGrid.SelectRow(row);
     }
     if (row < 0 || row >= m_wndGrid.GetItemCount())
         return;
-    m_wndGrid.m_nCurRow = row;
-    m_wndGrid.m_nCurCol = column;
+    // Editing the current cell keeps the range, for Ctrl+Enter to fill it.
+    if (m_wndGrid.Cursor().Current() != GridCell{row, column})
+        m_wndGrid.Cursor().SetCurrent(row, column);
     ShowCurrentCell();
     const std::string_view text = m_wndGrid.ItemTextView(row, column);
     m_bEditing = true;
@@ -84,7 +85,8 @@ int CTablewrightView::RowUnderPointer(QPoint pointer)
 
 void CTablewrightView::PlaceCellEditor()
 {
-    const QRect cell = m_pTable->CellRect(m_wndGrid.m_nCurRow, m_wndGrid.m_nCurCol);
+    const GridCell current = m_wndGrid.Cursor().Current();
+    const QRect cell = m_pTable->CellRect(current.row, current.column);
     m_wndCellEdit->setGeometry(cell.left() + kEditorInset, cell.top(),
                                std::max(0, cell.width() - 2 * kEditorInset), cell.height());
 }
@@ -99,11 +101,25 @@ void CTablewrightView::EndCellEdit()
     ShowCurrentCell();
 }
 
+// Rows appended for the edit go with it: dropping an edit changes nothing.
 void CTablewrightView::CancelCellEdit()
 {
     if (!m_bEditing)
         return;
     CloseCellEditor();
+    m_doc.DropRowsAppendedForEdit();
+    ShowCurrentCell();
+}
+
+// Ctrl+Enter stores the editor's text into every cell of the range.
+void CTablewrightView::FillRangeFromEditor()
+{
+    if (!m_bEditing)
+        return;
+    const QByteArray text = m_wndCellEdit->text().toUtf8();
+    CloseCellEditor();
+    GridCommands::FillRange(m_doc, std::string_view(text.constData(), text.size()),
+                            GridCommands::Filling::Edit);
     ShowCurrentCell();
 }
 
@@ -162,28 +178,88 @@ bool CTablewrightView::OnEditingKey(QObject* watched, const QKeyEvent& key)
     }
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        EndCellEdit();
+        if (ctrl)
+            FillRangeFromEditor();
+        else
+            EndCellEdit();
         return true;
     case Qt::Key_Escape:
         CancelCellEdit();
         return true;
     case Qt::Key_Delete:
         CancelCellEdit();
-        GridCommands::ClearCurrentCell(m_doc);
+        GridCommands::EmptyRange(m_doc, GridCommands::Emptying::Clear);
         return true;
     case Qt::Key_Left:
     case Qt::Key_Up:
     case Qt::Key_Right:
     case Qt::Key_Down:
         if (!m_bEditing || !ctrl)
-            return false;
+            break;
         EndCellEdit();
         MoveEditByArrow(key.key());
         return true;
     default:
         break;
     }
-    return watched == m_pTable && !m_bEditing && StartEditWithKey(key);
+    if (watched != m_pTable || m_bEditing)
+        return false;
+    return OnGridKey(key) || StartEditWithKey(key);
+}
+
+bool CTablewrightView::OnGridKey(const QKeyEvent& key)
+{
+    using GridCommands::Move;
+    const bool ctrl = key.modifiers() & Qt::ControlModifier;
+    const bool shift = key.modifiers() & Qt::ShiftModifier;
+    if (key.key() == Qt::Key_F2 && !ctrl && !shift) {
+        const GridCell current = m_wndGrid.Cursor().Current();
+        BeginCellEdit(current.row, current.column);
+        return true;
+    }
+    if (key.key() == Qt::Key_A && ctrl && !shift) {
+        m_wndGrid.Cursor().SelectAll();
+        return true;
+    }
+    Move move;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        move = Move::Left;
+        break;
+    case Qt::Key_Right:
+        move = Move::Right;
+        break;
+    case Qt::Key_Up:
+        move = Move::Up;
+        break;
+    case Qt::Key_Down:
+        move = Move::Down;
+        break;
+    case Qt::Key_Home:
+        move = ctrl ? Move::First : Move::RowStart;
+        break;
+    case Qt::Key_End:
+        move = ctrl ? Move::Last : Move::RowEnd;
+        break;
+    case Qt::Key_PageUp:
+        move = Move::PageUp;
+        break;
+    case Qt::Key_PageDown:
+        move = Move::PageDown;
+        break;
+    default:
+        return false;
+    }
+    GridCommands::MoveCursor(m_wndGrid, move, PageRows(),
+                             shift ? GridCommands::Extend::Range : GridCommands::Extend::No);
+    return true;
+}
+
+// The rows a page key moves over: those the grid shows whole, less one.
+int CTablewrightView::PageRows() const
+{
+    const int rowHeight = std::max(1, m_pTable->verticalHeader()->defaultSectionSize());
+    return std::max(1, m_pTable->viewport()->height() / rowHeight - 1);
 }
 
 void CTablewrightView::MoveEditByArrow(int arrowKey)
@@ -204,7 +280,8 @@ bool CTablewrightView::StartEditWithKey(const QKeyEvent& key)
     if (typed.isNull())
         return false;
     GridCommands::StartFirstRow(m_doc);
-    BeginCellEdit(m_wndGrid.m_nCurRow, m_wndGrid.m_nCurCol);
+    const GridCell current = m_wndGrid.Cursor().Current();
+    BeginCellEdit(current.row, current.column);
     if (!m_bEditing)
         return false;
     m_wndCellEdit->setText(QString(typed));
@@ -215,6 +292,6 @@ bool CTablewrightView::StartEditWithKey(const QKeyEvent& key)
 void CTablewrightView::MoveEditTo(int row, int column)
 {
     m_pTable->EnsureCellVisible(row, column);
-    m_wndGrid.SelectRow(row);
+    m_wndGrid.Cursor().SetCurrent(row, column);
     BeginCellEdit(row, column);
 }

@@ -172,6 +172,11 @@ void CGridTableModel::ItemStateChanged(int row)
     Q_EMIT itemStateChanged(row);
 }
 
+void CGridTableModel::CursorChanged()
+{
+    Q_EMIT cursorChanged();
+}
+
 void CGridTableModel::EnsureVisibleRequested(int row, bool partialOk)
 {
     Q_EMIT ensureVisibleRequested(row, partialOk);

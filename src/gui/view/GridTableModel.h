@@ -26,6 +26,7 @@ Q_SIGNALS:
     void columnHeadersChanged(int first, int last);
     void columnOrderChanged();
     void itemStateChanged(int row);
+    void cursorChanged();
     void ensureVisibleRequested(int row, bool partialOk);
 
 private:
@@ -48,6 +49,7 @@ private:
     void HeaderChanged(int first, int last) override;
     void ColumnOrderChanged() override;
     void ItemStateChanged(int row) override;
+    void CursorChanged() override;
     void EnsureVisibleRequested(int row, bool partialOk) override;
 
     CGridListCtrl& m_grid;

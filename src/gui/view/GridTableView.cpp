@@ -14,19 +14,38 @@
 
 namespace {
 
-// The grid's current cell has a frame of its own; the table's keyboard
-// focus mark would show a second, different "current" cell.
+// Cells are highlighted as the grid's cursor says. The grid's current cell
+// has a frame of its own; the table's keyboard focus mark would show a
+// second, different "current" cell.
 class CellDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    CellDelegate(const CGridListCtrl& grid, QObject* parent)
+        : QStyledItemDelegate(parent), m_grid(grid)
+    {
+    }
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override
     {
         QStyleOptionViewItem plain(option);
         plain.state &= ~QStyle::State_HasFocus;
+        if (IsSelected(index.row(), index.column()))
+            plain.state |= QStyle::State_Selected;
+        else
+            plain.state &= ~QStyle::State_Selected;
         QStyledItemDelegate::paint(painter, plain, index);
     }
+
+private:
+    bool IsSelected(int row, int column) const
+    {
+        const CGridSelection& cursor = m_grid.Cursor();
+        if (cursor.HasRange())
+            return cursor.Range().Contains(row, column);
+        return row == m_grid.GetSelectedRow();
+    }
+
+    const CGridListCtrl& m_grid;
 };
 
 } // namespace
@@ -34,9 +53,8 @@ public:
 CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
     : QTableView(parent), m_grid(grid)
 {
-    setItemDelegate(new CellDelegate(this));
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new CellDelegate(grid, this));
+    setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setShowGrid(true);
     setWordWrap(false);
@@ -59,6 +77,7 @@ CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
     rows->setDefaultSectionSize(fontMetrics().height() + 6);
     rows->setHighlightSections(false);
     rows->setSectionsClickable(false);
+    rows->viewport()->installEventFilter(this);
 }
 
 QRect CGridTableView::CellRect(int row, int column) const
@@ -69,8 +88,20 @@ QRect CGridTableView::CellRect(int row, int column) const
     return visualRect(model()->index(row, column));
 }
 
+bool CGridTableView::OnRowHeaderPress(const QMouseEvent& press)
+{
+    if (press.button() != Qt::LeftButton)
+        return false;
+    const int row = verticalHeader()->logicalIndexAt(press.position().toPoint());
+    if (row >= 0)
+        Q_EMIT rowHeaderPressed(row, press.modifiers() & Qt::ShiftModifier);
+    return true;
+}
+
 bool CGridTableView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonPress)
+        return OnRowHeaderPress(static_cast<QMouseEvent&>(*event));
     QHeaderView* header = horizontalHeader();
     if (watched != header->viewport())
         return QTableView::eventFilter(watched, event);
@@ -122,7 +153,8 @@ void CGridTableView::EnsureCellVisible(int row, int column)
 void CGridTableView::paintEvent(QPaintEvent* event)
 {
     QTableView::paintEvent(event);
-    const QRect cell = CellRect(m_grid.m_nCurRow, m_grid.m_nCurCol);
+    const GridCell current = m_grid.Cursor().Current();
+    const QRect cell = CellRect(current.row, current.column);
     if (cell.isEmpty())
         return;
     QPainter painter(viewport());
@@ -131,9 +163,42 @@ void CGridTableView::paintEvent(QPaintEvent* event)
     painter.drawRect(cell.adjusted(0, 0, -1, -1));
 }
 
+// The table's own press handling would move a current index of its own.
+void CGridTableView::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const int row = rowAt(at.y());
+    const int column = columnAt(at.x());
+    if (event->button() != Qt::LeftButton || row < 0 || column < 0) {
+        QTableView::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    m_dragRow = row;
+    m_dragColumn = column;
+    Q_EMIT gridPressed(row, column, event->modifiers() & Qt::ShiftModifier);
+}
+
+void CGridTableView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragRow < 0 || !(event->buttons() & Qt::LeftButton)) {
+        QTableView::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    const int row = rowAt(at.y());
+    const int column = columnAt(at.x());
+    if (row < 0 || column < 0 || (row == m_dragRow && column == m_dragColumn))
+        return;
+    m_dragRow = row;
+    m_dragColumn = column;
+    Q_EMIT gridDragged(row, column);
+}
+
 void CGridTableView::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableView::mouseReleaseEvent(event);
+    m_dragRow = -1;
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
@@ -157,8 +222,9 @@ void CGridTableView::contextMenuEvent(QContextMenuEvent* event)
         Q_EMIT gridRightClicked(rowAt(at.y()), columnAt(at.x()), event->globalPos());
         return;
     }
-    const QRect cell = CellRect(m_grid.m_nCurRow, m_grid.m_nCurCol);
+    const GridCell current = m_grid.Cursor().Current();
+    const QRect cell = CellRect(current.row, current.column);
     if (!cell.isEmpty())
-        Q_EMIT gridRightClicked(m_grid.m_nCurRow, m_grid.m_nCurCol,
+        Q_EMIT gridRightClicked(current.row, current.column,
                                 viewport()->mapToGlobal(cell.center()));
 }

@@ -4,9 +4,11 @@
 
 class CGridListCtrl;
 
-// The grid on screen: a report-style table with grid lines, full-row single
-// selection and movable column headers. It frames the grid's current cell
-// as part of its own painting, so the frame survives every repaint.
+// The grid on screen: a report-style table with grid lines and movable
+// column headers. It draws the cursor the grid holds: the selected row, or
+// the range when it spans several cells, highlighted, and the current cell
+// framed as part of its own painting, so the frame survives every repaint.
+// The table keeps no selection of its own; clicks and drags are reported.
 class CGridTableView : public QTableView
 {
     Q_OBJECT
@@ -21,10 +23,16 @@ public:
     QRect CellRect(int row, int column) const;
 
 Q_SIGNALS:
+    // The left button pressed over a cell; extend when Shift was held.
+    void gridPressed(int row, int column, bool extend);
+    // The pointer, button held since a press on a cell, moved onto a cell.
+    void gridDragged(int row, int column);
     // A click with the left button, released over row and column; either is
     // -1 where the pointer was over no row or no column. pointer is in
     // viewport coordinates.
     void gridClicked(int row, int column, QPoint pointer);
+    // The left button pressed on a row's number; extend when Shift was held.
+    void rowHeaderPressed(int row, bool extend);
     // A double-click with the left button; pointer in viewport coordinates.
     void gridDoubleClicked(int row, int column, QPoint pointer);
     // A right-click on the header section of column (never on the empty
@@ -38,6 +46,8 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -47,5 +57,10 @@ private:
     bool ShowHeaderToolTip(const QHelpEvent& help);
 
 private:
+    bool OnRowHeaderPress(const QMouseEvent& press);
+
     const CGridListCtrl& m_grid;
+    // The cell a drag last reached; row -1 while no drag is under way.
+    int m_dragRow = -1;
+    int m_dragColumn = -1;
 };

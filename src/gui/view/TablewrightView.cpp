@@ -11,7 +11,6 @@
 #include "view/GridTableView.h"
 
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
@@ -42,6 +41,11 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
 
     m_pTable->installEventFilter(this);
     m_wndCellEdit->installEventFilter(this);
+    connect(m_pTable, &CGridTableView::gridPressed, this, &CTablewrightView::OnGridPressed);
+    connect(m_pTable, &CGridTableView::gridDragged, this,
+            [this](int row, int column) { m_wndGrid.Cursor().ExtendTo(row, column); });
+    connect(m_pTable, &CGridTableView::rowHeaderPressed, this,
+            &CTablewrightView::OnRowHeaderPressed);
     connect(m_pTable, &CGridTableView::gridClicked, this, &CTablewrightView::OnGridClicked);
     connect(m_pTable, &CGridTableView::gridDoubleClicked, this,
             &CTablewrightView::OnGridDoubleClicked);
@@ -56,8 +60,6 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
             &CTablewrightView::OnSectionMoved);
     connect(m_pTable->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &CTablewrightView::OnColumnClick);
-    connect(m_pTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CTablewrightView::OnSelectionChanged);
 }
 
 void CTablewrightView::ConnectModel()
@@ -79,17 +81,17 @@ void CTablewrightView::ConnectModel()
         m_bSyncing = false;
         ApplyColumnWidths(0, m_wndGrid.GetColumnCount() - 1);
         ShowColumnOrder();
-        ShowSelection(m_wndGrid.GetSelectedRow());
         // The status bar must not go on naming a cell the new list lacks.
-        if (GridCommands::ForgetVanishedCurrentCell(m_wndGrid))
+        if (!GridCommands::ForgetVanishedCurrentCell(m_wndGrid))
             ShowCurrentCell();
     });
     // A reorder leaves no row selected, as a rebuilt table has none.
     connect(m_pModel, &CGridTableModel::columnOrderChanged, this, [this] {
         ShowColumnOrder();
-        ShowSelection(m_wndGrid.GetSelectedRow());
+        ShowSelection();
     });
     connect(m_pModel, &CGridTableModel::itemStateChanged, this, &CTablewrightView::ShowSelection);
+    connect(m_pModel, &CGridTableModel::cursorChanged, this, &CTablewrightView::OnCursorChanged);
     connect(m_pModel, &CGridTableModel::ensureVisibleRequested, this,
             &CTablewrightView::OnEnsureVisible);
 }
@@ -164,21 +166,46 @@ void CTablewrightView::OnOptionGoToLastItem()
     Settings::Store().WriteInt(Settings::kGoToLastItem, m_bGoToLastItem);
 }
 
+void CTablewrightView::OnGridPressed(int row, int column, bool extend)
+{
+    if (extend)
+        m_wndGrid.Cursor().ExtendTo(row, column);
+    else
+        m_wndGrid.Cursor().SetCurrent(row, column);
+}
+
+// The press made the cell current; a click where no cell lies leaves none.
 void CTablewrightView::OnGridClicked(int row, int column, QPoint pointer)
 {
-    m_wndGrid.m_nCurRow = row;
-    m_wndGrid.m_nCurCol = column;
+    if (row < 0 || column < 0)
+        m_wndGrid.Cursor().SetCurrent(row, column);
     ShowCurrentCell();
-    if (m_bSingleClickEntry == 1)
+    if (m_bSingleClickEntry == 1 && !m_wndGrid.Cursor().HasRange())
         BeginCellEdit(row, column, pointer);
 }
 
 void CTablewrightView::OnGridDoubleClicked(int row, int column, QPoint pointer)
 {
-    m_wndGrid.m_nCurRow = row;
-    m_wndGrid.m_nCurCol = column;
+    m_wndGrid.Cursor().SetCurrent(row, column);
     ShowCurrentCell();
     BeginCellEdit(row, column, pointer);
+}
+
+void CTablewrightView::OnRowHeaderPressed(int row, bool extend)
+{
+    EndCellEdit();
+    if (extend)
+        m_wndGrid.Cursor().ExtendRowsTo(row);
+    else
+        m_wndGrid.Cursor().SelectRows(row, row);
+}
+
+void CTablewrightView::OnCursorChanged()
+{
+    const GridCell current = m_wndGrid.Cursor().Current();
+    m_pTable->EnsureCellVisible(current.row, current.column);
+    ShowCurrentCell();
+    Q_EMIT commandStateChanged();
 }
 
 void CTablewrightView::ApplyColumnWidths(int first, int last)
@@ -203,7 +230,7 @@ void CTablewrightView::OnSectionResized(int column, int, int newWidth)
 {
     if (!m_bSyncing)
         m_wndGrid.SetColumnWidth(column, newWidth);
-    if (m_bEditing && column == m_wndGrid.m_nCurCol)
+    if (m_bEditing && column == m_wndGrid.Cursor().CurrentColumn())
         PlaceCellEditor();
 }
 
@@ -227,38 +254,14 @@ void CTablewrightView::OnColumnsMoved()
         const QScopedValueRollback syncing(m_bSyncing, true);
         GridCommands::ReorderColumns(m_doc, order);
     }
-    ShowSelection(m_wndGrid.GetSelectedRow());
+    ShowSelection();
 }
 
-void CTablewrightView::ShowSelection(int)
+// The grid draws its selection from the core at each paint.
+void CTablewrightView::ShowSelection()
 {
+    m_pTable->viewport()->update();
     Q_EMIT commandStateChanged();
-    if (m_bSyncing)
-        return;
-    const QScopedValueRollback syncing(m_bSyncing, true);
-    QItemSelectionModel* selection = m_pTable->selectionModel();
-    const int row = m_wndGrid.GetSelectedRow();
-    if (row < 0 || m_pModel->columnCount() == 0)
-        selection->clearSelection();
-    else
-        selection->select(m_pModel->index(row, 0),
-                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-}
-
-void CTablewrightView::OnSelectionChanged()
-{
-    Q_EMIT commandStateChanged();
-    if (m_bSyncing)
-        return;
-    const QScopedValueRollback syncing(m_bSyncing, true);
-    const QModelIndexList rows = m_pTable->selectionModel()->selectedRows();
-    if (rows.isEmpty()) {
-        const int old = m_wndGrid.GetSelectedRow();
-        if (old >= 0)
-            m_wndGrid.SetItemState(old, 0, CGridListCtrl::LVIS_SELECTED);
-    } else {
-        m_wndGrid.SelectRow(rows.front().row());
-    }
 }
 
 void CTablewrightView::OnEnsureVisible(int row, bool)

@@ -45,6 +45,7 @@ public:
     void BeginCellEdit(int row, int column, QPoint pointer);
     void EndCellEdit();
     void CancelCellEdit();
+    void FillRangeFromEditor();
     bool IsEditing() const { return m_bEditing; }
 
     // Row commands, on the selected row.
@@ -107,7 +108,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void OnGridPressed(int row, int column, bool extend);
     void OnGridClicked(int row, int column, QPoint pointer);
+    void OnRowHeaderPressed(int row, bool extend);
+    // The current cell or the range moved: it is scrolled into view, framed
+    // and named in the status bar.
+    void OnCursorChanged();
     void OnGridDoubleClicked(int row, int column, QPoint pointer);
     void OnHeaderRightClicked(int column, const QPoint& globalPos);
     // A click on a header sorts by its column, turning the direction round
@@ -117,13 +123,14 @@ private:
     // Copy and cut show the cell's stored text in the editor, selected,
     // and put it on the clipboard.
     QString ShowStoredTextInEditor();
+    // Puts the range on the clipboard as text and as an HTML table.
+    void CopyRange();
     void ApplyColumnWidths(int first, int last);
     void OnSectionResized(int column, int oldWidth, int newWidth);
     void ShowColumnOrder();
     void OnSectionMoved();
     void OnColumnsMoved();
-    void ShowSelection(int row);
-    void OnSelectionChanged();
+    void ShowSelection();
     void OnEnsureVisible(int row, bool partialOk);
     void ReadOptions();
     void ConnectModel();
@@ -132,6 +139,9 @@ private:
     // start, the move to the next cell, and placing the editor.
     bool OnEditingKey(QObject* watched, const QKeyEvent& key);
     bool StartEditWithKey(const QKeyEvent& key);
+    // Keys that move the cursor or act on the range while no edit is open.
+    bool OnGridKey(const QKeyEvent& key);
+    int PageRows() const;
     void MoveEditTo(int row, int column);
     void MoveEditByArrow(int arrowKey);
     int RowUnderPointer(QPoint pointer);

@@ -29,7 +29,7 @@ void CTablewrightView::OnRowDelete()
     ShowCurrentCell();
 }
 
-// Moves leave the current cell where it was.
+// The current cell goes with the moved row.
 void CTablewrightView::OnRowMoveUp()
 {
     CommitBeforeCommand();

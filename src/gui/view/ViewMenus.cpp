@@ -11,11 +11,14 @@ void CTablewrightView::OnGridRightClicked(int row, int column, const QPoint& glo
     EndCellEdit();
     if (row < 0 || column < 0)
         return;
-    m_wndGrid.m_nCurRow = row;
-    m_wndGrid.m_nCurCol = column;
-    m_wndGrid.SelectRow(row);
+    // Within a range the menu acts on the range: its rows are the ones to
+    // delete.
+    const CGridSelection& cursor = m_wndGrid.Cursor();
+    if (!cursor.HasRange() || !cursor.Range().Contains(row, column))
+        m_wndGrid.Cursor().SetCurrent(row, column);
     ShowCurrentCell();
-    Q_EMIT rowMenuRequested(globalPos, Launch::Classify(m_wndGrid.ItemTextView(row, column)));
+    const std::string current = GridCommands::CurrentCellContent(m_wndGrid);
+    Q_EMIT rowMenuRequested(globalPos, Launch::Classify(current));
 }
 
 void CTablewrightView::OnLaunchWithShell()

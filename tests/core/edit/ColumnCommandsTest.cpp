@@ -19,9 +19,8 @@ void FillThreeColumns(CGridListCtrl& grid)
     grid.SetColumnWidth(0, 70);
     grid.SetColumnWidth(1, 130);
     grid.SetColumnWidth(2, 90);
+    grid.Cursor().SetCurrent(1, 2);
     grid.SelectRow(1);
-    grid.m_nCurRow = 1;
-    grid.m_nCurCol = 2;
 }
 
 TEST(ColumnCommandsTest, ColumnCommandsApplyAndRevertExactly)

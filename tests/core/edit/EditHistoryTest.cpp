@@ -9,7 +9,8 @@
 
 namespace {
 
-// A step that only writes down when it is applied and reverted.
+// A step that only writes down when it is applied and reverted; one named
+// "!" finds the list changed under it when it is undone.
 class LoggedCommand : public CEditCommand
 {
 public:
@@ -18,8 +19,18 @@ public:
     {
     }
     QString Name() const override { return QString::fromStdString(m_name); }
-    void Apply(CGridListCtrl&) override { m_log.push_back("+" + m_name); }
-    void Revert(CGridListCtrl&) override { m_log.push_back("-" + m_name); }
+    bool Apply(CGridListCtrl&) override
+    {
+        m_log.push_back("+" + m_name);
+        return true;
+    }
+    bool Revert(CGridListCtrl&) override
+    {
+        if (m_name == "!")
+            return false;
+        m_log.push_back("-" + m_name);
+        return true;
+    }
     std::size_t Cost() const override { return m_cost; }
 
 private:
@@ -46,13 +57,30 @@ struct HistoryFixture
     std::vector<std::string> UndoAll()
     {
         log.clear();
-        while (history.Undo(grid)) {
+        while (history.Undo(grid) == CEditHistory::Outcome::Done) {
         }
         return log;
     }
 };
 
 using Log = std::vector<std::string>;
+constexpr auto Done = CEditHistory::Outcome::Done;
+constexpr auto Nothing = CEditHistory::Outcome::Nothing;
+
+// A step that cannot be taken back leaves no step to trust: the history is
+// forgotten and the list is no longer at its clean point.
+TEST(EditHistoryTest, AStepThatCannotBeUndoneBreaksTheHistory)
+{
+    HistoryFixture f;
+    f.Push("a");
+    f.Push("!");
+    f.history.SetClean();
+    EXPECT_EQ(f.history.Undo(f.grid), CEditHistory::Outcome::Broken);
+    EXPECT_EQ(f.history.StepCount(), 0u);
+    EXPECT_FALSE(f.history.CanUndo());
+    EXPECT_FALSE(f.history.IsClean());
+    EXPECT_EQ(f.log, (Log{"+a", "+!"}));
+}
 
 TEST(EditHistoryTest, PushAppliesAndAPushAfterUndoDropsTheRedoSteps)
 {
@@ -61,7 +89,7 @@ TEST(EditHistoryTest, PushAppliesAndAPushAfterUndoDropsTheRedoSteps)
     f.Push("b");
     EXPECT_EQ(f.log, (Log{"+a", "+b"}));
     EXPECT_EQ(f.history.UndoName(), "b");
-    EXPECT_TRUE(f.history.Undo(f.grid));
+    EXPECT_EQ(f.history.Undo(f.grid), Done);
     EXPECT_EQ(f.history.RedoName(), "b");
     EXPECT_EQ(f.history.UndoName(), "a");
     f.Push("c");
@@ -70,12 +98,12 @@ TEST(EditHistoryTest, PushAppliesAndAPushAfterUndoDropsTheRedoSteps)
     EXPECT_EQ(f.history.StepCount(), 2u);
     EXPECT_EQ(f.history.Bytes(), 2u);
     EXPECT_EQ(f.UndoAll(), (Log{"-c", "-a"}));
-    EXPECT_FALSE(f.history.Undo(f.grid));
+    EXPECT_EQ(f.history.Undo(f.grid), Nothing);
     EXPECT_EQ(f.history.UndoName(), "");
     f.log.clear();
-    EXPECT_TRUE(f.history.Redo(f.grid));
-    EXPECT_TRUE(f.history.Redo(f.grid));
-    EXPECT_FALSE(f.history.Redo(f.grid));
+    EXPECT_EQ(f.history.Redo(f.grid), Done);
+    EXPECT_EQ(f.history.Redo(f.grid), Done);
+    EXPECT_EQ(f.history.Redo(f.grid), Nothing);
     EXPECT_EQ(f.log, (Log{"+a", "+c"}));
 }
 
@@ -141,10 +169,10 @@ TEST(EditHistoryTest, CleanOnlyAtTheStepMarkedClean)
                 f.Push("p");
                 break;
             case 'U':
-                f.history.Undo(f.grid);
+                (void)f.history.Undo(f.grid);
                 break;
             case 'R':
-                f.history.Redo(f.grid);
+                (void)f.history.Redo(f.grid);
                 break;
             case 'S':
                 f.history.SetClean();

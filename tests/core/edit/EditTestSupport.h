@@ -18,5 +18,6 @@ inline std::string Shape(const CGridListCtrl& grid)
 inline std::string Focus(const CGridListCtrl& grid)
 {
     return "sel " + std::to_string(grid.GetSelectedRow()) + " cur " +
-           std::to_string(grid.m_nCurRow) + "," + std::to_string(grid.m_nCurCol);
+           std::to_string(grid.Cursor().CurrentRow()) + "," +
+           std::to_string(grid.Cursor().CurrentColumn());
 }

@@ -1,4 +1,5 @@
 #include "edit/GridCommands.h"
+#include "edit/EditFocus.h"
 
 #include "TestDoubles.h"
 
@@ -12,12 +13,11 @@ TEST(GridCommandsTest, OnlyAListNotReadFromAFileGetsTheDefaultColumns)
 {
     for (const bool loaded : {false, true}) {
         CGridListCtrl grid;
-        grid.m_nCurRow = 2;
-        grid.m_nCurCol = 1;
+        grid.Cursor().SetCurrent(2, 1);
         GridCommands::PrepareForDocument(grid, loaded);
         EXPECT_EQ(Dump(grid), loaded ? "" : "A|B|C|D");
-        EXPECT_EQ(grid.m_nCurRow, -1);
-        EXPECT_EQ(grid.m_nCurCol, -1);
+        EXPECT_EQ(grid.Cursor().CurrentRow(), -1);
+        EXPECT_EQ(grid.Cursor().CurrentColumn(), -1);
     }
 }
 
@@ -26,8 +26,7 @@ TEST(GridCommandsTest, CurrentCellIsShownFromOneAndForgottenWhenGone)
     CGridListCtrl grid;
     Fill(grid, {"a", "b"}, {{"1", "2"}});
     EXPECT_EQ(GridCommands::CurrentCellText(grid), "");
-    grid.m_nCurRow = 0;
-    grid.m_nCurCol = 1;
+    grid.Cursor().SetCurrent(0, 1);
     EXPECT_EQ(GridCommands::CurrentCellText(grid), "Ligne 1, Colonne 2");
     EXPECT_FALSE(GridCommands::ForgetVanishedCurrentCell(grid));
     grid.DeleteColumn(1);
@@ -92,12 +91,12 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          {1, 0},
          true,
          true},
-        {"move up keeps the current cell",
+        {"move up takes the current cell along",
          2,
          [](auto& d) { MoveRow(d, RowMove::Up); },
          "A|B\n1|x\n3|\n2|y",
          1,
-         {0, 1},
+         {1, 1},
          true,
          true},
         {"first row up",
@@ -173,14 +172,15 @@ TEST(GridCommandsTest, RowAndColumnCommands)
         SCOPED_TRACE(c.name);
         Session s;
         Fill(s.grid, {"A", "B"}, {{"1", "x"}, {"2", "y"}, {"3"}});
+        s.grid.Cursor().SetCurrent(0, 1);
         if (c.selected >= 0)
             s.grid.SelectRow(c.selected);
-        s.grid.m_nCurRow = 0;
-        s.grid.m_nCurCol = 1;
+        else
+            EditFocus::ClearSelection(s.grid);
         c.run(s.doc);
         EXPECT_EQ(Dump(s.grid), c.after);
         EXPECT_EQ(s.grid.GetSelectedRow(), c.selectedAfter);
-        EXPECT_EQ((Cell{s.grid.m_nCurRow, s.grid.m_nCurCol}), c.current);
+        EXPECT_EQ((Cell{s.grid.Cursor().CurrentRow(), s.grid.Cursor().CurrentColumn()}), c.current);
         EXPECT_EQ(s.doc.IsModified(), c.modified);
         EXPECT_EQ(s.doc.History().CanUndo(), c.step);
     }
@@ -222,22 +222,20 @@ TEST(GridCommandsTest, CommittedCells)
 {
     Session s;
     Fill(s.grid, {"A", "B"}, {{"1", "x"}});
-    s.grid.m_nCurRow = 0;
-    s.grid.m_nCurCol = 1;
+    s.grid.Cursor().SetCurrent(0, 1);
     GridCommands::CommitCell(s.doc, "x");
     EXPECT_TRUE(s.doc.IsModified());
     EXPECT_FALSE(s.doc.History().CanUndo());
 
     GridCommands::AppendRowsUpTo(s.doc, 3);
-    s.grid.m_nCurRow = 3;
-    s.grid.m_nCurCol = 0;
+    s.grid.Cursor().SetCurrent(3, 0);
     GridCommands::CommitCell(s.doc, "a\tb\nc");
     EXPECT_EQ(Dump(s.grid), "A|B\n1|x\n|\n|\na b c|");
     EXPECT_EQ(s.doc.History().UndoName(), "Modifier la cellule");
     ASSERT_TRUE(s.doc.Undo());
     EXPECT_EQ(Dump(s.grid), "A|B\n1|x");
 
-    s.grid.m_nCurRow = 0;
+    s.grid.Cursor().SetCurrent(0, s.grid.Cursor().CurrentColumn());
     GridCommands::ClearCurrentCell(s.doc);
     EXPECT_EQ(Dump(s.grid), "A|B\n|x");
     EXPECT_EQ(s.doc.History().UndoName(), "Effacer la cellule");
@@ -258,8 +256,7 @@ TEST(GridCommandsTest, TabAndArrowTargets)
         {{1, 3}, {2, 0}, {1, 2}, {0, 3}, {1, 3}, {1, 3}},
     };
     for (const Case& c : cases) {
-        grid.m_nCurRow = c.from.row;
-        grid.m_nCurCol = c.from.column;
+        grid.Cursor().SetCurrent(c.from.row, c.from.column);
         EXPECT_EQ(TabTarget(grid), c.tab);
         EXPECT_EQ(ArrowTarget(grid, Arrow::Left), c.left);
         EXPECT_EQ(ArrowTarget(grid, Arrow::Up), c.up);
@@ -299,8 +296,7 @@ TEST(GridCommandsTest, ClipboardCommandsOnTheCurrentCell)
         Session s;
         Fill(s.grid, {"A", "B"}, {{"un", longText}});
         s.doc.SetModifiedFlag(false);
-        s.grid.m_nCurRow = hasCell ? 0 : -1;
-        s.grid.m_nCurCol = hasCell ? 1 : -1;
+        s.grid.Cursor().SetCurrent(hasCell ? 0 : -1, hasCell ? 1 : -1);
         EXPECT_EQ(GridCommands::CurrentCellContent(s.grid), hasCell ? longText : "");
         GridCommands::CutCurrentCell(s.doc);
         EXPECT_TRUE(s.doc.IsModified());

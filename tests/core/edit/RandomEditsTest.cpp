@@ -1,6 +1,7 @@
 #include "document/ListWriter.h"
 #include "edit/CellCommands.h"
 #include "edit/ColumnCommands.h"
+#include "edit/CommandSequence.h"
 #include "edit/EditHistory.h"
 #include "edit/RowCommands.h"
 
@@ -86,10 +87,14 @@ private:
     // The rows an edit below the last row appends, with the edit.
     std::unique_ptr<CEditCommand> AppendAndSet(CGridListCtrl& grid, int count)
     {
-        for (int added = 0; added < count; ++added)
-            grid.InsertItem(grid.GetItemCount(), "");
-        return std::make_unique<CSetCellCommand>(grid, grid.GetItemCount() - 1,
-                                                 Pick(grid.GetColumnCount()), Text(), count);
+        const int before = grid.GetItemCount();
+        grid.AppendEmptyRows(count);
+        std::vector<std::unique_ptr<CEditCommand>> steps;
+        steps.push_back(std::make_unique<CAppendRowsCommand>(
+            before, count, CAppendRowsCommand::Rows::AppendedAlready));
+        steps.push_back(std::make_unique<CSetCellCommand>(grid, grid.GetItemCount() - 1,
+                                                          Pick(grid.GetColumnCount()), Text()));
+        return std::make_unique<CCommandSequence>(std::move(steps));
     }
 
     std::unique_ptr<CEditCommand> Reorder(const CGridListCtrl& grid)
@@ -133,10 +138,10 @@ TEST(RandomEditsTest, UndoingEverythingGivesBackTheSavedBytes)
     const std::string edited = Saved(grid, files);
     ASSERT_NE(edited, original);
 
-    while (history.Undo(grid)) {
+    while (history.Undo(grid) == CEditHistory::Outcome::Done) {
     }
     EXPECT_EQ(Saved(grid, files), original);
-    while (history.Redo(grid)) {
+    while (history.Redo(grid) == CEditHistory::Outcome::Done) {
     }
     EXPECT_EQ(Saved(grid, files), edited);
 }

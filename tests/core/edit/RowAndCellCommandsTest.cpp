@@ -1,4 +1,5 @@
 #include "edit/CellCommands.h"
+#include "edit/CommandSequence.h"
 #include "edit/EditHistory.h"
 #include "edit/RowCommands.h"
 
@@ -27,9 +28,8 @@ struct Case
 void FillThreeRows(CGridListCtrl& grid)
 {
     Fill(grid, {"x", "y"}, {{"a", "1"}, {"", "2"}, {"c"}});
+    grid.Cursor().SetCurrent(1, 1);
     grid.SelectRow(1);
-    grid.m_nCurRow = 1;
-    grid.m_nCurCol = 1;
 }
 
 // Pushes the command, undoes and redoes it, checking the list and the
@@ -44,13 +44,13 @@ void Check(const Case& c)
     std::unique_ptr<CEditCommand> command = c.make(grid);
     ASSERT_TRUE(command);
     EXPECT_EQ(command->Name().toStdString(), c.name);
-    history.Push(std::move(command), grid);
+    ASSERT_TRUE(history.Push(std::move(command), grid));
     EXPECT_EQ(Dump(grid), c.after);
     EXPECT_EQ(Focus(grid), c.focusAfter);
-    history.Undo(grid);
+    ASSERT_EQ(history.Undo(grid), CEditHistory::Outcome::Done);
     EXPECT_EQ(Shape(grid), before);
     EXPECT_EQ(Focus(grid), c.focusUndone);
-    history.Redo(grid);
+    ASSERT_EQ(history.Redo(grid), CEditHistory::Outcome::Done);
     EXPECT_EQ(Dump(grid), c.after);
     EXPECT_EQ(Focus(grid), c.focusAfter);
     EXPECT_EQ(GridFault(grid), "");
@@ -58,10 +58,13 @@ void Check(const Case& c)
 
 TEST(RowAndCellCommandsTest, CellCommandsApplyAndRevertExactly)
 {
-    const auto appendTwoRows = [](CGridListCtrl& grid) {
-        grid.InsertItem(3, "");
-        grid.InsertItem(4, "");
-        return std::make_unique<CSetCellCommand>(grid, 4, 1, "z", 2);
+    const auto appendTwoRows = [](CGridListCtrl& grid) -> std::unique_ptr<CEditCommand> {
+        grid.AppendEmptyRows(2);
+        std::vector<std::unique_ptr<CEditCommand>> steps;
+        steps.push_back(
+            std::make_unique<CAppendRowsCommand>(3, 2, CAppendRowsCommand::Rows::AppendedAlready));
+        steps.push_back(std::make_unique<CSetCellCommand>(grid, 4, 1, "z"));
+        return std::make_unique<CCommandSequence>(std::move(steps), "Modifier la cellule");
     };
     const Case cases[] = {
         {"modify", [](CGridListCtrl& g) { return std::make_unique<CSetCellCommand>(g, 2, 1, "n"); },
@@ -94,6 +97,9 @@ TEST(RowAndCellCommandsTest, RowCommandsApplyAndRevertExactly)
         {"delete a row with an empty first cell",
          make([](CGridListCtrl& g) { return std::make_unique<CDeleteRowCommand>(g, 1); }),
          "Supprimer la ligne", "x|y\na|1\nc|", "sel 1 cur 1,0", "sel 1 cur 1,0"},
+        {"delete two rows",
+         make([](CGridListCtrl& g) { return std::make_unique<CDeleteRowCommand>(g, 0, 2); }),
+         "Supprimer les lignes", "x|y\nc|", "sel 0 cur 0,0", "sel 0 cur 0,0"},
         {"delete the last row",
          make([](CGridListCtrl& g) { return std::make_unique<CDeleteRowCommand>(g, 2); }),
          "Supprimer la ligne", "x|y\na|1\n|2", "sel 1 cur 1,0", "sel 2 cur 2,0"},
@@ -125,8 +131,6 @@ TEST(RowAndCellCommandsTest, AnEditThatChangesNothingSaysSo)
     FillThreeRows(grid);
     EXPECT_TRUE(CSetCellCommand(grid, 0, 1, "1").ChangesNothing());
     EXPECT_FALSE(CSetCellCommand(grid, 0, 1, "2").ChangesNothing());
-    grid.InsertItem(3, "");
-    EXPECT_FALSE(CSetCellCommand(grid, 3, 0, "", 1).ChangesNothing());
 }
 
 } // namespace

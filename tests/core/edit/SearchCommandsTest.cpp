@@ -40,8 +40,7 @@ TEST(SearchCommandsTest, FindSelectsTheRowAndWrapsOnce)
     for (const Case& c : cases) {
         Session s;
         Prepare(s);
-        s.grid.m_nCurRow = c.currentRow;
-        s.grid.m_nCurCol = c.currentRow < 0 ? -1 : 1;
+        s.grid.Cursor().SetCurrent(c.currentRow, c.currentRow < 0 ? -1 : 1);
         s.grid.SelectRow(std::max(c.currentRow, 0));
         const std::string before = Focus(s.grid);
         EXPECT_EQ(GridCommands::FindText(s.doc, c.request), c.found >= 0) << c.name;
@@ -107,8 +106,7 @@ TEST(SearchCommandsTest, ReplaceAllInEachMode)
     for (const Case& c : cases) {
         Session s;
         Prepare(s);
-        s.grid.m_nCurRow = 1;
-        s.grid.m_nCurCol = 1;
+        s.grid.Cursor().SetCurrent(1, 1);
         s.grid.SelectRow(3);
         const std::string before = Dump(s.grid);
         GridCommands::ReplaceAll(s.doc, c.request);

@@ -31,9 +31,8 @@ TEST(SortCommandTest, UndoAndRedoGiveBackTheExactRows)
         CGridListCtrl grid;
         Fill(grid, kNames, kRows);
         grid.SetColumnWidth(1, 70);
+        grid.Cursor().SetCurrent(1, 1);
         grid.SelectRow(3);
-        grid.m_nCurRow = 1;
-        grid.m_nCurCol = 1;
         const std::string before = Shape(grid);
         std::unique_ptr<CEditCommand> command =
             CSortRowsCommand::Create(grid, c.column, c.ascending);
@@ -45,10 +44,10 @@ TEST(SortCommandTest, UndoAndRedoGiveBackTheExactRows)
         for (int round = 0; round < 2; ++round) {
             EXPECT_EQ(Shape(grid), c.after);
             EXPECT_EQ(Focus(grid), "sel 3 cur 1,1");
-            ASSERT_TRUE(history.Undo(grid));
+            ASSERT_EQ(history.Undo(grid), CEditHistory::Outcome::Done);
             EXPECT_EQ(Shape(grid), before);
             EXPECT_EQ(Focus(grid), "sel 3 cur 1,1");
-            ASSERT_TRUE(history.Redo(grid));
+            ASSERT_EQ(history.Redo(grid), CEditHistory::Outcome::Done);
         }
     }
 }

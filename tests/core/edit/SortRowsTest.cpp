@@ -126,9 +126,8 @@ TEST(SortRowsTest, MovesWholeRowsOnly)
     Fill(grid, {"Ville", "Nom", "Note"},
          {{"Lyon", "Paul", "3"}, {"Albi", "", "1"}, {"Paris", "Marie"}, {"", "Zoé", "2"}});
     grid.SetColumnWidth(1, 40);
+    grid.Cursor().SetCurrent(2, 1);
     grid.SelectRow(1);
-    grid.m_nCurRow = 2;
-    grid.m_nCurCol = 1;
     ASSERT_TRUE(SortRows(grid, 1, true, 0, -1));
     EXPECT_EQ(Shape(grid), "Ville|Nom|Note\nAlbi||1\nParis|Marie|\nLyon|Paul|3\n|Zoé|2\n"
                            "widths 100 40 100");

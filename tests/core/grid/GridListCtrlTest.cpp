@@ -148,9 +148,8 @@ TEST(GridListCtrlTest, CaptureAndRebuildKeepTheTable)
     Fill(grid, {"one", "two", "three"}, {{"a", "b", "c"}, {"", "", "z"}});
     grid.SetColumnWidth(1, 42);
     grid.SetColumnOrderArray({1, 2, 0});
+    grid.Cursor().SetCurrent(1, 2);
     grid.SelectRow(1);
-    grid.m_nCurRow = 1;
-    grid.m_nCurCol = 2;
 
     std::vector<GridColumn> columns;
     std::vector<GridRow> rows;
@@ -173,8 +172,8 @@ TEST(GridListCtrlTest, CaptureAndRebuildKeepTheTable)
     EXPECT_EQ(grid.GetColumnWidth(0), 42);
     EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(grid.GetSelectedRow(), -1);
-    EXPECT_EQ(grid.m_nCurRow, 1);
-    EXPECT_EQ(grid.m_nCurCol, 2);
+    EXPECT_EQ(grid.Cursor().CurrentRow(), 1);
+    EXPECT_EQ(grid.Cursor().CurrentColumn(), 2);
 }
 
 TEST(GridListCtrlTest, ColumnOrderMustBeAPermutation)

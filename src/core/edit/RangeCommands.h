@@ -1,0 +1,49 @@
+#pragma once
+
+#include "grid/GridTypes.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+class CGridListCtrl;
+class CTablewrightDoc;
+
+// The commands that act on the cursor's range: the cells between the anchor
+// and the current cell, or the current cell alone. Each change is one step.
+namespace GridCommands {
+
+// The cells the clipboard and Delete act on; empty with no current cell.
+CellRange TargetRange(const CGridListCtrl& grid);
+
+// The range as the clipboard carries it to spreadsheets: tab-separated
+// text, and an HTML table for rich paste.
+std::string RangeText(const CGridListCtrl& grid);
+std::string RangeHtml(const CGridListCtrl& grid);
+
+// Empties every cell of the range, as the Delete key or a cut.
+enum class Emptying
+{
+    Clear,
+    Cut
+};
+void EmptyRange(CTablewrightDoc& doc, Emptying emptying);
+
+// Stores one text into every cell of the range: Ctrl+Enter in the editor,
+// or a paste of one text over a range.
+enum class Filling
+{
+    Edit,
+    Paste
+};
+void FillRange(CTablewrightDoc& doc, std::string_view text, Filling filling);
+
+// Pastes the clipboard's text. A block of several cells (a text holding a
+// TAB or a line break, read as spreadsheets write it) lands with its top
+// left on the range's top left; rows are appended and columns added where
+// it does not fit, and the pasted cells become the range. One text fills a
+// range, or goes into the current cell alone; then it is returned, for the
+// cell editor to show what the cell now holds.
+std::optional<std::string> Paste(CTablewrightDoc& doc, std::string_view text);
+
+} // namespace GridCommands

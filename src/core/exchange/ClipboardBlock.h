@@ -1,0 +1,47 @@
+#pragma once
+
+#include "grid/GridTypes.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CGridListCtrl;
+
+// Blocks of cells on their way between Quire and spreadsheets through the
+// clipboard, as tab-separated text and as HTML.
+namespace ClipboardBlock {
+
+// True when a clipboard text is a block of cells rather than one text: it
+// holds a TAB, CR or LF.
+bool IsBlock(std::string_view text);
+
+// A block read from the clipboard: each row's cells joined by TAB, every
+// cell already clean (TAB, CR and LF inside a cell made one space, bytes that
+// are not UTF-8 made U+FFFD), and the width of the widest row.
+struct Block
+{
+    std::vector<std::string> rows;
+    int columns = 0;
+};
+
+// Reads tab-separated text as spreadsheets put it on the clipboard: cells
+// split at TAB, rows end at LF, CR LF or a lone CR. A cell that starts with a
+// double quote is quoted: up to the closing quote it may hold TAB, line
+// breaks and doubled quotes ("" is one "), and text after the closing quote
+// up to the next TAB or line end is kept as it stands. A quote that is never
+// closed leaves the cell plain text, quote included. A final line end adds
+// no row, so "a\n" is one row of one cell and "a\n\n" two rows, the second
+// one empty cell. An empty text is no rows.
+Block Parse(std::string_view text);
+
+// The cells of range as spreadsheets read them: cells joined by TAB, each row
+// ended by LF. A cell that starts with a double quote is written quoted, its
+// quotes doubled, so that Parse and spreadsheets read it back as it stands.
+std::string FormatText(const CGridListCtrl& grid, const CellRange& range);
+
+// The same cells as a small HTML document for rich paste: one table, a <tr>
+// per row and a <td> per cell, the text escaped.
+std::string FormatHtml(const CGridListCtrl& grid, const CellRange& range);
+
+} // namespace ClipboardBlock
