@@ -26,18 +26,12 @@ enum class Step
     Redo
 };
 
-void OpenList(BenchDocument& list, const BenchFiles& files)
-{
-    Require(list.doc.OpenDocumentFile(files.Input("tbw")), "opening the list document failed");
-    Require(list.Grid().GetItemCount() >= files.rows, "the list document has too few rows");
-}
-
 // Opens the generated list and pushes the command made by make; then times
 // its undo, or its redo after an untimed undo.
 Measurement TimeStep(const BenchFiles& files, const MakeCommand& make, Step step)
 {
     BenchDocument list;
-    OpenList(list, files);
+    OpenGeneratedList(list, files);
     CGridListCtrl& grid = list.Grid();
     CEditHistory history;
     std::unique_ptr<CEditCommand> command = make(grid);
@@ -75,7 +69,7 @@ std::unique_ptr<CEditCommand> SortFirstColumn(const CGridListCtrl& grid)
 Measurement TimeHeaderClick(const BenchFiles& files, void (*ready)(CGridListCtrl&))
 {
     BenchDocument list;
-    OpenList(list, files);
+    OpenGeneratedList(list, files);
     ready(list.Grid());
     const RssWatch rss;
     const Stopwatch watch;

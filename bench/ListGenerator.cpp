@@ -95,6 +95,22 @@ void Fill(CGridListCtrl& grid, int rows)
     grid.RebuildTable(columns, table);
 }
 
+std::string ClipboardText(int rows)
+{
+    std::string text;
+    text.reserve(static_cast<std::size_t>(rows) * kColumns * 13);
+    std::string cell;
+    Random random;
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            MakeCell(cell, random);
+            text.append(cell);
+            text.push_back(column + 1 < kColumns ? '\t' : '\n');
+        }
+    }
+    return text;
+}
+
 void WriteFiles(const BenchFiles& files)
 {
     Require(QDir().mkpath(files.dir), "cannot create " + files.dir.toStdString());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class CGridListCtrl;
 struct BenchFiles;
 
@@ -14,6 +16,11 @@ inline constexpr int kColumns = 10;
 // few accented letters, so that every reader and writer meets its escapes
 // and UTF-8.
 void Fill(CGridListCtrl& grid, int rows);
+
+// rows rows of kColumns cells like Fill's, as a spreadsheet puts a block on
+// the clipboard: cells joined by TAB, each row ended by LF. They are the
+// cells of the generated list's first rows.
+std::string ClipboardText(int rows);
 
 // Writes one list of files.rows rows as a list document, as CSV with a
 // header row and as tab-separated text, through the program's own writers.

@@ -2,6 +2,7 @@
 
 #include "BenchFiles.h"
 #include "EditOperations.h"
+#include "RangeOperations.h"
 #include "ScriptedHost.h"
 #include "SearchOperations.h"
 #include "ShapeGenerator.h"
@@ -175,6 +176,15 @@ constexpr Operation kOperations[] = {
     {"sort-equal", EditOperations::SortEqual},
     {"undo-sort", EditOperations::UndoSort},
     {"redo-sort", EditOperations::RedoSort},
+    {"paste-block", RangeOperations::PasteBlock},
+    {"undo-paste-block", RangeOperations::UndoPasteBlock},
+    {"redo-paste-block", RangeOperations::RedoPasteBlock},
+    {"paste-block-past-end", RangeOperations::PasteBlockPastEnd},
+    {"undo-paste-block-past-end", RangeOperations::UndoPasteBlockPastEnd},
+    {"redo-paste-block-past-end", RangeOperations::RedoPasteBlockPastEnd},
+    {"range-delete", RangeOperations::RangeDelete},
+    {"undo-range-delete", RangeOperations::UndoRangeDelete},
+    {"redo-range-delete", RangeOperations::RedoRangeDelete},
 };
 
 } // namespace

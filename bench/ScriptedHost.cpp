@@ -1,5 +1,7 @@
 #include "ScriptedHost.h"
 
+#include "BenchFiles.h"
+
 #include <cstdio>
 
 // The CSV import and export ask about the header row: the benchmark files
@@ -18,4 +20,10 @@ IUserPrompt::Answer ScriptedHost::MessageBox(const QString& text, Buttons button
 BenchDocument::BenchDocument()
 {
     doc.OnNewDocument();
+}
+
+void OpenGeneratedList(BenchDocument& list, const BenchFiles& files)
+{
+    Require(list.doc.OpenDocumentFile(files.Input("tbw")), "opening the list document failed");
+    Require(list.Grid().GetItemCount() >= files.rows, "the list document has too few rows");
 }

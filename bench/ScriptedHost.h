@@ -7,6 +7,8 @@
 
 #include <QString>
 
+struct BenchFiles;
+
 // Everything around the document that a user and a window would be: file
 // choosers that return the paths set beforehand, yes to every question and
 // a silent status bar. Any message means the operation failed; it goes to
@@ -48,3 +50,7 @@ public:
 
     CGridListCtrl& Grid() { return doc.GetGrid(); }
 };
+
+// Opens the generated list document of files' size in list and checks that
+// it holds all its rows.
+void OpenGeneratedList(BenchDocument& list, const BenchFiles& files);

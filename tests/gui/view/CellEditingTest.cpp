@@ -2,7 +2,7 @@
 #include "view/GridTableView.h"
 #include "view/TablewrightView.h"
 
-#include "GuiTestSupport.h"
+#include "EditingFixture.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -11,70 +11,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
-
-namespace {
-
-class SilentStatus : public IProgress
-{
-public:
-    QString cell;
-    void SetProgress(int) override {}
-    void SetStatusPaneText(int pane, const QString& text) override
-    {
-        if (pane == 1)
-            cell = text;
-    }
-};
-
-// A shown view over a list of three rows under four columns, with a
-// neighbour that can take the focus away from the editor.
-struct Editing
-{
-    TempSettings settings;
-    ScriptedPrompt prompt;
-    SilentStatus status;
-    CTablewrightDoc doc{prompt, status};
-    QWidget window;
-    CTablewrightView* view = new CTablewrightView(doc, status, &window);
-    QLineEdit* neighbour = new QLineEdit(&window);
-
-    Editing()
-    {
-        doc.m_bLoaded = true;
-        view->OnInitialUpdate();
-        Fill(Grid(), {"A", "B", "C", "D"}, {{"a0", "b0"}, {"a1", "b1"}, {"a2", "b2", "c2", "d2"}});
-        view->setGeometry(0, 0, 500, 300);
-        neighbour->setGeometry(0, 310, 100, 20);
-        window.resize(500, 340);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        if (!QTest::qWaitForWindowActive(&window))
-            qWarning("the window did not become active");
-    }
-    CGridListCtrl& Grid() { return doc.GetGrid(); }
-    CGridTableView& Table() { return *view->GridWidget(); }
-    QLineEdit& Editor() { return *view->CellEditor(); }
-    QPoint Center(int row, int column) { return Table().CellRect(row, column).center(); }
-    void DoubleClick(QPoint at) { QTest::mouseDClick(Table().viewport(), Qt::LeftButton, {}, at); }
-    void DoubleClick(int row, int column) { DoubleClick(Center(row, column)); }
-    // The key goes where the keyboard is: the editor while it is open.
-    void Key(int key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QWidget* target = Editor().isVisible() ? static_cast<QWidget*>(&Editor()) : &Table();
-        // A dead key has no character of its own for QTest to give it.
-        if (key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay)
-            QTest::sendKeyEvent(QTest::Click, target, static_cast<Qt::Key>(key), QString(),
-                                modifiers);
-        else
-            QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-    }
-    QString Cell(int row, int column)
-    {
-        return QString::fromStdString(Grid().GetItemText(row, column));
-    }
-};
-
-} // namespace
 
 class CellEditingTest : public QObject
 {
