@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <optional>
+
 namespace {
 
 // The editor lies this far inside the cell on the left and on the right.
@@ -34,6 +36,33 @@ QChar TypedCharacter(const QKeyEvent& key)
     if (code >= Qt::Key_A && code <= Qt::Key_Z && !(modifiers & Qt::ShiftModifier))
         return typed.toLower();
     return typed;
+}
+
+// The cursor's move for a key, with Ctrl held or not.
+std::optional<GridCommands::Move> MoveOfKey(int key, bool ctrl)
+{
+    using GridCommands::Move;
+    struct KeyMove
+    {
+        int key;
+        Move plain;
+        Move withCtrl;
+    };
+    static constexpr KeyMove kMoves[] = {
+        {Qt::Key_Left, Move::Left, Move::Left},
+        {Qt::Key_Right, Move::Right, Move::Right},
+        {Qt::Key_Up, Move::Up, Move::Up},
+        {Qt::Key_Down, Move::Down, Move::Down},
+        {Qt::Key_Home, Move::RowStart, Move::First},
+        {Qt::Key_End, Move::RowEnd, Move::Last},
+        {Qt::Key_PageUp, Move::PageUp, Move::PageUp},
+        {Qt::Key_PageDown, Move::PageDown, Move::PageDown},
+    };
+    for (const KeyMove& move : kMoves) {
+        if (move.key == key)
+            return ctrl ? move.withCtrl : move.plain;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -221,36 +250,10 @@ bool CTablewrightView::OnGridKey(const QKeyEvent& key)
         m_wndGrid.Cursor().SelectAll();
         return true;
     }
-    Move move;
-    switch (key.key()) {
-    case Qt::Key_Left:
-        move = Move::Left;
-        break;
-    case Qt::Key_Right:
-        move = Move::Right;
-        break;
-    case Qt::Key_Up:
-        move = Move::Up;
-        break;
-    case Qt::Key_Down:
-        move = Move::Down;
-        break;
-    case Qt::Key_Home:
-        move = ctrl ? Move::First : Move::RowStart;
-        break;
-    case Qt::Key_End:
-        move = ctrl ? Move::Last : Move::RowEnd;
-        break;
-    case Qt::Key_PageUp:
-        move = Move::PageUp;
-        break;
-    case Qt::Key_PageDown:
-        move = Move::PageDown;
-        break;
-    default:
+    const std::optional<Move> move = MoveOfKey(key.key(), ctrl);
+    if (!move)
         return false;
-    }
-    GridCommands::MoveCursor(m_wndGrid, move, PageRows(),
+    GridCommands::MoveCursor(m_wndGrid, *move, PageRows(),
                              shift ? GridCommands::Extend::Range : GridCommands::Extend::No);
     return true;
 }
