@@ -83,10 +83,14 @@ void WriteRange(CTablewrightDoc& doc, std::string_view text, const char* name)
     Perform(doc, std::move(command));
 }
 
+// A list without rows has no cell to stand on: a block fills it from its
+// first cell, columns added as it needs them.
 void PasteBlock(CTablewrightDoc& doc, const ClipboardBlock::Block& block)
 {
     const CGridListCtrl& grid = doc.GetGrid();
-    const CellRange target = TargetRange(grid);
+    CellRange target = TargetRange(grid);
+    if (grid.GetItemCount() == 0)
+        target = {0, 0, 0, 0};
     if (target.IsEmpty()) {
         doc.SetModifiedFlag(true);
         return;

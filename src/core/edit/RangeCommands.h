@@ -41,7 +41,8 @@ void FillRange(CTablewrightDoc& doc, std::string_view text, Filling filling);
 // Pastes the clipboard's text. A block of several cells (a text holding a
 // TAB or a line break, read as spreadsheets write it) lands with its top
 // left on the range's top left; rows are appended and columns added where
-// it does not fit, and the pasted cells become the range. One text fills a
+// it does not fit, and the pasted cells become the range; a list without
+// rows takes it from its first cell. One text fills a
 // range, or goes into the current cell alone; then it is returned, for the
 // cell editor to show what the cell now holds.
 std::optional<std::string> Paste(CTablewrightDoc& doc, std::string_view text);

@@ -133,6 +133,23 @@ TEST(RangeCommandsTest, OneCellKeepsTheCellCommands)
     }
 }
 
+TEST(RangeCommandsTest, ABlockFillsAListWithoutRowsFromItsFirstCell)
+{
+    for (const int columns : {0, 2}) {
+        SCOPED_TRACE(columns);
+        Session s;
+        Fill(s.grid, std::vector<std::string>(columns, "A"), {});
+        Paste(s.doc, "x\ty\tz\n1\n");
+        EXPECT_EQ(Dump(s.grid), columns == 0
+                                    ? "Nouvelle colonne|Nouvelle colonne|Nouvelle colonne\n"
+                                      "x|y|z\n1||"
+                                    : "A|A|Nouvelle colonne\nx|y|z\n1||");
+        ASSERT_TRUE(s.doc.Undo());
+        EXPECT_EQ(s.grid.GetItemCount(), 0);
+        EXPECT_EQ(s.grid.GetColumnCount(), columns);
+    }
+}
+
 TEST(RangeCommandsTest, CopyGivesTheRangeAsSpreadsheetsReadIt)
 {
     Session s;
