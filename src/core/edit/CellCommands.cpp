@@ -4,6 +4,8 @@
 #include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 
+#include <algorithm>
+
 CSetCellCommand::CSetCellCommand(const CGridListCtrl& grid, int row, int column,
                                  std::string_view text, Kind kind)
     : m_row(row), m_column(column), m_kind(kind), m_oldText(grid.GetItemText(row, column)),
@@ -72,6 +74,6 @@ bool CAppendRowsCommand::Revert(CGridListCtrl& grid)
         return false;
     grid.TakeRows(m_rowsBefore, m_count);
     m_inGrid = false;
-    EditFocus::OnRow(grid, m_rowsBefore, grid.Cursor().CurrentColumn());
+    EditFocus::OnRow(grid, m_rowsBefore, std::max(grid.Cursor().CurrentColumn(), 0));
     return true;
 }

@@ -99,6 +99,21 @@ private Q_SLOTS:
         QCOMPARE(e.doc.History().UndoName(), QStringLiteral("Couper les cellules"));
     }
 
+    // Undo and redo bring the changed cell into view and make it current.
+    void undoShowsTheChangedCell()
+    {
+        Editing e;
+        e.Grid().AppendEmptyRows(300);
+        e.Grid().SetItemText(250, 1, "x");
+        e.Grid().Cursor().SetCurrent(250, 1);
+        e.Key(Qt::Key_Delete);
+        e.Key(Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(e.Table().rowAt(0), 0);
+        QVERIFY(e.doc.Undo());
+        QCOMPARE(e.Grid().Cursor().Current(), (GridCell{250, 1}));
+        QVERIFY(e.Table().viewport()->rect().contains(e.Center(250, 1)));
+    }
+
     // Ctrl+Enter stores the editor's text into every cell of the range.
     void ctrlEnterFillsTheRange()
     {
