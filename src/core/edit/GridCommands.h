@@ -33,7 +33,8 @@ void PrepareForDocument(CGridListCtrl& grid, bool loaded);
 bool ForgetVanishedCurrentCell(CGridListCtrl& grid);
 
 // The status bar's words for the current cell, counted from 1:
-// "Ligne 3, Colonne 2"; empty when no cell is current.
+// "Ligne 3, Colonne 2", and the size of a range of several cells after it,
+// rows first: "Ligne 3, Colonne 2 (3 × 2)"; empty when no cell is current.
 QString CurrentCellText(const CGridListCtrl& grid);
 
 using Cell = GridCell;
@@ -88,6 +89,7 @@ enum class Extend
 // Where a move goes; no cell on a list without rows or columns.
 Cell MoveTarget(const CGridListCtrl& grid, Move move, int pageRows);
 void MoveCursor(CGridListCtrl& grid, Move move, int pageRows, Extend extend);
+
 // Appends empty rows, for the edit to come, until row exists.
 void AppendRowsUpTo(CTablewrightDoc& doc, int row);
 // A list with columns but no rows has no cell to stand on: typing on it
