@@ -84,6 +84,18 @@ std::size_t CDeleteColumnCommand::Cost() const
     return sizeof(*this) + m_header.name.capacity() + m_cellBytes;
 }
 
+bool CResizeColumnsCommand::SetWidths(CGridListCtrl& grid, int Width::*width) const
+{
+    const bool fit = std::all_of(m_widths.begin(), m_widths.end(), [&grid](const Width& w) {
+        return w.column >= 0 && w.column < grid.GetColumnCount();
+    });
+    if (!fit)
+        return false;
+    for (const Width& w : m_widths)
+        grid.SetColumnWidth(w.column, w.*width);
+    return true;
+}
+
 std::unique_ptr<CReorderColumnsCommand> CReorderColumnsCommand::Create(const CGridListCtrl& grid,
                                                                        std::vector<int> order)
 {

@@ -65,6 +65,33 @@ private:
     bool m_taken = false; // the grid had the column to take
 };
 
+// Gives columns other widths, as a drag of a header's edge or a
+// double-click on it does.
+class CResizeColumnsCommand : public CEditCommand
+{
+public:
+    struct Width
+    {
+        int column;
+        int oldWidth;
+        int newWidth;
+    };
+    explicit CResizeColumnsCommand(std::vector<Width> widths) : m_widths(std::move(widths)) {}
+
+    QString Name() const override { return QStringLiteral("Modifier la largeur de colonne"); }
+    bool Apply(CGridListCtrl& grid) override { return SetWidths(grid, &Width::newWidth); }
+    bool Revert(CGridListCtrl& grid) override { return SetWidths(grid, &Width::oldWidth); }
+    std::size_t Cost() const override
+    {
+        return sizeof(*this) + m_widths.capacity() * sizeof(Width);
+    }
+
+private:
+    bool SetWidths(CGridListCtrl& grid, int Width::*width) const;
+
+    std::vector<Width> m_widths;
+};
+
 // Puts the columns, cells included, in a new order: order[k] is the column
 // that comes to stand at position k. No row is selected afterwards.
 class CReorderColumnsCommand : public CEditCommand

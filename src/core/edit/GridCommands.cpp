@@ -261,6 +261,10 @@ void RenameColumn(CTablewrightDoc& doc, int column, const QString& name)
 
 void InsertColumn(CTablewrightDoc& doc, int column, ColumnPlace place)
 {
+    if (doc.GetGrid().GetColumnCount() == 0) {
+        doc.Execute(std::make_unique<CInsertColumnCommand>(0));
+        return;
+    }
     if (!ValidColumn(doc.GetGrid(), column))
         return;
     doc.Execute(
@@ -287,6 +291,20 @@ bool DeleteColumn(CTablewrightDoc& doc, int column)
         doc.Execute(std::move(deletion));
     }
     return true;
+}
+
+void ResizeColumns(CTablewrightDoc& doc, const std::vector<int>& widths)
+{
+    const CGridListCtrl& grid = doc.GetGrid();
+    std::vector<CResizeColumnsCommand::Width> changed;
+    const int columns = std::min(grid.GetColumnCount(), static_cast<int>(widths.size()));
+    for (int column = 0; column < columns; ++column) {
+        const int width = std::max(widths[column], 0);
+        if (width != grid.GetColumnWidth(column))
+            changed.push_back({column, grid.GetColumnWidth(column), width});
+    }
+    if (!changed.empty())
+        doc.Execute(std::make_unique<CResizeColumnsCommand>(std::move(changed)));
 }
 
 void ReorderColumns(CTablewrightDoc& doc, const std::vector<int>& order)

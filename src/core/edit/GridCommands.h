@@ -121,9 +121,14 @@ enum class ColumnPlace
     After
 };
 void RenameColumn(CTablewrightDoc& doc, int column, const QString& name);
+// A list without columns gets its first column whatever column says.
 void InsertColumn(CTablewrightDoc& doc, int column, ColumnPlace place);
 // Asks first; false when the user said no.
 bool DeleteColumn(CTablewrightDoc& doc, int column);
+// Widths the header was given by the user, width[k] for column k: the
+// columns whose width changed take it as one step. Nothing changes, and the
+// list is not marked, when every width is as it was.
+void ResizeColumns(CTablewrightDoc& doc, const std::vector<int>& widths);
 // A dropped header drag: the order the header shows becomes the columns'
 // own, cells included (order[k] is the column shown at k).
 void ReorderColumns(CTablewrightDoc& doc, const std::vector<int>& order);

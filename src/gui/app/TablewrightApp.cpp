@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -139,42 +140,46 @@ void CTablewrightApp::BindEditCommands()
     using namespace Commands;
     CMainFrame& frame = *m_pMainFrame;
     CTablewrightView& view = *m_pView;
-    const std::pair<Id, void (CTablewrightView::*)()> rowCommands[] = {
-        {ID_ROW_INSERT_ABOVE, &CTablewrightView::OnRowInsertAbove},
-        {ID_ROW_INSERT_BELOW, &CTablewrightView::OnRowInsertBelow},
-        {ID_ROW_DELETE, &CTablewrightView::OnRowDelete},
-        {ID_ROW_MOVE_UP, &CTablewrightView::OnRowMoveUp},
-        {ID_ROW_MOVE_DOWN, &CTablewrightView::OnRowMoveDown},
-    };
-    for (const auto& [id, handler] : rowCommands) {
+    using Handler = void (CTablewrightView::*)();
+    using Condition = bool (CTablewrightView::*)() const;
+    // A command enabled while its condition holds, or always without one.
+    const auto bind = [&frame, &view](Id id, Handler handler, Condition enabled) {
         frame.BindCommand(id, [&view, handler] { (view.*handler)(); });
-        frame.BindUpdate(id,
-                         [&view](QAction& action) { action.setEnabled(view.HasSelectedRow()); });
-    }
+        if (enabled)
+            frame.BindUpdate(
+                id, [&view, enabled](QAction& action) { action.setEnabled((view.*enabled)()); });
+    };
+    const Condition onRow = &CTablewrightView::HasSelectedRow;
+    const Condition onColumn = &CTablewrightView::HasMenuColumn;
     // The row menu's own entries are always enabled; with no row selected
-    // they do nothing.
-    const std::pair<Id, void (CTablewrightView::*)()> alwaysEnabled[] = {
-        {ID_ROW_MENU_DELETE, &CTablewrightView::OnRowDelete},
-        {ID_ROW_MENU_INSERT_ABOVE, &CTablewrightView::OnRowInsertAbove},
-        {ID_ROW_MENU_INSERT_BELOW, &CTablewrightView::OnRowInsertBelow},
-        {ID_COLUMN_RENAME, &CTablewrightView::OnColumnRename},
-        {ID_COLUMN_INSERT_BEFORE, &CTablewrightView::OnColumnInsertBefore},
-        {ID_COLUMN_INSERT_AFTER, &CTablewrightView::OnColumnInsertAfter},
-        {ID_COLUMN_DELETE, &CTablewrightView::OnColumnDelete},
-        {ID_EDIT_UNDO, &CTablewrightView::OnEditUndo},
-        {ID_EDIT_REDO, &CTablewrightView::OnEditRedo},
-        {ID_EDIT_COPY, &CTablewrightView::OnEditCopy},
-        {ID_EDIT_CUT, &CTablewrightView::OnEditCut},
-        {ID_EDIT_PASTE, &CTablewrightView::OnEditPaste},
-        {ID_LAUNCH_LINK, &CTablewrightView::OnLaunchWithShell},
-        {ID_LAUNCH_FOLDER, &CTablewrightView::OnLaunchWithShell},
-        {ID_LAUNCH_COMMAND, &CTablewrightView::OnLaunchCommand},
-        {ID_FILE_PRINT, &CTablewrightView::OnFilePrint},
-        {ID_FILE_PRINT_PREVIEW, &CTablewrightView::OnFilePrintPreview},
-        {ID_FILE_PRINT_SETUP, &CTablewrightView::OnFilePrintSetup},
+    // they do nothing. Renaming and deleting need a column under the menu.
+    const std::tuple<Id, Handler, Condition> commands[] = {
+        {ID_ROW_INSERT_ABOVE, &CTablewrightView::OnRowInsertAbove, onRow},
+        {ID_ROW_INSERT_BELOW, &CTablewrightView::OnRowInsertBelow, onRow},
+        {ID_ROW_DELETE, &CTablewrightView::OnRowDelete, onRow},
+        {ID_ROW_MOVE_UP, &CTablewrightView::OnRowMoveUp, onRow},
+        {ID_ROW_MOVE_DOWN, &CTablewrightView::OnRowMoveDown, onRow},
+        {ID_ROW_MENU_DELETE, &CTablewrightView::OnRowDelete, nullptr},
+        {ID_ROW_MENU_INSERT_ABOVE, &CTablewrightView::OnRowInsertAbove, nullptr},
+        {ID_ROW_MENU_INSERT_BELOW, &CTablewrightView::OnRowInsertBelow, nullptr},
+        {ID_COLUMN_RENAME, &CTablewrightView::OnColumnRename, onColumn},
+        {ID_COLUMN_INSERT_BEFORE, &CTablewrightView::OnColumnInsertBefore, nullptr},
+        {ID_COLUMN_INSERT_AFTER, &CTablewrightView::OnColumnInsertAfter, nullptr},
+        {ID_COLUMN_DELETE, &CTablewrightView::OnColumnDelete, onColumn},
+        {ID_EDIT_UNDO, &CTablewrightView::OnEditUndo, nullptr},
+        {ID_EDIT_REDO, &CTablewrightView::OnEditRedo, nullptr},
+        {ID_EDIT_COPY, &CTablewrightView::OnEditCopy, nullptr},
+        {ID_EDIT_CUT, &CTablewrightView::OnEditCut, nullptr},
+        {ID_EDIT_PASTE, &CTablewrightView::OnEditPaste, nullptr},
+        {ID_LAUNCH_LINK, &CTablewrightView::OnLaunchWithShell, nullptr},
+        {ID_LAUNCH_FOLDER, &CTablewrightView::OnLaunchWithShell, nullptr},
+        {ID_LAUNCH_COMMAND, &CTablewrightView::OnLaunchCommand, nullptr},
+        {ID_FILE_PRINT, &CTablewrightView::OnFilePrint, nullptr},
+        {ID_FILE_PRINT_PREVIEW, &CTablewrightView::OnFilePrintPreview, nullptr},
+        {ID_FILE_PRINT_SETUP, &CTablewrightView::OnFilePrintSetup, nullptr},
     };
-    for (const auto& [id, handler] : alwaysEnabled)
-        frame.BindCommand(id, [&view, handler] { (view.*handler)(); });
+    for (const auto& [id, handler, enabled] : commands)
+        bind(id, handler, enabled);
     const CEditHistory& history = m_pDoc->History();
     frame.BindUpdate(ID_EDIT_UNDO, [&history](QAction& action) {
         NameStep(action, QStringLiteral("Annuler"), Strings::kUndoMenu, history.UndoName());

@@ -171,6 +171,12 @@ void CTablewrightView::CommitBeforeCommand()
 
 bool CTablewrightView::eventFilter(QObject* watched, QEvent* event)
 {
+    // The header ends its drag on the release; the widths are taken after.
+    if (event->type() == QEvent::MouseButtonRelease && m_bWidthsPending &&
+        watched == m_pTable->horizontalHeader()->viewport()) {
+        QMetaObject::invokeMethod(this, &CTablewrightView::TakeHeaderWidths, Qt::QueuedConnection);
+        return false;
+    }
     if (watched == m_wndCellEdit && event->type() == QEvent::FocusOut) {
         // A menu opening over the editor leaves it open, as the editor keeps
         // the keyboard once the menu closes.

@@ -111,7 +111,9 @@ bool CGridTableView::eventFilter(QObject* watched, QEvent* event)
         const auto& press = static_cast<QMouseEvent&>(*event);
         const int column = header->logicalIndexAt(press.position().toPoint());
         if (press.button() == Qt::RightButton) {
-            if (column >= 0)
+            // A list without columns offers its column menu anywhere on
+            // the header, so that a column can be added again.
+            if (column >= 0 || m_grid.GetColumnCount() == 0)
                 Q_EMIT headerRightClicked(column, press.globalPosition().toPoint());
             return true;
         }

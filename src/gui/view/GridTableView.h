@@ -36,7 +36,8 @@ Q_SIGNALS:
     // A double-click with the left button; pointer in viewport coordinates.
     void gridDoubleClicked(int row, int column, QPoint pointer);
     // A right-click on the header section of column (never on the empty
-    // area right of the last column).
+    // area right of the last column), or column -1 anywhere on the header of
+    // a list without columns.
     void headerRightClicked(int column, const QPoint& globalPos);
     // A context menu asked for over the cells: with the right button over
     // row and column (either -1 where there is none), or from the keyboard

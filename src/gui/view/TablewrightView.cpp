@@ -10,6 +10,7 @@
 #include "view/GridTableModel.h"
 #include "view/GridTableView.h"
 
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -40,6 +41,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     setFocusProxy(m_pTable);
 
     m_pTable->installEventFilter(this);
+    m_pTable->horizontalHeader()->viewport()->installEventFilter(this);
     m_wndCellEdit->installEventFilter(this);
     connect(m_pTable, &CGridTableView::gridPressed, this, &CTablewrightView::OnGridPressed);
     connect(m_pTable, &CGridTableView::gridDragged, this,
@@ -226,12 +228,30 @@ void CTablewrightView::ShowColumnOrder()
         header->moveSection(header->visualIndex(order[shown]), shown);
 }
 
-void CTablewrightView::OnSectionResized(int column, int, int newWidth)
+// A width the user gives a column is one step once the drag (or the
+// double-click that fits the column to its text) is over: the header shows
+// the widths meanwhile, and the list takes them when the button is let go.
+void CTablewrightView::OnSectionResized(int column, int, int)
 {
-    if (!m_bSyncing)
-        m_wndGrid.SetColumnWidth(column, newWidth);
+    if (!m_bSyncing) {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton)
+            TakeHeaderWidths();
+        else
+            m_bWidthsPending = true;
+    }
     if (m_bEditing && column == m_wndGrid.Cursor().CurrentColumn())
         PlaceCellEditor();
+}
+
+void CTablewrightView::TakeHeaderWidths()
+{
+    m_bWidthsPending = false;
+    const QHeaderView* header = m_pTable->horizontalHeader();
+    std::vector<int> widths;
+    for (int column = 0; column < header->count(); ++column)
+        widths.push_back(header->sectionSize(column));
+    const QScopedValueRollback syncing(m_bSyncing, true);
+    GridCommands::ResizeColumns(m_doc, widths);
 }
 
 void CTablewrightView::OnSectionMoved()

@@ -55,7 +55,12 @@ public:
     void OnRowMoveUp();
     void OnRowMoveDown();
     bool HasSelectedRow() const { return m_wndGrid.GetSelectedRow() >= 0; }
-    // Column commands, on m_nMenuColumn.
+    // Column commands, on m_nMenuColumn; on a list without columns only the
+    // insertions, which add its first column.
+    bool HasMenuColumn() const
+    {
+        return m_nMenuColumn >= 0 && m_nMenuColumn < m_wndGrid.GetColumnCount();
+    }
     void OnColumnRename();
     void OnColumnInsertBefore();
     void OnColumnInsertAfter();
@@ -127,6 +132,7 @@ private:
     void CopyRange();
     void ApplyColumnWidths(int first, int last);
     void OnSectionResized(int column, int oldWidth, int newWidth);
+    void TakeHeaderWidths();
     void ShowColumnOrder();
     void OnSectionMoved();
     void OnColumnsMoved();
@@ -159,4 +165,6 @@ private:
     std::unique_ptr<CPrintJob> m_pPrintJob;
     bool m_bEditing = false;
     bool m_bSyncing = false;
+    // The header's widths changed during a drag not yet let go.
+    bool m_bWidthsPending = false;
 };

@@ -9,6 +9,11 @@ void CTablewrightView::OnGridRightClicked(int row, int column, const QPoint& glo
 {
     // An open edit is stored even where no menu opens.
     EndCellEdit();
+    // With no column there is no cell: the column menu can add one.
+    if (m_wndGrid.GetColumnCount() == 0) {
+        OnHeaderRightClicked(-1, globalPos);
+        return;
+    }
     if (row < 0 || column < 0)
         return;
     // Within a range the menu acts on the range: its rows are the ones to

@@ -1,7 +1,7 @@
 #include "edit/GridCommands.h"
 #include "edit/EditFocus.h"
 
-#include "TestDoubles.h"
+#include "EditTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -313,6 +313,23 @@ TEST(GridCommandsTest, ClipboardCommandsOnTheCurrentCell)
             EXPECT_EQ(Dump(s.grid), "A|B\nun|" + longText);
         }
     }
+}
+
+// Widths the user gives are one step for every column they change, and no
+// step (nor a mark) when they change none.
+TEST(GridCommandsTest, ResizedColumnsAreOneStep)
+{
+    Session s;
+    Fill(s.grid, {"A", "B", "C"}, {{"1"}});
+    GridCommands::ResizeColumns(s.doc, {100, 100, 100});
+    EXPECT_FALSE(s.doc.IsModified());
+    EXPECT_FALSE(s.doc.History().CanUndo());
+    GridCommands::ResizeColumns(s.doc, {100, 40, 250});
+    EXPECT_EQ(Shape(s.grid), "A|B|C\n1||\nwidths 100 40 250");
+    EXPECT_EQ(s.doc.History().StepCount(), 1u);
+    ASSERT_TRUE(s.doc.Undo());
+    EXPECT_EQ(Shape(s.grid), "A|B|C\n1||\nwidths 100 100 100");
+    EXPECT_FALSE(s.doc.IsModified());
 }
 
 } // namespace

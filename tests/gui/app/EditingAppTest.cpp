@@ -109,9 +109,11 @@ private Q_SLOTS:
             Action("ID_ROW_MOVE_DOWN").trigger();
         } else if (tag == "insert column") {
             View().m_nMenuColumn = 0;
+            Frame().UpdateCommands();
             Action("ID_COLUMN_INSERT_BEFORE").trigger();
         } else if (tag == "delete column") {
             View().m_nMenuColumn = 0;
+            Frame().UpdateCommands();
             prompt->answers = {Answer::Yes};
             Action("ID_COLUMN_DELETE").trigger();
         } else {
@@ -195,6 +197,7 @@ private Q_SLOTS:
     {
         Start();
         View().m_nMenuColumn = 1;
+        Frame().UpdateCommands();
         QString caption;
         QString selected;
         WhenShown([&](QWidget& dialog) {
@@ -223,6 +226,7 @@ private Q_SLOTS:
     {
         Start();
         View().m_nMenuColumn = 1;
+        Frame().UpdateCommands();
         prompt->answers = {Answer::No};
         Action("ID_COLUMN_DELETE").trigger();
         QCOMPARE(Grid().GetColumnCount(), 2);

@@ -4,9 +4,12 @@
 
 #include "GuiTestSupport.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <limits>
 
@@ -125,16 +128,55 @@ private Q_SLOTS:
         QVERIFY(pixel(cell.center()) != QColor(Qt::black));
     }
 
+    // A list whose columns are all gone offers its column menu on the empty
+    // header and on the empty grid, renaming and deleting greyed, and an
+    // insertion gives it a column again.
+    void aListWithoutColumnsCanGetOneBack()
+    {
+        Fixture f(prompt, status);
+        f.doc.m_bLoaded = true;
+        f.view.OnInitialUpdate();
+        QSignalSpy menus(&f.view, &CTablewrightView::columnMenuRequested);
+        QTest::mouseClick(f.Table().horizontalHeader()->viewport(), Qt::RightButton, {},
+                          QPoint(40, 5));
+        QCOMPARE(menus.count(), 1);
+        QVERIFY(!f.view.HasMenuColumn());
+        QContextMenuEvent onGrid(QContextMenuEvent::Mouse, QPoint(40, 40),
+                                 f.Table().viewport()->mapToGlobal(QPoint(40, 40)));
+        QApplication::sendEvent(f.Table().viewport(), &onGrid);
+        QCOMPARE(menus.count(), 2);
+        f.view.OnColumnInsertAfter();
+        QCOMPARE(Shown(f.view.m_wndGrid), QStringLiteral("Nouvelle colonne"));
+        QVERIFY(f.doc.IsModified());
+    }
+
+    // A width the user gives is a step that marks the list, and a drag is
+    // one step however many sizes it passes through.
     void columnWidthsFollowTheGridAndTheUser()
     {
         Fixture f(prompt, status);
         f.view.OnInitialUpdate();
         QHeaderView* header = f.Table().horizontalHeader();
-        f.view.m_wndGrid.SetColumnWidth(1, 150);
+        CGridListCtrl& grid = f.view.m_wndGrid;
+        grid.SetColumnWidth(1, 150);
         QCOMPARE(header->sectionSize(1), 150);
         header->resizeSection(2, 60);
-        QCOMPARE(f.view.m_wndGrid.GetColumnWidth(2), 60);
+        QCOMPARE(grid.GetColumnWidth(2), 60);
+        QVERIFY(f.doc.IsModified());
+        QCOMPARE(f.doc.History().UndoName(), QStringLiteral("Modifier la largeur de colonne"));
+        QVERIFY(f.doc.Undo());
+        QCOMPARE(header->sectionSize(2), 100);
         QVERIFY(!f.doc.IsModified());
+
+        // A button held on the header, as while an edge is dragged.
+        QWidget* sections = header->viewport();
+        QTest::mousePress(sections, Qt::RightButton, {}, QPoint(5, 5));
+        header->resizeSection(0, 70);
+        header->resizeSection(0, 90);
+        QCOMPARE(grid.GetColumnWidth(0), 100);
+        QTest::mouseRelease(sections, Qt::RightButton, {}, QPoint(5, 5));
+        QTRY_COMPARE(grid.GetColumnWidth(0), 90);
+        QCOMPARE(f.doc.History().StepCount(), std::size_t{1});
     }
 
     // Dropping a dragged header moves the columns and their cells for good.
