@@ -26,4 +26,14 @@ void AppendClean(std::string& out, std::string_view text);
 // a character in two.
 std::string_view Utf8Prefix(std::string_view text, int maxChars);
 
+// What a display paints and measures of a cell: its first few thousand
+// characters, far more than any column shows, so that a cell of megabytes
+// costs no more on screen or paper than a long line. Commands, the
+// clipboard, the exports and the editor still take the whole text.
+inline constexpr int kShownCharacters = 4096;
+inline std::string_view ShownPart(std::string_view text)
+{
+    return Utf8Prefix(text, kShownCharacters);
+}
+
 } // namespace CellText

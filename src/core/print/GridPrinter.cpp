@@ -1,5 +1,6 @@
 #include "print/GridPrinter.h"
 
+#include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 #include "platform/Progress.h"
 
@@ -169,7 +170,8 @@ void CGridPrinter::PrintTable(IPrintSurface& dc, int page) const
             const PrintRect rect = GetCellRect(row, k);
             if (rect.IsEmpty())
                 continue;
-            const std::string_view text = m_pGrid->ItemTextView(row, m_anColumnOrder[k]);
+            const std::string_view text =
+                CellText::ShownPart(m_pGrid->ItemTextView(row, m_anColumnOrder[k]));
             dc.DrawText(rect.ToQRect(),
                         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                         *m_pCellFont, IPrintSurface::Align::Left);

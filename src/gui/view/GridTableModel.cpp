@@ -1,6 +1,27 @@
 #include "view/GridTableModel.h"
 
+#include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
+
+namespace {
+
+constexpr std::size_t kToolTipFrom = 40;
+constexpr int kToolTipCharacters = 500;
+
+// A text too long for its column shows whole in a tool tip, up to a few
+// lines' worth; a longer one ends in an ellipsis.
+QVariant ToolTipText(std::string_view text)
+{
+    if (text.size() < kToolTipFrom)
+        return {};
+    const std::string_view shown = CellText::Utf8Prefix(text, kToolTipCharacters);
+    QString tip = QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
+    if (shown.size() < text.size())
+        tip += QChar(0x2026);
+    return tip;
+}
+
+} // namespace
 
 CGridTableModel::CGridTableModel(CGridListCtrl& grid, QObject* parent)
     : QAbstractTableModel(parent), m_grid(grid)
@@ -34,9 +55,10 @@ QVariant CGridTableModel::data(const QModelIndex& index, int role) const
     // The grid answers empty for a cell it no longer has, which is what a
     // repaint in the middle of a batch may ask for.
     const std::string_view text = m_grid.ItemTextView(index.row(), index.column());
-    if (role == Qt::ToolTipRole && text.size() < 40)
-        return {};
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (role == Qt::ToolTipRole)
+        return ToolTipText(text);
+    const std::string_view shown = CellText::ShownPart(text);
+    return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
 }
 
 QVariant CGridTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -1,4 +1,5 @@
 #include "view/GridTableModel.h"
+#include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 
 #include "GuiTestSupport.h"
@@ -109,6 +110,22 @@ private Q_SLOTS:
         QCOMPARE(states.size(), 1);
         QCOMPARE(scrolls.size(), 1);
         QCOMPARE(scrolls[0][0].toInt(), 1);
+    }
+
+    // A huge cell is painted and measured from its first characters only,
+    // never cut inside a character; the tool tip shows less still.
+    void aHugeCellShowsItsFirstCharacters()
+    {
+        CGridListCtrl grid;
+        CGridTableModel model(grid);
+        const QString huge = QStringLiteral("é").repeated(1'000'000);
+        Fill(grid, {"a"}, {{huge.toStdString()}, {"court"}});
+        const QString shown = model.data(model.index(0, 0), Qt::DisplayRole).toString();
+        QCOMPARE(shown, huge.left(CellText::kShownCharacters));
+        const QString tip = model.data(model.index(0, 0), Qt::ToolTipRole).toString();
+        QCOMPARE(tip, huge.left(500) + QChar(0x2026));
+        QCOMPARE(model.data(model.index(1, 0), Qt::ToolTipRole), QVariant());
+        QCOMPARE(grid.GetItemText(0, 0).size(), std::size_t{2'000'000});
     }
 };
 
