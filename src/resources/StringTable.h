@@ -23,6 +23,24 @@ inline constexpr char kNotAList[] =
 inline constexpr char kIsAFolder[] = "c'est un dossier, pas un fichier.";
 inline constexpr char kNotARegularFile[] =
     "ce n'est pas un fichier ordinaire (tube nommé, périphérique ou prise).";
+// What the system answered when a file could not be opened, read or written.
+inline constexpr char kDiskFull[] = "le disque est plein.";
+inline constexpr char kQuotaExceeded[] = "le quota d'espace disque est atteint.";
+inline constexpr char kReadOnlyDisk[] = "le disque est en lecture seule.";
+inline constexpr char kAccessDenied[] = "l'accès est refusé.";
+inline constexpr char kNameTooLong[] = "le nom du fichier est trop long.";
+inline constexpr char kFolderMissing[] = "le dossier n'existe pas.";
+inline constexpr char kFileMissing[] = "le fichier n'existe pas.";
+inline constexpr char kPathNotAFolder[] = "un élément du chemin n'est pas un dossier.";
+inline constexpr char kFileTooBig[] = "le fichier dépasse la taille permise.";
+inline constexpr char kDiskFault[] = "erreur d'entrée-sortie sur le disque.";
+inline constexpr char kTooManyOpenFiles[] = "trop de fichiers sont ouverts.";
+inline constexpr char kTooManyLinks[] = "trop de liens symboliques dans le chemin.";
+inline constexpr char kFileBusy[] = "le fichier est occupé.";
+inline constexpr char kOutOfMemory[] = "la mémoire est insuffisante.";
+inline constexpr char kBadFileName[] = "le nom du fichier n'est pas valide.";
+inline constexpr char kNoReasonGiven[] = "le système n'en a pas donné la raison.";
+inline constexpr char kSystemErrorNumber[] = "erreur du système n° %1.";
 
 // 61355, 61356: the current cell in the status bar, "Ligne 3, Colonne 2".
 inline constexpr char kRow[] = "Ligne";

@@ -39,7 +39,7 @@ SmallDisk::~SmallDisk()
         umount(m_dir.path().toLocal8Bit().constData());
 }
 
-void SmallDisk::Fill() const
+void SmallDisk::Fill(qint64 leftFree) const
 {
     QFile filler(Path("filler"));
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -49,6 +49,14 @@ void SmallDisk::Fill() const
     }
     while (filler.write("x", 1) == 1) {
     }
+    if (leftFree > 0)
+        filler.resize(filler.size() - leftFree);
+}
+
+bool SmallDisk::MakeReadOnly() const
+{
+    return m_mounted && mount("quire-test", m_dir.path().toLocal8Bit().constData(), "tmpfs",
+                              MS_REMOUNT | MS_RDONLY, nullptr) == 0;
 }
 
 QString TempFiles::Write(const QString& name, const std::string& bytes) const
@@ -110,4 +118,19 @@ void Fill(CGridListCtrl& grid, const std::vector<std::string>& names,
         for (std::size_t c = 1; c < row.size(); ++c)
             grid.SetItemText(r, static_cast<int>(c), row[c]);
     }
+}
+
+std::vector<DiskSqueeze> DiskSqueezes()
+{
+    const auto fillLeaving = [](qint64 leftFree) {
+        return [leftFree](const SmallDisk& disk) {
+            disk.Fill(leftFree);
+            return true;
+        };
+    };
+    return {
+        {"full", fillLeaving(0), "le disque est plein."},
+        {"nearly full", fillLeaving(12 * 1024), "le disque est plein."},
+        {"read-only", &SmallDisk::MakeReadOnly, "le disque est en lecture seule."},
+    };
 }

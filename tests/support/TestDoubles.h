@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -120,7 +121,8 @@ private:
 };
 
 // A small file system of its own, mounted for the test's life (root only).
-// Fill leaves it with no free byte.
+// Fill leaves it with no free byte, or with about leftFree bytes;
+// MakeReadOnly mounts it again read-only.
 class SmallDisk
 {
 public:
@@ -131,12 +133,25 @@ public:
 
     bool Mounted() const { return m_mounted; }
     QString Path(const QString& name) const { return m_dir.filePath(name); }
-    void Fill() const;
+    void Fill(qint64 leftFree = 0) const;
+    bool MakeReadOnly() const;
 
 private:
     QTemporaryDir m_dir;
     bool m_mounted = false;
 };
+
+// The ways a small disk gives out, each with the reason the user is told: a
+// full disk takes nothing, a nearly full one stops a write short (which sets
+// no error text of its own), a read-only one refuses the file at once.
+// squeeze is false where the disk could not be made so.
+struct DiskSqueeze
+{
+    const char* name;
+    std::function<bool(const SmallDisk&)> squeeze;
+    const char* reason;
+};
+std::vector<DiskSqueeze> DiskSqueezes();
 
 // The grid as text: the names joined by '|', then one line per row.
 std::string Dump(const CGridListCtrl& grid);

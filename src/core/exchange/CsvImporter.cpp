@@ -8,6 +8,10 @@
 
 #include <QString>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 char CCsvImporter::DetectSeparator(std::string_view firstLine)
 {
     bool quoted = false;
@@ -23,32 +27,108 @@ char CCsvImporter::DetectSeparator(std::string_view firstLine)
     return semicolon ? ';' : ',';
 }
 
+void CCsvImporter::AddNumberedColumns(CGridListCtrl& grid, std::size_t count)
+{
+    const auto before = static_cast<std::size_t>(grid.GetColumnCount());
+    if (count <= before)
+        return;
+    std::vector<std::string> names;
+    names.reserve(count - before);
+    for (std::size_t number = before + 1; number <= count; ++number) {
+        names.push_back(QString::fromUtf8(Strings::kCsvColumnName)
+                            .arg(static_cast<qulonglong>(number))
+                            .toStdString());
+    }
+    // At the end, after every stored cell: no row is touched.
+    grid.InsertColumns(grid.GetColumnCount(), names);
+}
+
 namespace {
+
+// Where the records start and what separates their fields.
+struct CsvLayout
+{
+    char separator = ',';
+    int linesBefore = 0;
+};
+
+// Spreadsheets write "sep=;" as the first line to name the separator. Only
+// a one-byte character can separate fields, and never the quote.
+std::optional<char> NamedSeparator(std::string_view line)
+{
+    constexpr std::string_view kPrefix = "sep=";
+    if (line.size() != kPrefix.size() + 1 || !line.starts_with(kPrefix))
+        return std::nullopt;
+    const char separator = line.back();
+    const auto byte = static_cast<unsigned char>(separator);
+    if (byte == 0 || byte >= 0x80 || separator == '"')
+        return std::nullopt;
+    return separator;
+}
+
+bool IsBlank(std::string_view line)
+{
+    return line.find_first_not_of(" \t\v\f") == std::string_view::npos;
+}
+
+CsvLayout ReadLayout(CTextSource& source)
+{
+    CsvLayout layout;
+    std::string_view line;
+    bool more = source.ReadLine(line);
+    const std::optional<char> named = more ? NamedSeparator(line) : std::nullopt;
+    if (named) {
+        layout.separator = *named;
+        ++layout.linesBefore;
+        more = source.ReadLine(line);
+    }
+    while (more && IsBlank(line)) {
+        ++layout.linesBefore;
+        more = source.ReadLine(line);
+    }
+    if (more && !named)
+        layout.separator = CCsvImporter::DetectSeparator(line);
+    return layout;
+}
 
 void CreateColumns(CGridListCtrl& grid, const CsvRecord& fields, bool named)
 {
+    if (!named) {
+        CCsvImporter::AddNumberedColumns(grid, fields.size());
+        return;
+    }
     std::vector<std::string> names;
     names.reserve(fields.size());
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        names.push_back(named ? std::string(fields[i])
-                              : QString::fromUtf8(Strings::kCsvColumnName)
-                                    .arg(static_cast<qulonglong>(i + 1))
-                                    .toStdString());
-    }
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        names.emplace_back(fields[i]);
     grid.InsertColumns(0, names);
+}
+
+void AppendRecord(CGridListCtrl& grid, const CsvRecord& fields, RowBuilder& row)
+{
+    CCsvImporter::AddNumberedColumns(grid, fields.size());
+    if (fields.IsClean()) {
+        row.AddCleanCells(fields.Joined(), static_cast<int>(fields.size()));
+    } else {
+        for (std::size_t f = 0; f < fields.size(); ++f)
+            row.AddCell(fields[f]);
+    }
+    grid.AppendRow(row);
 }
 
 } // namespace
 
 bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeader)
 {
-    std::string_view firstLine;
-    const char separator = source.ReadLine(firstLine) ? DetectSeparator(firstLine) : ',';
+    if (!source.ReadAsForeignText())
+        return false;
+    const CsvLayout layout = ReadLayout(source);
 
     CCsvParser parser;
     parser.SetQuote('"', CCsvParser::CSV_UNQUOTE);
-    parser.SetSeparator(separator);
+    parser.SetSeparator(layout.separator);
     parser.SetLineEnd('\n');
+    parser.SetLinesBefore(layout.linesBefore);
     if (!parser.Open(&source))
         return false;
 
@@ -65,15 +145,8 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
             if (withHeader)
                 continue;
         }
-        if (!fields.empty()) {
-            if (fields.IsClean()) {
-                row.AddCleanCells(fields.Joined(), static_cast<int>(fields.size()));
-            } else {
-                for (std::size_t f = 0; f < fields.size(); ++f)
-                    row.AddCell(fields[f]);
-            }
-            grid.AppendRow(row);
-        }
+        if (!fields.empty())
+            AppendRecord(grid, fields, row);
         progress.Update(source.Position(), source.Size());
     }
     return !source.HadError();

@@ -3,7 +3,6 @@
 #include "io/TextSource.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <utility>
 
 void CCsvParser::SetQuote(char quote, int mode)
@@ -39,10 +38,17 @@ bool CCsvParser::Open(CTextSource* stream)
     m_replayPos = 0;
     m_bUnclosedSeen = false;
     m_bMore = true;
-    CsvRecord skipped;
-    for (int skip = std::abs(m_nSkipRecords); m_bMore && skip > 0; --skip)
-        ReadRecord(skipped);
+    SkipLines(m_nLinesBefore);
     return true;
+}
+
+void CCsvParser::SkipLines(int count)
+{
+    std::string_view line;
+    for (int skipped = 0; skipped < count; ++skipped) {
+        if (!ReadLine(line))
+            return;
+    }
 }
 
 // The next line with its line-end character when it has one: from the
@@ -87,8 +93,6 @@ void CCsvParser::ReadRecord(CsvRecord& record)
             break;
         }
     }
-    if (record.Joined().find('\0') != std::string_view::npos)
-        CutFieldsAtNul();
     m_record = nullptr;
 }
 
@@ -246,16 +250,4 @@ CCsvParser::Quoted CCsvParser::ReadQuotedRun(std::string_view line, std::size_t&
     m_record->Append(std::string((run - 2) / 2, m_chQuote));
     i = end;
     return Quoted::Closed;
-}
-
-// Fields are C strings to the rest of the world: a zero byte ends them.
-void CCsvParser::CutFieldsAtNul()
-{
-    CsvRecord cut;
-    cut.SetClean(m_record->IsClean());
-    for (std::size_t f = 0; f < m_record->size(); ++f) {
-        const std::string_view field = (*m_record)[f];
-        cut.AddField(field.substr(0, field.find('\0')));
-    }
-    *m_record = std::move(cut);
 }

@@ -25,11 +25,13 @@ public:
     void SetQuote(char quote, int mode);
     void SetSeparator(char separator);
     void SetLineEnd(char lineEnd);
+    // The number of lines before the first record, which Open skips.
+    void SetLinesBefore(int count) { m_nLinesBefore = count; }
 
-    // Attaches the stream, rewinds it and skips the leading records.
+    // Attaches the stream, rewinds it and skips the lines before the first
+    // record.
     bool Open(CTextSource* stream);
-    // Replaces record with the next record; a field ends at its first zero
-    // byte.
+    // Replaces record with the next record.
     void ReadRecord(CsvRecord& record);
     bool HasMore() const { return m_bMore; }
 
@@ -40,6 +42,7 @@ private:
         Unclosed
     };
     bool ReadLine(std::string_view& line);
+    void SkipLines(int count);
     void SplitPlain(std::string_view line);
     void SplitQuotedOnly(std::string_view line);
     void SplitRfc(std::string_view line);
@@ -48,13 +51,12 @@ private:
     Quoted ReadQuotedRun(std::string_view line, std::size_t& i);
     Quoted GiveBackSavedLines(std::string_view& line, std::size_t& i, std::size_t open,
                               std::size_t firstLineSize);
-    void CutFieldsAtNul();
 
     char m_chQuote = 0;
     char m_chEscape = '\\';
     char m_chSeparator = ',';
     char m_chLineEnd = '\n';
-    int m_nSkipRecords = 0;
+    int m_nLinesBefore = 0;
     CTextSource* m_pStream = nullptr;
     int m_nMode = CSV_PLAIN;
     bool m_bMore = false;

@@ -1,5 +1,6 @@
 #include "exchange/TextImporter.h"
 
+#include "exchange/CsvImporter.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextSource.h"
 #include "platform/Progress.h"
@@ -47,6 +48,8 @@ template <typename Take> void ForEachField(std::string_view line, Take take)
 
 bool CTextImporter::Read(CTextSource& source, CGridListCtrl& grid)
 {
+    if (!source.ReadAsForeignText())
+        return false;
     ProgressReporter progress(m_progress);
     const ScopedRedrawSuspension suspended(grid);
     bool header = true;
@@ -62,11 +65,9 @@ bool CTextImporter::Read(CTextSource& source, CGridListCtrl& grid)
             grid.InsertColumns(grid.GetColumnCount(), names);
             header = false;
         } else {
-            // Fields hold no TAB or LF: only a lone CR would need cleaning.
-            if (line.find('\r') == std::string_view::npos)
-                ForEachField(line, [&row](std::string_view cell) { row.AddCleanCell(cell); });
-            else
-                ForEachField(line, [&row](std::string_view cell) { row.AddCell(cell); });
+            // Every CR ended a line, so no cell holds a TAB, CR or LF.
+            ForEachField(line, [&row](std::string_view cell) { row.AddCleanCell(cell); });
+            CCsvImporter::AddNumberedColumns(grid, static_cast<std::size_t>(row.CellCount()));
             grid.AppendRow(row);
         }
         progress.Update(source.Position(), source.Size());

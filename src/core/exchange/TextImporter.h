@@ -5,8 +5,9 @@ class CTextSource;
 class IProgress;
 
 // Fills an empty grid from tab-separated text: the first non-blank line
-// names the columns, every later non-blank line is a row. Trailing white
-// space of a line and leading blanks of a field are dropped.
+// names the columns, every later non-blank line is a row, and a row with
+// more fields adds columns named "Column 3" and so on. Trailing white space
+// of a line and leading blanks of a field are dropped.
 class CTextImporter
 {
 public:

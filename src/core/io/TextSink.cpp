@@ -1,6 +1,9 @@
 #include "io/TextSink.h"
 
+#include "io/FileError.h"
 #include "io/RegularFile.h"
+
+#include <cerrno>
 
 namespace {
 
@@ -57,12 +60,27 @@ bool CTextSink::Open(const QString& path, QString& error)
     m_file.setFileName(path);
     // Unbuffered: every write reaches the system at once and its failure is
     // seen here, where a buffered device could lose the last one's.
-    m_failed = !m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (m_failed)
-        error = m_file.errorString();
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        Fail(errno);
+        error = Reason();
+    }
     return !m_failed;
 }
 
+void CTextSink::Fail(int systemError)
+{
+    if (!m_failed)
+        m_systemError = systemError;
+    m_failed = true;
+}
+
+QString CTextSink::Reason() const
+{
+    return FileError::Reason(m_systemError, FileError::Access::Write);
+}
+
+// A write that stops short sets no error text, but the system call that
+// stopped it left its number in errno.
 void CTextSink::Flush()
 {
     if (!m_failed && !m_buffer.empty()) {
@@ -76,7 +94,8 @@ void CTextSink::Flush()
             expected = static_cast<qint64>(m_buffer.size());
             written = m_file.write(m_buffer.data(), expected);
         }
-        m_failed = written != expected;
+        if (written != expected)
+            Fail(errno);
     }
     m_buffer.clear();
 }
@@ -84,15 +103,14 @@ void CTextSink::Flush()
 bool CTextSink::Commit(QString& error)
 {
     Flush();
-    if (!m_failed && !m_file.flush())
-        m_failed = true;
     if (m_failed) {
-        error = m_file.errorString();
         m_file.cancelWriting();
+        error = Reason();
         return false;
     }
     if (m_file.commit())
         return true;
-    error = m_file.errorString();
+    Fail(errno);
+    error = Reason();
     return false;
 }

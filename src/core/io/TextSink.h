@@ -10,9 +10,11 @@
 #include <string_view>
 
 // Writes UTF-8 text to a file through a buffer, converting it to
-// Windows-1252 when asked. The file on disk is replaced only by Commit, and
-// only when every write succeeded, so a failed write never destroys the
-// previous file.
+// Windows-1252 when asked; in UTF-8 the bytes go out as they come, so any
+// other output may pass through it too. The file on disk is replaced only by
+// Commit, and only when every write succeeded, so a failed write never
+// destroys the previous file. A failure is told in French, from the system's
+// error number.
 class CTextSink
 {
 public:
@@ -40,12 +42,16 @@ public:
 private:
     static constexpr std::size_t kFlushSize = 1 << 20;
     void Flush();
+    // Keeps the first failure's error number, to be told by Commit.
+    void Fail(int systemError);
+    QString Reason() const;
 
     QSaveFile m_file;
     TextEncoding m_encoding;
     QStringEncoder m_encoder;
     std::string m_buffer;
     bool m_failed = false;
+    int m_systemError = 0;
 };
 
 // True when every character of the UTF-8 text has a Windows-1252 byte.

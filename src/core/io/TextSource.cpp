@@ -6,12 +6,15 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
 constexpr qint64 kChunkSize = 1 << 20;
 constexpr qint64 kMinChunkSize = 1 << 12;
 constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+constexpr char kUtf16LeBom[] = "\xFF\xFE";
+constexpr char kUtf16BeBom[] = "\xFE\xFF";
 
 // Bytes at the end of chunk that start a UTF-8 sequence the chunk cuts off.
 qsizetype IncompleteTail(QByteArrayView chunk)
@@ -45,7 +48,7 @@ bool CTextSource::DetectEncoding()
 {
     QByteArray carry;
     bool first = true;
-    m_encoding = TextEncoding::Utf8;
+    m_decoding = Decoding::Utf8;
     m_bomSize = 0;
     for (;;) {
         QByteArray chunk = carry + m_file.read(kChunkSize);
@@ -59,13 +62,42 @@ bool CTextSource::DetectEncoding()
         // A byte-order mark is dropped even when the rest turns out not to
         // be UTF-8: read as Windows-1252 it would become "ï»¿".
         if (!QByteArrayView(chunk).chopped(tail).isValidUtf8()) {
-            m_encoding = TextEncoding::Windows1252;
+            m_decoding = Decoding::Windows1252;
             return true;
         }
         if (last)
             return true;
         carry = chunk.right(tail);
     }
+}
+
+bool CTextSource::ReadAsForeignText()
+{
+    m_loneCarriageReturnEndsLine = true;
+    return DetectUtf16() && Rewind();
+}
+
+// A UTF-8 byte-order mark is skipped whatever follows, so a UTF-16 one may
+// come after it: what is left is read as it would be alone.
+bool CTextSource::DetectUtf16()
+{
+    if (IsUtf16())
+        return true;
+    if (!m_file.seek(m_bomSize))
+        return false;
+    const QByteArray mark = m_file.read(2);
+    if (m_file.error() != QFileDevice::NoError)
+        return false;
+    if (mark != kUtf16LeBom && mark != kUtf16BeBom)
+        return true;
+    m_decoding = mark == kUtf16LeBom ? Decoding::Utf16Le : Decoding::Utf16Be;
+    m_bomSize += 2;
+    return true;
+}
+
+TextEncoding CTextSource::Encoding() const
+{
+    return m_decoding == Decoding::Windows1252 ? TextEncoding::Windows1252 : TextEncoding::Utf8;
 }
 
 bool CTextSource::Rewind()
@@ -77,14 +109,28 @@ bool CTextSource::Rewind()
     m_pos = 0;
     m_eof = false;
     m_heldCarriageReturn = false;
-    if (m_encoding == TextEncoding::Windows1252)
+    m_heldSurrogate.clear();
+    m_lastRead = 0;
+    m_lastDecoded = 0;
+    // A second byte-order mark is text, as it is in UTF-8.
+    const auto bomIsText = QStringConverter::Flag::ConvertInitialBom;
+    if (m_decoding == Decoding::Windows1252)
         m_decoder = QStringDecoder("windows-1252");
+    else if (m_decoding == Decoding::Utf16Le)
+        m_decoder = QStringDecoder(QStringConverter::Utf16LE, bomIsText);
+    else if (m_decoding == Decoding::Utf16Be)
+        m_decoder = QStringDecoder(QStringConverter::Utf16BE, bomIsText);
     return true;
 }
 
+// The text not yet handed out came from about as many bytes on disk as the
+// last read's share of bytes per byte of UTF-8 says: UTF-16 takes twice as
+// many for most text.
 qint64 CTextSource::Position() const
 {
-    const qint64 pending = static_cast<qint64>(m_buffer.size() - m_pos);
+    qint64 pending = static_cast<qint64>(m_buffer.size() - m_pos);
+    if (m_lastDecoded > 0)
+        pending = pending * m_lastRead / m_lastDecoded;
     return std::clamp<qint64>(m_rawRead - pending, 0, m_size);
 }
 
@@ -125,18 +171,39 @@ bool CTextSource::Fill()
     m_rawRead += got;
     if (got == 0 || m_file.atEnd())
         m_eof = true;
-    if (m_encoding == TextEncoding::Windows1252) {
-        const QByteArrayView raw(m_buffer.data() + start, static_cast<qsizetype>(got));
-        const QByteArray utf8 = QString(m_decoder(raw)).toUtf8();
-        m_buffer.replace(start, std::string::npos, utf8.constData(), utf8.size());
+    if (m_decoding != Decoding::Utf8)
+        DecodeToUtf8(start);
+    if (got > 0) {
+        m_lastRead = got;
+        m_lastDecoded = static_cast<qint64>(m_buffer.size() - start);
     }
-    DropCarriageReturns(from);
+    EndLines(from);
     return true;
 }
 
-// Text mode: CR LF reaches the reader as LF. A CR that ends the chunk waits
-// for the next one to know what follows it.
-void CTextSource::DropCarriageReturns(std::size_t from)
+// Replaces the bytes read from start on by their UTF-8. A surrogate pair
+// that the read cuts in two waits for its second half; a UTF-16 file whose
+// last character lacks a byte ends with U+FFFD.
+void CTextSource::DecodeToUtf8(std::size_t start)
+{
+    const QByteArrayView raw(m_buffer.data() + start,
+                             static_cast<qsizetype>(m_buffer.size() - start));
+    QString text = std::exchange(m_heldSurrogate, QString());
+    text += m_decoder(raw);
+    if (!m_eof && !text.isEmpty() && text.back().isHighSurrogate()) {
+        m_heldSurrogate = text.back();
+        text.chop(1);
+    }
+    if (m_eof && IsUtf16() && (m_rawRead - m_bomSize) % 2 != 0)
+        text += QChar::ReplacementCharacter;
+    const QByteArray utf8 = text.toUtf8();
+    m_buffer.replace(start, std::string::npos, utf8.constData(), utf8.size());
+}
+
+// Text mode: CR LF reaches the reader as LF, and so does a lone CR when it
+// ends a line. A CR that ends the chunk waits for the next one to know what
+// follows it.
+void CTextSource::EndLines(std::size_t from)
 {
     if (!m_eof && !m_buffer.empty() && m_buffer.back() == '\r') {
         m_buffer.pop_back();
@@ -155,6 +222,8 @@ void CTextSource::DropCarriageReturns(std::size_t from)
             static_cast<const char*>(std::memchr(data + in + 1, '\r', size - in - 1));
         const std::size_t next = found ? static_cast<std::size_t>(found - data) : size;
         const bool dropped = in + 1 < size && data[in + 1] == '\n';
+        if (!dropped && m_loneCarriageReturnEndsLine)
+            data[in] = '\n';
         const std::size_t start = dropped ? in + 1 : in;
         std::memmove(data + out, data + start, next - start);
         out += next - start;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/FileError.h"
 #include "io/TextEncoding.h"
 
 #include <QFile>
@@ -18,10 +19,22 @@ class CTextSource
 public:
     // Refuses anything but a regular file, before opening it.
     bool Open(const QString& path);
-    QString ErrorString() const { return m_error.isEmpty() ? m_file.errorString() : m_error; }
+    // Reads the file from its start as a file written by another program,
+    // which the imports take: a lone CR ends a line too, as LF and CR LF do,
+    // and a file whose text starts with a UTF-16 byte-order mark (after any
+    // UTF-8 one) is UTF-16. The list documents the program writes are never
+    // read so.
+    bool ReadAsForeignText();
+    // Why Open or a read failed, in French.
+    QString ErrorString() const
+    {
+        return m_error.isEmpty() ? FileError::ReasonOf(m_file, FileError::Access::Read) : m_error;
+    }
     // True when Open failed because the path is not a regular file.
     bool Refused() const { return !m_error.isEmpty(); }
-    TextEncoding Encoding() const { return m_encoding; }
+    // The encoding to write the text back in: Windows-1252 for a
+    // Windows-1252 file, UTF-8 for any other, UTF-16 included.
+    TextEncoding Encoding() const;
 
     // The file's size and how much of it the lines read so far cover, in
     // bytes on disk.
@@ -42,17 +55,36 @@ public:
     bool HadError() const { return m_file.error() != QFileDevice::NoError; }
 
 private:
+    enum class Decoding
+    {
+        Utf8,
+        Windows1252,
+        Utf16Le,
+        Utf16Be
+    };
     bool DetectEncoding();
+    bool DetectUtf16();
+    bool IsUtf16() const
+    {
+        return m_decoding == Decoding::Utf16Le || m_decoding == Decoding::Utf16Be;
+    }
     bool Fill();
-    void DropCarriageReturns(std::size_t from);
+    void DecodeToUtf8(std::size_t start);
+    void EndLines(std::size_t from);
 
     QFile m_file;
     QString m_error;
     qint64 m_size = 0;
     qint64 m_rawRead = 0;
     qint64 m_bomSize = 0;
-    TextEncoding m_encoding = TextEncoding::Utf8;
+    // The bytes the last read took from the file and the UTF-8 they became.
+    qint64 m_lastRead = 0;
+    qint64 m_lastDecoded = 0;
+    Decoding m_decoding = Decoding::Utf8;
+    bool m_loneCarriageReturnEndsLine = false;
     QStringDecoder m_decoder;
+    // The first half of a UTF-16 surrogate pair that the last read cut off.
+    QString m_heldSurrogate;
     std::string m_buffer;
     std::size_t m_pos = 0;
     bool m_eof = false;

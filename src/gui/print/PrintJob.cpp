@@ -1,6 +1,6 @@
 #include "print/PrintJob.h"
 
-#include "io/RegularFile.h"
+#include "io/TextSink.h"
 #include "print/GridPrinter.h"
 #include "print/PainterSurface.h"
 #include "resources/StringTable.h"
@@ -12,15 +12,37 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <limits>
+#include <string_view>
 
 namespace {
 
 // Pages are laid out in device pixels, with margins of 200 and 150 of
 // them: at 600 dots an inch they are about 8 and 6 millimetres.
 constexpr int kResolution = 600;
+
+// Hands what the PDF writer produces to a sink. The writer ignores what its
+// device answers, so the sink checks every write and keeps the first
+// failure for its commit; the pages stream through its buffer rather than
+// being held whole in memory.
+class CSinkDevice final : public QIODevice
+{
+public:
+    explicit CSinkDevice(CTextSink& sink) : m_sink(sink) { open(QIODevice::WriteOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        m_sink.Write(std::string_view(data, static_cast<std::size_t>(size)));
+        return size;
+    }
+
+private:
+    CTextSink& m_sink;
+};
 
 } // namespace
 
@@ -76,15 +98,12 @@ void CPrintJob::PageSetup()
 bool CPrintJob::WritePdf(CGridPrinter& engine, const QString& path, const QFont& screenFont,
                          QString& error)
 {
-    if (RegularFile::Refuses(path, error))
+    CTextSink sink;
+    if (!sink.Open(path, error))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
     {
-        QPdfWriter writer(&file);
+        CSinkDevice device(sink);
+        QPdfWriter writer(&device);
         writer.setResolution(kResolution);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -92,11 +111,7 @@ bool CPrintJob::WritePdf(CGridPrinter& engine, const QString& path, const QFont&
         writer.setCreator(engine.m_strAppName);
         PrintOn(engine, writer, screenFont);
     }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return sink.Commit(error);
 }
 
 bool CPrintJob::WriteListPdf(const CGridListCtrl& grid, const QString& title, const QString& path,

@@ -64,6 +64,12 @@ QString ExpectRefusedWrite(Session& s, const Output& output, const QString& path
     return s.prompt.messages.back().text;
 }
 
+// What the user reads when path cannot be written.
+std::string CannotWrite(const QString& path, const char* reason)
+{
+    return "Impossible d'enregistrer le fichier « " + path.toStdString() + " » :\n" + reason;
+}
+
 // Small files fit in any buffer, so only a check of the last write sees
 // that they never reached the disk.
 TEST(FileSafetyTest, SmallWriteOverTheFileSizeLimitKeepsThePreviousFile)
@@ -73,31 +79,64 @@ TEST(FileSafetyTest, SmallWriteOverTheFileSizeLimitKeepsThePreviousFile)
         Session s;
         Fill(s.grid, {"Nom", "Ville"}, {{"Paul", "Lyon"}, {"Anne", "Metz"}});
         const QString path = files.Write("kept", "the previous file\r\n");
-        ExpectRefusedWrite(s, output, path, [&] {
+        const QString told = ExpectRefusedWrite(s, output, path, [&] {
             const FileSizeLimit limit(8);
             return output.write(s, path);
         });
+        EXPECT_EQ(told.toStdString(), CannotWrite(path, "le fichier dépasse la taille permise."));
         EXPECT_EQ(QDir(files.Path("")).entryList(QDir::Files).size(), 1);
     }
 }
 
-TEST(FileSafetyTest, SmallWriteOnAFullDiskKeepsThePreviousFile)
+// A disk that gives out keeps the file it held and says why.
+TEST(FileSafetyTest, WriteOnADiskThatGivesOutKeepsThePreviousFile)
 {
-    for (const Output& output : kOutputs) {
-        const SmallDisk disk;
-        if (!disk.Mounted())
-            GTEST_SKIP() << "mounting a small file system needs root";
-        Session s;
-        Fill(s.grid, {"Nom", "Ville"}, {{"Paul", "Lyon"}, {"Anne", "Metz"}});
-        QFile previous(disk.Path("kept"));
-        ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
-        previous.write("the previous file\r\n");
-        previous.close();
-        disk.Fill();
-        const QString told = ExpectRefusedWrite(s, output, disk.Path("kept"),
-                                                [&] { return output.write(s, disk.Path("kept")); });
-        EXPECT_TRUE(told.contains("No space left on device")) << told.toStdString();
+    for (const DiskSqueeze& c : DiskSqueezes()) {
+        for (const Output& output : kOutputs) {
+            SCOPED_TRACE(c.name);
+            const SmallDisk disk;
+            if (!disk.Mounted())
+                GTEST_SKIP() << "mounting a small file system needs root";
+            const QString path = disk.Path("kept");
+            QFile previous(path);
+            ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+            previous.write("the previous file\r\n");
+            previous.close();
+            ASSERT_TRUE(c.squeeze(disk));
+            Session s;
+            Fill(s.grid, {"Nom", "Ville"},
+                 std::vector<std::vector<std::string>>(4000, {"Paul", "Lyon"}));
+            const QString told =
+                ExpectRefusedWrite(s, output, path, [&] { return output.write(s, path); });
+            EXPECT_EQ(told.toStdString(), CannotWrite(path, c.reason));
+        }
     }
+}
+
+TEST(FileSafetyTest, PathThatCannotHoldAFileSaysWhy)
+{
+    TempFiles files;
+    const QString kept = files.Write("kept", "the previous file\r\n");
+    const struct
+    {
+        QString path;
+        const char* reason;
+    } cases[] = {
+        {files.Path("absent/liste.tbw"), "le dossier n'existe pas."},
+        {files.Path("kept/liste.tbw"), "un élément du chemin n'est pas un dossier."},
+        {files.Path(QString(300, QLatin1Char('n'))), "le nom du fichier est trop long."},
+    };
+    for (const auto& c : cases) {
+        for (const Output& output : kOutputs) {
+            Session s;
+            Fill(s.grid, {"Nom"}, {{"Paul"}});
+            const QString told =
+                ExpectRefusedWrite(s, output, c.path, [&] { return output.write(s, c.path); });
+            EXPECT_EQ(told.toStdString(), CannotWrite(c.path, c.reason));
+        }
+    }
+    EXPECT_EQ(TempFiles::Read(kept), "the previous file\r\n");
+    EXPECT_EQ(QDir(files.Path("")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 1);
 }
 
 // Pipes, devices and folders are neither read nor written: a pipe without a
@@ -172,6 +211,33 @@ TEST(FileSafetyTest, OnlyRegularFilesAreRead)
             EXPECT_TRUE(s.prompt.messages[0].text.contains("n'est pas un fichier ordinaire") ||
                         s.prompt.messages[0].text.contains("c'est un dossier"))
                 << s.prompt.messages[0].text.toStdString();
+        }
+    }
+}
+
+TEST(FileSafetyTest, FileThatCannotBeOpenedSaysWhy)
+{
+    TempFiles files;
+    files.Write("kept", "V\t1.6\r\n");
+    const struct
+    {
+        QString path;
+        const char* reason;
+    } cases[] = {
+        {files.Path("absent.tbw"), "le fichier n'existe pas."},
+        {files.Path("kept/liste.tbw"), "un élément du chemin n'est pas un dossier."},
+        {files.Path(QString(300, QLatin1Char('n'))), "le nom du fichier est trop long."},
+    };
+    // The CSV import keeps its own English message, as CSV files do.
+    for (const auto& c : cases) {
+        for (const Input& input : {kInputs[0], kInputs[1]}) {
+            SCOPED_TRACE(input.name);
+            Session s;
+            EXPECT_FALSE(input.read(s, c.path));
+            ASSERT_EQ(s.prompt.messages.size(), 1u);
+            EXPECT_EQ(s.prompt.messages[0].text.toStdString(), "Impossible d'ouvrir le fichier « " +
+                                                                   c.path.toStdString() + " » :\n" +
+                                                                   c.reason);
         }
     }
 }

@@ -108,8 +108,8 @@ TEST(CsvParserTest, UnquoteModeReadsRfcFields)
             {"one line", "a,b\n", {{"a", "b"}}},
             {"empty stream", "", {{}}},
             {"CR LF", "a,b\r\nc\r\n", {{"a", "b"}, {"c"}}},
-            {"zero byte", "a\0b,c\n"s, {{"a", "c"}}},
-            {"zero byte in quotes", "\"p\0q\",r"s, {{"p", "r"}}},
+            {"zero byte", "a\0b,c\n"s, {{"a\0b"s, "c"}}},
+            {"zero byte in quotes", "\"p\0q\",r"s, {{"p\0q"s, "r"}}},
             {"unclosed quote is plain text", "\"open,a\nb", {{"\"open", "a"}, {"b"}}},
         },
         '"', CCsvParser::CSV_UNQUOTE);

@@ -12,6 +12,7 @@ namespace {
 
 using Answer = IUserPrompt::Answer;
 using Buttons = IUserPrompt::Buttons;
+using namespace std::string_literals;
 
 struct ImportCase
 {
@@ -40,17 +41,15 @@ TEST(ImportTest, TextFileFillsTheGrid)
         {"leading tab keeps its empty cell", "A\tB\tC\n\tx\ty\n", "A|B|C\n|x|y"},
         {"two tabs give an empty cell", "A\tB\tC\nx\t\tz\n", "A|B|C\nx||z"},
         {"trailing tabs dropped", "A\tB\tC\nx\t\t\n", "A|B|C\nx||"},
-        {"extra fields dropped", "A\tB\nx\ty\tz\n", "A|B\nx|y"},
+        {"extra fields add columns", "A\tB\nx\ny\tz\tw\n", "A|B|Column 3\nx||\ny|z|w"},
         {"missing fields empty", "A\tB\tC\nx\n", "A|B|C\nx||"},
         {"quotes are text", "\"A\"\tB\n\"x\"\ty\n", "\"A\"|B\n\"x\"|y"},
         {"no final line feed", "A\nx", "A\nx"},
-        {"lone CR becomes a space", "A\tB\nx\ry\tz\n", "A|B\nx y|z"},
+        {"lone CR ends a line", "A\tB\rx\ty\r", "A|B\nx|y"},
         {"Windows-1252", "Nom\tVille\nR\xE9mi\tS\xE8te\n", "Nom|Ville\nRémi|Sète"},
         {"UTF-8 with BOM", "\xEF\xBB\xBFNom\tVille\nRémi\tSète\n", "Nom|Ville\nRémi|Sète"},
         {"BOM then Windows-1252", "\xEF\xBB\xBFNom\tVille\nR\xE9mi\tS\xE8te\n",
          "Nom|Ville\nRémi|Sète"},
-        {"lone CR in a long cell", "A\tB\nabcdefg\rhij\tklmnopqrstu\rv\n",
-         "A|B\nabcdefg hij|klmnopqrstu v"},
         {"header only", "A\tB\n", "A|B"},
         {"blank lines only", "\n \n", ""},
         {"empty file", "", ""},
@@ -82,6 +81,19 @@ TEST(ImportTest, CsvFileFillsTheGrid)
         {"blank line is a row", false, "a,b\n\nc,d\n", "Column 1|Column 2\na|b\n|\nc|d"},
         {"no final line feed", false, "a,b\nc,d", "Column 1|Column 2\na|b\nc|d"},
         {"CR LF", true, "a,b\r\n1,2\r\n", "a|b\n1|2"},
+        {"lone CR ends a line", false, "a,b,c\rx,y,z\r",
+         "Column 1|Column 2|Column 3\na|b|c\nx|y|z"},
+        {"lone CR in quotes is a space", true, "h\r\"x\ry\"\r", "h\nx y"},
+        {"UTF-16 big-endian", true,
+         "\xFE\xFF\0a\0;\0b\0\r\0"
+         "1\0;\0\xE9\0\r"s,
+         "a|b\n1|é"},
+        {"blank lines before the first record", false, "\n \r\n1;2\n\n3;4",
+         "Column 1|Column 2\n1|2\n|\n3|4"},
+        {"sep line", true, "sep=;\nMontant (€, TTC);Nom\n3,50;Rémi\n",
+         "Montant (€, TTC)|Nom\n3,50|Rémi"},
+        {"sep line, then blank lines", false, "sep=|\r\n\r\na|b\r\n", "Column 1|Column 2\na|b"},
+        {"sep line names one character", true, "sep=ab\nx\n", "sep=ab\nx"},
         {"empty file", false, "", ""},
         {"empty file with names", true, "", ""},
         {"names only", true, "a,b\n", "a|b"},
@@ -89,7 +101,7 @@ TEST(ImportTest, CsvFileFillsTheGrid)
         {"semicolons, quoted comma", true, "N;V\n\"Dupont, Paul\";Lyon\n",
          "N|V\nDupont, Paul|Lyon"},
         {"quoted semicolon", true, "\"a;b\",c\nd,e\n", "a;b|c\nd|e"},
-        {"only a quoted semicolon", true, "\"a;b\"\nc,d\n", "a;b\nc"},
+        {"only a quoted semicolon", true, "\"a;b\"\nc,d\n", "a;b|Column 2\nc|d"},
         {"comma wins", true, "a;b,c\n1;2,3\n", "a;b|c\n1;2|3"},
         {"quoted comma on the first line", false, "\"Dupont, Paul\";Lyon\n",
          "Column 1|Column 2\nDupont, Paul|Lyon"},
@@ -104,7 +116,7 @@ TEST(ImportTest, CsvFileFillsTheGrid)
         {"tab and CR LF in quotes", true, "h\n\"a\tb\"\n\"c\r\nd\"\n", "h\na b\nc d"},
         {"line break in a name", true, "\"first\nname\",b\n1,2\n", "first name|b\n1|2"},
         {"doubled quotes", true, "q\n\"say \"\"hi\"\"\"\n", "q\nsay \"hi\""},
-        {"extra fields dropped", true, "a,b\n1,2,3\n", "a|b\n1|2"},
+        {"extra fields add columns", true, "a,b\n1,2,3\n", "a|b|Column 3\n1|2|3"},
         {"missing fields empty", true, "a,b,c\n1\n", "a|b|c\n1||"},
         {"Windows-1252", true, "Pr\xE9nom,Ville\nJos\xE9,S\xE8te\n", "Prénom|Ville\nJosé|Sète"},
         {"UTF-8 with BOM", true,
@@ -185,19 +197,31 @@ TEST(ImportTest, ImportDropsThePathAndProposesAListName)
     }
 }
 
-// A record longer than the first keeps no hidden cells: a column added later
-// at the end is empty, and the saved list does not hold them.
-TEST(ImportTest, FieldsBeyondTheLastColumnAreDropped)
+// The columns a longer record adds cost the rows before it nothing: they
+// keep the cells they had, without empty ones after them.
+TEST(ImportTest, ColumnsAddedLaterLeaveEarlierRowsAsTheyWere)
 {
     TempFiles files;
     Session s;
-    s.prompt.openPaths = {files.Write("in.csv", "a,b\n1,2,3\n")};
-    s.prompt.answers = {Answer::Yes};
+    s.prompt.openPaths = {files.Write("in.csv", "1\n2,3,4\n")};
+    s.prompt.answers = {Answer::No};
     ASSERT_TRUE(s.doc.OnImportCsv());
-    ASSERT_EQ(s.grid.InsertColumn(2, "c"), 2);
-    EXPECT_EQ(Dump(s.grid), "a|b|c\n1|2|");
+    ASSERT_EQ(s.grid.GetColumnCount(), 3);
+    EXPECT_EQ(s.grid.JoinedRowView(0), "1");
+}
+
+// Spreadsheets write "Unicode text" as UTF-16 with its byte-order mark: the
+// list is then saved as UTF-8, as a list of the program's own.
+TEST(ImportTest, ListImportedFromUtf16IsSavedAsUtf8)
+{
+    TempFiles files;
+    Session s;
+    s.prompt.openPaths = {files.Write("in.txt", "\xFF\xFEN\0o\0m\0\r\0\n\0R\0\xE9\0m\0i\0"s)};
+    ASSERT_TRUE(s.doc.OnImportText());
+    EXPECT_EQ(Dump(s.grid), "Nom\nRémi");
+    EXPECT_EQ(s.doc.FileEncoding(), TextEncoding::Utf8);
     ASSERT_TRUE(s.doc.DoSave(files.Path("out.tbw")));
-    EXPECT_EQ(files.Read(files.Path("out.tbw")).find('3'), std::string::npos);
+    EXPECT_NE(files.Read(files.Path("out.tbw")).find("Rémi"), std::string::npos);
 }
 
 TEST(ImportTest, CancelledOrUnreadableImportLeavesTheListAlone)

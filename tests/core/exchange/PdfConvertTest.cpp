@@ -1,6 +1,7 @@
 #include "TestDoubles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -8,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -87,6 +90,27 @@ TEST(PdfConvertTest, EveryRowIsPrintedOnceOnNumberedPages)
     EXPECT_NE(image.find('\x00', image.size() / 2), std::string::npos);
 }
 
+// Converts list into out with no display; the exit status and what was
+// said on stderr.
+std::pair<int, QString> Convert(const QString& list, const QString& out)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUIRE_EXECUTABLE), {"--convert", list, out});
+    EXPECT_TRUE(process.waitForFinished(120000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+std::string CannotWrite(const QString& path, const char* reason)
+{
+    return "quire: impossible d'enregistrer le fichier « " + path.toStdString() + " » : " + reason +
+           "\n";
+}
+
 // A PDF that cannot be written fails the conversion with one line saying
 // why, and leaves nothing behind, with or without a display.
 TEST(PdfConvertTest, AFailedPdfSaysWhyInOneLine)
@@ -94,21 +118,60 @@ TEST(PdfConvertTest, AFailedPdfSaysWhyInOneLine)
     TempFiles files;
     const QString list = files.Write("courses.tbw", ListOf(3));
     QDir().mkpath(files.Path("dossier.pdf"));
-    for (const QString& out : {files.Path("dossier.pdf"), files.Path("absent/liste.pdf")}) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(QUIRE_EXECUTABLE), {"--convert", list, out});
-        ASSERT_TRUE(process.waitForFinished(120000));
-        EXPECT_EQ(process.exitCode(), 1) << out.toStdString();
-        const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
-        EXPECT_EQ(errors.count(QLatin1Char('\n')), 1) << errors.toStdString();
-        EXPECT_TRUE(errors.startsWith(QStringLiteral("quire: "))) << errors.toStdString();
-        EXPECT_FALSE(QFileInfo(out).isFile());
+    const struct
+    {
+        QString out;
+        const char* reason;
+    } cases[] = {
+        {files.Path("dossier.pdf"), "c'est un dossier, pas un fichier."},
+        {files.Path("absent/liste.pdf"), "le dossier n'existe pas."},
+        {files.Path(QString(300, QLatin1Char('n')) + ".pdf"), "le nom du fichier est trop long."},
+    };
+    for (const auto& c : cases) {
+        const auto [status, errors] = Convert(list, c.out);
+        EXPECT_EQ(status, 1) << c.out.toStdString();
+        EXPECT_EQ(errors.toStdString(), CannotWrite(c.out, c.reason));
+        EXPECT_FALSE(QFileInfo(c.out).isFile());
     }
+}
+
+// Every byte of the PDF is checked before it replaces the previous one: on a
+// full disk nothing is written, on a nearly full one the PDF would be cut.
+TEST(PdfConvertTest, APdfThatDoesNotFitKeepsThePreviousOne)
+{
+    const std::vector<DiskSqueeze> cases = DiskSqueezes();
+    TempFiles files;
+    const QString list = files.Write("courses.tbw", ListOf(3));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SmallDisk disk;
+        if (!disk.Mounted())
+            GTEST_SKIP() << "mounting a small file system needs root";
+        const QString out = disk.Path("courses.pdf");
+        QFile previous(out);
+        ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+        previous.write("%PDF the previous one");
+        previous.close();
+        ASSERT_TRUE(c.squeeze(disk));
+        const auto [status, errors] = Convert(list, out);
+        EXPECT_EQ(status, 1);
+        EXPECT_EQ(errors.toStdString(), CannotWrite(out, c.reason));
+        EXPECT_TRUE(TempFiles::Read(out) == "%PDF the previous one") << "the previous PDF is gone";
+    }
+}
+
+TEST(PdfConvertTest, APdfOverTheFileSizeLimitKeepsThePreviousOne)
+{
+    TempFiles files;
+    const QString list = files.Write("courses.tbw", ListOf(3));
+    const QString out = files.Write("courses.pdf", "%PDF the previous one");
+    const auto [status, errors] = [&] {
+        const FileSizeLimit limit(4096);
+        return Convert(list, out);
+    }();
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(errors.toStdString(), CannotWrite(out, "le fichier dépasse la taille permise."));
+    EXPECT_TRUE(TempFiles::Read(out) == "%PDF the previous one") << "the previous PDF is gone";
 }
 
 } // namespace

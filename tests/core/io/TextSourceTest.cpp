@@ -7,12 +7,18 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 constexpr std::size_t kChunk = 1 << 20;
 
-std::vector<std::string> Lines(const QString& path, TextEncoding* encoding = nullptr)
+std::vector<std::string> Lines(const QString& path, TextEncoding* encoding = nullptr,
+                               bool foreign = false)
 {
     CTextSource source;
     EXPECT_TRUE(source.Open(path));
+    if (foreign) {
+        EXPECT_TRUE(source.ReadAsForeignText());
+    }
     if (encoding)
         *encoding = source.Encoding();
     std::vector<std::string> lines;
@@ -34,9 +40,11 @@ TEST(TextSourceTest, ReadsAcrossChunkBoundaries)
         std::string atBoundary;
         std::vector<std::string> tail;
         TextEncoding encoding;
+        bool foreign = false;
     } cases[] = {
         {"CR LF split", "x\r\ny", {"x", "y"}, TextEncoding::Utf8},
         {"lone CR before the boundary", "x\rZy", {"x\rZy"}, TextEncoding::Utf8},
+        {"foreign lone CR before the boundary", "x\rZy", {"x", "Zy"}, TextEncoding::Utf8, true},
         {"two-byte letter split", "xéy", {"xéy"}, TextEncoding::Utf8},
         {"four-byte letter split", "x😀y", {"x😀y"}, TextEncoding::Utf8},
         {"Windows-1252 after the first read", "x\xE9y", {"xéy"}, TextEncoding::Windows1252},
@@ -47,7 +55,7 @@ TEST(TextSourceTest, ReadsAcrossChunkBoundaries)
         const std::string head(kChunk - 2, 'a');
         TextEncoding encoding;
         const std::vector<std::string> lines =
-            Lines(files.Write("big.txt", head + c.atBoundary + "\nlast"), &encoding);
+            Lines(files.Write("big.txt", head + c.atBoundary + "\nlast"), &encoding, c.foreign);
         EXPECT_EQ(encoding, c.encoding);
         std::vector<std::string> expected = c.tail;
         expected.front() = head + expected.front();
@@ -69,6 +77,7 @@ TEST(TextSourceTest, LineEndsAsTextModeReadsThem)
         {"a\r\r\nb", {"a\r", "b"}},
         {"a\rb\n", {"a\rb"}},
         {"end\r", {"end\r"}},
+        {"\xFF\xFEx\0"s, {"ÿþx\0"s}},
         {"\xEF\xBB\xBF"
          "bom\n",
          {"bom"}},
@@ -78,6 +87,68 @@ TEST(TextSourceTest, LineEndsAsTextModeReadsThem)
         TempFiles files;
         EXPECT_EQ(Lines(files.Write("t.txt", c.bytes)), c.lines);
     }
+}
+
+TEST(TextSourceTest, ForeignTextEndsLinesAtEveryBreak)
+{
+    const struct
+    {
+        std::string bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+        {"a\r\rb", {"a", "", "b"}},
+        {"end\r", {"end"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.bytes));
+        TempFiles files;
+        EXPECT_EQ(Lines(files.Write("t.txt", c.bytes), nullptr, true), c.lines);
+    }
+}
+
+TEST(TextSourceTest, ForeignTextWithAUtf16MarkIsUtf16)
+{
+    // The emoji's first unit ends the first read, its second starts the next.
+    std::string units(kChunk - 2, 'a');
+    for (std::size_t i = 1; i < units.size(); i += 2)
+        units[i] = '\0';
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"little-endian", "\xFF\xFEN\0\xE9\0\r\0\n\0x\0"s, {"Né", "x"}},
+        {"big-endian, lone CR", "\xFE\xFF\x20\xAC\0\r\xD8\x3D\xDE\x00"s, {"€", "😀"}},
+        {"after a UTF-8 mark", "\xEF\xBB\xBF\xFF\xFE\xE9\0"s, {"é"}},
+        {"a second mark is text", "\xFF\xFE\xFF\xFEx\0"s, {"\uFEFFx"}},
+        {"odd last byte", "\xFF\xFEx\0y"s, {"x\uFFFD"}},
+        {"unpaired surrogate", "\xFF\xFE\x3D\xD8x\0"s, {"?x"}},
+        {"pair across reads",
+         "\xFF\xFE" + units + "\x3D\xD8\x00\xDE"s,
+         {std::string(kChunk / 2 - 1, 'a') + "😀"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles files;
+        TextEncoding encoding;
+        EXPECT_EQ(Lines(files.Write("u.txt", c.bytes), &encoding, true), c.lines);
+        EXPECT_EQ(encoding, TextEncoding::Utf8);
+    }
+}
+
+// Progress counts bytes on disk, two for each letter of UTF-16.
+TEST(TextSourceTest, Utf16PositionCountsBytesOnDisk)
+{
+    TempFiles files;
+    CTextSource source;
+    ASSERT_TRUE(source.Open(files.Write("u.txt", "\xFF\xFE"
+                                                 "a\0b\0\n\0c\0d\0\n\0"s)));
+    ASSERT_TRUE(source.ReadAsForeignText());
+    std::string_view line;
+    ASSERT_TRUE(source.ReadLine(line));
+    EXPECT_EQ(source.Position(), 2 + 6);
 }
 
 TEST(TextSinkTest, WritesWindows1252OnlyWhenAsked)
