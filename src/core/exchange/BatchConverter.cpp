@@ -2,6 +2,7 @@
 
 #include "document/TablewrightDoc.h"
 #include "edit/SortRows.h"
+#include "resources/StringTable.h"
 
 #include <QFileInfo>
 
@@ -106,8 +107,8 @@ bool CBatchConverter::WritePdf(const CTablewrightDoc& doc)
     QString error;
     if (m_printPdf(doc.GetGrid(), doc.GetTitle(), m_conversion.out, error))
         return true;
-    Fail(QStringLiteral("impossible d'enregistrer le fichier « %1 » : %2")
-             .arg(m_conversion.out, error));
+    // Said as every other output says it, on one line.
+    Fail(QString::fromUtf8(Strings::kCannotWriteFile).arg(m_conversion.out, error).simplified());
     return false;
 }
 

@@ -107,7 +107,7 @@ std::pair<int, QString> Convert(const QString& list, const QString& out)
 
 std::string CannotWrite(const QString& path, const char* reason)
 {
-    return "quire: impossible d'enregistrer le fichier « " + path.toStdString() + " » : " + reason +
+    return "quire: Impossible d'enregistrer le fichier « " + path.toStdString() + " » : " + reason +
            "\n";
 }
 
