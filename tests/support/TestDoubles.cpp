@@ -1,5 +1,6 @@
 #include "TestDoubles.h"
 
+#include "document/ListWriter.h"
 #include "grid/CellText.h"
 
 #include <QFile>
@@ -74,6 +75,16 @@ std::string TempFiles::Read(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return "<missing>";
     return file.readAll().toStdString();
+}
+
+std::string SavedList(const CGridListCtrl& grid, const TempFiles& files)
+{
+    RecordingProgress progress;
+    QString error;
+    const QString path = files.Path("list.tbw");
+    if (!CListWriter(progress).Write(grid, path, TextEncoding::Utf8, error))
+        return "<not written: " + error.toStdString() + ">";
+    return TempFiles::Read(path);
 }
 
 std::string Dump(const CGridListCtrl& grid)

@@ -158,6 +158,9 @@ std::string Dump(const CGridListCtrl& grid);
 // Empty when every name and cell is UTF-8 without TAB, CR or LF, as the
 // grid promises; otherwise where the first one that is not stands.
 std::string GridFault(const CGridListCtrl& grid);
+// The list as the program saves it, written in files' folder, or why it
+// could not be.
+std::string SavedList(const CGridListCtrl& grid, const TempFiles& files);
 // Fills a grid from names and rows.
 void Fill(CGridListCtrl& grid, const std::vector<std::string>& names,
           const std::vector<std::vector<std::string>>& rows);

@@ -30,17 +30,9 @@ bool CRowContentCommand::Exchange(CGridListCtrl& grid)
 void CRowContentCommand::MoveCursor(CGridListCtrl& grid)
 {
     if (m_focus == Focus::OnRange) {
-        SelectRange(grid, m_range);
+        grid.Cursor().SelectRange(m_range);
         return;
     }
     if (m_applied && !m_rows.empty())
         EditFocus::OnRow(grid, m_rows.front().row, std::max(grid.Cursor().CurrentColumn(), 0));
-}
-
-void SelectRange(CGridListCtrl& grid, const CellRange& range)
-{
-    if (range.IsEmpty())
-        return;
-    grid.Cursor().SetCurrent(range.bottom, range.right);
-    grid.Cursor().ExtendTo(range.top, range.left);
 }

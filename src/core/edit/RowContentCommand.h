@@ -46,7 +46,3 @@ private:
     CellRange m_range;
     bool m_applied = false;
 };
-
-// Puts the cursor on a range: its top left current, the anchor at its
-// bottom right, so that the whole range is selected.
-void SelectRange(CGridListCtrl& grid, const CellRange& range);

@@ -58,16 +58,22 @@ void CGridSelection::SelectAll()
     SelectRows(0, m_grid.GetItemCount() - 1);
 }
 
+void CGridSelection::SelectRange(const CellRange& range)
+{
+    if (range.IsEmpty())
+        return;
+    m_nCurRow = range.top;
+    m_nCurCol = range.left;
+    m_nAnchorRow = range.bottom;
+    m_nAnchorCol = range.right;
+    m_grid.SelectRow(range.top);
+    Changed();
+}
+
 void CGridSelection::SelectRows(int first, int last)
 {
-    if (first < 0 || last < 0 || m_grid.GetColumnCount() == 0)
-        return;
-    m_nCurRow = first;
-    m_nCurCol = 0;
-    m_nAnchorRow = last;
-    m_nAnchorCol = m_grid.GetColumnCount() - 1;
-    m_grid.SelectRow(first);
-    Changed();
+    if (first >= 0)
+        SelectRange({first, 0, last, m_grid.GetColumnCount() - 1});
 }
 
 void CGridSelection::ExtendRowsTo(int row)

@@ -35,6 +35,8 @@ public:
     void ExtendTo(int row, int column);
     // The range covers every cell, the current cell at the top left.
     void SelectAll();
+    // The range given, its top left current.
+    void SelectRange(const CellRange& range);
     // Every cell of the rows first..last, the current cell in first.
     void SelectRows(int first, int last);
     // Stretches a range of whole rows to row.

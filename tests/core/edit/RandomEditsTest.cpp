@@ -1,4 +1,3 @@
-#include "document/ListWriter.h"
 #include "edit/CellCommands.h"
 #include "edit/ColumnCommands.h"
 #include "edit/CommandSequence.h"
@@ -108,17 +107,6 @@ private:
     std::mt19937 m_random;
 };
 
-// The list as the program saves it.
-std::string Saved(const CGridListCtrl& grid, const TempFiles& files)
-{
-    RecordingProgress progress;
-    QString error;
-    const QString path = files.Path("list.tbw");
-    if (!CListWriter(progress).Write(grid, path, TextEncoding::Utf8, error))
-        return "<not written: " + error.toStdString() + ">";
-    return TempFiles::Read(path);
-}
-
 TEST(RandomEditsTest, UndoingEverythingGivesBackTheSavedBytes)
 {
     constexpr unsigned kSeed = 20260314;
@@ -128,22 +116,22 @@ TEST(RandomEditsTest, UndoingEverythingGivesBackTheSavedBytes)
     RandomEdits edits(kSeed);
     CGridListCtrl grid;
     edits.FillList(grid);
-    const std::string original = Saved(grid, files);
+    const std::string original = SavedList(grid, files);
 
     CEditHistory history(kCommands);
     for (int i = 0; i < kCommands; ++i)
         history.Push(edits.Command(grid), grid);
     ASSERT_EQ(history.StepCount(), std::size_t{kCommands});
     ASSERT_EQ(GridFault(grid), "");
-    const std::string edited = Saved(grid, files);
+    const std::string edited = SavedList(grid, files);
     ASSERT_NE(edited, original);
 
     while (history.Undo(grid) == CEditHistory::Outcome::Done) {
     }
-    EXPECT_EQ(Saved(grid, files), original);
+    EXPECT_EQ(SavedList(grid, files), original);
     while (history.Redo(grid) == CEditHistory::Outcome::Done) {
     }
-    EXPECT_EQ(Saved(grid, files), edited);
+    EXPECT_EQ(SavedList(grid, files), edited);
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "document/ListWriter.h"
 #include "edit/GridCommands.h"
 #include "edit/RangeCommands.h"
 #include "edit/SortCommand.h"
@@ -12,17 +11,6 @@
 namespace {
 
 using namespace GridCommands;
-
-// The list as the program saves it.
-std::string Saved(const CGridListCtrl& grid, const TempFiles& files)
-{
-    RecordingProgress progress;
-    QString error;
-    const QString path = files.Path("list.tbw");
-    if (!CListWriter(progress).Write(grid, path, TextEncoding::Utf8, error))
-        return "<not written: " + error.toStdString() + ">";
-    return TempFiles::Read(path);
-}
 
 // The document driven as the view drives it: the cursor moves and
 // stretches, edits below the list append rows and are stored or dropped,
@@ -40,7 +28,7 @@ TEST(RandomSessionTest, EveryStepUndoesAndRedoesExactly)
         const TempFiles files;
         Session s;
         Fill(s.grid, {"A", "B", "C"}, {{"b", "1"}, {"a"}, {"c", "", "z"}});
-        const std::string original = Saved(s.grid, files);
+        const std::string original = SavedList(s.grid, files);
         for (int step = 0; step < 120; ++step) {
             const int rows = s.grid.GetItemCount();
             const int columns = s.grid.GetColumnCount();
@@ -84,16 +72,16 @@ TEST(RandomSessionTest, EveryStepUndoesAndRedoesExactly)
         EXPECT_EQ(GridFault(s.grid), "");
         while (s.doc.Redo()) {
         }
-        const std::string edited = Saved(s.grid, files);
+        const std::string edited = SavedList(s.grid, files);
         while (s.doc.Undo()) {
         }
         if (s.doc.History().StepCount() == CEditHistory::kMaxSteps)
             continue;
-        EXPECT_EQ(Saved(s.grid, files), original);
+        EXPECT_EQ(SavedList(s.grid, files), original);
         EXPECT_FALSE(s.doc.IsModified());
         while (s.doc.Redo()) {
         }
-        EXPECT_EQ(Saved(s.grid, files), edited);
+        EXPECT_EQ(SavedList(s.grid, files), edited);
         EXPECT_TRUE(s.prompt.messages.empty());
     }
 }
