@@ -5,12 +5,13 @@
 #include "document/TablewrightDoc.h"
 #include "edit/GridCommands.h"
 #include "edit/RangeCommands.h"
+#include "view/CellEditor.h"
 #include "view/GridTableView.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLineEdit>
 
 #include <optional>
 
@@ -153,12 +154,14 @@ void CTablewrightView::FillRangeFromEditor()
 }
 
 // The editor is marked closed before it hides: hiding moves the focus, and
-// the focus loss must not store the text a second time.
+// the focus loss must not store the text a second time. A closed editor
+// holds no text, which may be megabytes.
 void CTablewrightView::CloseCellEditor()
 {
     m_bEditing = false;
     const bool hadFocus = m_wndCellEdit->hasFocus();
     m_wndCellEdit->hide();
+    m_wndCellEdit->clear();
     if (hadFocus)
         m_pTable->setFocus(Qt::OtherFocusReason);
     Q_EMIT commandStateChanged();
@@ -177,21 +180,24 @@ bool CTablewrightView::eventFilter(QObject* watched, QEvent* event)
         QMetaObject::invokeMethod(this, &CTablewrightView::TakeHeaderWidths, Qt::QueuedConnection);
         return false;
     }
-    if (watched == m_wndCellEdit && event->type() == QEvent::FocusOut) {
+    if (m_wndCellEdit->IsPart(watched) && event->type() == QEvent::FocusOut) {
         // A menu opening over the editor leaves it open, as the editor keeps
-        // the keyboard once the menu closes.
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        // the keyboard once the menu closes; so does a text that moves from
+        // one part of the editor to the other.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+            !m_wndCellEdit->isAncestorOf(QApplication::focusWidget()))
             EndCellEdit();
         return false;
     }
     // Copy, cut and paste are the window's commands, which work on the
     // whole cell even while it is being edited.
-    if (watched == m_wndCellEdit && event->type() == QEvent::ShortcutOverride) {
+    if (m_wndCellEdit->IsPart(watched) && event->type() == QEvent::ShortcutOverride) {
         const auto& key = static_cast<QKeyEvent&>(*event);
         return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Cut) ||
                key.matches(QKeySequence::Paste);
     }
-    if ((watched == m_pTable || watched == m_wndCellEdit) && event->type() == QEvent::KeyPress)
+    if ((watched == m_pTable || m_wndCellEdit->IsPart(watched)) &&
+        event->type() == QEvent::KeyPress)
         return OnEditingKey(watched, static_cast<QKeyEvent&>(*event));
     return QWidget::eventFilter(watched, event);
 }

@@ -6,17 +6,15 @@
 #include "platform/Progress.h"
 #include "print/PrintJob.h"
 #include "resources/StringTable.h"
+#include "view/CellEditor.h"
 #include "view/DesktopShell.h"
 #include "view/GridTableModel.h"
 #include "view/GridTableView.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
-
-#include <limits>
 
 CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, QWidget* parent)
     : QWidget(parent), m_wndGrid(doc.GetGrid()), m_doc(doc), m_statusBar(statusBar),
@@ -30,7 +28,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     m_pTable = new CGridTableView(m_wndGrid, this);
     m_pTable->setObjectName(QStringLiteral("grid"));
     m_pTable->setModel(m_pModel);
-    m_wndCellEdit = new QLineEdit(this);
+    m_wndCellEdit = new CCellEditor(this);
     m_wndCellEdit->setObjectName(QStringLiteral("cellEdit"));
     m_wndCellEdit->hide();
     m_pPrintJob = std::make_unique<CPrintJob>(m_printer, this, m_pTable->font(), m_statusBar);
@@ -42,7 +40,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
 
     m_pTable->installEventFilter(this);
     m_pTable->horizontalHeader()->viewport()->installEventFilter(this);
-    m_wndCellEdit->installEventFilter(this);
+    m_wndCellEdit->WatchWith(this);
     connect(m_pTable, &CGridTableView::gridPressed, this, &CTablewrightView::OnGridPressed);
     connect(m_pTable, &CGridTableView::gridDragged, this,
             [this](int row, int column) { m_wndGrid.Cursor().ExtendTo(row, column); });
@@ -122,8 +120,6 @@ void CTablewrightView::OnInitialUpdate()
     m_wndCellEdit->setParent(m_pTable->viewport());
     m_wndCellEdit->hide();
     m_bEditing = false;
-    // A cell holds any length of text, and the editor shows all of it.
-    m_wndCellEdit->setMaxLength(std::numeric_limits<int>::max());
     GridCommands::PrepareForDocument(m_wndGrid, m_doc.m_bLoaded);
     m_printer.SetGrid(&m_wndGrid);
     m_printer.SetAppName(QString::fromUtf8(Strings::kAppName));

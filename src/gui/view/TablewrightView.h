@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class CCellEditor;
 class CGridTableModel;
 class CPrintJob;
 class CGridTableView;
@@ -17,7 +18,6 @@ class CTablewrightDoc;
 class IProgress;
 class IShell;
 class QKeyEvent;
-class QLineEdit;
 
 // The one view of the document: the grid filling the window, the in-place
 // cell editor lying hidden over it, the current cell, the two options of
@@ -89,7 +89,7 @@ public:
     CPrintJob& PrintJob() { return *m_pPrintJob; }
 
     CGridTableView* GridWidget() const { return m_pTable; }
-    QLineEdit* CellEditor() const { return m_wndCellEdit; }
+    CCellEditor* CellEditor() const { return m_wndCellEdit; }
 
     int m_bSingleClickEntry = 0;
     int m_bGoToLastItem = 0;
@@ -160,7 +160,7 @@ private:
     IProgress& m_statusBar;
     CGridTableModel* m_pModel = nullptr;
     CGridTableView* m_pTable = nullptr;
-    QLineEdit* m_wndCellEdit = nullptr;
+    CCellEditor* m_wndCellEdit = nullptr;
     std::unique_ptr<IShell> m_pShell;
     std::unique_ptr<CPrintJob> m_pPrintJob;
     bool m_bEditing = false;

@@ -1,7 +1,7 @@
-// The view's clipboard and search commands. For one cell the clipboard goes
-// through the cell editor, open or not: copy and cut show the cell's stored
-// text in it, paste replaces what it holds, so a later commit stores what it
-// shows. A range travels as a block of cells, as spreadsheets exchange them.
+// The view's clipboard and search commands. For one cell the clipboard works
+// on the stored text; an open editor follows: copy and cut show the cell's
+// stored text in it, paste replaces what it holds, so a later commit stores
+// what it shows. A range travels as a block of cells, as spreadsheets exchange them.
 #include "view/TablewrightView.h"
 
 #include "document/TablewrightDoc.h"
@@ -9,11 +9,11 @@
 #include "edit/RangeCommands.h"
 #include "edit/SearchCommands.h"
 #include "exchange/ClipboardBlock.h"
+#include "view/CellEditor.h"
 #include "view/ScopedWaitCursor.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMimeData>
 
 #include <memory>
@@ -22,8 +22,10 @@
 QString CTablewrightView::ShowStoredTextInEditor()
 {
     const QString text = QString::fromStdString(GridCommands::CurrentCellContent(m_wndGrid));
-    m_wndCellEdit->setText(text);
-    m_wndCellEdit->selectAll();
+    if (m_bEditing) {
+        m_wndCellEdit->setText(text);
+        m_wndCellEdit->selectAll();
+    }
     // An empty text leaves the clipboard as it was.
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
@@ -78,7 +80,7 @@ void CTablewrightView::OnEditPaste()
         const ScopedWaitCursor waiting;
         single = GridCommands::Paste(m_doc, text);
     }
-    if (single)
+    if (single && m_bEditing)
         m_wndCellEdit->setText(QString::fromStdString(*single));
     ShowCurrentCell();
 }

@@ -2,6 +2,7 @@
 #include "app/TablewrightApp.h"
 #include "dialogs/EntryDlg.h"
 #include "document/TablewrightDoc.h"
+#include "view/CellEditor.h"
 #include "view/GridTableView.h"
 #include "view/TablewrightView.h"
 
@@ -98,7 +99,7 @@ private Q_SLOTS:
         if (tag == "edit") {
             View().BeginCellEdit(1, 1);
             View().CellEditor()->setText(QStringLiteral("neuf"));
-            QTest::keyClick(View().CellEditor(), Qt::Key_Return);
+            QTest::keyClick(View().CellEditor()->focusProxy(), Qt::Key_Return);
         } else if (tag == "delete key") {
             Keys(Qt::Key_Delete, {});
         } else if (tag == "insert row") {

@@ -3,6 +3,7 @@
 #include "dialogs/FindDlg.h"
 #include "document/TablewrightDoc.h"
 #include "platform/Shell.h"
+#include "view/CellEditor.h"
 #include "view/GridTableView.h"
 #include "view/TablewrightView.h"
 
@@ -230,25 +231,25 @@ private Q_SLOTS:
         QClipboard* clipboard = QGuiApplication::clipboard();
         Grid().Cursor().SetCurrent(2, 0);
         View().BeginCellEdit(2, 0);
-        QLineEdit* editor = View().CellEditor();
+        CCellEditor* editor = View().CellEditor();
         editor->setText(QStringLiteral("poivre"));
-        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(editor->focusProxy(), Qt::Key_C, Qt::ControlModifier);
         QVERIFY(View().IsEditing());
         QCOMPARE(editor->text(), QStringLiteral("sel"));
         QCOMPARE(clipboard->text(), QStringLiteral("sel"));
 
         clipboard->setText(QStringLiteral("moutarde"));
         editor->setText(QStringLiteral("poivre"));
-        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(editor->focusProxy(), Qt::Key_V, Qt::ControlModifier);
         QVERIFY(View().IsEditing());
         QCOMPARE(editor->text(), QStringLiteral("moutarde"));
         QCOMPARE(Cell(2, 0), QStringLiteral("moutarde"));
 
-        QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(editor->focusProxy(), Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(editor->text(), QString());
         QCOMPARE(Cell(2, 0), QString());
         QCOMPARE(clipboard->text(), QStringLiteral("moutarde"));
-        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::keyClick(editor->focusProxy(), Qt::Key_Return);
         QCOMPARE(Cell(2, 0), QString());
     }
 

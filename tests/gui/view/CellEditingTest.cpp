@@ -28,7 +28,7 @@ private Q_SLOTS:
         QCOMPARE(e.Editor().text(), QStringLiteral("b1"));
         QCOMPARE(e.Editor().selectedText(), QStringLiteral("b1"));
         QVERIFY(e.Editor().hasFocus());
-        QTest::keyClicks(&e.Editor(), QStringLiteral("neuf"));
+        QTest::keyClicks(e.Editor().focusProxy(), QStringLiteral("neuf"));
         e.Key(Qt::Key_Return);
         QVERIFY(!e.Editor().isVisible());
         QCOMPARE(e.Cell(1, 1), QStringLiteral("neuf"));
@@ -41,7 +41,7 @@ private Q_SLOTS:
     {
         Editing e;
         e.DoubleClick(0, 0);
-        QTest::keyClicks(&e.Editor(), QStringLiteral("perdu"));
+        QTest::keyClicks(e.Editor().focusProxy(), QStringLiteral("perdu"));
         e.Key(Qt::Key_Escape);
         QVERIFY(!e.Editor().isVisible());
         QCOMPARE(e.Cell(0, 0), QStringLiteral("a0"));
@@ -58,7 +58,7 @@ private Q_SLOTS:
         e.DoubleClick(2, 2);
         e.Key(Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(e.Grid().Cursor().CurrentColumn(), 3);
-        QTest::keyClicks(&e.Editor(), QStringLiteral("fin"));
+        QTest::keyClicks(e.Editor().focusProxy(), QStringLiteral("fin"));
         e.Key(Qt::Key_Tab);
         QCOMPARE(e.Cell(2, 3), QStringLiteral("fin"));
         QCOMPARE(e.Grid().GetItemCount(), 4);
@@ -134,7 +134,7 @@ private Q_SLOTS:
         QVERIFY(e.Editor().isVisible());
         for (const char* cell : {"n", "d", "e", "f"}) {
             e.Key(Qt::Key_Tab);
-            QTest::keyClicks(&e.Editor(), QString::fromLatin1(cell));
+            QTest::keyClicks(e.Editor().focusProxy(), QString::fromLatin1(cell));
         }
         e.Key(Qt::Key_Return);
         QCOMPARE(Shown(e.Grid()), QStringLiteral("A|B|C|D\nu|n|d|e\nf|||"));
@@ -146,7 +146,7 @@ private Q_SLOTS:
     {
         Editing e;
         e.DoubleClick(0, 1);
-        QTest::keyClicks(&e.Editor(), QStringLiteral("xyz"));
+        QTest::keyClicks(e.Editor().focusProxy(), QStringLiteral("xyz"));
         e.Key(Qt::Key_Delete);
         QVERIFY(!e.Editor().isVisible());
         QCOMPARE(e.Cell(0, 1), QString());
@@ -221,7 +221,7 @@ private Q_SLOTS:
         QCOMPARE(e.Editor().text().size(), 300);
         e.Key(Qt::Key_End);
         e.Key(Qt::Key_Backspace);
-        QTest::keyClicks(&e.Editor(), QStringLiteral("y"));
+        QTest::keyClicks(e.Editor().focusProxy(), QStringLiteral("y"));
         e.Key(Qt::Key_Return);
         QCOMPARE(e.Cell(0, 0), QString::fromStdString(std::string(299, 'x') + "y"));
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/TablewrightDoc.h"
+#include "view/CellEditor.h"
 #include "view/GridTableView.h"
 #include "view/TablewrightView.h"
 
@@ -51,14 +52,14 @@ struct Editing
     }
     CGridListCtrl& Grid() { return doc.GetGrid(); }
     CGridTableView& Table() { return *view->GridWidget(); }
-    QLineEdit& Editor() { return *view->CellEditor(); }
+    CCellEditor& Editor() { return *view->CellEditor(); }
     QPoint Center(int row, int column) { return Table().CellRect(row, column).center(); }
     void DoubleClick(QPoint at) { QTest::mouseDClick(Table().viewport(), Qt::LeftButton, {}, at); }
     void DoubleClick(int row, int column) { DoubleClick(Center(row, column)); }
     // The key goes where the keyboard is: the editor while it is open.
     void Key(int key, Qt::KeyboardModifiers modifiers = {})
     {
-        QWidget* target = Editor().isVisible() ? static_cast<QWidget*>(&Editor()) : &Table();
+        QWidget* target = Editor().isVisible() ? Editor().focusProxy() : &Table();
         // A dead key has no character of its own for QTest to give it.
         if (key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay)
             QTest::sendKeyEvent(QTest::Click, target, static_cast<Qt::Key>(key), QString(),

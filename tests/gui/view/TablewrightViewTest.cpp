@@ -1,5 +1,6 @@
 #include "view/TablewrightView.h"
 #include "document/TablewrightDoc.h"
+#include "view/CellEditor.h"
 #include "view/GridTableView.h"
 
 #include "GuiTestSupport.h"
@@ -61,7 +62,8 @@ private Q_SLOTS:
         f.view.OnInitialUpdate();
         QCOMPARE(f.view.CellEditor()->parentWidget(), f.Table().viewport());
         QVERIFY(f.view.CellEditor()->isHidden());
-        QCOMPARE(f.view.CellEditor()->maxLength(), std::numeric_limits<int>::max());
+        QCOMPARE(f.view.CellEditor()->findChild<QLineEdit*>()->maxLength(),
+                 std::numeric_limits<int>::max());
     }
 
     void anOpenBeforeTheInitialUpdateShowsTheFileAlone()
