@@ -70,7 +70,7 @@ Measurement Save(const BenchFiles& files)
 Measurement ImportCsv(const BenchFiles& files)
 {
     return TimeRead(files, "csv",
-                    [](CTablewrightDoc& doc, const QString& in) { return doc.ImportCsvFile(in); });
+                    [](CTablewrightDoc& doc, const QString& in) { return doc.Import(FileFormat::Csv, in); });
 }
 
 // The text import has no entry taking a path: it asks the file chooser,
@@ -78,26 +78,26 @@ Measurement ImportCsv(const BenchFiles& files)
 Measurement ImportText(const BenchFiles& files)
 {
     return TimeRead(files, "txt",
-                    [](CTablewrightDoc& doc, const QString&) { return doc.OnImportText(); });
+                    [](CTablewrightDoc& doc, const QString&) { return doc.OnImport(FileFormat::Text); });
 }
 
 // The export commands ask the file chooser for the output path.
 Measurement ExportCsv(const BenchFiles& files)
 {
     return TimeWrite(files, "csv",
-                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExportCsv(); });
+                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExport(FileFormat::Csv); });
 }
 
 Measurement ExportText(const BenchFiles& files)
 {
     return TimeWrite(files, "txt",
-                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExportText(); });
+                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExport(FileFormat::Text); });
 }
 
 Measurement ExportHtml(const BenchFiles& files)
 {
     return TimeWrite(files, "html",
-                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExportHtml(); });
+                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExport(FileFormat::Html); });
 }
 
 // Times read on the shaped file stem.ext, then checks the grid's shape.
@@ -128,7 +128,7 @@ Measurement ImportTextWide(const BenchFiles& files)
 {
     return TimeShapeRead(files, "wide", "txt", ShapeGenerator::kWideRows,
                          ShapeGenerator::WideColumns(files.rows),
-                         [](CTablewrightDoc& doc, const QString&) { return doc.OnImportText(); });
+                         [](CTablewrightDoc& doc, const QString&) { return doc.OnImport(FileFormat::Text); });
 }
 
 Measurement LoadLateHeader(const BenchFiles& files)
@@ -142,7 +142,7 @@ Measurement ImportCsvStrayQuotes(const BenchFiles& files)
 {
     return TimeShapeRead(
         files, "stray", "csv", files.rows - 1, 10,
-        [](CTablewrightDoc& doc, const QString& in) { return doc.ImportCsvFile(in); });
+        [](CTablewrightDoc& doc, const QString& in) { return doc.Import(FileFormat::Csv, in); });
 }
 
 struct Operation

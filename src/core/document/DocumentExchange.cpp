@@ -1,10 +1,8 @@
-// The import and export commands of the document.
+// The import and export commands of the document, for each format of the
+// table: the menu's ask for a file, the others are given one.
 #include "document/TablewrightDoc.h"
 
-#include "exchange/CsvImporter.h"
-#include "exchange/HtmlExporter.h"
-#include "exchange/TextExporter.h"
-#include "exchange/TextImporter.h"
+#include "exchange/FileFormats.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextSource.h"
 #include "platform/UserPrompt.h"
@@ -15,11 +13,13 @@
 
 namespace {
 
-// The imported file's name with .tbw, in the imported file's folder.
+// The imported file's name as a list's, in the imported file's folder.
 QString ListPathFor(const QString& importedPath)
 {
     const QFileInfo info(importedPath);
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".tbw"));
+    const char* suffix = FileFormats::Of(FileFormat::List).suffixes.front();
+    return info.dir().filePath(info.completeBaseName() + QLatin1Char('.') +
+                               QString::fromLatin1(suffix));
 }
 
 } // namespace
@@ -40,107 +40,72 @@ void CTablewrightDoc::AfterImport(const QString& path, TextEncoding encoding)
     ForgetHistory();
 }
 
-bool CTablewrightDoc::OnImportText()
+bool CTablewrightDoc::OnImport(FileFormat format)
 {
-    const QString path = ChooseFileToOpen(QString::fromUtf8(Strings::kTextFilter));
+    const QString path = ChooseFileToOpen(QString::fromUtf8(FileFormats::Of(format).readFilter));
     if (path.isEmpty() || !SaveModified())
         return false;
-    return ImportTextFile(path);
+    return Import(format, path);
 }
 
-bool CTablewrightDoc::ImportTextFile(const QString& path)
+bool CTablewrightDoc::Import(FileFormat format, const QString& path)
 {
-    CTextSource source;
-    if (!OpenSource(path, source))
-        return false;
-    const bool complete = FillGrid(path, source, [&](CGridListCtrl& grid) {
-        return CTextImporter(m_progress).Read(source, grid);
-    });
-    AfterImport(path, source.Encoding());
-    return complete;
-}
-
-bool CTablewrightDoc::OnImportCsv()
-{
-    const QString path = ChooseFileToOpen(QString::fromUtf8(Strings::kCsvFilter));
-    if (path.isEmpty() || !SaveModified())
-        return false;
-    return ImportCsvFile(path);
-}
-
-bool CTablewrightDoc::ImportCsvFile(const QString& path)
-{
+    const FileFormatEntry& entry = FileFormats::Of(format);
     CTextSource source;
     if (!source.Open(path)) {
-        if (source.Refused())
+        if (source.Refused() || !entry.openFailure)
             ReportOpenFailure(path, source);
         else
-            m_prompt.MessageBox(QString::fromUtf8(Strings::kCsvCheckFilename),
-                                IUserPrompt::Buttons::Ok, IUserPrompt::Icon::None);
+            m_prompt.MessageBox(QString::fromUtf8(entry.openFailure), IUserPrompt::Buttons::Ok,
+                                IUserPrompt::Icon::None);
         return false;
     }
-    const bool withHeader =
-        m_prompt.Ask(IUserPrompt::Question::CsvHasHeader,
-                     QString::fromUtf8(Strings::kCsvHeaderQuestion)) == IUserPrompt::Answer::Yes;
+    const bool yes = Agrees(entry.importQuestion);
     const bool complete = FillGrid(path, source, [&](CGridListCtrl& grid) {
-        return CCsvImporter(m_progress).Read(source, grid, withHeader);
+        return entry.read(source, grid, yes, m_progress);
     });
     AfterImport(path, source.Encoding());
-    if (!complete && !source.HadError())
-        m_prompt.MessageBox(QString::fromUtf8(Strings::kCsvParserFailed), IUserPrompt::Buttons::Ok,
+    if (!complete && !source.HadError() && entry.readFailure)
+        m_prompt.MessageBox(QString::fromUtf8(entry.readFailure), IUserPrompt::Buttons::Ok,
                             IUserPrompt::Icon::None);
     return complete;
 }
 
+bool CTablewrightDoc::Agrees(const std::optional<FormatQuestion>& question)
+{
+    return question && m_prompt.Ask(question->kind, QString::fromUtf8(question->text)) ==
+                           IUserPrompt::Answer::Yes;
+}
+
 // The export is proposed under the list's name, with its own extension, in
 // the list's folder.
-QString CTablewrightDoc::ChooseExportPath(const QString& filter, const QString& suffix)
+QString CTablewrightDoc::ChooseExportPath(const FileFormatEntry& format)
 {
-    FlushOpenEdit();
+    const QString suffix = QString::fromLatin1(format.suffixes.front());
     const QString name =
         QFileInfo(ProposedSavePath()).completeBaseName() + QLatin1Char('.') + suffix;
     const QString folder = StartFolder();
-    return ChooseSavePath(filter, suffix, folder.isEmpty() ? name : QDir(folder).filePath(name));
+    return ChooseSavePath(QString::fromUtf8(format.writeFilter), suffix,
+                          folder.isEmpty() ? name : QDir(folder).filePath(name));
 }
 
-bool CTablewrightDoc::OnExportText()
+bool CTablewrightDoc::OnExport(FileFormat format)
 {
-    const QString path =
-        ChooseExportPath(QString::fromUtf8(Strings::kTextFilter), QStringLiteral("txt"));
-    if (path.isEmpty())
-        return false;
-    QString error;
-    if (CTextExporter(m_progress).WriteText(m_grid, path, error))
-        return true;
-    ReportWriteFailure(path, error);
-    return false;
+    const QString path = ChooseExportPath(FileFormats::Of(format));
+    return !path.isEmpty() && Export(format, path);
 }
 
-bool CTablewrightDoc::OnExportCsv()
+// An HTML page is titled with the list's file name.
+bool CTablewrightDoc::Export(FileFormat format, const QString& path)
 {
-    const QString path =
-        ChooseExportPath(QString::fromUtf8(Strings::kCsvFilter), QStringLiteral("csv"));
-    if (path.isEmpty())
-        return false;
-    const bool withHeader = m_prompt.Ask(IUserPrompt::Question::CsvExportHeader,
-                                         QString::fromUtf8(Strings::kCsvExportHeaderQuestion)) ==
-                            IUserPrompt::Answer::Yes;
+    FlushOpenEdit();
+    const FileFormatEntry& entry = FileFormats::Of(format);
+    WriteRequest request;
+    request.yes = Agrees(entry.exportQuestion);
+    if (!m_strPathName.isEmpty())
+        request.title = QFileInfo(m_strPathName).fileName();
     QString error;
-    if (CTextExporter(m_progress).WriteCsv(m_grid, path, withHeader, error))
-        return true;
-    ReportWriteFailure(path, error);
-    return false;
-}
-
-bool CTablewrightDoc::OnExportHtml()
-{
-    const QString path =
-        ChooseExportPath(QString::fromUtf8(Strings::kHtmlFilter), QStringLiteral("html"));
-    if (path.isEmpty())
-        return false;
-    const QString title = m_strPathName.isEmpty() ? QString() : QFileInfo(m_strPathName).fileName();
-    QString error;
-    if (CHtmlExporter(m_progress).Write(m_grid, path, title, error))
+    if (entry.write(m_grid, path, request, m_progress, error))
         return true;
     ReportWriteFailure(path, error);
     return false;

@@ -16,10 +16,12 @@
 
 namespace {
 
-// Open hands a file named .csv, in any case, to the CSV import.
-bool IsCsvPath(const QString& path)
+// The format whose import Open hands the file to, by its suffix (a CSV
+// file); null for a file Open reads as a list.
+const FileFormatEntry* ImportOnOpen(const QString& path)
 {
-    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+    const FileFormatEntry* format = FileFormats::ForPath(path);
+    return format && format->openedByImport ? format : nullptr;
 }
 
 } // namespace
@@ -166,8 +168,8 @@ void CTablewrightDoc::OnCloseDocument()
 
 bool CTablewrightDoc::LoadList(const QString& path)
 {
-    if (IsCsvPath(path))
-        return ImportCsvFile(path);
+    if (const FileFormatEntry* format = ImportOnOpen(path))
+        return Import(format->format, path);
     CTextSource source;
     if (!OpenList(path, source))
         return false;
@@ -291,8 +293,9 @@ bool CTablewrightDoc::DoSave(const QString& path)
     FlushOpenEdit();
     QString target = path;
     if (target.isEmpty()) {
-        target = ChooseSavePath(QString::fromUtf8(Strings::kListFilter), QStringLiteral("tbw"),
-                                ProposedSavePath());
+        const FileFormatEntry& list = FileFormats::Of(FileFormat::List);
+        target = ChooseSavePath(QString::fromUtf8(list.writeFilter),
+                                QString::fromLatin1(list.suffixes.front()), ProposedSavePath());
         if (target.isEmpty())
             return false;
     }
@@ -326,7 +329,7 @@ QString CTablewrightDoc::ChooseFileToOpen(const QString& filter)
 
 QString CTablewrightDoc::ChooseListToOpen()
 {
-    return ChooseFileToOpen(QString::fromUtf8(Strings::kListOpenFilter));
+    return ChooseFileToOpen(QString::fromUtf8(FileFormats::Of(FileFormat::List).readFilter));
 }
 
 QString CTablewrightDoc::ChooseSavePath(const QString& filter, const QString& suffix,
@@ -351,7 +354,7 @@ bool CTablewrightDoc::OpenDocumentFile(const QString& path)
         return false;
     // An imported file is not the list's own: the import has dropped the
     // path.
-    if (!IsCsvPath(path))
+    if (!ImportOnOpen(path))
         SetPathName(path);
     SetModifiedFlag(false);
     return true;

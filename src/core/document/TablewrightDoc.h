@@ -1,6 +1,7 @@
 #pragma once
 
 #include "edit/EditHistory.h"
+#include "exchange/FileFormats.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextEncoding.h"
 
@@ -85,19 +86,18 @@ public:
     // one a file was chosen in.
     QString StartFolder() const;
 
-    // Import and export commands.
-    bool OnImportText();
-    bool OnImportCsv();
-    bool ImportCsvFile(const QString& path);
-    bool OnExportText();
-    bool OnExportCsv();
-    bool OnExportHtml();
+    // Import and export commands: the menu's ask for the file and the
+    // format's question, Import and Export take the path; Export asks the
+    // question still.
+    bool OnImport(FileFormat format);
+    bool Import(FileFormat format, const QString& path);
+    bool OnExport(FileFormat format);
+    bool Export(FileFormat format, const QString& path);
 
     // True when the grid content came from a file.
     bool m_bLoaded = false;
 
 private:
-    bool ImportTextFile(const QString& path);
     // Open the file for reading, or tell the user why not.
     bool OpenSource(const QString& path, CTextSource& source);
     bool OpenList(const QString& path, CTextSource& source);
@@ -110,7 +110,9 @@ private:
                   const std::function<bool(CGridListCtrl&)>& fill);
     void ReportOpenFailure(const QString& path, const CTextSource& source);
     void ReportWriteFailure(const QString& path, const QString& reason);
-    QString ChooseExportPath(const QString& filter, const QString& suffix);
+    QString ChooseExportPath(const FileFormatEntry& format);
+    // True when the user answers Yes to the question; no question is No.
+    bool Agrees(const std::optional<FormatQuestion>& question);
     QString ChooseFileToOpen(const QString& filter);
     QString ChooseSavePath(const QString& filter, const QString& suffix, const QString& proposed);
     void NoteFolderOf(const QString& path);

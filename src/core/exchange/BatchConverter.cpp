@@ -4,14 +4,7 @@
 #include "edit/SortRows.h"
 #include "resources/StringTable.h"
 
-#include <QFileInfo>
-
 namespace {
-
-QString Extension(const QString& path)
-{
-    return QFileInfo(path).suffix().toLower();
-}
 
 // A list read from a file ends with an empty row for typing; the sort
 // leaves such rows out, so that a sorted export never starts with blank
@@ -26,32 +19,6 @@ int LastFilledRow(const CGridListCtrl& grid)
 
 } // namespace
 
-CBatchConverter::Input CBatchConverter::InputKind(const QString& path)
-{
-    const QString ext = Extension(path);
-    if (ext == QLatin1String("csv"))
-        return Input::Csv;
-    if (ext == QLatin1String("txt") || ext == QLatin1String("tsv"))
-        return Input::Text;
-    return Input::List;
-}
-
-CBatchConverter::Output CBatchConverter::OutputKind(const QString& path)
-{
-    const QString ext = Extension(path);
-    if (ext == QLatin1String("tbw"))
-        return Output::List;
-    if (ext == QLatin1String("txt") || ext == QLatin1String("tsv"))
-        return Output::Text;
-    if (ext == QLatin1String("csv"))
-        return Output::Csv;
-    if (ext == QLatin1String("html"))
-        return Output::Html;
-    if (ext == QLatin1String("pdf"))
-        return Output::Pdf;
-    return Output::Unknown;
-}
-
 int CBatchConverter::Fail(const QString& message)
 {
     std::fprintf(m_errors, "quire: %s\n", qPrintable(message));
@@ -61,45 +28,44 @@ int CBatchConverter::Fail(const QString& message)
 int CBatchConverter::Run(const CConversion& conversion)
 {
     m_conversion = conversion;
-    const Output output = OutputKind(m_conversion.out);
-    if (output == Output::Unknown)
+    const FileFormatEntry* output = FileFormats::ForPath(m_conversion.out);
+    if (!output)
         return Fail(QStringLiteral("type de fichier de sortie inconnu : %1").arg(m_conversion.out));
-    if (output == Output::Pdf && !m_printPdf)
+    if (output->format == FileFormat::Pdf && !m_printPdf)
         return Fail(QStringLiteral("impression en PDF indisponible : %1").arg(m_conversion.out));
 
     CTablewrightDoc doc(*this, *this);
     doc.OnNewDocument();
-    const bool read = InputKind(m_conversion.in) == Input::Text
-                          ? doc.OnImportText()
-                          : doc.OpenDocumentFile(m_conversion.in);
-    if (!read)
+    if (!Read(doc))
         return CCommandLine::kFailure;
     // The HTML page is titled with the input's name, whatever it was.
     doc.SetPathName(m_conversion.in);
     if (!SortList(doc.GetGrid()))
         return CCommandLine::kFailure;
+    return Write(doc, output->format) ? CCommandLine::kSuccess : CCommandLine::kFailure;
+}
 
-    bool written = false;
-    switch (output) {
-    case Output::List:
-        written = doc.DoSave(m_conversion.out);
-        break;
-    case Output::Text:
-        written = doc.OnExportText();
-        break;
-    case Output::Csv:
-        written = doc.OnExportCsv();
-        break;
-    case Output::Html:
-        written = doc.OnExportHtml();
-        break;
-    case Output::Pdf:
-        written = WritePdf(doc);
-        break;
-    case Output::Unknown:
-        break;
+// A format with an import is imported; any other file is opened as Open
+// would, which reads a list and refuses the rest.
+bool CBatchConverter::Read(CTablewrightDoc& doc) const
+{
+    const FileFormatEntry* input = FileFormats::ForPath(m_conversion.in);
+    if (input && input->read)
+        return doc.Import(input->format, m_conversion.in);
+    return doc.OpenDocumentFile(m_conversion.in);
+}
+
+// A list is saved, a PDF printed, any other format exported.
+bool CBatchConverter::Write(CTablewrightDoc& doc, FileFormat format)
+{
+    switch (format) {
+    case FileFormat::List:
+        return doc.DoSave(m_conversion.out);
+    case FileFormat::Pdf:
+        return WritePdf(doc);
+    default:
+        return doc.Export(format, m_conversion.out);
     }
-    return written ? CCommandLine::kSuccess : CCommandLine::kFailure;
 }
 
 bool CBatchConverter::WritePdf(const CTablewrightDoc& doc)
@@ -157,14 +123,4 @@ IUserPrompt::Answer CBatchConverter::MessageBox(const QString& text, Buttons but
     const QString line = text.simplified();
     std::fprintf(m_errors, "quire: %s\n", qPrintable(line));
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
-}
-
-QString CBatchConverter::GetOpenFileName(const QString&, const QString&)
-{
-    return m_conversion.in;
-}
-
-QString CBatchConverter::GetSaveFileName(const QString&, const QString&, const QString&)
-{
-    return m_conversion.out;
 }

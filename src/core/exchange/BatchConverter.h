@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/CommandLine.h"
+#include "exchange/FileFormats.h"
 #include "platform/Progress.h"
 #include "platform/UserPrompt.h"
 
@@ -12,13 +13,11 @@
 class CGridListCtrl;
 class CTablewrightDoc;
 
-class CGridListCtrl;
-class CTablewrightDoc;
-
 // Converts one file into another with no display, through the very commands
 // the menus run: the document reads IN as Open or an import would and
-// writes OUT as Save or an export would. Questions are answered from the
-// command line; every message goes to the error stream as one line.
+// writes OUT as Save or an export would, each format found by its suffix in
+// the table of formats. Questions are answered from the command line; every
+// message goes to the error stream as one line.
 class CBatchConverter : private IUserPrompt, private IProgress
 {
 public:
@@ -35,23 +34,8 @@ public:
     void SetPdfPrinter(PdfPrinter printer) { m_printPdf = std::move(printer); }
 
 private:
-    enum class Input
-    {
-        List,
-        Csv,
-        Text
-    };
-    enum class Output
-    {
-        Unknown,
-        List,
-        Text,
-        Csv,
-        Html,
-        Pdf
-    };
-    static Input InputKind(const QString& path);
-    static Output OutputKind(const QString& path);
+    bool Read(CTablewrightDoc& doc) const;
+    bool Write(CTablewrightDoc& doc, FileFormat format);
     int Fail(const QString& message);
     // Sorts the list read as --sort asks; false, once told, when the list
     // has no such column.
@@ -60,9 +44,9 @@ private:
     // IUserPrompt
     Answer MessageBox(const QString& text, Buttons buttons, Icon icon) override;
     Answer Ask(Question question, const QString& text) override;
-    QString GetOpenFileName(const QString& filter, const QString& startFolder) override;
-    QString GetSaveFileName(const QString& filter, const QString& defaultSuffix,
-                            const QString& proposedPath) override;
+    // A conversion is given its files: it shows no file chooser.
+    QString GetOpenFileName(const QString&, const QString&) override { return {}; }
+    QString GetSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
     // IProgress
     void SetProgress(int) override {}
     void SetStatusPaneText(int, const QString&) override {}

@@ -117,11 +117,7 @@ void CTablewrightApp::BindCommands()
     frame.BindCommand(ID_APP_EXIT, [this] { m_pMainFrame->close(); });
     frame.BindCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
     frame.BindCommand(ID_FILE_ASSOCIATE, [this] { OnFileAssociate(); });
-    BindDocumentCommand(ID_FILE_IMPORT_TEXT, &CTablewrightDoc::OnImportText);
-    BindDocumentCommand(ID_FILE_IMPORT_CSV, &CTablewrightDoc::OnImportCsv);
-    BindDocumentCommand(ID_FILE_EXPORT_TEXT, &CTablewrightDoc::OnExportText);
-    BindDocumentCommand(ID_FILE_EXPORT_CSV, &CTablewrightDoc::OnExportCsv);
-    BindDocumentCommand(ID_FILE_EXPORT_HTML, &CTablewrightDoc::OnExportHtml);
+    BindFormatCommands();
 
     CTablewrightView& view = *m_pView;
     frame.BindCommand(ID_OPTION_SINGLE_CLICK, [&view] { view.OnOptionSingleClickEntry(); });
@@ -189,9 +185,19 @@ void CTablewrightApp::BindEditCommands()
     });
 }
 
-void CTablewrightApp::BindDocumentCommand(int id, bool (CTablewrightDoc::*command)())
+// Each format's import and export commands, as the table of formats names
+// them.
+void CTablewrightApp::BindFormatCommands()
 {
-    m_pMainFrame->BindCommand(id, [this, command] { (m_pDoc.get()->*command)(); });
+    for (const FileFormatEntry& entry : FileFormats::All()) {
+        const FileFormat format = entry.format;
+        if (entry.importCommand != 0)
+            m_pMainFrame->BindCommand(entry.importCommand,
+                                      [this, format] { m_pDoc->OnImport(format); });
+        if (entry.exportCommand != 0)
+            m_pMainFrame->BindCommand(entry.exportCommand,
+                                      [this, format] { m_pDoc->OnExport(format); });
+    }
 }
 
 void CTablewrightApp::OnFileNew()

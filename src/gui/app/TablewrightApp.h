@@ -47,7 +47,7 @@ public:
 private:
     void BindCommands();
     void BindEditCommands();
-    void BindDocumentCommand(int id, bool (CTablewrightDoc::*command)());
+    void BindFormatCommands();
     void AddToRecentFiles();
 
     IUserPrompt& m_prompt;

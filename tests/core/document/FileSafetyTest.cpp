@@ -28,18 +28,18 @@ const Output kOutputs[] = {
     {"text export",
      [](Session& s, const QString& path) {
          s.prompt.savePaths = {path};
-         return s.doc.OnExportText();
+         return s.doc.OnExport(FileFormat::Text);
      }},
     {"csv export",
      [](Session& s, const QString& path) {
          s.prompt.savePaths = {path};
          s.prompt.answers = {Answer::Yes};
-         return s.doc.OnExportCsv();
+         return s.doc.OnExport(FileFormat::Csv);
      }},
     {"html export",
      [](Session& s, const QString& path) {
          s.prompt.savePaths = {path};
-         return s.doc.OnExportHtml();
+         return s.doc.OnExport(FileFormat::Html);
      }},
 };
 
@@ -183,12 +183,12 @@ const Input kInputs[] = {
     {"text import",
      [](Session& s, const QString& path) {
          s.prompt.openPaths = {path};
-         return s.doc.OnImportText();
+         return s.doc.OnImport(FileFormat::Text);
      }},
     {"csv import",
      [](Session& s, const QString& path) {
          s.prompt.openPaths = {path};
-         return s.doc.OnImportCsv();
+         return s.doc.OnImport(FileFormat::Csv);
      }},
 };
 

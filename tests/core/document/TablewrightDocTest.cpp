@@ -155,7 +155,7 @@ TEST_F(TablewrightDocTest, FileChoosersStartInTheListsFolder)
 {
     Fill(doc.GetGrid(), {"a"}, {{"1"}});
     prompt.savePaths = {files.Path("out.txt")};
-    ASSERT_TRUE(doc.OnExportText());
+    ASSERT_TRUE(doc.OnExport(FileFormat::Text));
     EXPECT_EQ(prompt.saveProposals.back(), "Sans titre.txt");
 
     QDir().mkpath(files.Path("lists"));
@@ -166,16 +166,16 @@ TEST_F(TablewrightDocTest, FileChoosersStartInTheListsFolder)
     EXPECT_EQ(doc.StartFolder(), files.Path("lists"));
     prompt.answers = {Answer::Yes};
     const std::pair<std::function<bool()>, QString> exports[] = {
-        {[&] { return doc.OnExportText(); }, "lists/Courses.txt"},
-        {[&] { return doc.OnExportCsv(); }, "lists/Courses.csv"},
-        {[&] { return doc.OnExportHtml(); }, "lists/Courses.html"},
+        {[&] { return doc.OnExport(FileFormat::Text); }, "lists/Courses.txt"},
+        {[&] { return doc.OnExport(FileFormat::Csv); }, "lists/Courses.csv"},
+        {[&] { return doc.OnExport(FileFormat::Html); }, "lists/Courses.html"},
     };
     for (const auto& [run, proposal] : exports) {
         EXPECT_FALSE(run());
         EXPECT_EQ(prompt.saveProposals.back(), files.Path(proposal));
     }
     prompt.openPaths = {QString()};
-    EXPECT_FALSE(doc.OnImportText());
+    EXPECT_FALSE(doc.OnImport(FileFormat::Text));
     EXPECT_EQ(prompt.openFolders.back(), files.Path("lists"));
     EXPECT_TRUE(doc.ChooseListToOpen().isEmpty());
     EXPECT_EQ(prompt.openFolders.back(), files.Path("lists"));
@@ -184,9 +184,9 @@ TEST_F(TablewrightDocTest, FileChoosersStartInTheListsFolder)
     QDir().mkpath(files.Path("data"));
     prompt.openPaths = {files.Write("data/people.csv", "Nom\nPaul\n")};
     prompt.answers = {Answer::Yes};
-    ASSERT_TRUE(doc.OnImportCsv());
+    ASSERT_TRUE(doc.OnImport(FileFormat::Csv));
     EXPECT_EQ(doc.StartFolder(), files.Path("data"));
-    EXPECT_FALSE(doc.OnExportHtml());
+    EXPECT_FALSE(doc.OnExport(FileFormat::Html));
     EXPECT_EQ(prompt.saveProposals.back(), files.Path("data/people.html"));
 
     // A new list has no folder: the last one used serves.
@@ -255,7 +255,7 @@ TEST_F(TablewrightDocTest, DiskFullKeepsThePreviousFile)
         {"export", text,
          [&] {
              prompt.savePaths = {text};
-             return doc.OnExportText();
+             return doc.OnExport(FileFormat::Text);
          }},
     };
     for (const auto& w : writes) {
@@ -319,14 +319,14 @@ TEST_F(TablewrightDocTest, LastRowIsShownAfterEveryReadWhenTheOptionIsOn)
         {"text import",
          [&] {
              prompt.openPaths = {textPath};
-             return doc.OnImportText();
+             return doc.OnImport(FileFormat::Text);
          },
          499},
         {"csv import",
          [&] {
              prompt.openPaths = {csvPath};
              prompt.answers = {Answer::Yes};
-             return doc.OnImportCsv();
+             return doc.OnImport(FileFormat::Csv);
          },
          499},
     };

@@ -25,15 +25,15 @@ bool Export(Session& s, Format format)
 {
     switch (format) {
     case Format::Text:
-        return s.doc.OnExportText();
+        return s.doc.OnExport(FileFormat::Text);
     case Format::CsvWithNames:
         s.prompt.answers = {Answer::Yes};
-        return s.doc.OnExportCsv();
+        return s.doc.OnExport(FileFormat::Csv);
     case Format::CsvRowsOnly:
         s.prompt.answers = {Answer::No};
-        return s.doc.OnExportCsv();
+        return s.doc.OnExport(FileFormat::Csv);
     case Format::Html:
-        return s.doc.OnExportHtml();
+        return s.doc.OnExport(FileFormat::Html);
     }
     return false;
 }
@@ -148,7 +148,7 @@ TEST(ExportTest, HtmlTitleIsTheDocumentFileName)
     Fill(s.grid, {"A"}, {});
     s.doc.SetPathName(files.Path("Mes & <listes>.tbw"));
     s.prompt.savePaths = {files.Path("out.html")};
-    EXPECT_TRUE(s.doc.OnExportHtml());
+    EXPECT_TRUE(s.doc.OnExport(FileFormat::Html));
     EXPECT_NE(files.Read(files.Path("out.html"))
                   .find("<head>\r\n<meta charset=\"utf-8\">\r\n"
                         "<title>Mes &amp; &lt;listes&gt;.tbw</title>\r\n"),
@@ -161,7 +161,7 @@ TEST(ExportTest, ProgressFollowsTheRows)
     TempFiles files;
     Fill(s.grid, {"A"}, {{"1"}, {"2"}, {"3"}});
     s.prompt.savePaths = {files.Path("out.txt")};
-    EXPECT_TRUE(s.doc.OnExportText());
+    EXPECT_TRUE(s.doc.OnExport(FileFormat::Text));
     EXPECT_EQ(s.progress.values, (std::vector<int>{0, 25, 50, 75, 0}));
 
     // Many rows: each percentage once, not once a row.
@@ -236,7 +236,7 @@ TEST(ExportTest, HtmlTableWidthIsTheExactSum)
     const int columns = 32769;
     s.grid.InsertColumns(0, std::vector<std::string>(columns, "c"), 65535);
     s.prompt.savePaths = {files.Path("wide.html")};
-    ASSERT_TRUE(s.doc.OnExportHtml());
+    ASSERT_TRUE(s.doc.OnExport(FileFormat::Html));
     EXPECT_NE(files.Read(files.Path("wide.html")).find("<table width=2147516415 border=0>"),
               std::string::npos);
 }

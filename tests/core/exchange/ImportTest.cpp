@@ -59,7 +59,7 @@ TEST(ImportTest, TextFileFillsTheGrid)
         TempFiles files;
         Session s;
         s.prompt.openPaths = {files.Write("in.txt", c.bytes)};
-        EXPECT_TRUE(s.doc.OnImportText());
+        EXPECT_TRUE(s.doc.OnImport(FileFormat::Text));
         ExpectImported(s, c.expected);
         EXPECT_TRUE(s.prompt.messages.empty());
     }
@@ -130,7 +130,7 @@ TEST(ImportTest, CsvFileFillsTheGrid)
         Session s;
         s.prompt.openPaths = {files.Write("in.csv", c.bytes)};
         s.prompt.answers = {c.header ? Answer::Yes : Answer::No};
-        EXPECT_TRUE(s.doc.OnImportCsv());
+        EXPECT_TRUE(s.doc.OnImport(FileFormat::Csv));
         ExpectImported(s, c.expected);
         ASSERT_EQ(s.prompt.messages.size(), 1u);
         EXPECT_EQ(s.prompt.messages[0].buttons, Buttons::YesNo);
@@ -150,10 +150,10 @@ bool Import(Session& s, Route route, const QString& path)
     switch (route) {
     case Route::TextMenu:
         s.prompt.openPaths = {path};
-        return s.doc.OnImportText();
+        return s.doc.OnImport(FileFormat::Text);
     case Route::CsvMenu:
         s.prompt.openPaths = {path};
-        return s.doc.OnImportCsv();
+        return s.doc.OnImport(FileFormat::Csv);
     case Route::OpenCsv:
         return s.doc.OpenDocumentFile(path);
     }
@@ -205,7 +205,7 @@ TEST(ImportTest, ColumnsAddedLaterLeaveEarlierRowsAsTheyWere)
     Session s;
     s.prompt.openPaths = {files.Write("in.csv", "1\n2,3,4\n")};
     s.prompt.answers = {Answer::No};
-    ASSERT_TRUE(s.doc.OnImportCsv());
+    ASSERT_TRUE(s.doc.OnImport(FileFormat::Csv));
     ASSERT_EQ(s.grid.GetColumnCount(), 3);
     EXPECT_EQ(s.grid.JoinedRowView(0), "1");
 }
@@ -217,7 +217,7 @@ TEST(ImportTest, ListImportedFromUtf16IsSavedAsUtf8)
     TempFiles files;
     Session s;
     s.prompt.openPaths = {files.Write("in.txt", "\xFF\xFEN\0o\0m\0\r\0\n\0R\0\xE9\0m\0i\0"s)};
-    ASSERT_TRUE(s.doc.OnImportText());
+    ASSERT_TRUE(s.doc.OnImport(FileFormat::Text));
     EXPECT_EQ(Dump(s.grid), "Nom\nRémi");
     EXPECT_EQ(s.doc.FileEncoding(), TextEncoding::Utf8);
     ASSERT_TRUE(s.doc.DoSave(files.Path("out.tbw")));

@@ -106,7 +106,7 @@ private Q_SLOTS:
         f.view.m_wndGrid.Cursor().SetCurrent(1, 1);
         f.view.ShowCurrentCell();
         prompt.openPaths = {files.Write("court.txt", "seule\r\nx\r\n")};
-        QVERIFY(f.doc.OnImportText());
+        QVERIFY(f.doc.OnImport(FileFormat::Text));
         QCOMPARE(f.view.m_wndGrid.Cursor().CurrentRow(), -1);
         QCOMPARE(status.panes[1], QString());
     }
