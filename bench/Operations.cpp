@@ -69,35 +69,40 @@ Measurement Save(const BenchFiles& files)
 
 Measurement ImportCsv(const BenchFiles& files)
 {
-    return TimeRead(files, "csv",
-                    [](CTablewrightDoc& doc, const QString& in) { return doc.Import(FileFormat::Csv, in); });
+    return TimeRead(files, "csv", [](CTablewrightDoc& doc, const QString& in) {
+        return doc.Import(FileFormat::Csv, in);
+    });
 }
 
 // The text import has no entry taking a path: it asks the file chooser,
 // which the host answers.
 Measurement ImportText(const BenchFiles& files)
 {
-    return TimeRead(files, "txt",
-                    [](CTablewrightDoc& doc, const QString&) { return doc.OnImport(FileFormat::Text); });
+    return TimeRead(files, "txt", [](CTablewrightDoc& doc, const QString&) {
+        return doc.OnImport(FileFormat::Text);
+    });
 }
 
 // The export commands ask the file chooser for the output path.
 Measurement ExportCsv(const BenchFiles& files)
 {
-    return TimeWrite(files, "csv",
-                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExport(FileFormat::Csv); });
+    return TimeWrite(files, "csv", [](CTablewrightDoc& doc, const QString&) {
+        return doc.OnExport(FileFormat::Csv);
+    });
 }
 
 Measurement ExportText(const BenchFiles& files)
 {
-    return TimeWrite(files, "txt",
-                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExport(FileFormat::Text); });
+    return TimeWrite(files, "txt", [](CTablewrightDoc& doc, const QString&) {
+        return doc.OnExport(FileFormat::Text);
+    });
 }
 
 Measurement ExportHtml(const BenchFiles& files)
 {
-    return TimeWrite(files, "html",
-                     [](CTablewrightDoc& doc, const QString&) { return doc.OnExport(FileFormat::Html); });
+    return TimeWrite(files, "html", [](CTablewrightDoc& doc, const QString&) {
+        return doc.OnExport(FileFormat::Html);
+    });
 }
 
 // Times read on the shaped file stem.ext, then checks the grid's shape.
@@ -126,9 +131,9 @@ Measurement LoadWide(const BenchFiles& files)
 
 Measurement ImportTextWide(const BenchFiles& files)
 {
-    return TimeShapeRead(files, "wide", "txt", ShapeGenerator::kWideRows,
-                         ShapeGenerator::WideColumns(files.rows),
-                         [](CTablewrightDoc& doc, const QString&) { return doc.OnImport(FileFormat::Text); });
+    return TimeShapeRead(
+        files, "wide", "txt", ShapeGenerator::kWideRows, ShapeGenerator::WideColumns(files.rows),
+        [](CTablewrightDoc& doc, const QString&) { return doc.OnImport(FileFormat::Text); });
 }
 
 Measurement LoadLateHeader(const BenchFiles& files)
@@ -171,6 +176,8 @@ constexpr Operation kOperations[] = {
     {"replace-all", SearchOperations::ReplaceAll},
     {"undo-replace-all", SearchOperations::UndoReplaceAll},
     {"redo-replace-all", SearchOperations::RedoReplaceAll},
+    {"filter", SearchOperations::Filter},
+    {"clear-filter", SearchOperations::ClearFilter},
     {"sort", EditOperations::Sort},
     {"sort-sorted", EditOperations::SortSorted},
     {"sort-equal", EditOperations::SortEqual},

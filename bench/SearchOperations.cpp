@@ -3,7 +3,9 @@
 #include "BenchFiles.h"
 #include "ScriptedHost.h"
 
+#include "edit/RowFilter.h"
 #include "edit/SearchCommands.h"
+#include "grid/GridListCtrl.h"
 
 namespace SearchOperations {
 
@@ -70,6 +72,38 @@ Measurement FindNothing(const BenchFiles& files)
     const double seconds = watch.Seconds();
     Require(!found && list.host.messages == 1, "the search found something");
     return {0, seconds, rss.ExtraMb()};
+}
+
+namespace {
+
+const RowFilter kAboutOnePercent{"ôa", -1, false, false};
+
+} // namespace
+
+Measurement Filter(const BenchFiles& files)
+{
+    SearchList list(files);
+    CGridListCtrl& grid = list.doc.GetGrid();
+    const RssWatch rss;
+    const Stopwatch watch;
+    ApplyFilter(grid, kAboutOnePercent);
+    const double seconds = watch.Seconds();
+    Require(grid.Shown().Count() > 0 && grid.Shown().Count() < grid.GetItemCount() / 10,
+            "the filter did not keep about one row in a hundred");
+    return {grid.Shown().Count(), seconds, rss.ExtraMb()};
+}
+
+Measurement ClearFilter(const BenchFiles& files)
+{
+    SearchList list(files);
+    CGridListCtrl& grid = list.doc.GetGrid();
+    ApplyFilter(grid, kAboutOnePercent);
+    const RssWatch rss;
+    const Stopwatch watch;
+    grid.ShowAllRows();
+    const double seconds = watch.Seconds();
+    Require(!grid.Shown().IsFiltering(), "the filter stayed");
+    return {grid.Shown().Count(), seconds, rss.ExtraMb()};
 }
 
 Measurement ReplaceAll(const BenchFiles& files)

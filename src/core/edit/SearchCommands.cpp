@@ -2,6 +2,7 @@
 
 #include "document/TablewrightDoc.h"
 #include "edit/RowContentCommand.h"
+#include "edit/RowFilter.h"
 #include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 #include "platform/Progress.h"
@@ -16,16 +17,6 @@ void TellNotFound(CTablewrightDoc& doc)
 {
     doc.Prompt().MessageBox(QString::fromUtf8(Strings::kNotFound), IUserPrompt::Buttons::Ok,
                             IUserPrompt::Icon::Information);
-}
-
-bool RowMatches(const CGridListCtrl& grid, int row, const CTextMatcher& matcher)
-{
-    CellCursor cursor(grid.JoinedRowView(row));
-    for (int column = 0; column < grid.GetColumnCount(); ++column) {
-        if (matcher.Matches(cursor.Next()))
-            return true;
-    }
-    return false;
 }
 
 int FindRow(const CGridListCtrl& grid, const CTextMatcher& matcher, int start)

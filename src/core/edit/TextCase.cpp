@@ -53,14 +53,22 @@ bool IsAscii(std::string_view text)
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+// A run of ASCII, most of any text, is copied and raised in one sweep.
 void AppendUpper(std::string& out, std::string_view text)
 {
     out.reserve(out.size() + text.size());
     std::size_t at = 0;
     while (at < text.size()) {
-        if (static_cast<unsigned char>(text[at]) < 0x80) {
-            out.push_back(UpperAscii(text[at]));
-            ++at;
+        const auto runEnd =
+            std::find_if(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
+                         [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        const std::size_t run = static_cast<std::size_t>(runEnd - text.begin()) - at;
+        if (run > 0) {
+            const std::size_t start = out.size();
+            out.append(text.substr(at, run));
+            std::transform(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(),
+                           out.begin() + static_cast<std::ptrdiff_t>(start), UpperAscii);
+            at += run;
             continue;
         }
         std::size_t length = 0;

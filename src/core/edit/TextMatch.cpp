@@ -1,6 +1,7 @@
 #include "edit/TextMatch.h"
 
 #include "edit/TextCase.h"
+#include "grid/PackedRow.h"
 
 #include <algorithm>
 
@@ -68,6 +69,18 @@ bool CTextMatcher::Matches(std::string_view cell) const
     if (m_bWholeCell)
         return compared == m_text;
     return compared.find(m_text) != std::string_view::npos;
+}
+
+bool CTextMatcher::MatchesJoined(std::string_view joined, int columns) const
+{
+    if (!m_bWholeCell && m_text.find('\t') == std::string::npos)
+        return Matches(joined) && !(m_text.empty() && columns == 0);
+    CellCursor cursor(joined);
+    for (int column = 0; column < columns; ++column) {
+        if (Matches(cursor.Next()))
+            return true;
+    }
+    return false;
 }
 
 bool CTextMatcher::Replace(std::string_view cell, std::string_view replacement,

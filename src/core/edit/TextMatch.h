@@ -29,6 +29,10 @@ public:
     CTextMatcher(std::string_view text, bool matchCase, bool wholeCell);
 
     bool Matches(std::string_view cell) const;
+    // True when a cell of the row, given joined by TAB, matches. A text
+    // without TAB is looked for in the whole row at once: a match cannot
+    // reach across cells.
+    bool MatchesJoined(std::string_view joined, int columns) const;
 
     // When the cell matches, puts its new text in out and returns true: a
     // whole-cell match becomes the replacement, otherwise every occurrence

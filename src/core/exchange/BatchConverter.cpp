@@ -1,6 +1,7 @@
 #include "exchange/BatchConverter.h"
 
 #include "document/TablewrightDoc.h"
+#include "edit/RowFilter.h"
 #include "edit/SortRows.h"
 #include "resources/StringTable.h"
 
@@ -40,7 +41,7 @@ int CBatchConverter::Run(const CConversion& conversion)
         return CCommandLine::kFailure;
     // The HTML page is titled with the input's name, whatever it was.
     doc.SetPathName(m_conversion.in);
-    if (!SortList(doc.GetGrid()))
+    if (!FilterList(doc.GetGrid()) || !SortList(doc.GetGrid()))
         return CCommandLine::kFailure;
     return Write(doc, output->format) ? CCommandLine::kSuccess : CCommandLine::kFailure;
 }
@@ -76,6 +77,33 @@ bool CBatchConverter::WritePdf(const CTablewrightDoc& doc)
     // Said as every other output says it, on one line.
     Fail(QString::fromUtf8(Strings::kCannotWriteFile).arg(m_conversion.out, error).simplified());
     return false;
+}
+
+bool CBatchConverter::FilterList(CGridListCtrl& grid)
+{
+    if (m_conversion.filter.isEmpty())
+        return true;
+    if (m_conversion.filterColumn > grid.GetColumnCount()) {
+        Fail(QStringLiteral("colonne de filtre inexistante : %1 (nombre de colonnes : %2)")
+                 .arg(m_conversion.filterColumn)
+                 .arg(grid.GetColumnCount()));
+        return false;
+    }
+    const RowFilter filter{m_conversion.filter.toStdString(), m_conversion.filterColumn - 1,
+                           m_conversion.matchCase, m_conversion.wholeCell};
+    const std::vector<int> kept = MatchingRows(grid, filter);
+    std::vector<int> dropped;
+    dropped.reserve(static_cast<std::size_t>(grid.GetItemCount()) - kept.size());
+    auto next = kept.begin();
+    for (int row = 0; row < grid.GetItemCount(); ++row) {
+        if (next != kept.end() && *next == row)
+            ++next;
+        else
+            dropped.push_back(row);
+    }
+    if (!dropped.empty())
+        grid.TakeRowSet(dropped);
+    return true;
 }
 
 // The sort is a click on the column's header, or for descending two

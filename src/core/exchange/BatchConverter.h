@@ -40,6 +40,9 @@ private:
     // Sorts the list read as --sort asks; false, once told, when the list
     // has no such column.
     bool SortList(CGridListCtrl& grid);
+    // Keeps only the rows --filter asks for; false, once told, when the
+    // list has no such column.
+    bool FilterList(CGridListCtrl& grid);
 
     // IUserPrompt
     Answer MessageBox(const QString& text, Buttons buttons, Icon icon) override;

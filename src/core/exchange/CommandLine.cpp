@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -28,6 +29,31 @@ constexpr YesNoOption kYesNoOptions[] = {
 QString OptionName(const QString& argument)
 {
     return argument.section(QLatin1Char('='), 0, 0);
+}
+
+// The options that refine a filter, each meaningless without one.
+struct FilterOption
+{
+    const char* name;
+    bool (*given)(const CConversion& conversion);
+};
+
+constexpr FilterOption kFilterOptions[] = {
+    {"--filter-column", [](const CConversion& c) { return c.filterColumn != 0; }},
+    {"--match-case", [](const CConversion& c) { return c.matchCase; }},
+    {"--whole-cell", [](const CConversion& c) { return c.wholeCell; }},
+};
+
+// The first refinement given without --filter; null when there is none.
+const FilterOption* RefinementWithoutFilter(const CConversion& conversion)
+{
+    if (!conversion.filter.isEmpty())
+        return nullptr;
+    for (const FilterOption& option : kFilterOptions) {
+        if (option.given(conversion))
+            return &option;
+    }
+    return nullptr;
 }
 
 const YesNoOption* FindYesNoOption(const QString& name)
@@ -119,9 +145,27 @@ bool CCommandLine::ReadConversionOption(const QStringList& arguments, qsizetype&
                              return m_conversion.sortColumn > 0;
                          });
     }
-    if (argument == QLatin1String("--descending")) {
-        m_conversion.descending = true;
-        return true;
+    if (name == QLatin1String("--filter")) {
+        return ReadValue(arguments, index, Strings::kFilterTextExpected,
+                         [this](const QString& value) {
+                             m_conversion.filter = value;
+                             return true;
+                         });
+    }
+    if (name == QLatin1String("--filter-column")) {
+        return ReadValue(arguments, index, Strings::kColumnNumberExpected,
+                         [this](const QString& value) {
+                             m_conversion.filterColumn = ColumnNumber(value);
+                             return m_conversion.filterColumn > 0;
+                         });
+    }
+    for (const auto& [flag, member] : {std::pair{"--descending", &CConversion::descending},
+                                       std::pair{"--match-case", &CConversion::matchCase},
+                                       std::pair{"--whole-cell", &CConversion::wholeCell}}) {
+        if (argument == QLatin1String(flag)) {
+            m_conversion.*member = true;
+            return true;
+        }
     }
     Fail(Text(Strings::kUnknownOption).arg(argument));
     return false;
@@ -153,6 +197,9 @@ void CCommandLine::Finish(const QStringList& files, bool convert, const QString&
     } else if (m_conversion.descending && m_conversion.sortColumn == 0) {
         Fail(Text(Strings::kOptionOnlyWith)
                  .arg(QStringLiteral("--descending"), QStringLiteral("--sort")));
+    } else if (const FilterOption* refinement = RefinementWithoutFilter(m_conversion)) {
+        Fail(Text(Strings::kOptionOnlyWith)
+                 .arg(QLatin1String(refinement->name), QStringLiteral("--filter")));
     } else if (!convert) {
         m_file = files.value(0);
     } else if (files.isEmpty()) {

@@ -14,6 +14,12 @@ struct CConversion
     bool csvExportHeader = true; // the CSV written starts with the column names
     int sortColumn = 0;          // counted from 1; 0 leaves the rows as they were read
     bool descending = false;
+    // Only the rows holding a cell that matches filter are written, by
+    // Find's rules; an empty filter keeps every row.
+    QString filter;
+    int filterColumn = 0; // counted from 1; 0 looks in every column
+    bool matchCase = false;
+    bool wholeCell = false;
 };
 
 // The program's command line, read before anything needs a display: which

@@ -42,6 +42,7 @@ int CGridListCtrl::InsertPacked(int row, PackedRow packed)
     if (notify)
         m_listener->RowsAboutToBeInserted(row, row);
     m_rows.insert(m_rows.begin() + row, std::move(packed));
+    m_shown.Inserted(row, 1);
     ShiftStatesForInsert(row);
     if (notify)
         m_listener->RowsInserted();
@@ -56,6 +57,7 @@ bool CGridListCtrl::DeleteItem(int row)
     if (notify)
         m_listener->RowsAboutToBeRemoved(row, row);
     m_rows.erase(m_rows.begin() + row);
+    m_shown.Removed(row, 1);
     ShiftStatesForRemove(row);
     if (notify)
         m_listener->RowsRemoved();
@@ -69,6 +71,7 @@ bool CGridListCtrl::DeleteAllItems()
     const bool notify = NotifyEach();
     if (notify)
         m_listener->RowsAboutToBeRemoved(0, GetItemCount() - 1);
+    m_shown.Removed(0, GetItemCount());
     m_rows.clear();
     m_rows.shrink_to_fit();
     m_selectedRow = -1;
@@ -325,6 +328,31 @@ void CGridListCtrl::SetRedraw(bool redraw)
     }
 }
 
+void CGridListCtrl::FilterRows(std::vector<int> rows)
+{
+    ChangeShownRows(&rows);
+}
+
+void CGridListCtrl::ShowAllRows()
+{
+    if (m_shown.IsFiltering())
+        ChangeShownRows(nullptr);
+}
+
+// rows null shows every row.
+void CGridListCtrl::ChangeShownRows(std::vector<int>* rows)
+{
+    const ScopedRedrawSuspension suspended(*this);
+    NotifyEach();
+    if (rows)
+        m_shown.Show(std::move(*rows));
+    else
+        m_shown.ShowAll();
+    const GridCell current = m_selection.Current();
+    if (current.row >= 0 && !m_shown.IsShown(current.row))
+        m_selection.SetCurrent(m_shown.ListRow(0), current.column);
+}
+
 void CGridListCtrl::CursorChanged()
 {
     if (m_suspendDepth > 0)
@@ -375,6 +403,7 @@ bool CGridListCtrl::MoveRow(int from, int to)
             std::rotate(source, source + 1, m_rows.begin() + landing + 1);
         else
             std::rotate(m_rows.begin() + landing, source, source + 1);
+        m_shown.Moved(from, landing);
         for (int* state : {&m_selectedRow, &m_focusedRow})
             *state = RowAfterMove(*state, from, landing);
         if (notify)

@@ -3,6 +3,7 @@
 #include "grid/GridSelection.h"
 #include "grid/GridTypes.h"
 #include "grid/PackedRow.h"
+#include "grid/ShownRows.h"
 
 #include <string>
 #include <string_view>
@@ -56,6 +57,11 @@ public:
     // more than their text.
     std::vector<PackedRow> TakeRows(int first, int count);
     bool PutRows(int first, std::vector<PackedRow> rows);
+    // Moves the rows listed (in increasing order, each once) out of the
+    // grid in one pass, and back in at those places: a display hears of a
+    // new table. False or nothing, changing nothing, when a row does not fit.
+    std::vector<PackedRow> TakeRowSet(const std::vector<int>& rows);
+    bool PutRowSet(const std::vector<int>& rows, std::vector<PackedRow> packed);
     // Appends count empty rows as one change.
     void AppendEmptyRows(int count);
 
@@ -152,12 +158,21 @@ public:
     CGridSelection& Cursor() { return m_selection; }
     const CGridSelection& Cursor() const { return m_selection; }
 
+    // The rows a display shows: every row, or those a filter keeps. A
+    // display hears of a new table when they change, and a current cell
+    // that goes out of sight moves to the first row shown.
+    const CShownRows& Shown() const { return m_shown; }
+    // Shows only the rows given, in list order.
+    void FilterRows(std::vector<int> rows);
+    void ShowAllRows();
+
 private:
     friend class CGridSelection;
     // Tells the listener the cursor moved; while drawing is suspended,
     // once, when it resumes.
     void CursorChanged();
     bool ValidRow(int row) const { return row >= 0 && row < GetItemCount(); }
+    void ChangeShownRows(std::vector<int>* rows);
     bool ValidColumn(int column) const { return column >= 0 && column < GetColumnCount(); }
     // True when the listener is to hear of a change one call at a time.
     bool NotifyEach();
@@ -180,6 +195,7 @@ private:
     bool m_pendingCursor = false;
     IGridListener* m_listener = nullptr;
     CGridSelection m_selection{*this};
+    CShownRows m_shown{*this};
 };
 
 // Holds the grid's drawing suspended for as long as it lives, so that an

@@ -3,6 +3,7 @@
 #include "grid/GridListener.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -78,6 +79,7 @@ bool CGridListCtrl::PermuteRows(const std::vector<int>& order)
     for (const int row : order)
         rows.push_back(std::move(m_rows[row]));
     m_rows = std::move(rows);
+    m_shown.Permuted(order);
     if (NotifyEach())
         m_listener->RowsChanged(0, GetItemCount() - 1);
     return true;
@@ -111,6 +113,7 @@ std::vector<PackedRow> CGridListCtrl::TakeRows(int first, int count)
     std::vector<PackedRow> taken(std::make_move_iterator(begin),
                                  std::make_move_iterator(begin + count));
     m_rows.erase(begin, begin + count);
+    m_shown.Removed(first, count);
     for (int* state : {&m_selectedRow, &m_focusedRow}) {
         if (*state >= first + count)
             *state -= count;
@@ -132,6 +135,7 @@ bool CGridListCtrl::PutRows(int first, std::vector<PackedRow> rows)
         m_listener->RowsAboutToBeInserted(first, first + count - 1);
     m_rows.insert(m_rows.begin() + first, std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
+    m_shown.Inserted(first, count);
     for (int* state : {&m_selectedRow, &m_focusedRow}) {
         if (*state >= first)
             *state += count;
@@ -145,4 +149,75 @@ void CGridListCtrl::AppendEmptyRows(int count)
 {
     if (count > 0)
         PutRows(GetItemCount(), std::vector<PackedRow>(static_cast<std::size_t>(count)));
+}
+
+namespace {
+
+// True when rows rise strictly and lie in 0..count-1.
+bool IsRowSet(const std::vector<int>& rows, int count)
+{
+    return !rows.empty() && rows.front() >= 0 && rows.back() < count &&
+           std::adjacent_find(rows.begin(), rows.end(), std::greater_equal<>()) == rows.end();
+}
+
+} // namespace
+
+std::vector<PackedRow> CGridListCtrl::TakeRowSet(const std::vector<int>& rows)
+{
+    if (!IsRowSet(rows, GetItemCount()))
+        return {};
+    const ScopedRedrawSuspension suspended(*this);
+    NotifyEach();
+    std::vector<PackedRow> taken;
+    taken.reserve(rows.size());
+    std::size_t next = 0;
+    std::size_t kept = 0;
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if (next < rows.size() && static_cast<std::size_t>(rows[next]) == row) {
+            taken.push_back(std::move(m_rows[row]));
+            ++next;
+        } else {
+            m_rows[kept++] = std::move(m_rows[row]);
+        }
+    }
+    m_rows.resize(kept);
+    m_shown.RemovedSet(rows);
+    for (int* state : {&m_selectedRow, &m_focusedRow}) {
+        const auto at = std::lower_bound(rows.begin(), rows.end(), *state);
+        if (at != rows.end() && *at == *state)
+            *state = -1;
+        else if (*state >= 0)
+            *state -= static_cast<int>(at - rows.begin());
+    }
+    return taken;
+}
+
+bool CGridListCtrl::PutRowSet(const std::vector<int>& rows, std::vector<PackedRow> packed)
+{
+    const int total = GetItemCount() + static_cast<int>(rows.size());
+    if (rows.size() != packed.size() || !IsRowSet(rows, total))
+        return false;
+    const ScopedRedrawSuspension suspended(*this);
+    NotifyEach();
+    std::vector<PackedRow> merged;
+    merged.reserve(static_cast<std::size_t>(total));
+    std::size_t next = 0;
+    std::size_t old = 0;
+    for (int row = 0; row < total; ++row) {
+        if (next < rows.size() && rows[next] == row)
+            merged.push_back(std::move(packed[next++]));
+        else
+            merged.push_back(std::move(m_rows[old++]));
+    }
+    m_rows = std::move(merged);
+    m_shown.InsertedSet(rows);
+    for (int* state : {&m_selectedRow, &m_focusedRow}) {
+        if (*state < 0)
+            continue;
+        std::size_t before = 0;
+        while (before < rows.size() && rows[before] <= *state + static_cast<int>(before))
+            ++before;
+        *state += static_cast<int>(before);
+    }
+    return true;
 }

@@ -182,6 +182,37 @@ TEST(BatchConvertTest, SortingByAMissingColumnFails)
     }
 }
 
+// Only the matching rows are written, by Find's rules, and sorted after.
+TEST(BatchConvertTest, FiltersBeforeSorting)
+{
+    const std::vector<ConvertCase> cases = {
+        {"list.tbw", "out.txt", {"--filter", "A"}, "Nom\tVille\r\na\t1\r\nA\t3\r\n"},
+        {"list.tbw", "out.txt", {"--filter", "A", "--match-case"}, "Nom\tVille\r\nA\t3\r\n"},
+        {"list.tbw",
+         "out.txt",
+         {"--filter", "a", "--sort", "2", "--descending"},
+         "Nom\tVille\r\nA\t3\r\na\t1\r\n"},
+        {"list.tbw", "out.txt", {"--filter", "2", "--filter-column", "1"}, "Nom\tVille\r\n"},
+        {"data.txt", "out.txt", {"--filter", "b", "--whole-cell"}, "Nom\tVille\r\nB\t2\r\n"},
+    };
+    for (const ConvertCase& c : cases) {
+        SCOPED_TRACE((c.in + " " + c.options.join(' ')).toStdString());
+        TempFiles files;
+        const std::string bytes = c.in.endsWith(".txt") ? kUnsortedText : kUnsortedList;
+        const QString out = files.Path(c.out);
+        const Outcome outcome = Convert(QStringList{files.Write(c.in, bytes), out} + c.options);
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.errors, "");
+        EXPECT_EQ(files.Read(out), c.expected);
+    }
+    TempFiles files;
+    const Outcome missing = Convert({files.Write("list.tbw", kUnsortedList), files.Path("out.txt"),
+                                     "--filter", "a", "--filter-column", "3"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.errors,
+              "quire: colonne de filtre inexistante : 3 (nombre de colonnes : 2)\n");
+}
+
 TEST(BatchConvertTest, NewerListWarnsAndConverts)
 {
     TempFiles files;
@@ -299,6 +330,8 @@ TEST(BatchConvertTest, CommandLineMistakesExitWithStatusTwo)
          "quire : --descending ne s'emploie qu'avec --sort"},
         {{"data.csv", "out.txt", "--sort", "0"}, "quire : valeur incorrecte pour --sort : 0 "},
         {{"data.csv", "out.txt", "--sort", "un"}, "quire : valeur incorrecte pour --sort : un "},
+        {{"data.csv", "out.txt", "--whole-cell"},
+         "quire : --whole-cell ne s'emploie qu'avec --filter"},
     };
     for (const MistakeCase& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());

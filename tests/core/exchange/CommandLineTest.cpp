@@ -19,7 +19,10 @@ std::string Describe(const CCommandLine& line)
         return "convert " + c.in.toStdString() + " -> " + c.out.toStdString() +
                " header=" + yesNo(c.csvHeader) + " export-header=" + yesNo(c.csvExportHeader) +
                (c.sortColumn ? " sort=" + std::to_string(c.sortColumn) : "") +
-               (c.descending ? " descending" : "");
+               (c.descending ? " descending" : "") +
+               (c.filter.isEmpty() ? "" : " filter=" + c.filter.toStdString()) +
+               (c.filterColumn ? " in " + std::to_string(c.filterColumn) : "") +
+               (c.matchCase ? " case" : "") + (c.wholeCell ? " whole" : "");
     case CCommandLine::Mode::Help:
         return "help";
     case CCommandLine::Mode::Version:
@@ -69,6 +72,11 @@ TEST(CommandLineTest, ReadsEveryWayToRun)
          "convert a.tbw -> b.csv header=no export-header=yes sort=2147483647"},
         {{"--convert", "a.tbw", "--sort", "1", "--", "--descending"},
          "convert a.tbw -> --descending header=no export-header=yes sort=1"},
+        {{"--whole-cell", "--convert", "a.tbw", "b.csv", "--filter", "été", "--filter-column=2",
+          "--match-case"},
+         "convert a.tbw -> b.csv header=no export-header=yes filter=été in 2 case whole"},
+        {{"--convert", "a.tbw", "b.csv", "--filter=-5", "--sort", "1"},
+         "convert a.tbw -> b.csv header=no export-header=yes sort=1 filter=-5"},
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -106,6 +114,16 @@ TEST(CommandLineTest, SaysExactlyWhatIsWrong)
         {{"a.tbw", "--descending"}, "quire : --descending ne s'emploie qu'avec --convert"},
         {{"--convert", "a.tbw", "b.csv", "--descending"},
          "quire : --descending ne s'emploie qu'avec --sort"},
+        {{"a.tbw", "--filter", "x"}, "quire : --filter ne s'emploie qu'avec --convert"},
+        {{"--convert", "a.tbw", "b.csv", "--filter-column", "2"},
+         "quire : --filter-column ne s'emploie qu'avec --filter"},
+        {{"--convert", "a.tbw", "b.csv", "--whole-cell", "--match-case"},
+         "quire : --match-case ne s'emploie qu'avec --filter"},
+        {{"--convert", "a.tbw", "b.csv", "--filter"},
+         "quire : valeur manquante pour --filter (texte des lignes à garder attendu)"},
+        {{"--convert", "a.tbw", "b.csv", "--filter", "x", "--filter-column", "0"},
+         "quire : valeur incorrecte pour --filter-column : 0 (numéro de colonne attendu, 1 pour "
+         "la première)"},
         {{"--convert", "a.tbw", "b.csv", "--descending=yes", "--sort", "1"},
          "quire : option inconnue : --descending=yes"},
         {{"--convert", "a.tbw", "b.csv", "--sort"},

@@ -1,0 +1,30 @@
+#include "edit/RowFilter.h"
+
+#include "grid/GridListCtrl.h"
+
+bool RowMatches(const CGridListCtrl& grid, int row, const CTextMatcher& matcher)
+{
+    return matcher.MatchesJoined(grid.JoinedRowView(row), grid.GetColumnCount());
+}
+
+std::vector<int> MatchingRows(const CGridListCtrl& grid, const RowFilter& filter)
+{
+    const CTextMatcher matcher(filter.text, filter.matchCase, filter.wholeCell);
+    const bool oneColumn = filter.column >= 0;
+    std::vector<int> rows;
+    for (int row = 0; row < grid.GetItemCount(); ++row) {
+        const bool matches = oneColumn ? matcher.Matches(grid.ItemTextView(row, filter.column))
+                                       : RowMatches(grid, row, matcher);
+        if (matches)
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+void ApplyFilter(CGridListCtrl& grid, const RowFilter& filter)
+{
+    if (filter.text.empty())
+        grid.ShowAllRows();
+    else
+        grid.FilterRows(MatchingRows(grid, filter));
+}
