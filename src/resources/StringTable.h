@@ -141,6 +141,7 @@ inline constexpr char kUsage[] =
     "  quire [FICHIER]\n"
     "      ouvre la liste FICHIER (un .csv est importé), sinon une nouvelle liste\n"
     "  quire --convert ENTRÉE SORTIE [--csv-header yes|no] [--csv-export-header yes|no]\n"
+    "                [--filter TEXTE [--filter-column N] [--match-case] [--whole-cell]]\n"
     "                [--sort N [--descending]]\n"
     "      convertit ENTRÉE en SORTIE, sans fenêtre\n"
     "  quire --help       affiche cette aide\n"
@@ -154,6 +155,11 @@ inline constexpr char kUsage[] =
     "  --csv-header : la première ligne du CSV lu nomme les colonnes (no par défaut)\n"
     "  --csv-export-header : le CSV écrit commence par les noms des colonnes\n"
     "                        (yes par défaut)\n"
+    "  --filter TEXTE : n'écrit que les lignes dont une cellule contient TEXTE,\n"
+    "                   sans tenir compte de la casse (avant le tri)\n"
+    "  --filter-column N : ne cherche TEXTE que dans la colonne N\n"
+    "  --match-case : respecte la casse\n"
+    "  --whole-cell : la cellule entière doit être TEXTE\n"
     "  --sort N : trie les lignes par la colonne N (1 pour la première) avant\n"
     "             d'écrire, comme un clic sur son en-tête ; les lignes vides de la\n"
     "             fin restent à la fin\n"
@@ -166,6 +172,7 @@ inline constexpr char kUnknownOption[] = "option inconnue : %1";
 inline constexpr char kMissingValue[] = "valeur manquante pour %1 (%2)";
 inline constexpr char kBadValue[] = "valeur incorrecte pour %1 : %2 (%3)";
 inline constexpr char kYesOrNoExpected[] = "yes ou no attendu";
+inline constexpr char kFilterTextExpected[] = "texte des lignes à garder attendu";
 inline constexpr char kColumnNumberExpected[] = "numéro de colonne attendu, 1 pour la première";
 inline constexpr char kExtraArgument[] = "argument en trop : %1";
 inline constexpr char kOptionOnlyWith[] = "%1 ne s'emploie qu'avec %2";

@@ -119,12 +119,16 @@ void PasteIntoCurrentCell(CTablewrightDoc& doc, std::string_view text)
     StoreInCurrentCell(doc, text, CSetCellCommand::Kind::Paste);
 }
 
+// Past the last column, the next row shown; past the last row shown, a
+// row appended at the end of the list.
 Cell TabTarget(const CGridListCtrl& grid)
 {
     const GridCell current = grid.Cursor().Current();
     if (current.column + 1 < grid.GetColumnCount())
         return {current.row, current.column + 1};
-    return {current.row + 1, 0};
+    const CShownRows& shown = grid.Shown();
+    const int next = shown.ListRow(shown.FirstShownFrom(current.row + 1));
+    return {next >= 0 ? next : grid.GetItemCount(), 0};
 }
 
 Cell ArrowTarget(const CGridListCtrl& grid, Arrow arrow)
@@ -133,50 +137,56 @@ Cell ArrowTarget(const CGridListCtrl& grid, Arrow arrow)
     return MoveTarget(grid, kMoves[static_cast<int>(arrow)], 1);
 }
 
+// Rows are counted among those shown: under a filter the cursor steps from
+// one row shown to the next.
 Cell MoveTarget(const CGridListCtrl& grid, Move move, int pageRows)
 {
-    const int lastRow = grid.GetItemCount() - 1;
+    const CShownRows& shown = grid.Shown();
+    const int lastShown = shown.Count() - 1;
     const int lastColumn = grid.GetColumnCount() - 1;
-    if (lastRow < 0 || lastColumn < 0)
+    if (lastShown < 0 || lastColumn < 0)
         return {};
     // With no cell current, a move starts from the selected row's first cell.
     if (!HasCurrentCell(grid))
-        return {std::clamp(grid.GetSelectedRow(), 0, lastRow), 0};
-    Cell target = grid.Cursor().Current();
+        return {shown.ListRow(std::min(shown.FirstShownFrom(grid.GetSelectedRow()), lastShown)), 0};
+    int column = grid.Cursor().CurrentColumn();
+    int at = std::min(shown.FirstShownFrom(grid.Cursor().CurrentRow()), lastShown);
     pageRows = std::max(pageRows, 1);
     switch (move) {
     case Move::Left:
-        target.column = std::max(target.column - 1, 0);
+        column = std::max(column - 1, 0);
         break;
     case Move::Right:
-        target.column = std::min(target.column + 1, lastColumn);
+        column = std::min(column + 1, lastColumn);
         break;
     case Move::Up:
-        target.row = std::max(target.row - 1, 0);
+        at = std::max(at - 1, 0);
         break;
     case Move::Down:
-        target.row = std::min(target.row + 1, lastRow);
+        at = std::min(at + 1, lastShown);
         break;
     case Move::PageUp:
-        target.row = std::max(target.row - pageRows, 0);
+        at = std::max(at - pageRows, 0);
         break;
     case Move::PageDown:
-        target.row = std::min(target.row + pageRows, lastRow);
+        at = std::min(at + pageRows, lastShown);
         break;
     case Move::RowStart:
-        target.column = 0;
+        column = 0;
         break;
     case Move::RowEnd:
-        target.column = lastColumn;
+        column = lastColumn;
         break;
     case Move::First:
-        target = {0, 0};
+        at = 0;
+        column = 0;
         break;
     case Move::Last:
-        target = {lastRow, lastColumn};
+        at = lastShown;
+        column = lastColumn;
         break;
     }
-    return target;
+    return {shown.ListRow(at), column};
 }
 
 void MoveCursor(CGridListCtrl& grid, Move move, int pageRows, Extend extend)

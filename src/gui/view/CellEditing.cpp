@@ -108,9 +108,9 @@ int CTablewrightView::RowUnderPointer(QPoint pointer)
         return -1;
     const int rowHeight = std::max(1, m_pTable->verticalHeader()->defaultSectionSize());
     const int bound = viewport->height() / rowHeight + 2;
-    for (int appended = 0; m_pTable->rowAt(pointer.y()) < 0 && appended < bound; ++appended)
+    for (int appended = 0; m_pTable->ListRowAt(pointer.y()) < 0 && appended < bound; ++appended)
         m_doc.AppendRowsForEdit(1);
-    return m_pTable->rowAt(pointer.y());
+    return m_pTable->ListRowAt(pointer.y());
 }
 
 void CTablewrightView::PlaceCellEditor()

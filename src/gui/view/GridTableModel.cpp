@@ -3,6 +3,8 @@
 #include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 
+#include <utility>
+
 namespace {
 
 constexpr std::size_t kToolTipFrom = 40;
@@ -38,7 +40,7 @@ int CGridTableModel::rowCount(const QModelIndex& parent) const
 {
     if (parent.isValid())
         return 0;
-    return m_bResetting ? m_nFrozenRows : m_grid.GetItemCount();
+    return m_bResetting ? m_nFrozenRows : m_grid.Shown().Count();
 }
 
 int CGridTableModel::columnCount(const QModelIndex& parent) const
@@ -54,7 +56,8 @@ QVariant CGridTableModel::data(const QModelIndex& index, int role) const
         return {};
     // The grid answers empty for a cell it no longer has, which is what a
     // repaint in the middle of a batch may ask for.
-    const std::string_view text = m_grid.ItemTextView(index.row(), index.column());
+    const std::string_view text =
+        m_grid.ItemTextView(m_grid.Shown().ListRow(index.row()), index.column());
     if (role == Qt::ToolTipRole)
         return ToolTipText(text);
     const std::string_view shown = CellText::ShownPart(text);
@@ -65,7 +68,7 @@ QVariant CGridTableModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation == Qt::Vertical) {
         if (role == Qt::DisplayRole)
-            return section + 1;
+            return m_grid.Shown().ListRow(section) + 1;
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
@@ -91,24 +94,46 @@ void CGridTableModel::Reset()
     endResetModel();
 }
 
+void CGridTableModel::BeginRowsChange()
+{
+    m_bRowsReset = m_grid.Shown().IsFiltering();
+    if (m_bRowsReset)
+        beginResetModel();
+}
+
+// True when the change was told as a reset.
+bool CGridTableModel::EndRowsChange()
+{
+    if (!std::exchange(m_bRowsReset, false))
+        return false;
+    endResetModel();
+    return true;
+}
+
 void CGridTableModel::RowsAboutToBeInserted(int first, int last)
 {
-    beginInsertRows(QModelIndex(), first, last);
+    BeginRowsChange();
+    if (!m_bRowsReset)
+        beginInsertRows(QModelIndex(), first, last);
 }
 
 void CGridTableModel::RowsInserted()
 {
-    endInsertRows();
+    if (!EndRowsChange())
+        endInsertRows();
 }
 
 void CGridTableModel::RowsAboutToBeRemoved(int first, int last)
 {
-    beginRemoveRows(QModelIndex(), first, last);
+    BeginRowsChange();
+    if (!m_bRowsReset)
+        beginRemoveRows(QModelIndex(), first, last);
 }
 
 void CGridTableModel::RowsRemoved()
 {
-    endRemoveRows();
+    if (!EndRowsChange())
+        endRemoveRows();
 }
 
 void CGridTableModel::ColumnsAboutToBeInserted(int first, int last)
@@ -133,12 +158,15 @@ void CGridTableModel::ColumnsRemoved()
 
 void CGridTableModel::RowsAboutToBeMoved(int from, int to)
 {
-    beginMoveRows(QModelIndex(), from, from, QModelIndex(), to);
+    BeginRowsChange();
+    if (!m_bRowsReset)
+        beginMoveRows(QModelIndex(), from, from, QModelIndex(), to);
 }
 
 void CGridTableModel::RowsMoved()
 {
-    endMoveRows();
+    if (!EndRowsChange())
+        endMoveRows();
 }
 
 void CGridTableModel::ColumnsAboutToBeReordered()
@@ -168,14 +196,17 @@ void CGridTableModel::ColumnsReordered(const std::vector<int>& order)
 
 void CGridTableModel::CellChanged(int row, int column)
 {
-    const QModelIndex cell = index(row, column);
-    Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
+    const QModelIndex cell = index(m_grid.Shown().ShownIndex(row), column);
+    if (cell.isValid())
+        Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
 }
 
 void CGridTableModel::RowsChanged(int first, int last)
 {
-    if (columnCount() > 0)
-        Q_EMIT dataChanged(index(first, 0), index(last, columnCount() - 1), {Qt::DisplayRole});
+    const int top = m_grid.Shown().FirstShownFrom(first);
+    const int bottom = m_grid.Shown().FirstShownFrom(last + 1) - 1;
+    if (columnCount() > 0 && top <= bottom)
+        Q_EMIT dataChanged(index(top, 0), index(bottom, columnCount() - 1), {Qt::DisplayRole});
 }
 
 void CGridTableModel::HeaderChanged(int first, int last)

@@ -7,7 +7,10 @@
 class CGridListCtrl;
 
 // Shows a CGridListCtrl to Qt's item views: it translates rows, columns and
-// the grid's change reports, and holds nothing of its own.
+// the grid's change reports, and holds nothing of its own. Its rows are the
+// rows the grid shows: under a filter, row k is the k-th row shown, and the
+// row numbers are the list's own. A change in the rows' number or order
+// under a filter is told as a new table.
 class CGridTableModel : public QAbstractTableModel, private IGridListener
 {
     Q_OBJECT
@@ -58,4 +61,8 @@ private:
     bool m_bResetting = false;
     int m_nFrozenRows = 0;
     int m_nFrozenColumns = 0;
+    // A change of rows under a filter, told as a reset once it is done.
+    bool m_bRowsReset = false;
+    void BeginRowsChange();
+    bool EndRowsChange();
 };

@@ -37,8 +37,9 @@ public:
     }
 
 private:
-    bool IsSelected(int row, int column) const
+    bool IsSelected(int shown, int column) const
     {
+        const int row = m_grid.Shown().ListRow(shown);
         const CGridSelection& cursor = m_grid.Cursor();
         if (cursor.HasRange())
             return cursor.Range().Contains(row, column);
@@ -80,19 +81,30 @@ CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
     rows->viewport()->installEventFilter(this);
 }
 
+QModelIndex CGridTableView::CellIndex(int row, int column) const
+{
+    if (!model())
+        return {};
+    return model()->index(m_grid.Shown().ShownIndex(row), column);
+}
+
+int CGridTableView::ListRowAt(int y) const
+{
+    return m_grid.Shown().ListRow(rowAt(y));
+}
+
 QRect CGridTableView::CellRect(int row, int column) const
 {
-    if (!model() || row < 0 || column < 0 || row >= model()->rowCount() ||
-        column >= model()->columnCount())
-        return {};
-    return visualRect(model()->index(row, column));
+    const QModelIndex cell = CellIndex(row, column);
+    return cell.isValid() ? visualRect(cell) : QRect();
 }
 
 bool CGridTableView::OnRowHeaderPress(const QMouseEvent& press)
 {
     if (press.button() != Qt::LeftButton)
         return false;
-    const int row = verticalHeader()->logicalIndexAt(press.position().toPoint());
+    const int row =
+        m_grid.Shown().ListRow(verticalHeader()->logicalIndexAt(press.position().toPoint()));
     if (row >= 0)
         Q_EMIT rowHeaderPressed(row, press.modifiers() & Qt::ShiftModifier);
     return true;
@@ -142,14 +154,14 @@ bool CGridTableView::ShowHeaderToolTip(const QHelpEvent& help)
 
 void CGridTableView::EnsureCellVisible(int row, int column)
 {
-    if (!model() || row < 0 || column < 0 || row >= model()->rowCount() ||
-        column >= model()->columnCount())
+    const QModelIndex cell = CellIndex(row, column);
+    if (!cell.isValid())
         return;
     // Rows appended a moment ago have no place in the scroll range until
     // the table has laid them out.
     executeDelayedItemsLayout();
     updateGeometries();
-    scrollTo(model()->index(row, column), QAbstractItemView::EnsureVisible);
+    scrollTo(cell, QAbstractItemView::EnsureVisible);
 }
 
 void CGridTableView::paintEvent(QPaintEvent* event)
@@ -169,7 +181,7 @@ void CGridTableView::paintEvent(QPaintEvent* event)
 void CGridTableView::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    const int row = rowAt(at.y());
+    const int row = ListRowAt(at.y());
     const int column = columnAt(at.x());
     if (event->button() != Qt::LeftButton || row < 0 || column < 0) {
         QTableView::mousePressEvent(event);
@@ -188,7 +200,7 @@ void CGridTableView::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     const QPoint at = event->position().toPoint();
-    const int row = rowAt(at.y());
+    const int row = ListRowAt(at.y());
     const int column = columnAt(at.x());
     if (row < 0 || column < 0 || (row == m_dragRow && column == m_dragColumn))
         return;
@@ -204,7 +216,7 @@ void CGridTableView::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
-    Q_EMIT gridClicked(rowAt(at.y()), columnAt(at.x()), at);
+    Q_EMIT gridClicked(ListRowAt(at.y()), columnAt(at.x()), at);
 }
 
 void CGridTableView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -214,14 +226,14 @@ void CGridTableView::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     const QPoint at = event->position().toPoint();
-    Q_EMIT gridDoubleClicked(rowAt(at.y()), columnAt(at.x()), at);
+    Q_EMIT gridDoubleClicked(ListRowAt(at.y()), columnAt(at.x()), at);
 }
 
 void CGridTableView::contextMenuEvent(QContextMenuEvent* event)
 {
     if (event->reason() == QContextMenuEvent::Mouse) {
         const QPoint at = event->pos();
-        Q_EMIT gridRightClicked(rowAt(at.y()), columnAt(at.x()), event->globalPos());
+        Q_EMIT gridRightClicked(ListRowAt(at.y()), columnAt(at.x()), event->globalPos());
         return;
     }
     const GridCell current = m_grid.Cursor().Current();

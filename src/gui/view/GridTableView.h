@@ -9,6 +9,8 @@ class CGridListCtrl;
 // the range when it spans several cells, highlighted, and the current cell
 // framed as part of its own painting, so the frame survives every repaint.
 // The table keeps no selection of its own; clicks and drags are reported.
+// Rows are the list's everywhere outside this class: it shows only the rows
+// the grid shows, and turns its own row numbers into the list's and back.
 class CGridTableView : public QTableView
 {
     Q_OBJECT
@@ -21,6 +23,10 @@ public:
 
     // The cell's rectangle in the viewport; empty for a cell not shown.
     QRect CellRect(int row, int column) const;
+    // The model's index of a list row's cell; invalid for a row not shown.
+    QModelIndex CellIndex(int row, int column) const;
+    // The list row at a height of the viewport; -1 where no row is.
+    int ListRowAt(int y) const;
 
 Q_SIGNALS:
     // The left button pressed over a cell; extend when Shift was held.

@@ -286,10 +286,9 @@ void CTablewrightView::OnEnsureVisible(int row, bool)
     QMetaObject::invokeMethod(
         this,
         [this, row] {
-            if (row < 0 || row >= m_pModel->rowCount() || m_pModel->columnCount() == 0)
-                return;
-            const int column = std::max(0, m_pTable->columnAt(0));
-            m_pTable->scrollTo(m_pModel->index(row, column), QAbstractItemView::EnsureVisible);
+            const QModelIndex cell = m_pTable->CellIndex(row, std::max(0, m_pTable->columnAt(0)));
+            if (cell.isValid())
+                m_pTable->scrollTo(cell, QAbstractItemView::EnsureVisible);
         },
         Qt::QueuedConnection);
 }
