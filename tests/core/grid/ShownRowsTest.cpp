@@ -1,3 +1,4 @@
+#include "edit/GridCommands.h"
 #include "edit/RowFilter.h"
 #include "grid/GridListCtrl.h"
 
@@ -110,6 +111,33 @@ TEST(ShownRowsTest, AFilterMovesAHiddenCursor)
     grid.ShowAllRows();
     EXPECT_EQ(grid.Shown().Count(), 8);
     EXPECT_EQ(grid.Shown().RowsIn(6, 20), (std::vector<int>{6, 7}));
+}
+
+// Under a filter the cursor steps from row shown to row shown; Tab past
+// the last one goes to a row to append.
+TEST(ShownRowsTest, TheCursorStepsOverTheRowsShown)
+{
+    using namespace GridCommands;
+    struct Case
+    {
+        Move move;
+        int pageRows;
+        GridCell target;
+    };
+    const Case cases[] = {
+        {Move::Down, 1, {4, 0}},  {Move::Up, 1, {0, 0}},   {Move::PageDown, 5, {6, 0}},
+        {Move::First, 1, {0, 0}}, {Move::Last, 1, {6, 0}}, {Move::Right, 1, {2, 0}},
+    };
+    for (const Case& c : cases) {
+        CGridListCtrl grid;
+        FillFiltered(grid);
+        grid.Cursor().SetCurrent(2, 0);
+        EXPECT_EQ(MoveTarget(grid, c.move, c.pageRows), c.target) << static_cast<int>(c.move);
+    }
+    CGridListCtrl grid;
+    FillFiltered(grid);
+    grid.Cursor().SetCurrent(6, 0);
+    EXPECT_EQ(TabTarget(grid), (GridCell{8, 0}));
 }
 
 // Find's rules, in every column or in one.

@@ -47,6 +47,37 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 0);
     }
 
+    // Under a filter the model's rows are the rows shown, numbered as the
+    // list numbers them, and every change keeps it consistent.
+    void aFilterShowsItsRowsWithTheirNumbers()
+    {
+        CGridListCtrl grid;
+        CGridTableModel model(grid);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        Fill(grid, {"nom"}, {{"a"}, {"b"}, {"c"}, {"d"}});
+        grid.FilterRows({1, 3});
+        const auto shown = [&] {
+            QStringList rows;
+            for (int row = 0; row < model.rowCount(); ++row)
+                rows << model.headerData(row, Qt::Vertical, Qt::DisplayRole).toString() + '=' +
+                            model.data(model.index(row, 0), Qt::DisplayRole).toString();
+            return rows.join(' ');
+        };
+        QCOMPARE(shown(), QStringLiteral("2=b 4=d"));
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        grid.SetItemText(2, 0, "caché");
+        QCOMPARE(changed.count(), 0);
+        grid.SetItemText(3, 0, "D");
+        QCOMPARE(changed.count(), 1);
+        grid.InsertItem(0, "neuf");
+        grid.MoveRow(4, 0);
+        grid.DeleteItem(2);
+        QCOMPARE(shown(), QStringLiteral("1=D 2=neuf 3=b"));
+        grid.ShowAllRows();
+        QCOMPARE(model.rowCount(), 4);
+    }
+
     // A million-row load is one reset for the views, not a signal per row.
     void aSuspendedBatchIsOneReset()
     {
