@@ -58,10 +58,12 @@ void CTablewrightDoc::NotifyState() const
         m_stateListener();
 }
 
+// A new list comes in: New, Open and the imports drop any filter.
 void CTablewrightDoc::ClearGrid()
 {
     {
         const ScopedRedrawSuspension suspended(m_grid);
+        m_grid.ShowAllRows();
         m_grid.DeleteAllItems();
     }
     m_grid.DeleteAllColumns();

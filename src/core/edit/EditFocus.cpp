@@ -8,7 +8,10 @@ namespace EditFocus {
 
 void OnRow(CGridListCtrl& grid, int row, int column)
 {
-    row = std::min(row, grid.GetItemCount() - 1);
+    if (row >= 0) {
+        const CShownRows& shown = grid.Shown();
+        row = shown.ListRow(std::min(shown.FirstShownFrom(row), shown.Count() - 1));
+    }
     if (row < 0) {
         ClearSelection(grid);
         grid.Cursor().SetCurrent(-1, -1);

@@ -228,13 +228,21 @@ void InsertRow(CTablewrightDoc& doc, RowPlace place)
 
 // The row that takes the deleted one's place becomes current; after the
 // last row, the new last row does, and with no row left no cell is current.
-// A range of several cells deletes every row it touches.
+// A range of several cells deletes every row it touches, of those shown
+// under a filter.
 void DeleteRow(CTablewrightDoc& doc)
 {
     CGridListCtrl& grid = doc.GetGrid();
     if (grid.Cursor().HasRange()) {
         const CellRange range = grid.Cursor().Range();
-        doc.Execute(std::make_unique<CDeleteRowCommand>(grid, range.top, range.RowCount()));
+        std::vector<int> rows = grid.Shown().RowsIn(range.top, range.bottom);
+        if (rows.empty())
+            return;
+        const auto count = static_cast<int>(rows.size());
+        if (rows.back() - rows.front() + 1 == count)
+            doc.Execute(std::make_unique<CDeleteRowCommand>(grid, rows.front(), count));
+        else
+            doc.Execute(std::make_unique<CDeleteRowSetCommand>(grid, std::move(rows)));
         return;
     }
     const int selected = grid.GetSelectedRow();

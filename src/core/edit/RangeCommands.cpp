@@ -31,19 +31,21 @@ private:
     std::string_view m_text;
 };
 
-// The rows of range as they are to become, columns wide, listing only the
-// rows that change. source(k) gives the new cells of the range's k-th row,
-// left to right; the cells outside the range stay. Rows beyond the grid's
-// end read as empty, for a paste that appends them.
+// The rows listed as they are to become, columns wide, listing only the
+// rows that change. source(k) gives the new cells of the k-th row listed
+// between the range's columns, left to right; the cells outside them stay.
+// Rows beyond the grid's end read as empty, for a paste that appends them.
 template <typename Source>
-RowExchanges ChangedRows(const CGridListCtrl& grid, const CellRange& range, int columns,
-                         const Source& source, std::size_t& oldBytes)
+RowExchanges ChangedRows(const CGridListCtrl& grid, const std::vector<int>& rows,
+                         const CellRange& range, int columns, const Source& source,
+                         std::size_t& oldBytes)
 {
     RowExchanges changed;
     RowBuilder builder;
-    for (int row = range.top; row <= range.bottom; ++row) {
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const int row = rows[k];
         const std::string_view joined = grid.JoinedRowView(row);
-        auto cells = source(row - range.top);
+        auto cells = source(static_cast<int>(k));
         CellCursor old(joined);
         bool differs = false;
         for (int column = 0; column < columns; ++column) {
@@ -65,8 +67,8 @@ RowExchanges ChangedRows(const CGridListCtrl& grid, const CellRange& range, int 
     return changed;
 }
 
-// One text in every cell of the range, as one step; the range stays
-// selected.
+// One text in every cell of the range (of its rows shown, under a filter),
+// as one step; the range stays selected.
 void WriteRange(CTablewrightDoc& doc, std::string_view text, const char* name)
 {
     const CGridListCtrl& grid = doc.GetGrid();
@@ -74,7 +76,8 @@ void WriteRange(CTablewrightDoc& doc, std::string_view text, const char* name)
     std::size_t oldBytes = 0;
     const std::string clean = CellText::Clean(text);
     RowExchanges rows = ChangedRows(
-        grid, range, grid.GetColumnCount(), [&](int) { return SameText(clean); }, oldBytes);
+        grid, grid.Shown().RowsIn(range.top, range.bottom), range, grid.GetColumnCount(),
+        [&](int) { return SameText(clean); }, oldBytes);
     std::unique_ptr<CEditCommand> command;
     if (!rows.empty())
         command =
@@ -83,8 +86,23 @@ void WriteRange(CTablewrightDoc& doc, std::string_view text, const char* name)
     Perform(doc, std::move(command));
 }
 
+// The rows a block of count rows lands on from row top: the rows shown from
+// there, in order, then rows appended at the end of the list.
+std::vector<int> LandingRows(const CGridListCtrl& grid, int top, int count)
+{
+    const CShownRows& shown = grid.Shown();
+    std::vector<int> rows;
+    rows.reserve(static_cast<std::size_t>(count));
+    for (int at = shown.FirstShownFrom(top); at < shown.Count() && std::ssize(rows) < count; ++at)
+        rows.push_back(shown.ListRow(at));
+    for (int appended = grid.GetItemCount(); std::ssize(rows) < count; ++appended)
+        rows.push_back(appended);
+    return rows;
+}
+
 // A list without rows has no cell to stand on: a block fills it from its
-// first cell, columns added as it needs them.
+// first cell, columns added as it needs them. Under a filter the block
+// fills the rows shown, in order.
 void PasteBlock(CTablewrightDoc& doc, const ClipboardBlock::Block& block)
 {
     const CGridListCtrl& grid = doc.GetGrid();
@@ -95,8 +113,9 @@ void PasteBlock(CTablewrightDoc& doc, const ClipboardBlock::Block& block)
         doc.SetModifiedFlag(true);
         return;
     }
-    const CellRange pasted{target.top, target.left,
-                           target.top + static_cast<int>(block.rows.size()) - 1,
+    const std::vector<int> landing =
+        LandingRows(grid, target.top, static_cast<int>(block.rows.size()));
+    const CellRange pasted{landing.front(), target.left, landing.back(),
                            target.left + block.columns - 1};
     std::vector<std::unique_ptr<CEditCommand>> steps;
     for (int column = grid.GetColumnCount(); column <= pasted.right; ++column)
@@ -107,7 +126,7 @@ void PasteBlock(CTablewrightDoc& doc, const ClipboardBlock::Block& block)
     std::size_t oldBytes = 0;
     const int columns = std::max(grid.GetColumnCount(), pasted.right + 1);
     RowExchanges changed = ChangedRows(
-        grid, pasted, columns,
+        grid, landing, pasted, columns,
         [&](int k) { return CellCursor(block.rows[static_cast<std::size_t>(k)]); }, oldBytes);
     const QString name = QString::fromUtf8(Strings::kPasteCells);
     steps.push_back(std::make_unique<CRowContentCommand>(

@@ -4,6 +4,7 @@
 #include "grid/GridListCtrl.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -67,6 +68,40 @@ bool CDeleteRowCommand::Revert(CGridListCtrl& grid)
 std::size_t CDeleteRowCommand::Cost() const
 {
     return sizeof(*this) + m_bytes + static_cast<std::size_t>(m_count) * sizeof(PackedRow);
+}
+
+CDeleteRowSetCommand::CDeleteRowSetCommand(const CGridListCtrl& grid, std::vector<int> rows)
+    : m_rows(std::move(rows))
+{
+    for (const int row : m_rows)
+        m_bytes += grid.JoinedRowView(row).size();
+}
+
+bool CDeleteRowSetCommand::Apply(CGridListCtrl& grid)
+{
+    if (m_rows.empty() || m_rows.back() >= grid.GetItemCount())
+        return false;
+    m_packed = grid.TakeRowSet(m_rows);
+    if (m_packed.empty())
+        return false;
+    EditFocus::OnRow(grid, m_rows.front(), 0);
+    return true;
+}
+
+bool CDeleteRowSetCommand::Revert(CGridListCtrl& grid)
+{
+    const auto total = static_cast<std::size_t>(grid.GetItemCount()) + m_packed.size();
+    if (m_packed.size() != m_rows.size() || static_cast<std::size_t>(m_rows.back()) >= total)
+        return false;
+    if (!grid.PutRowSet(m_rows, std::exchange(m_packed, {})))
+        return false;
+    EditFocus::OnRow(grid, m_rows.front(), 0);
+    return true;
+}
+
+std::size_t CDeleteRowSetCommand::Cost() const
+{
+    return sizeof(*this) + m_bytes + m_rows.size() * (sizeof(int) + sizeof(PackedRow));
 }
 
 std::unique_ptr<CMoveRowCommand> CMoveRowCommand::Create(const CGridListCtrl& grid, int from,

@@ -41,6 +41,25 @@ private:
     std::vector<PackedRow> m_rows; // held while the rows are out of the grid
 };
 
+// Deletes rows that need not lie together, as a range touches them under a
+// filter: they leave in one pass and come back to their places.
+class CDeleteRowSetCommand : public CEditCommand
+{
+public:
+    // rows: increasing, each once.
+    CDeleteRowSetCommand(const CGridListCtrl& grid, std::vector<int> rows);
+
+    QString Name() const override { return QStringLiteral("Supprimer les lignes"); }
+    bool Apply(CGridListCtrl& grid) override;
+    bool Revert(CGridListCtrl& grid) override;
+    std::size_t Cost() const override;
+
+private:
+    std::vector<int> m_rows;
+    std::size_t m_bytes = 0;
+    std::vector<PackedRow> m_packed; // held while the rows are out of the grid
+};
+
 // Moves a row with all its cells; from and to as the grid's MoveRow counts
 // them: up is (s, s - 1), down is (s, s + 2). The current cell goes with
 // the row, keeping its column, so that a row can be moved on step by step.

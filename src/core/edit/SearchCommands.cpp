@@ -19,9 +19,12 @@ void TellNotFound(CTablewrightDoc& doc)
                             IUserPrompt::Icon::Information);
 }
 
+// Under a filter only the rows shown are searched.
 int FindRow(const CGridListCtrl& grid, const CTextMatcher& matcher, int start)
 {
-    for (int row = start; row < grid.GetItemCount(); ++row) {
+    const CShownRows& shown = grid.Shown();
+    for (int at = shown.FirstShownFrom(start); at < shown.Count(); ++at) {
+        const int row = shown.ListRow(at);
         if (RowMatches(grid, row, matcher))
             return row;
     }
@@ -88,7 +91,8 @@ void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
 {
     CGridListCtrl& grid = doc.GetGrid();
     ProgressReporter progress(doc.Progress());
-    const int rows = grid.GetItemCount();
+    const CShownRows& shown = grid.Shown();
+    const int rows = shown.Count();
     if (rows == 0) {
         TellNotFound(doc);
         return;
@@ -98,14 +102,15 @@ void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
     bool matched = false;
     std::vector<CGridListCtrl::RowExchange> changed;
     std::size_t oldBytes = 0;
-    for (int row = 0; row < rows; ++row) {
+    for (int at = 0; at < rows; ++at) {
+        const int row = shown.ListRow(at);
         RowReplacement result = ReplaceInRow(grid, row, matcher, replacement);
         matched = matched || result.matched;
         if (result.changed) {
             oldBytes += grid.JoinedRowView(row).size();
             changed.push_back({row, std::move(result.packed)});
         }
-        progress.Update(row + 1, rows - 1);
+        progress.Update(at + 1, rows - 1);
     }
     if (!matched)
         TellNotFound(doc);

@@ -204,10 +204,10 @@ template <typename OnCell> void VisitCells(std::string_view cells, int count, On
 std::size_t EstimatedSize(const CGridListCtrl& grid, const CellRange& range,
                           std::size_t markupPerCell, std::size_t markupPerRow)
 {
-    const auto rows = static_cast<std::size_t>(range.RowCount());
+    const std::vector<int> rows = grid.Shown().RowsIn(range.top, LastRow(range));
     const auto columns = static_cast<std::size_t>(range.ColumnCount());
-    std::size_t size = rows * (columns * markupPerCell + markupPerRow);
-    for (int row = range.top; row <= LastRow(range); ++row)
+    std::size_t size = rows.size() * (columns * markupPerCell + markupPerRow);
+    for (const int row : rows)
         size += grid.JoinedRowView(row).size();
     return size;
 }
@@ -250,7 +250,7 @@ std::string FormatText(const CGridListCtrl& grid, const CellRange& range)
 {
     std::string out;
     out.reserve(EstimatedSize(grid, range, 1, 0));
-    for (int row = range.top; row <= LastRow(range); ++row) {
+    for (const int row : grid.Shown().RowsIn(range.top, LastRow(range))) {
         VisitCells(RangeCells(grid.JoinedRowView(row), range), range.ColumnCount(),
                    [&out](int index, std::string_view cell) {
                        if (index > 0)
@@ -269,7 +269,7 @@ std::string FormatHtml(const CGridListCtrl& grid, const CellRange& range)
                 EstimatedSize(grid, range, kCellOpen.size() + kCellClose.size(),
                               kRowOpen.size() + kRowClose.size()));
     out.append(kHtmlHead);
-    for (int row = range.top; row <= LastRow(range); ++row) {
+    for (const int row : grid.Shown().RowsIn(range.top, LastRow(range))) {
         out.append(kRowOpen);
         // Escaping leaves TAB alone, so a row's cells are escaped in one go
         // and split after: one allocation a row rather than one a cell.

@@ -36,8 +36,8 @@ struct Block
 Block Parse(std::string_view text);
 
 // The cells of range as spreadsheets read them: cells joined by TAB, each row
-// ended by LF. A cell that starts with a double quote is written quoted, its
-// quotes doubled, so that Parse and spreadsheets read it back as it stands.
+// ended by LF; under a filter, the rows shown only. A cell that starts with a double quote is
+// written quoted, its quotes doubled, so that Parse and spreadsheets read it back as it stands.
 std::string FormatText(const CGridListCtrl& grid, const CellRange& range);
 
 // The same cells as a small HTML document for rich paste: one table, a <tr>

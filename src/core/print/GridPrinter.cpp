@@ -78,7 +78,8 @@ int CGridPrinter::BeginPrinting(const IPrintSurface& dc)
     m_rcBody = Inset(m_rcContent, 0, titleBand, 0, footerBand);
 
     m_dScale = static_cast<double>(m_nCellCharWidth) / std::max(1, dc.ScreenAverageCharWidth());
-    m_nRows = m_pGrid ? m_pGrid->GetItemCount() : 0;
+    // Under a filter the rows shown are printed, one after the other.
+    m_nRows = m_pGrid ? m_pGrid->Shown().Count() : 0;
     m_nColumns = m_pGrid ? m_pGrid->GetColumnCount() : 0;
     // The heading row takes the body's first line, each full line after it
     // one row. A page too small for a heading and a row prints its bands
@@ -170,8 +171,8 @@ void CGridPrinter::PrintTable(IPrintSurface& dc, int page) const
             const PrintRect rect = GetCellRect(row, k);
             if (rect.IsEmpty())
                 continue;
-            const std::string_view text =
-                CellText::ShownPart(m_pGrid->ItemTextView(row, m_anColumnOrder[k]));
+            const std::string_view text = CellText::ShownPart(
+                m_pGrid->ItemTextView(m_pGrid->Shown().ListRow(row), m_anColumnOrder[k]));
             dc.DrawText(rect.ToQRect(),
                         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                         *m_pCellFont, IPrintSurface::Align::Left);
