@@ -37,6 +37,7 @@ enum Id : int
     ID_EDIT_REPLACE = 32798,
     ID_TOOLBAR_FIND = 32801,
     ID_TOOLBAR_REPLACE = 32802,
+    ID_EDIT_FILTER = 32816,
     ID_ROW_INSERT_ABOVE = 32786,
     ID_ROW_INSERT_BELOW = 32787,
     ID_ROW_DELETE = 32785,
@@ -49,6 +50,8 @@ enum Id : int
     ID_ROW_MENU_DELETE = 32781,
     ID_ROW_MENU_INSERT_ABOVE = 32782,
     ID_ROW_MENU_INSERT_BELOW = 32783,
+    ID_ROW_MENU_FILTER_VALUE = 32817,
+    ID_ROW_MENU_CLEAR_FILTER = 32818,
     ID_LAUNCH_LINK = 32811,
     ID_LAUNCH_COMMAND = 32812,
     ID_LAUNCH_FOLDER = 32813,
@@ -107,6 +110,7 @@ inline constexpr Command kCommands[] = {
     {ID_EDIT_REPLACE, "ID_EDIT_REPLACE", "Remplacer\tCtrl+H", "Remplacer", "edit-find-replace", false},
     {ID_TOOLBAR_FIND, "ID_TOOLBAR_FIND", "Rechercher", nullptr, "edit-find", false},
     {ID_TOOLBAR_REPLACE, "ID_TOOLBAR_REPLACE", "Remplacer", nullptr, "edit-find-replace", false},
+    {ID_EDIT_FILTER, "ID_EDIT_FILTER", "Filtrer les lignes\tCtrl+Shift+L", "Ne montrer que les lignes qui contiennent un texte\nFiltrer les lignes", "view-filter", true},
     {ID_ROW_INSERT_ABOVE, "ID_ROW_INSERT_ABOVE", "Insérer une ligne au-dessus", "Insérer une ligne au-dessus\nInsérer une ligne au-dessus", "row-insert-above", false},
     {ID_ROW_INSERT_BELOW, "ID_ROW_INSERT_BELOW", "Insérer une ligne au-dessous", "Insérer une ligne au-dessous\nInsérer une ligne au-dessous", "row-insert-below", false},
     {ID_ROW_DELETE, "ID_ROW_DELETE", "Supprimer une ligne", "Supprimer une ligne\nSupprimer une ligne", "row-delete", false},
@@ -119,6 +123,8 @@ inline constexpr Command kCommands[] = {
     {ID_ROW_MENU_DELETE, "ID_ROW_MENU_DELETE", "Supprimer la ligne", nullptr, nullptr, false},
     {ID_ROW_MENU_INSERT_ABOVE, "ID_ROW_MENU_INSERT_ABOVE", "Insérer une ligne au-dessus", nullptr, nullptr, false},
     {ID_ROW_MENU_INSERT_BELOW, "ID_ROW_MENU_INSERT_BELOW", "Insérer une ligne au-dessous", nullptr, nullptr, false},
+    {ID_ROW_MENU_FILTER_VALUE, "ID_ROW_MENU_FILTER_VALUE", "Filtrer sur cette valeur", nullptr, nullptr, false},
+    {ID_ROW_MENU_CLEAR_FILTER, "ID_ROW_MENU_CLEAR_FILTER", Strings::kFilterClose, nullptr, nullptr, false},
     {ID_LAUNCH_LINK, "ID_LAUNCH_LINK", Strings::kOpenLink, nullptr, nullptr, false},
     {ID_LAUNCH_COMMAND, "ID_LAUNCH_COMMAND", Strings::kRunCommand, nullptr, nullptr, false},
     {ID_LAUNCH_FOLDER, "ID_LAUNCH_FOLDER", Strings::kOpenFolder, nullptr, nullptr, false},
@@ -202,6 +208,7 @@ inline constexpr MenuItem kMenuBar[] = {
     Item(ID_EDIT_FIND),
     Item(ID_EDIT_FIND_NEXT),
     Item(ID_EDIT_REPLACE),
+    Item(ID_EDIT_FILTER),
     kEnd,
     Popup("&Options"),
     Item(ID_OPTION_SINGLE_CLICK),
@@ -232,9 +239,16 @@ inline constexpr MenuItem kColumnMenu[] = {
 // The row menu (133), opened on a cell. A launch item and a separator go
 // on top of it when the cell holds a link, a command or a folder.
 inline constexpr MenuItem kRowMenu[] = {
-    Item(ID_ROW_MOVE_UP),           Item(ID_ROW_MOVE_DOWN),         kSeparator,
-    Item(ID_ROW_MENU_INSERT_ABOVE), Item(ID_ROW_MENU_INSERT_BELOW), kSeparator,
+    Item(ID_ROW_MOVE_UP),
+    Item(ID_ROW_MOVE_DOWN),
+    kSeparator,
+    Item(ID_ROW_MENU_INSERT_ABOVE),
+    Item(ID_ROW_MENU_INSERT_BELOW),
+    kSeparator,
     Item(ID_ROW_MENU_DELETE),
+    kSeparator,
+    Item(ID_ROW_MENU_FILTER_VALUE),
+    Item(ID_ROW_MENU_CLEAR_FILTER),
 };
 
 // The toolbar, left to right; 0 stands for a separator.
@@ -256,6 +270,7 @@ inline constexpr int kToolbar[] = {
     0,
     ID_TOOLBAR_FIND,
     ID_TOOLBAR_REPLACE,
+    ID_EDIT_FILTER,
     0,
     ID_FILE_PRINT,
 };
@@ -271,7 +286,7 @@ inline constexpr Accelerator kAccelerators[] = {
     {"Ctrl+P", ID_FILE_PRINT}, {"Ctrl+X", ID_EDIT_CUT},        {"Ctrl+C", ID_EDIT_COPY},
     {"Ctrl+V", ID_EDIT_PASTE}, {"Ctrl+F", ID_TOOLBAR_FIND},    {"Ctrl+H", ID_EDIT_REPLACE},
     {"F3", ID_EDIT_FIND_NEXT}, {"Ctrl+Q", ID_APP_EXIT},        {"Ctrl+Z", ID_EDIT_UNDO},
-    {"Ctrl+Y", ID_EDIT_REDO},  {"Ctrl+Shift+Z", ID_EDIT_REDO},
+    {"Ctrl+Y", ID_EDIT_REDO},  {"Ctrl+Shift+Z", ID_EDIT_REDO}, {"Ctrl+Shift+L", ID_EDIT_FILTER},
 };
 
 } // namespace Commands

@@ -62,6 +62,13 @@ inline constexpr char kFindLabel[] = "Rechercher :";
 inline constexpr char kReplaceLabel[] = "Remplacer par :";
 inline constexpr char kWholeWord[] = "Mot entier seulement";
 inline constexpr char kMatchCase[] = "Respecter la casse";
+
+// The filter bar and the rows it shows.
+inline constexpr char kFilterLabel[] = "Filtrer :";
+inline constexpr char kFilterAllColumns[] = "Toutes les colonnes";
+inline constexpr char kFilterClose[] = "Supprimer le filtre";
+inline constexpr char kRowsShownOne[] = "%1 ligne sur %2";
+inline constexpr char kRowsShownMany[] = "%1 lignes sur %2";
 inline constexpr char kEntryCaption[] = "Entry";
 inline constexpr char kNotFound[] = "De la corde de recherche n'a pas été trouvée"; // 61352
 

@@ -173,9 +173,18 @@ void CTablewrightApp::BindEditCommands()
         {ID_FILE_PRINT, &CTablewrightView::OnFilePrint, nullptr},
         {ID_FILE_PRINT_PREVIEW, &CTablewrightView::OnFilePrintPreview, nullptr},
         {ID_FILE_PRINT_SETUP, &CTablewrightView::OnFilePrintSetup, nullptr},
+        {ID_EDIT_FILTER, &CTablewrightView::OnEditFilter, nullptr},
+        {ID_ROW_MENU_FILTER_VALUE, &CTablewrightView::OnFilterOnValue,
+         &CTablewrightView::HasCurrentText},
+        {ID_ROW_MENU_CLEAR_FILTER, &CTablewrightView::OnClearFilter, nullptr},
     };
     for (const auto& [id, handler, enabled] : commands)
         bind(id, handler, enabled);
+    frame.BindUpdate(ID_EDIT_FILTER,
+                     [&view](QAction& action) { action.setChecked(view.IsFilterBarOpen()); });
+    // The row menu offers to remove a filter only while there is one.
+    frame.BindUpdate(ID_ROW_MENU_CLEAR_FILTER,
+                     [&view](QAction& action) { action.setVisible(view.IsFiltering()); });
     const CEditHistory& history = m_pDoc->History();
     frame.BindUpdate(ID_EDIT_UNDO, [&history](QAction& action) {
         NameStep(action, QStringLiteral("Annuler"), Strings::kUndoMenu, history.UndoName());

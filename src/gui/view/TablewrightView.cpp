@@ -36,6 +36,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pTable);
+    CreateFilterBar();
     setFocusProxy(m_pTable);
 
     m_pTable->installEventFilter(this);
@@ -148,6 +149,7 @@ void CTablewrightView::OnFilePrintSetup()
 void CTablewrightView::ShowCurrentCell()
 {
     m_statusBar.SetStatusPaneText(1, GridCommands::CurrentCellText(m_wndGrid));
+    ShowRowsShown();
     m_pTable->viewport()->update();
 }
 

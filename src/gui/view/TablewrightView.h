@@ -11,6 +11,7 @@
 #include <memory>
 
 class CCellEditor;
+class CFilterBar;
 class CGridTableModel;
 class CPrintJob;
 class CGridTableView;
@@ -18,6 +19,7 @@ class CTablewrightDoc;
 class IProgress;
 class IShell;
 class QKeyEvent;
+class QTimer;
 
 // The one view of the document: the grid filling the window, the in-place
 // cell editor lying hidden over it, the current cell, the two options of
@@ -88,6 +90,17 @@ public:
     void OnFilePrintSetup();
     CPrintJob& PrintJob() { return *m_pPrintJob; }
 
+    // The row filter: the bar above the grid opens, or closes and shows
+    // every row again; the row menu filters on the current cell's text
+    // (whole cell, case respected) or removes the filter.
+    void OnEditFilter();
+    void OnFilterOnValue();
+    void OnClearFilter();
+    bool IsFilterBarOpen() const;
+    bool IsFiltering() const { return m_wndGrid.Shown().IsFiltering(); }
+    bool HasCurrentText() const;
+    CFilterBar* FilterBar() const { return m_pFilterBar; }
+
     CGridTableView* GridWidget() const { return m_pTable; }
     CCellEditor* CellEditor() const { return m_wndCellEdit; }
 
@@ -156,11 +169,23 @@ private:
     // An open edit is stored before a command changes the list under it.
     void CommitBeforeCommand();
 
+    void CreateFilterBar();
+    void OnFilterEdited();
+    void ApplyFilterNow();
+    void OnFilterLeft();
+    void CloseFilterBar();
+    void ShowFilterColumns();
+    // A new list came in: the filter it dropped closes its bar.
+    void OnListReset();
+    void ShowRowsShown();
+
     CTablewrightDoc& m_doc;
     IProgress& m_statusBar;
     CGridTableModel* m_pModel = nullptr;
     CGridTableView* m_pTable = nullptr;
     CCellEditor* m_wndCellEdit = nullptr;
+    CFilterBar* m_pFilterBar = nullptr;
+    QTimer* m_pFilterTimer = nullptr;
     std::unique_ptr<IShell> m_pShell;
     std::unique_ptr<CPrintJob> m_pPrintJob;
     bool m_bEditing = false;

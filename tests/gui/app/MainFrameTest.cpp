@@ -94,6 +94,8 @@ private Q_SLOTS:
             "&Edition/Rechercher\tCtrl+F {Rechercher}",
             "&Edition/Rechercher le suivant\tF3 [F3] {Rechercher le suivant}",
             "&Edition/Remplacer\tCtrl+H [Ctrl+H] {Remplacer}",
+            "&Edition/Filtrer les lignes\tCtrl+Shift+L [Ctrl+Shift+L] {Ne montrer que les lignes "
+            "qui contiennent un texte}",
             "&Options/Utiliser la saisie d'un simple clic",
             "&Options/Allez À la Dernière Rangée Après Chargement",
             "&Aide/Comment.../Entrer un texte dans une cellule {Matière d'aide}",
@@ -125,9 +127,9 @@ private Q_SLOTS:
             bound,
             QStringList({"Ctrl+C=ID_EDIT_COPY", "Ctrl+F=ID_TOOLBAR_FIND", "Ctrl+H=ID_EDIT_REPLACE",
                          "Ctrl+N=ID_FILE_NEW", "Ctrl+O=ID_FILE_OPEN", "Ctrl+P=ID_FILE_PRINT",
-                         "Ctrl+Q=ID_APP_EXIT", "Ctrl+S=ID_FILE_SAVE", "Ctrl+Shift+Z=ID_EDIT_REDO",
-                         "Ctrl+V=ID_EDIT_PASTE", "Ctrl+X=ID_EDIT_CUT", "Ctrl+Y=ID_EDIT_REDO",
-                         "Ctrl+Z=ID_EDIT_UNDO", "F3=ID_EDIT_FIND_NEXT"}));
+                         "Ctrl+Q=ID_APP_EXIT", "Ctrl+S=ID_FILE_SAVE", "Ctrl+Shift+L=ID_EDIT_FILTER",
+                         "Ctrl+Shift+Z=ID_EDIT_REDO", "Ctrl+V=ID_EDIT_PASTE", "Ctrl+X=ID_EDIT_CUT",
+                         "Ctrl+Y=ID_EDIT_REDO", "Ctrl+Z=ID_EDIT_UNDO", "F3=ID_EDIT_FIND_NEXT"}));
     }
 
     void toolbarButtonsInOrderWithToolTips()
@@ -142,11 +144,12 @@ private Q_SLOTS:
                 QVERIFY2(!action->icon().pixmap(16, 16).isNull(), qPrintable(action->objectName()));
             }
         }
-        QCOMPARE(buttons.join(QLatin1Char(' ')),
-                 QStringLiteral("ID_FILE_NEW ID_FILE_OPEN ID_FILE_SAVE | ID_ROW_INSERT_ABOVE "
-                                "ID_ROW_INSERT_BELOW ID_ROW_DELETE | ID_ROW_MOVE_UP "
-                                "ID_ROW_MOVE_DOWN | ID_EDIT_CUT ID_EDIT_COPY ID_EDIT_PASTE | "
-                                "ID_TOOLBAR_FIND ID_TOOLBAR_REPLACE | ID_FILE_PRINT"));
+        QCOMPARE(
+            buttons.join(QLatin1Char(' ')),
+            QStringLiteral("ID_FILE_NEW ID_FILE_OPEN ID_FILE_SAVE | ID_ROW_INSERT_ABOVE "
+                           "ID_ROW_INSERT_BELOW ID_ROW_DELETE | ID_ROW_MOVE_UP "
+                           "ID_ROW_MOVE_DOWN | ID_EDIT_CUT ID_EDIT_COPY ID_EDIT_PASTE | "
+                           "ID_TOOLBAR_FIND ID_TOOLBAR_REPLACE ID_EDIT_FILTER | ID_FILE_PRINT"));
         QCOMPARE(tips.mid(0, 5),
                  QStringList({"Nouveau", "Ouvrir", "Enregistrer", "Insérer une ligne au-dessus",
                               "Insérer une ligne au-dessous"}));

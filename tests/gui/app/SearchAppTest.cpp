@@ -36,8 +36,10 @@ void Confirm(QWidget& dialog, const char* edit, const QString& text)
 QStringList Entries(const QWidget& menu)
 {
     QStringList entries;
-    for (const QAction* action : menu.actions())
-        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    for (const QAction* action : menu.actions()) {
+        if (action->isVisible())
+            entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
     return entries;
 }
 
@@ -253,7 +255,7 @@ private Q_SLOTS:
         QCOMPARE(Cell(2, 0), QString());
     }
 
-    // The row menu: seven entries on a plain cell, the launch item and a
+    // The row menu: nine entries on a plain cell, the launch item and a
     // separator on top for a link, which opens it.
     void rowMenuAndItsLaunchItem()
     {
@@ -270,7 +272,9 @@ private Q_SLOTS:
                                      "Insérer une ligne au-dessus",
                                      "Insérer une ligne au-dessous",
                                      "-",
-                                     "Supprimer la ligne"};
+                                     "Supprimer la ligne",
+                                     "-",
+                                     "Filtrer sur cette valeur"};
         QCOMPARE(entries, rowEntries);
         QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,1"));
 
