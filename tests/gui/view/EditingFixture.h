@@ -17,11 +17,11 @@ class SilentStatus : public IProgress
 {
 public:
     QString cell;
+    QString prompt;
     void SetProgress(int) override {}
     void SetStatusPaneText(int pane, const QString& text) override
     {
-        if (pane == 1)
-            cell = text;
+        (pane == 1 ? cell : prompt) = text;
     }
 };
 
