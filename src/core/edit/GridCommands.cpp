@@ -86,9 +86,12 @@ QString CurrentCellText(const CGridListCtrl& grid)
                        .arg(current.row + 1)
                        .arg(QString::fromUtf8(Strings::kColumn))
                        .arg(current.column + 1);
+    // Under a filter a range counts the rows it shows.
     if (grid.Cursor().HasRange()) {
         const CellRange range = grid.Cursor().Range();
-        text += QStringLiteral(" (%1 × %2)").arg(range.RowCount()).arg(range.ColumnCount());
+        const CShownRows& shown = grid.Shown();
+        const int rows = shown.FirstShownFrom(range.bottom + 1) - shown.FirstShownFrom(range.top);
+        text += QStringLiteral(" (%1 × %2)").arg(rows).arg(range.ColumnCount());
     }
     return text;
 }

@@ -83,6 +83,7 @@ TEST(FilteredCommandsTest, CopyAndFindSeeTheRowsShownOnly)
     Session s;
     Start(s);
     EXPECT_EQ(RangeText(s.grid), "a1\tb1\na3\tb3\na4\tb4\n");
+    EXPECT_EQ(CurrentCellText(s.grid).toStdString(), "Ligne 5, Colonne 2 (3 × 2)");
     s.grid.Cursor().SetCurrent(1, 0);
     EXPECT_TRUE(FindText(s.doc, {"b", false, false, true}));
     EXPECT_EQ(s.grid.Cursor().CurrentRow(), 3);
