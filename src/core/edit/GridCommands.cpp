@@ -262,7 +262,14 @@ void MoveRow(CTablewrightDoc& doc, RowMove move)
     const int selected = grid.GetSelectedRow();
     if (selected < 0)
         return;
-    const int to = move == RowMove::Up ? selected - 1 : selected + 2;
+    // Under a filter the row passes the row shown next to it, so that it
+    // moves where the user sees it.
+    const CShownRows& shown = grid.Shown();
+    const int at = shown.FirstShownFrom(selected);
+    const int neighbour = shown.ListRow(move == RowMove::Up ? at - 1 : at + 1);
+    int to = move == RowMove::Up ? selected - 1 : selected + 2;
+    if (shown.IsFiltering() && neighbour >= 0)
+        to = move == RowMove::Up ? neighbour : neighbour + 1;
     Perform(doc, CMoveRowCommand::Create(grid, selected, to));
 }
 

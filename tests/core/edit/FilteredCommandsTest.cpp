@@ -58,6 +58,20 @@ TEST(FilteredCommandsTest, RangeCommandsTouchTheRowsShownOnly)
              ReplaceAll(d, {"a", "z", false, false});
          },
          "A|B\na0|b0\nz1|b1\na2|b2\nz3|b3\nz4|b4\na5|b5"},
+        {"a row moves past the row shown above it",
+         [](auto& d) {
+             d.GetGrid().Cursor().SetCurrent(3, 0);
+             MoveRow(d, RowMove::Up);
+         },
+         "A|B\na0|b0\na3|b3\na1|b1\na2|b2\na4|b4\na5|b5"},
+        {"and below it",
+         [](auto& d) {
+             d.GetGrid().Cursor().SetCurrent(1, 0);
+             MoveRow(d, RowMove::Down);
+         },
+         "A|B\na0|b0\na2|b2\na3|b3\na1|b1\na4|b4\na5|b5"},
+        {"a sort sorts every row", [](auto& d) { SortByColumn(d, 0, false); },
+         "A|B\na5|b5\na4|b4\na3|b3\na2|b2\na1|b1\na0|b0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -69,6 +83,7 @@ TEST(FilteredCommandsTest, RangeCommandsTouchTheRowsShownOnly)
         EXPECT_EQ(s.doc.History().StepCount(), 1u);
         ASSERT_TRUE(s.doc.Undo());
         EXPECT_EQ(Dump(s.grid), before);
+        EXPECT_EQ(s.grid.Shown().RowsIn(0, 5), (std::vector<int>{1, 3, 4}));
         ASSERT_TRUE(s.doc.Redo());
         EXPECT_EQ(Dump(s.grid), c.after);
         EXPECT_TRUE(s.grid.Shown().IsFiltering());
@@ -88,4 +103,16 @@ TEST(FilteredCommandsTest, CopyAndFindSeeTheRowsShownOnly)
     EXPECT_TRUE(FindText(s.doc, {"b", false, false, true}));
     EXPECT_EQ(s.grid.Cursor().CurrentRow(), 3);
     EXPECT_FALSE(FindText(s.doc, {"a2", false, false, false}));
+}
+
+// A step taken under a filter undoes exactly once the filter is gone.
+TEST(FilteredCommandsTest, StepsUndoWithoutTheFilter)
+{
+    Session s;
+    Start(s);
+    const std::string before = Dump(s.grid);
+    DeleteRow(s.doc);
+    s.grid.ShowAllRows();
+    ASSERT_TRUE(s.doc.Undo());
+    EXPECT_EQ(Dump(s.grid), before);
 }

@@ -173,6 +173,22 @@ TEST(GridPrinterTest, PagesHoldTheirRows)
     }
 }
 
+// Under a filter the rows shown are printed, one after the other.
+TEST(GridPrinterTest, AFilterPrintsTheRowsShown)
+{
+    CGridListCtrl grid;
+    FillRows(grid, 120);
+    grid.FilterRows({7, 70, 119});
+    Printer setUp(grid);
+    FakeSurface dc;
+    setUp.engine.PrintPages(dc, 1, 1000);
+    EXPECT_EQ(setUp.engine.m_nPages, 1);
+    std::vector<QString> cells;
+    for (const FakeSurface::Text& text : dc.TextsIn(QStringLiteral("Times New Roman")))
+        cells.push_back(text.text);
+    EXPECT_EQ(cells, (std::vector<QString>{"n7", "v7", "n70", "v70", "n119", "v119"}));
+}
+
 // A long print reports its progress page by page, from 0 back to 0.
 TEST(GridPrinterTest, PrintingReportsProgressByPage)
 {
