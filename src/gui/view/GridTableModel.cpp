@@ -207,6 +207,9 @@ void CGridTableModel::RowsChanged(int first, int last)
     const int bottom = m_grid.Shown().FirstShownFrom(last + 1) - 1;
     if (columnCount() > 0 && top <= bottom)
         Q_EMIT dataChanged(index(top, 0), index(bottom, columnCount() - 1), {Qt::DisplayRole});
+    // A sort under a filter shows other rows, with other numbers, in place.
+    if (m_grid.Shown().IsFiltering() && top <= bottom)
+        Q_EMIT headerDataChanged(Qt::Vertical, top, bottom);
 }
 
 void CGridTableModel::HeaderChanged(int first, int last)
