@@ -12,6 +12,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 QString Text(const char* text)

@@ -116,3 +116,15 @@ TEST(FilteredCommandsTest, StepsUndoWithoutTheFilter)
     ASSERT_TRUE(s.doc.Undo());
     EXPECT_EQ(Dump(s.grid), before);
 }
+
+// The filter is a view: the exports write the whole list.
+TEST(FilteredCommandsTest, ExportsWriteEveryRow)
+{
+    Session s;
+    Start(s);
+    TempFiles files;
+    const QString path = files.Path("liste.txt");
+    ASSERT_TRUE(s.doc.Export(FileFormat::Text, path));
+    EXPECT_EQ(TempFiles::Read(path),
+              "A\tB\r\na0\tb0\r\na1\tb1\r\na2\tb2\r\na3\tb3\r\na4\tb4\r\na5\tb5\r\n");
+}
