@@ -57,7 +57,7 @@ void CTablewrightView::CreateFilterBar()
 
 bool CTablewrightView::IsFilterBarOpen() const
 {
-    return m_pFilterBar->isVisible();
+    return !m_pFilterBar->isHidden();
 }
 
 bool CTablewrightView::HasCurrentText() const
