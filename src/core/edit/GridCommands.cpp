@@ -122,6 +122,28 @@ void PasteIntoCurrentCell(CTablewrightDoc& doc, std::string_view text)
     StoreInCurrentCell(doc, text, CSetCellCommand::Kind::Paste);
 }
 
+namespace {
+
+// A count with its thousands apart, as French writes them: "1 000 000".
+QString GroupedNumber(int number)
+{
+    QString digits = QString::number(number);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QChar(0x00A0));
+    return digits;
+}
+
+} // namespace
+
+QString RowsShownText(const CGridListCtrl& grid)
+{
+    if (!grid.Shown().IsFiltering())
+        return {};
+    const int shown = grid.Shown().Count();
+    const char* text = shown <= 1 ? Strings::kRowsShownOne : Strings::kRowsShownMany;
+    return QString::fromUtf8(text).arg(GroupedNumber(shown), GroupedNumber(grid.GetItemCount()));
+}
+
 // Past the last column, the next row shown; past the last row shown, a
 // row appended at the end of the list.
 Cell TabTarget(const CGridListCtrl& grid)
@@ -262,14 +284,12 @@ void MoveRow(CTablewrightDoc& doc, RowMove move)
     const int selected = grid.GetSelectedRow();
     if (selected < 0)
         return;
-    // Under a filter the row passes the row shown next to it, so that it
-    // moves where the user sees it.
+    // The row passes the row shown next to it (under a filter, so that it
+    // moves where the user sees it); with none, it stays.
     const CShownRows& shown = grid.Shown();
     const int at = shown.FirstShownFrom(selected);
     const int neighbour = shown.ListRow(move == RowMove::Up ? at - 1 : at + 1);
-    int to = move == RowMove::Up ? selected - 1 : selected + 2;
-    if (shown.IsFiltering() && neighbour >= 0)
-        to = move == RowMove::Up ? neighbour : neighbour + 1;
+    const int to = neighbour < 0 ? -1 : move == RowMove::Up ? neighbour : neighbour + 1;
     Perform(doc, CMoveRowCommand::Create(grid, selected, to));
 }
 

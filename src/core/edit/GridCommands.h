@@ -36,6 +36,9 @@ bool ForgetVanishedCurrentCell(CGridListCtrl& grid);
 // "Ligne 3, Colonne 2", and the size of a range of several cells after it,
 // rows first: "Ligne 3, Colonne 2 (3 × 2)"; empty when no cell is current.
 QString CurrentCellText(const CGridListCtrl& grid);
+// Under a filter, the rows shown out of all: "12 lignes sur 1 000 000";
+// empty without a filter.
+QString RowsShownText(const CGridListCtrl& grid);
 
 using Cell = GridCell;
 

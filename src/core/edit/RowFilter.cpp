@@ -21,6 +21,17 @@ std::vector<int> MatchingRows(const CGridListCtrl& grid, const RowFilter& filter
     return rows;
 }
 
+std::optional<RowFilter> CurrentValueFilter(const CGridListCtrl& grid)
+{
+    const GridCell current = grid.Cursor().Current();
+    if (!grid.Cursor().HasCurrentCell())
+        return std::nullopt;
+    std::string text = grid.GetItemText(current.row, current.column);
+    if (text.empty())
+        return std::nullopt;
+    return RowFilter{std::move(text), current.column, true, true};
+}
+
 void ApplyFilter(CGridListCtrl& grid, const RowFilter& filter)
 {
     if (filter.text.empty())

@@ -2,6 +2,7 @@
 
 #include "edit/TextMatch.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ bool RowMatches(const CGridListCtrl& grid, int row, const CTextMatcher& matcher)
 
 // The rows the filter keeps, in list order.
 std::vector<int> MatchingRows(const CGridListCtrl& grid, const RowFilter& filter);
+
+// The rows whose cell in the current column is the current cell's very
+// text (whole cell, case respected); none for an empty or no current cell.
+std::optional<RowFilter> CurrentValueFilter(const CGridListCtrl& grid);
 
 // Shows only the rows the filter keeps; an empty text shows every row.
 void ApplyFilter(CGridListCtrl& grid, const RowFilter& filter);

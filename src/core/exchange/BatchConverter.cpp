@@ -79,16 +79,24 @@ bool CBatchConverter::WritePdf(const CTablewrightDoc& doc)
     return false;
 }
 
+// A column asked for by number (from 1) that the list lacks is told.
+bool CBatchConverter::HasColumn(const CGridListCtrl& grid, int column, const char* use)
+{
+    if (column <= grid.GetColumnCount())
+        return true;
+    Fail(QStringLiteral("colonne de %1 inexistante : %2 (nombre de colonnes : %3)")
+             .arg(QLatin1String(use))
+             .arg(column)
+             .arg(grid.GetColumnCount()));
+    return false;
+}
+
 bool CBatchConverter::FilterList(CGridListCtrl& grid)
 {
     if (m_conversion.filter.isEmpty())
         return true;
-    if (m_conversion.filterColumn > grid.GetColumnCount()) {
-        Fail(QStringLiteral("colonne de filtre inexistante : %1 (nombre de colonnes : %2)")
-                 .arg(m_conversion.filterColumn)
-                 .arg(grid.GetColumnCount()));
+    if (!HasColumn(grid, m_conversion.filterColumn, "filtre"))
         return false;
-    }
     const RowFilter filter{m_conversion.filter.toStdString(), m_conversion.filterColumn - 1,
                            m_conversion.matchCase, m_conversion.wholeCell};
     const std::vector<int> kept = MatchingRows(grid, filter);
@@ -113,12 +121,8 @@ bool CBatchConverter::SortList(CGridListCtrl& grid)
 {
     if (m_conversion.sortColumn == 0)
         return true;
-    if (m_conversion.sortColumn > grid.GetColumnCount()) {
-        Fail(QStringLiteral("colonne de tri inexistante : %1 (nombre de colonnes : %2)")
-                 .arg(m_conversion.sortColumn)
-                 .arg(grid.GetColumnCount()));
+    if (!HasColumn(grid, m_conversion.sortColumn, "tri"))
         return false;
-    }
     const int column = m_conversion.sortColumn - 1;
     const int last = LastFilledRow(grid);
     if (last > 0) {

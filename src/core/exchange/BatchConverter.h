@@ -43,6 +43,7 @@ private:
     // Keeps only the rows --filter asks for; false, once told, when the
     // list has no such column.
     bool FilterList(CGridListCtrl& grid);
+    bool HasColumn(const CGridListCtrl& grid, int column, const char* use);
 
     // IUserPrompt
     Answer MessageBox(const QString& text, Buttons buttons, Icon icon) override;

@@ -5,7 +5,6 @@
 #include "edit/GridCommands.h"
 #include "edit/RowFilter.h"
 #include "platform/Progress.h"
-#include "resources/StringTable.h"
 #include "view/FilterBar.h"
 #include "view/GridTableModel.h"
 #include "view/GridTableView.h"
@@ -21,15 +20,6 @@ namespace {
 // the typing pauses.
 constexpr int kInstantFilterRows = 50000;
 constexpr int kFilterPauseMs = 250;
-
-// A count with its thousands apart, as French writes them: "1 000 000".
-QString GroupedNumber(int number)
-{
-    QString digits = QString::number(number);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QChar(0x00A0));
-    return digits;
-}
 
 } // namespace
 
@@ -62,7 +52,7 @@ bool CTablewrightView::IsFilterBarOpen() const
 
 bool CTablewrightView::HasCurrentText() const
 {
-    return !GridCommands::CurrentCellContent(m_wndGrid).empty();
+    return CurrentValueFilter(m_wndGrid).has_value();
 }
 
 void CTablewrightView::OnEditFilter()
@@ -79,10 +69,10 @@ void CTablewrightView::OnEditFilter()
 void CTablewrightView::OnFilterOnValue()
 {
     EndCellEdit();
-    const std::string text = GridCommands::CurrentCellContent(m_wndGrid);
-    if (text.empty())
+    const std::optional<RowFilter> filter = CurrentValueFilter(m_wndGrid);
+    if (!filter)
         return;
-    m_pFilterBar->SetFilter({text, m_wndGrid.Cursor().CurrentColumn(), true, true});
+    m_pFilterBar->SetFilter(*filter);
     m_pFilterBar->show();
     ApplyFilterNow();
     m_pTable->setFocus(Qt::OtherFocusReason);
@@ -152,13 +142,6 @@ void CTablewrightView::OnListReset()
 
 void CTablewrightView::ShowRowsShown()
 {
-    if (!IsFiltering()) {
-        m_statusBar.SetStatusPaneText(0, QStringLiteral(" "));
-        return;
-    }
-    const int shown = m_wndGrid.Shown().Count();
-    const char* text = shown <= 1 ? Strings::kRowsShownOne : Strings::kRowsShownMany;
-    m_statusBar.SetStatusPaneText(
-        0,
-        QString::fromUtf8(text).arg(GroupedNumber(shown), GroupedNumber(m_wndGrid.GetItemCount())));
+    const QString text = GridCommands::RowsShownText(m_wndGrid);
+    m_statusBar.SetStatusPaneText(0, text.isEmpty() ? QStringLiteral(" ") : text);
 }
