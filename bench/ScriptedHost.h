@@ -27,6 +27,7 @@ public:
     {
         return m_savePath;
     }
+    bool ChooseCsvOptions(CsvDialect&) override { return true; }
     // IProgress
     void SetProgress(int) override {}
     void SetStatusPaneText(int, const QString&) override {}

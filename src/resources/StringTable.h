@@ -197,11 +197,46 @@ inline constexpr char kCsvExportHeaderQuestion[] =
     "Do you want the headers to be the first row? Some apps may not support this.";
 inline constexpr char kCsvColumnName[] = "Column %1";
 
+// CSV and tab-separated files opened as documents.
+inline constexpr char kFileChangedReload[] =
+    "« %1 » a été modifié par un autre programme. Recharger ?\n"
+    "Les modifications non enregistrées dans Quire seront perdues.";
+inline constexpr char kFileChangedOverwrite[] =
+    "« %1 » a été modifié par un autre programme depuis son ouverture.\n"
+    "L'enregistrer quand même et remplacer ces modifications ?";
+inline constexpr char kSaveInUtf8[] =
+    "Le codage %1 de « %2 » ne peut pas contenir certains caractères de la liste "
+    "(émoticônes, idéogrammes…).\nL'enregistrer en UTF-8 ?";
+inline constexpr char kNotSavedEncoding[] =
+    "« %1 » n'a pas été enregistré : son codage %2 ne peut pas contenir certains caractères "
+    "de la liste.";
+inline constexpr char kCsvOptionsTitle[] = "Options CSV";
+inline constexpr char kSeparatorLabel[] = "&Séparateur :";
+inline constexpr char kEncodingLabel[] = "&Codage :";
+inline constexpr char kLineEndLabel[] = "&Fins de ligne :";
+inline constexpr char kQuoteEveryField[] = "&Mettre chaque champ entre guillemets";
+inline constexpr char kSeparatorComma[] = "Virgule ( , )";
+inline constexpr char kSeparatorSemicolon[] = "Point-virgule ( ; )";
+inline constexpr char kSeparatorTab[] = "Tabulation";
+inline constexpr char kSeparatorBar[] = "Barre verticale ( | )";
+inline constexpr char kLineEndCrLf[] = "CRLF (Windows)";
+inline constexpr char kLineEndLf[] = "LF (Linux, macOS)";
+inline constexpr char kLineEndCr[] = "CR (anciens Mac)";
+inline constexpr char kWithByteOrderMark[] = "%1 avec BOM";
+inline constexpr char kTabName[] = "Tab";
+inline constexpr char kCsvKind[] = "CSV";
+inline constexpr char kTextKind[] = "Texte";
+
 // File chooser filters, in Qt's form.
 inline constexpr char kListFilter[] = "Tablewright Files (*.tbw)";
 inline constexpr char kListOpenFilter[] = "Tablewright Files (*.tbw);;Tous les fichiers (*.*)";
 inline constexpr char kTextFilter[] = "Text files (*.txt);;All Files (*.*)";
 inline constexpr char kCsvFilter[] = "CSV files (*.csv);;All Files (*.*)";
 inline constexpr char kHtmlFilter[] = "HTML files (*.html);;All Files (*.*)";
+inline constexpr char kOpenFilter[] =
+    "Listes et tableaux (*.tbw *.csv *.tsv *.tab *.txt);;Tablewright Files (*.tbw);;"
+    "CSV (*.csv);;Texte tabulé (*.tsv *.tab *.txt);;Tous les fichiers (*.*)";
+inline constexpr char kCsvDocumentFilter[] = "CSV (*.csv)";
+inline constexpr char kTabbedDocumentFilter[] = "Texte tabulé (*.tsv *.tab *.txt)";
 
 } // namespace Strings

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/TablewrightDoc.h"
+#include "exchange/CsvDialect.h"
 #include "grid/GridListCtrl.h"
 #include "platform/Progress.h"
 #include "platform/UserPrompt.h"
@@ -11,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,10 @@ public:
     QStringList openFolders;
     QStringList saveSuffixes;
     QStringList filters;
+    // Answers of « Options CSV »: a dialect to take, or none to cancel;
+    // with none queued the dialog is confirmed as it opens.
+    std::deque<std::optional<CsvDialect>> csvOptions;
+    std::vector<CsvDialect> csvOptionsShown;
 
     Answer MessageBox(const QString& text, Buttons buttons, Icon icon) override
     {
@@ -64,6 +70,17 @@ public:
         saveSuffixes << suffix;
         saveProposals << proposed;
         return Next(savePaths);
+    }
+    bool ChooseCsvOptions(CsvDialect& dialect) override
+    {
+        csvOptionsShown.push_back(dialect);
+        if (csvOptions.empty())
+            return true;
+        const std::optional<CsvDialect> answer = csvOptions.front();
+        csvOptions.pop_front();
+        if (answer)
+            dialect = *answer;
+        return answer.has_value();
     }
 
 private:

@@ -29,6 +29,8 @@ QString ListPathFor(const QString& importedPath)
 void CTablewrightDoc::AfterImport(const QString& path, TextEncoding encoding)
 {
     m_encoding = encoding;
+    m_format = FileFormat::List;
+    m_stamp = m_stampAsked = {};
     // path may be m_strPathName itself: read it before clearing that.
     const QString title = QFileInfo(path).fileName();
     m_strProposedPath = ListPathFor(path);

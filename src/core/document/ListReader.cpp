@@ -17,6 +17,13 @@ bool CListReader::IsList(CTextSource& source)
     return !source.PeekFirstByte(first) || first == 'V';
 }
 
+bool CListReader::StartsWithVersion(CTextSource& source)
+{
+    std::string_view line;
+    return source.ReadLine(line) && line.size() > 2 && line.starts_with("V\t") && line[2] >= '0' &&
+           line[2] <= '9';
+}
+
 bool CListReader::Read(CTextSource& source, CGridListCtrl& grid)
 {
     ProgressReporter progress(m_progress);

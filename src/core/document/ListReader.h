@@ -24,6 +24,10 @@ public:
     // True when the source holds a list document: it is empty, or its
     // first line (after a byte-order mark) is the V record.
     static bool IsList(CTextSource& source);
+    // True when the source's first line is a V record with its version,
+    // as a list the program wrote starts: a text file whose first name is
+    // "Ville" is not a list. Leaves the source to be rewound.
+    static bool StartsWithVersion(CTextSource& source);
 
     // Reads every record into the grid, which the caller has emptied, and
     // ends the list with one empty row. False when the file could not be

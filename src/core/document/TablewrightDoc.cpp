@@ -14,18 +14,6 @@
 
 #include <utility>
 
-namespace {
-
-// The format whose import Open hands the file to, by its suffix (a CSV
-// file); null for a file Open reads as a list.
-const FileFormatEntry* ImportOnOpen(const QString& path)
-{
-    const FileFormatEntry* format = FileFormats::ForPath(path);
-    return format && format->openedByImport ? format : nullptr;
-}
-
-} // namespace
-
 CTablewrightDoc::CTablewrightDoc(IUserPrompt& prompt, IProgress& progress)
     : m_prompt(prompt), m_progress(progress), m_strTitle(QString::fromUtf8(Strings::kUntitled))
 {
@@ -150,6 +138,8 @@ bool CTablewrightDoc::OnNewDocument()
     SetPathName(QString());
     SetModifiedFlag(false);
     m_encoding = TextEncoding::Utf8;
+    m_format = FileFormat::List;
+    m_stamp = m_stampAsked = {};
     m_bLoaded = false;
     ClearGrid();
     ForgetHistory();
@@ -170,15 +160,21 @@ void CTablewrightDoc::OnCloseDocument()
 
 bool CTablewrightDoc::LoadList(const QString& path)
 {
-    if (const FileFormatEntry* format = ImportOnOpen(path))
-        return Import(format->format, path);
+    const FileFormatEntry* format = FileFormats::ForPath(path);
+    if (format && format->openedAsDocument)
+        return OpenDelimited(*format, path);
     CTextSource source;
-    if (!OpenList(path, source))
-        return false;
+    return OpenList(path, source) && ReadList(path, source);
+}
+
+bool CTablewrightDoc::ReadList(const QString& path, CTextSource& source)
+{
+    m_stamp = m_stampAsked = FileStamp::Of(path);
     CListReader reader(m_prompt, m_progress);
     const bool complete =
         FillGrid(path, source, [&](CGridListCtrl& grid) { return reader.Read(source, grid); });
     m_encoding = source.Encoding();
+    m_format = FileFormat::List;
     AfterRead();
     ForgetHistory();
     return complete;
@@ -229,6 +225,35 @@ void CTablewrightDoc::AfterRead()
 
 bool CTablewrightDoc::OnSaveDocument(const QString& path)
 {
+    if (!MayOverwrite(path))
+        return false;
+    if (m_format == FileFormat::List ? !SaveList(path) : !SaveDelimited(path, *Dialect()))
+        return false;
+    AfterSave(path);
+    return true;
+}
+
+bool CTablewrightDoc::SaveAs(const QString& path, FileFormat format, CsvDialect dialect)
+{
+    if (!MayOverwrite(path))
+        return false;
+    if (format == FileFormat::List ? !SaveList(path) : !SaveDelimited(path, dialect))
+        return false;
+    m_format = format;
+    AfterSave(path);
+    return true;
+}
+
+void CTablewrightDoc::AfterSave(const QString& path)
+{
+    m_stamp = m_stampAsked = FileStamp::Of(path);
+    m_history.SetClean();
+    SetModifiedFlag(false);
+    NotifyState();
+}
+
+bool CTablewrightDoc::SaveList(const QString& path)
+{
     const TextEncoding encoding =
         m_encoding == TextEncoding::Windows1252 && CListWriter::FitsWindows1252(m_grid)
             ? TextEncoding::Windows1252
@@ -240,9 +265,6 @@ bool CTablewrightDoc::OnSaveDocument(const QString& path)
         return false;
     }
     m_encoding = encoding;
-    m_history.SetClean();
-    SetModifiedFlag(false);
-    NotifyState();
     return true;
 }
 
@@ -293,15 +315,23 @@ bool CTablewrightDoc::DoFileSaveAs()
 bool CTablewrightDoc::DoSave(const QString& path)
 {
     FlushOpenEdit();
+    if (!path.isEmpty() && path == m_strPathName) {
+        if (!OnSaveDocument(path))
+            return false;
+        SetPathName(path);
+        return true;
+    }
     QString target = path;
     if (target.isEmpty()) {
-        const FileFormatEntry& list = FileFormats::Of(FileFormat::List);
-        target = ChooseSavePath(QString::fromUtf8(list.writeFilter),
-                                QString::fromLatin1(list.suffixes.front()), ProposedSavePath());
-        if (target.isEmpty())
-            return false;
+        const FileFormatEntry& own = FileFormats::Of(m_format);
+        target = ChooseSavePath(SaveAsFilter(), QString::fromLatin1(own.suffixes.front()),
+                                ProposedSavePath());
     }
-    if (!OnSaveDocument(target))
+    FileFormat format = m_format;
+    CsvDialect dialect;
+    // A path given outright is written as its suffix says, asking nothing.
+    if (target.isEmpty() || !ChooseSaveFormat(target, path.isEmpty(), format, dialect) ||
+        !SaveAs(target, format, dialect))
         return false;
     SetPathName(target);
     return true;
@@ -331,7 +361,7 @@ QString CTablewrightDoc::ChooseFileToOpen(const QString& filter)
 
 QString CTablewrightDoc::ChooseListToOpen()
 {
-    return ChooseFileToOpen(QString::fromUtf8(FileFormats::Of(FileFormat::List).readFilter));
+    return ChooseFileToOpen(QString::fromUtf8(Strings::kOpenFilter));
 }
 
 QString CTablewrightDoc::ChooseSavePath(const QString& filter, const QString& suffix,
@@ -354,10 +384,7 @@ bool CTablewrightDoc::OpenDocumentFile(const QString& path)
         return false;
     if (!OnOpenDocument(path))
         return false;
-    // An imported file is not the list's own: the import has dropped the
-    // path.
-    if (!ImportOnOpen(path))
-        SetPathName(path);
+    SetPathName(path);
     SetModifiedFlag(false);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DelimitedFile.h"
 #include "edit/EditHistory.h"
 #include "exchange/FileFormats.h"
 #include "grid/GridListCtrl.h"
@@ -62,13 +63,31 @@ public:
     // the window title can follow.
     void SetStateListener(std::function<void()> listener) { m_stateListener = std::move(listener); }
     TextEncoding FileEncoding() const { return m_encoding; }
+    // The kind of file the document is: a list, or a CSV or tab-separated
+    // file opened as itself and written back in its own dialect.
+    FileFormat Format() const { return m_format; }
+    // The dialect of a CSV or text document; null for a list.
+    const CsvDialect* Dialect() const;
+    // What the status bar tells of the file (« CSV ; · UTF-8 · CRLF »);
+    // empty for a list.
+    QString DialectText() const;
+    // True when another program changed or removed the document's file
+    // since it was read or last written.
+    bool ChangedOnDisk() const;
+    // When the program comes back to the front: asks, once for each change
+    // another program made to the file, whether to read it again, and does
+    // so. True when the file was read again.
+    bool OfferReload();
     // The path Save As proposes for a list that has no file of its own yet.
     const QString& ProposedPath() const { return m_strProposedPath; }
 
     // Document life cycle.
     bool OnNewDocument();
     bool OnOpenDocument(const QString& path);
+    // Saves in the document's own format and dialect; SaveAs in the ones
+    // given, which the document takes on.
     bool OnSaveDocument(const QString& path);
+    bool SaveAs(const QString& path, FileFormat format, CsvDialect dialect);
     void OnCloseDocument();
     void ClearGrid();
     bool LoadList(const QString& path);
@@ -101,6 +120,17 @@ private:
     // Open the file for reading, or tell the user why not.
     bool OpenSource(const QString& path, CTextSource& source);
     bool OpenList(const QString& path, CTextSource& source);
+    bool ReadList(const QString& path, CTextSource& source);
+    bool OpenDelimited(const FileFormatEntry& format, const QString& path);
+    bool SaveList(const QString& path);
+    bool SaveDelimited(const QString& path, CsvDialect dialect);
+    // The format and dialect to write path in, « Options CSV » asked when
+    // ask; false when the user cancels.
+    bool ChooseSaveFormat(const QString& path, bool ask, FileFormat& format, CsvDialect& dialect);
+    QString SaveAsFilter() const;
+    // Asks before a save replaces what another program wrote.
+    bool MayOverwrite(const QString& path);
+    void AfterSave(const QString& path);
     void AfterImport(const QString& path, TextEncoding encoding);
     void AfterRead();
     void NotifyState() const;
@@ -141,4 +171,10 @@ private:
     std::function<void()> m_stateListener;
     std::function<void()> m_flushOpenEdit;
     TextEncoding m_encoding = TextEncoding::Utf8;
+    FileFormat m_format = FileFormat::List;
+    CDelimitedFile m_delimited;
+    // The file as it was read or last written, and the last change of it
+    // the user was asked about.
+    FileStamp m_stamp;
+    FileStamp m_stampAsked;
 };

@@ -135,7 +135,8 @@ bool CBatchConverter::SortList(CGridListCtrl& grid)
 
 // The command line answers the questions about CSV headers. Nothing else
 // is asked of a conversion: the document it works on is new, with no
-// change to save and no column to delete.
+// change to save, no column to delete, and its output is an export or a
+// new list.
 IUserPrompt::Answer CBatchConverter::Ask(Question question, const QString&)
 {
     switch (question) {
@@ -145,6 +146,9 @@ IUserPrompt::Answer CBatchConverter::Ask(Question question, const QString&)
         return m_conversion.csvExportHeader ? Answer::Yes : Answer::No;
     case Question::SaveChanges:
     case Question::DeleteColumn:
+    case Question::ReloadChangedFile:
+    case Question::OverwriteChangedFile:
+    case Question::SaveInUtf8:
         break;
     }
     return Answer::Cancel;

@@ -51,6 +51,7 @@ private:
     // A conversion is given its files: it shows no file chooser.
     QString GetOpenFileName(const QString&, const QString&) override { return {}; }
     QString GetSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    bool ChooseCsvOptions(CsvDialect&) override { return true; }
     // IProgress
     void SetProgress(int) override {}
     void SetStatusPaneText(int, const QString&) override {}

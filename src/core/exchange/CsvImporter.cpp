@@ -12,21 +12,6 @@
 #include <string>
 #include <vector>
 
-char CCsvImporter::DetectSeparator(std::string_view firstLine)
-{
-    bool quoted = false;
-    bool semicolon = false;
-    for (const char c : firstLine) {
-        if (c == '"')
-            quoted = !quoted;
-        else if (!quoted && c == ',')
-            return ',';
-        else if (!quoted && c == ';')
-            semicolon = true;
-    }
-    return semicolon ? ';' : ',';
-}
-
 void CCsvImporter::AddNumberedColumns(CGridListCtrl& grid, std::size_t count)
 {
     const auto before = static_cast<std::size_t>(grid.GetColumnCount());
@@ -45,40 +30,45 @@ void CCsvImporter::AddNumberedColumns(CGridListCtrl& grid, std::size_t count)
 
 namespace {
 
-// Where the records start and what separates their fields.
+// Where the records start and how they are written.
 struct CsvLayout
 {
     char separator = ',';
-    int linesBefore = 0;
+    bool named = false;
+    CsvDialect::Quoting quoting = CsvDialect::Quoting::AsNeeded;
+    std::uint64_t linesBefore = 0;
 };
 
-// Spreadsheets write "sep=;" as the first line to name the separator. Only
-// a one-byte character can separate fields, and never the quote.
-std::optional<char> NamedSeparator(std::string_view line)
-{
-    constexpr std::string_view kPrefix = "sep=";
-    if (line.size() != kPrefix.size() + 1 || !line.starts_with(kPrefix))
-        return std::nullopt;
-    const char separator = line.back();
-    const auto byte = static_cast<unsigned char>(separator);
-    if (byte == 0 || byte >= 0x80 || separator == '"')
-        return std::nullopt;
-    return separator;
-}
+constexpr int kSampleLines = 50;
+constexpr std::size_t kSampleBytes = 1 << 16;
 
 bool IsBlank(std::string_view line)
 {
     return line.find_first_not_of(" \t\v\f") == std::string_view::npos;
 }
 
-CsvLayout ReadLayout(CTextSource& source)
+// The first lines from line on, joined by LF: enough to see the file's
+// shape.
+std::string Sample(CTextSource& source, std::string_view line, bool more)
+{
+    std::string sample;
+    for (int lines = 0; more && lines < kSampleLines && sample.size() < kSampleBytes; ++lines) {
+        sample.append(line);
+        sample.push_back('\n');
+        more = source.ReadLine(line);
+    }
+    return sample;
+}
+
+CsvLayout ReadLayout(CTextSource& source, char separator)
 {
     CsvLayout layout;
     std::string_view line;
     bool more = source.ReadLine(line);
-    const std::optional<char> named = more ? NamedSeparator(line) : std::nullopt;
+    const std::optional<char> named = more ? CsvDialects::NamedSeparator(line) : std::nullopt;
     if (named) {
         layout.separator = *named;
+        layout.named = true;
         ++layout.linesBefore;
         more = source.ReadLine(line);
     }
@@ -86,8 +76,10 @@ CsvLayout ReadLayout(CTextSource& source)
         ++layout.linesBefore;
         more = source.ReadLine(line);
     }
-    if (more && !named)
-        layout.separator = CCsvImporter::DetectSeparator(line);
+    const std::string sample = Sample(source, line, more);
+    if (!named)
+        layout.separator = separator != 0 ? separator : CsvDialects::FindSeparator(sample);
+    layout.quoting = CsvDialects::FindQuoting(sample, layout.separator);
     return layout;
 }
 
@@ -104,7 +96,8 @@ void CreateColumns(CGridListCtrl& grid, const CsvRecord& fields, bool named)
     grid.InsertColumns(0, names);
 }
 
-void AppendRecord(CGridListCtrl& grid, const CsvRecord& fields, RowBuilder& row)
+void AppendRecord(CGridListCtrl& grid, const CsvRecord& fields, RowBuilder& row,
+                  std::uint32_t origin)
 {
     CCsvImporter::AddNumberedColumns(grid, fields.size());
     if (fields.IsClean()) {
@@ -113,22 +106,35 @@ void AppendRecord(CGridListCtrl& grid, const CsvRecord& fields, RowBuilder& row)
         for (std::size_t f = 0; f < fields.size(); ++f)
             row.AddCell(fields[f]);
     }
-    grid.AppendRow(row);
+    grid.AppendRow(row, origin);
+}
+
+void Describe(const CsvLayout& layout, bool withHeader, CsvFound& found)
+{
+    found.dialect.separator = layout.separator;
+    found.dialect.sepLine = layout.named;
+    found.dialect.quoting = layout.quoting;
+    found.dialect.header = withHeader;
+    found.firstRecordLine = layout.linesBefore;
+    found.rowLines.clear();
 }
 
 } // namespace
 
-bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeader)
+bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeader, char separator,
+                        CsvFound* found)
 {
     if (!source.ReadAsForeignText())
         return false;
-    const CsvLayout layout = ReadLayout(source);
+    const CsvLayout layout = ReadLayout(source, separator);
+    if (found)
+        Describe(layout, withHeader, *found);
 
     CCsvParser parser;
     parser.SetQuote('"', CCsvParser::CSV_UNQUOTE);
     parser.SetSeparator(layout.separator);
     parser.SetLineEnd('\n');
-    parser.SetLinesBefore(layout.linesBefore);
+    parser.SetLinesBefore(static_cast<int>(layout.linesBefore));
     if (!parser.Open(&source))
         return false;
 
@@ -138,6 +144,7 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
     RowBuilder row;
     CsvRecord fields;
     while (parser.HasMore()) {
+        const std::uint64_t line = parser.LinesRead();
         parser.ReadRecord(fields);
         if (first) {
             first = false;
@@ -145,8 +152,14 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
             if (withHeader)
                 continue;
         }
-        if (!fields.empty())
-            AppendRecord(grid, fields, row);
+        if (fields.empty())
+            continue;
+        std::uint32_t origin = 0;
+        if (found) {
+            found->rowLines.push_back(line);
+            origin = static_cast<std::uint32_t>(found->rowLines.size());
+        }
+        AppendRecord(grid, fields, row, origin);
         progress.Update(source.Position(), source.Size());
     }
     return !source.HadError();

@@ -38,6 +38,7 @@ bool CCsvParser::Open(CTextSource* stream)
     m_replayPos = 0;
     m_bUnclosedSeen = false;
     m_bMore = true;
+    m_nLinesRead = 0;
     SkipLines(m_nLinesBefore);
     return true;
 }
@@ -61,6 +62,7 @@ bool CCsvParser::ReadLine(std::string_view& line)
         line = std::string_view(m_replay).substr(m_replayPos, next - m_replayPos);
         m_replayPos = next;
         m_bMore = m_replayPos < m_replay.size() || !m_pStream->AtEnd();
+        ++m_nLinesRead;
         return true;
     }
     bool ended = false;
@@ -70,6 +72,7 @@ bool CCsvParser::ReadLine(std::string_view& line)
         return false;
     }
     m_bMore = !m_pStream->AtEnd();
+    ++m_nLinesRead;
     // The line end stands right after the line in the source's buffer.
     line = std::string_view(text.data(), text.size() + (ended ? 1 : 0));
     return true;
@@ -179,6 +182,7 @@ CCsvParser::Quoted CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i
     const std::size_t open = i;
     bool saving = false;
     std::size_t firstLineSize = 0;
+    std::uint64_t linesAhead = 0;
     ++i;
     for (;;) {
         const std::size_t quote = line.find(m_chQuote, i);
@@ -193,7 +197,8 @@ CCsvParser::Quoted CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i
                 firstLineSize = line.size();
             }
             if (!m_bMore || !ReadLine(line))
-                return GiveBackSavedLines(line, i, open, firstLineSize);
+                return GiveBackSavedLines(line, i, open, firstLineSize, linesAhead);
+            ++linesAhead;
             m_saved.append(line);
             i = 0;
             continue;
@@ -217,9 +222,11 @@ CCsvParser::Quoted CCsvParser::ReadQuoted(std::string_view& line, std::size_t& i
 // No closing quote came before the end of the text. The opening line is read
 // on from the quote as plain text; the lines after it come back as records.
 CCsvParser::Quoted CCsvParser::GiveBackSavedLines(std::string_view& line, std::size_t& i,
-                                                  std::size_t open, std::size_t firstLineSize)
+                                                  std::size_t open, std::size_t firstLineSize,
+                                                  std::uint64_t linesAhead)
 {
     m_bUnclosedSeen = true;
+    m_nLinesRead -= linesAhead;
     m_openingLine.assign(m_saved, 0, firstLineSize);
     m_saved.erase(0, firstLineSize);
     m_replay = std::exchange(m_saved, std::string());

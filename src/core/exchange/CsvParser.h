@@ -2,6 +2,7 @@
 
 #include "exchange/CsvRecord.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,10 @@ public:
     // Replaces record with the next record.
     void ReadRecord(CsvRecord& record);
     bool HasMore() const { return m_bMore; }
+    // The lines of the stream taken by the records read so far, the lines
+    // skipped before the first one included: the line the next record
+    // starts on.
+    std::uint64_t LinesRead() const { return m_nLinesRead; }
 
 private:
     enum class Quoted
@@ -50,7 +55,7 @@ private:
     Quoted ReadQuoted(std::string_view& line, std::size_t& i);
     Quoted ReadQuotedRun(std::string_view line, std::size_t& i);
     Quoted GiveBackSavedLines(std::string_view& line, std::size_t& i, std::size_t open,
-                              std::size_t firstLineSize);
+                              std::size_t firstLineSize, std::uint64_t linesAhead);
 
     char m_chQuote = 0;
     char m_chEscape = '\\';
@@ -60,6 +65,7 @@ private:
     CTextSource* m_pStream = nullptr;
     int m_nMode = CSV_PLAIN;
     bool m_bMore = false;
+    std::uint64_t m_nLinesRead = 0;
     CsvRecord* m_record = nullptr;
     // Lines read ahead for a quoted field, the opening one first.
     std::string m_saved;

@@ -54,7 +54,7 @@ struct FileFormatEntry
 {
     FileFormat format;
     // In lower case; the first is given to a file saved under this format.
-    std::array<const char*, 2> suffixes{};
+    std::array<const char*, 3> suffixes{};
     // The file choosers' filters, null where none is shown.
     const char* readFilter = nullptr;
     const char* writeFilter = nullptr;
@@ -65,8 +65,15 @@ struct FileFormatEntry
     std::optional<FormatQuestion> exportQuestion{};
     FormatReader read = nullptr;
     FormatWriter write = nullptr;
-    // True when Open hands the file to its import.
-    bool openedByImport = false;
+    // True when Open makes the file a document of its own, written back by
+    // Save in the dialect it was read in (CSV and tab-separated text), with
+    // this separator (0: found in the file).
+    bool openedAsDocument = false;
+    char separator = 0;
+    // The short name of the format the status bar gives.
+    const char* kind = nullptr;
+    // The filter Save As offers the format under, null where it offers none.
+    const char* documentFilter = nullptr;
     // Told when the file cannot be opened for a reason other than a
     // refusal; null for the usual message with the system's reason.
     const char* openFailure = nullptr;

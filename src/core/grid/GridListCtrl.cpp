@@ -30,10 +30,21 @@ int CGridListCtrl::InsertItem(int row, std::string_view text)
     return InsertPacked(std::min(row, GetItemCount()), builder.Take());
 }
 
-int CGridListCtrl::AppendRow(RowBuilder& row)
+int CGridListCtrl::AppendRow(RowBuilder& row, std::uint32_t origin)
 {
     row.KeepCells(GetColumnCount());
-    return InsertPacked(GetItemCount(), row.Take());
+    return InsertPacked(GetItemCount(), row.Take(origin));
+}
+
+std::uint32_t CGridListCtrl::RowOrigin(int row) const
+{
+    return ValidRow(row) ? m_rows[row].Origin() : 0;
+}
+
+void CGridListCtrl::SetRowOrigin(int row, std::uint32_t origin)
+{
+    if (ValidRow(row))
+        m_rows[row].SetOrigin(origin);
 }
 
 int CGridListCtrl::InsertPacked(int row, PackedRow packed)
@@ -483,7 +494,7 @@ bool CGridListCtrl::PermuteColumns(const std::vector<int>& order)
             cell = cursor.Next();
         for (int column : order)
             builder.AddCleanCell(cells[column]);
-        row = builder.Take();
+        row = builder.Take(row.Origin());
     }
     ResetColumnOrder();
     m_selectedRow = -1;

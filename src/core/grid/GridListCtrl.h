@@ -49,7 +49,12 @@ public:
     // Appends the row built so far, as the readers do, and empties the
     // builder. Cells beyond the last column are dropped. Returns the new
     // row's index.
-    int AppendRow(RowBuilder& row);
+    int AppendRow(RowBuilder& row, std::uint32_t origin = 0);
+    // The number of the record a row was read from, which every change of
+    // the row keeps (see PackedRow); 0 for a row not read from a file.
+    // Setting it tells no listener: nothing shown changes.
+    std::uint32_t RowOrigin(int row) const;
+    void SetRowOrigin(int row, std::uint32_t origin);
     // Every cell of a row joined by TAB (trailing empty cells left out).
     std::string_view JoinedRowView(int row) const;
     // Moves count rows from first out of the grid, and back in at first, as

@@ -46,26 +46,29 @@ std::vector<std::string_view> Split(std::string_view joined)
     }
 }
 
-PackedRow Join(const std::vector<std::string_view>& cells)
+PackedRow Join(const std::vector<std::string_view>& cells, std::uint32_t origin)
 {
     RowBuilder builder;
     for (const std::string_view cell : cells)
         builder.AddCleanCell(cell);
-    return builder.Take();
+    return builder.Take(origin);
 }
+
+constexpr std::size_t kHeaderSize = 2 * sizeof(std::uint32_t);
 
 } // namespace
 
-PackedRow PackedRow::FromJoined(std::string_view joined)
+PackedRow PackedRow::FromJoined(std::string_view joined, std::uint32_t origin)
 {
     joined = TrimTrailingTabs(joined);
     PackedRow row;
-    if (joined.empty())
+    if (joined.empty() && origin == 0)
         return row;
     const auto length = static_cast<std::uint32_t>(joined.size());
-    row.m_data.reset(new char[sizeof length + joined.size()]);
+    row.m_data.reset(new char[kHeaderSize + joined.size()]);
     std::memcpy(row.m_data.get(), &length, sizeof length);
-    std::memcpy(row.m_data.get() + sizeof length, joined.data(), joined.size());
+    std::memcpy(row.m_data.get() + sizeof length, &origin, sizeof origin);
+    std::memcpy(row.m_data.get() + kHeaderSize, joined.data(), joined.size());
     return row;
 }
 
@@ -75,7 +78,23 @@ std::string_view PackedRow::Joined() const
         return {};
     std::uint32_t length = 0;
     std::memcpy(&length, m_data.get(), sizeof length);
-    return {m_data.get() + sizeof length, length};
+    return {m_data.get() + kHeaderSize, length};
+}
+
+std::uint32_t PackedRow::Origin() const
+{
+    std::uint32_t origin = 0;
+    if (m_data)
+        std::memcpy(&origin, m_data.get() + sizeof(std::uint32_t), sizeof origin);
+    return origin;
+}
+
+void PackedRow::SetOrigin(std::uint32_t origin)
+{
+    if (m_data)
+        std::memcpy(m_data.get() + sizeof(std::uint32_t), &origin, sizeof origin);
+    else if (origin != 0)
+        *this = FromJoined({}, origin);
 }
 
 std::string_view PackedRow::Cell(int column) const
@@ -96,7 +115,7 @@ PackedRow PackedRow::WithCell(int column, std::string_view cleanText) const
         cells.resize(column + 1);
     }
     cells[column] = cleanText;
-    return Join(cells);
+    return Join(cells, Origin());
 }
 
 PackedRow PackedRow::WithColumnsInserted(int column, int count) const
@@ -105,7 +124,7 @@ PackedRow PackedRow::WithColumnsInserted(int column, int count) const
     if (static_cast<int>(cells.size()) <= column)
         return Clone();
     cells.insert(cells.begin() + column, count, std::string_view());
-    return Join(cells);
+    return Join(cells, Origin());
 }
 
 PackedRow PackedRow::WithColumnRemoved(int column) const
@@ -114,7 +133,7 @@ PackedRow PackedRow::WithColumnRemoved(int column) const
     if (static_cast<int>(cells.size()) <= column)
         return Clone();
     cells.erase(cells.begin() + column);
-    return Join(cells);
+    return Join(cells, Origin());
 }
 
 void PackedRow::TakeCell(int column, std::string& cells)
@@ -132,7 +151,7 @@ void PackedRow::TakeCell(int column, std::string& cells)
     } else {
         rest.assign(joined.substr(0, start == 0 ? 0 : start - 1));
     }
-    *this = FromJoined(rest);
+    *this = FromJoined(rest, Origin());
 }
 
 void PackedRow::InsertCell(int column, std::string_view cleanText)
@@ -149,14 +168,14 @@ void PackedRow::InsertCell(int column, std::string_view cleanText)
         while (builder.CellCount() < column)
             builder.AddCleanCell({});
         builder.AddCleanCell(cleanText);
-        *this = builder.Take();
+        *this = builder.Take(Origin());
         return;
     }
     std::string row(joined.substr(0, start));
     row.append(cleanText);
     row.push_back('\t');
     row.append(joined.substr(start));
-    *this = FromJoined(row);
+    *this = FromJoined(row, Origin());
 }
 
 void RowBuilder::AddCell(std::string_view text)
@@ -194,9 +213,9 @@ void RowBuilder::KeepCells(int count)
     m_cells = count;
 }
 
-PackedRow RowBuilder::Take()
+PackedRow RowBuilder::Take(std::uint32_t origin)
 {
-    PackedRow row = PackedRow::FromJoined(m_joined);
+    PackedRow row = PackedRow::FromJoined(m_joined, origin);
     m_joined.clear();
     m_cells = 0;
     return row;

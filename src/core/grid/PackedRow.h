@@ -6,25 +6,34 @@
 #include <string_view>
 
 // One grid row in a single allocation: its cells joined by TAB, which no cell
-// may hold. Trailing empty cells are not stored and an empty row allocates
-// nothing, so a list of millions of rows costs little more than its text.
+// may hold. Trailing empty cells are not stored and an empty row read from
+// nowhere allocates nothing, so a list of millions of rows costs little more
+// than its text.
+//
+// A row read from a file it may be written back to carries its origin: the
+// number its reader gave it (0 for none). Edits keep it, so that a row
+// changed and changed back, moved or sorted is still known as the record it
+// came from; whether its text is still that record's is for the writer to
+// tell.
 class PackedRow
 {
 public:
     PackedRow() = default;
 
     // joined: cells separated by TAB, each already free of TAB, CR and LF.
-    static PackedRow FromJoined(std::string_view joined);
+    static PackedRow FromJoined(std::string_view joined, std::uint32_t origin = 0);
 
     std::string_view Joined() const;
     std::string_view Cell(int column) const;
+    std::uint32_t Origin() const;
+    void SetOrigin(std::uint32_t origin);
 
     // Copies of the row with one cell replaced, count empty cells inserted
     // before column, or one cell removed.
     PackedRow WithCell(int column, std::string_view cleanText) const;
     PackedRow WithColumnsInserted(int column, int count) const;
     PackedRow WithColumnRemoved(int column) const;
-    PackedRow Clone() const { return FromJoined(Joined()); }
+    PackedRow Clone() const { return FromJoined(Joined(), Origin()); }
 
     // Moving a whole column out of every row and back in, one row at a time
     // and in place. TakeCell appends the cell of column to cells (nothing
@@ -34,7 +43,8 @@ public:
     void InsertCell(int column, std::string_view cleanText);
 
 private:
-    std::unique_ptr<char[]> m_data; // uint32 length, then the joined bytes
+    // uint32 length, uint32 origin, then the joined bytes.
+    std::unique_ptr<char[]> m_data;
 };
 
 // Builds a PackedRow cell by cell, cleaning each text on the way in.
@@ -47,8 +57,8 @@ public:
     void AddCleanCells(std::string_view joined, int count);
     // Drops the cells after the first count.
     void KeepCells(int count);
-    // The row built so far; the builder is empty afterwards.
-    PackedRow Take();
+    // The row built so far, with origin; the builder is empty afterwards.
+    PackedRow Take(std::uint32_t origin = 0);
     int CellCount() const { return m_cells; }
 
 private:

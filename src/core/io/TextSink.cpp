@@ -48,6 +48,10 @@ CTextSink::CTextSink(TextEncoding encoding) : m_encoding(encoding)
 {
     if (m_encoding == TextEncoding::Windows1252)
         m_encoder = QStringEncoder("windows-1252");
+    else if (m_encoding == TextEncoding::Utf16Le)
+        m_encoder = QStringEncoder(QStringConverter::Utf16LE);
+    else if (m_encoding == TextEncoding::Utf16Be)
+        m_encoder = QStringEncoder(QStringConverter::Utf16BE);
 }
 
 bool CTextSink::Open(const QString& path, QString& error)
@@ -86,7 +90,7 @@ void CTextSink::Flush()
     if (!m_failed && !m_buffer.empty()) {
         qint64 written = 0;
         qint64 expected = 0;
-        if (m_encoding == TextEncoding::Windows1252) {
+        if (m_encoding != TextEncoding::Utf8) {
             const QByteArray bytes = m_encoder(QString::fromUtf8(m_buffer.data(), m_buffer.size()));
             expected = bytes.size();
             written = m_file.write(bytes);

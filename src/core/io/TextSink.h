@@ -10,8 +10,8 @@
 #include <string_view>
 
 // Writes UTF-8 text to a file through a buffer, converting it to
-// Windows-1252 when asked; in UTF-8 the bytes go out as they come, so any
-// other output may pass through it too. The file on disk is replaced only by
+// Windows-1252 or UTF-16 when asked; in UTF-8 the bytes go out as they come,
+// so any other output may pass through it too. The file on disk is replaced only by
 // Commit, and only when every write succeeded, so a failed write never
 // destroys the previous file. A failure is told in French, from the system's
 // error number.

@@ -100,6 +100,21 @@ TextEncoding CTextSource::Encoding() const
     return m_decoding == Decoding::Windows1252 ? TextEncoding::Windows1252 : TextEncoding::Utf8;
 }
 
+TextEncoding CTextSource::FoundEncoding() const
+{
+    switch (m_decoding) {
+    case Decoding::Windows1252:
+        return TextEncoding::Windows1252;
+    case Decoding::Utf16Le:
+        return TextEncoding::Utf16Le;
+    case Decoding::Utf16Be:
+        return TextEncoding::Utf16Be;
+    case Decoding::Utf8:
+        break;
+    }
+    return TextEncoding::Utf8;
+}
+
 bool CTextSource::Rewind()
 {
     if (!m_file.seek(m_bomSize))

@@ -32,9 +32,14 @@ public:
     }
     // True when Open failed because the path is not a regular file.
     bool Refused() const { return !m_error.isEmpty(); }
-    // The encoding to write the text back in: Windows-1252 for a
+    // The encoding to write a list back in: Windows-1252 for a
     // Windows-1252 file, UTF-8 for any other, UTF-16 included.
     TextEncoding Encoding() const;
+    // The encoding the file was found in, UTF-16 included once
+    // ReadAsForeignText has looked for it, and its byte-order marks: the
+    // bytes before the text.
+    TextEncoding FoundEncoding() const;
+    qint64 TextStart() const { return m_bomSize; }
 
     // The file's size and how much of it the lines read so far cover, in
     // bytes on disk.

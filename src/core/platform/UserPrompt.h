@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct CsvDialect;
+
 // How the core asks the user something: messages, questions and file
 // choosers. The program shows real dialogs (caption "Quire"); tests and the
 // batch converter answer from a script, by question, never by wording.
@@ -33,10 +35,13 @@ public:
     // The questions the program asks. Each has its own buttons and icon.
     enum class Question
     {
-        SaveChanges,     // Oui / Non / Annuler
-        CsvHasHeader,    // Yes / No: the CSV file's first record names the columns
-        CsvExportHeader, // Yes / No: the CSV written starts with the names
-        DeleteColumn,    // Oui / Non
+        SaveChanges,          // Oui / Non / Annuler
+        CsvHasHeader,         // Yes / No: the CSV file's first record names the columns
+        CsvExportHeader,      // Yes / No: the CSV written starts with the names
+        DeleteColumn,         // Oui / Non
+        ReloadChangedFile,    // Oui / Non: another program changed the open file
+        OverwriteChangedFile, // Oui / Non: save over what another program wrote
+        SaveInUtf8,           // Oui / Non: the file's encoding cannot hold the text
     };
 
     virtual ~IUserPrompt() = default;
@@ -53,6 +58,9 @@ public:
     // the folder to start in, may be empty.
     virtual QString GetSaveFileName(const QString& filter, const QString& defaultSuffix,
                                     const QString& proposedPath) = 0;
+    // « Options CSV »: how a CSV file is to be written, starting from
+    // dialect. False when the user cancels.
+    virtual bool ChooseCsvOptions(CsvDialect& dialect) = 0;
 };
 
 // How each question is shown.

@@ -1,13 +1,22 @@
 #include "app/DialogPrompt.h"
 
+#include "dialogs/CsvOptionsDlg.h"
 #include "resources/StringTable.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
+
+// "csv" of "CSV (*.csv)": the first suffix a filter's pattern names.
+QString SuffixOf(const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
 
 QMessageBox::Icon IconOf(IUserPrompt::Icon icon)
 {
@@ -110,7 +119,25 @@ QString CDialogPrompt::GetSaveFileName(const QString& filter, const QString& def
         dialog.setDirectory(proposed.absolutePath());
     if (!proposedPath.isEmpty())
         dialog.selectFile(proposed.fileName());
+    // The name takes the suffix of the kind of file chosen: Save As offers
+    // several.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& selected) {
+                         const QString suffix = SuffixOf(selected);
+                         if (!suffix.isEmpty())
+                             dialog.setDefaultSuffix(suffix);
+                     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();
+}
+
+bool CDialogPrompt::ChooseCsvOptions(CsvDialect& dialect)
+{
+    CCsvOptionsDlg dialog(dialect, m_parent);
+    const ArrowCursorWhileAsking arrow;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    dialect = dialog.Dialect();
+    return true;
 }

@@ -17,6 +17,7 @@ public:
     QString GetOpenFileName(const QString& filter, const QString& startFolder) override;
     QString GetSaveFileName(const QString& filter, const QString& defaultSuffix,
                             const QString& proposedPath) override;
+    bool ChooseCsvOptions(CsvDialect& dialect) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -56,17 +56,17 @@ TEST_F(TablewrightDocTest, OpenReplacesEveryRowAndColumn)
     EXPECT_FALSE(doc.IsModified());
 }
 
-// An opened .csv is imported: the list has no file of its own yet.
-TEST_F(TablewrightDocTest, OpeningCsvImportsIt)
+// An opened .csv is a document of its own, which Save writes back.
+TEST_F(TablewrightDocTest, OpeningCsvMakesItTheDocument)
 {
     const QString path = files.Write("liste.csv", "a,b\r\n");
     prompt.answers = {Answer::No};
     ASSERT_TRUE(doc.OpenDocumentFile(path));
     EXPECT_EQ(prompt.questions, std::vector{IUserPrompt::Question::CsvHasHeader});
-    EXPECT_EQ(Dump(doc.GetGrid()), "Column 1|Column 2\na|b");
+    EXPECT_EQ(Dump(doc.GetGrid()), "Column 1|Column 2\na|b\n|");
     EXPECT_EQ(doc.GetTitle(), "liste.csv");
-    EXPECT_TRUE(doc.GetPathName().isEmpty());
-    EXPECT_EQ(doc.ProposedPath(), files.Path("liste.tbw"));
+    EXPECT_EQ(doc.GetPathName(), path);
+    EXPECT_EQ(doc.Format(), FileFormat::Csv);
 }
 
 TEST_F(TablewrightDocTest, FailedOpenLeavesTheListAlone)
@@ -132,7 +132,9 @@ TEST_F(TablewrightDocTest, SaveAsksForANameOnlyWithoutOne)
     prompt.savePaths = {files.Path("chosen.tbw")};
     ASSERT_TRUE(doc.DoFileSave());
     EXPECT_EQ(prompt.saveSuffixes, QStringList{"tbw"});
-    EXPECT_EQ(prompt.filters, QStringList{"Tablewright Files (*.tbw)"});
+    EXPECT_EQ(
+        prompt.filters,
+        QStringList{"Tablewright Files (*.tbw);;Texte tabulé (*.tsv *.tab *.txt);;CSV (*.csv)"});
     EXPECT_EQ(doc.GetTitle(), "chosen.tbw");
 
     // An unchanged list is written again all the same.

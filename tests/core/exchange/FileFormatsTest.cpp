@@ -5,15 +5,17 @@
 #include <set>
 
 // Every command of a format can run: an import has a reader and a file
-// filter, an export a writer and a filter; a suffix names one format, in
-// any case.
+// filter, an export a writer and a filter, a document its kind's name and a
+// Save As filter; a suffix names one format, in any case.
 TEST(FileFormatsTest, EveryFormatCanDoWhatItsCommandsOffer)
 {
     std::set<QString> suffixes;
     for (const FileFormatEntry& entry : FileFormats::All()) {
         EXPECT_EQ(&FileFormats::Of(entry.format), &entry);
-        const bool imported = entry.importCommand != 0 || entry.openedByImport;
-        EXPECT_TRUE(!imported || (entry.read && entry.readFilter)) << entry.suffixes.front();
+        EXPECT_TRUE(entry.importCommand == 0 || (entry.read && entry.readFilter))
+            << entry.suffixes.front();
+        EXPECT_TRUE(!entry.openedAsDocument || (entry.kind && entry.documentFilter))
+            << entry.suffixes.front();
         EXPECT_TRUE(entry.exportCommand == 0 || (entry.write && entry.writeFilter))
             << entry.suffixes.front();
         for (const char* suffix : entry.suffixes) {

@@ -1,0 +1,466 @@
+#include "document/DelimitedFile.h"
+
+#include "exchange/CsvImporter.h"
+#include "grid/GridListCtrl.h"
+#include "io/LineStarts.h"
+#include "io/TextSink.h"
+#include "io/TextSource.h"
+#include "platform/Progress.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+bool IsUtf16(TextEncoding encoding)
+{
+    return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
+}
+
+std::string_view ByteOrderMark(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return "\xEF\xBB\xBF";
+    case TextEncoding::Utf16Le:
+        return "\xFF\xFE";
+    case TextEncoding::Utf16Be:
+        return "\xFE\xFF";
+    case TextEncoding::Windows1252:
+        break;
+    }
+    return {};
+}
+
+// Converts between UTF-8 and a file's encoding, one piece at a time.
+class Codec
+{
+public:
+    explicit Codec(TextEncoding encoding) : m_encoding(encoding) {}
+
+    // Appends text in the encoding to out; false, appending nothing, when
+    // a character has no place in it (Windows-1252 holds no emoji).
+    bool Encode(std::string_view utf8, std::string& out) const
+    {
+        if (m_encoding == TextEncoding::Utf8) {
+            out.append(utf8);
+            return true;
+        }
+        if (m_encoding == TextEncoding::Windows1252 && !FitsWindows1252(utf8))
+            return false;
+        QStringEncoder encoder = Encoder();
+        const QByteArray bytes =
+            encoder(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+        out.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        return true;
+    }
+    std::string Decode(std::string_view raw) const
+    {
+        if (m_encoding == TextEncoding::Utf8)
+            return std::string(raw);
+        QStringDecoder decoder = Decoder();
+        const QString text =
+            decoder(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())));
+        return text.toStdString();
+    }
+    // The bytes of a line end at the end of raw: CR LF, LF or CR.
+    std::size_t LineEndSize(std::string_view raw) const
+    {
+        const std::size_t width = IsUtf16(m_encoding) ? 2 : 1;
+        const auto unitAt = [&](std::size_t fromEnd) -> char16_t {
+            if (raw.size() < fromEnd * width)
+                return 0;
+            const char* p = raw.data() + raw.size() - fromEnd * width;
+            if (width == 1)
+                return static_cast<unsigned char>(*p);
+            const auto a = static_cast<unsigned char>(p[0]);
+            const auto b = static_cast<unsigned char>(p[1]);
+            return m_encoding == TextEncoding::Utf16Be ? static_cast<char16_t>(a << 8 | b)
+                                                       : static_cast<char16_t>(b << 8 | a);
+        };
+        const char16_t last = unitAt(1);
+        if (last == u'\r')
+            return width;
+        if (last != u'\n')
+            return 0;
+        return unitAt(2) == u'\r' ? 2 * width : width;
+    }
+
+private:
+    QStringEncoder Encoder() const
+    {
+        switch (m_encoding) {
+        case TextEncoding::Utf16Le:
+            return QStringEncoder(QStringConverter::Utf16LE);
+        case TextEncoding::Utf16Be:
+            return QStringEncoder(QStringConverter::Utf16BE);
+        default:
+            return QStringEncoder("windows-1252");
+        }
+    }
+    QStringDecoder Decoder() const
+    {
+        // A byte-order mark inside the text is text.
+        const auto bomIsText = QStringConverter::Flag::ConvertInitialBom;
+        switch (m_encoding) {
+        case TextEncoding::Utf16Le:
+            return QStringDecoder(QStringConverter::Utf16LE, bomIsText);
+        case TextEncoding::Utf16Be:
+            return QStringDecoder(QStringConverter::Utf16BE, bomIsText);
+        default:
+            return QStringDecoder("windows-1252");
+        }
+    }
+
+    TextEncoding m_encoding;
+};
+
+bool NeedsQuotes(std::string_view text, char separator)
+{
+    for (const char c : text) {
+        if (c == separator || c == '"' || c == '\n' || c == '\r')
+            return true;
+    }
+    return false;
+}
+
+void AppendField(std::string& line, std::string_view text, const CsvDialect& dialect)
+{
+    const bool quoted = dialect.quoting == CsvDialect::Quoting::All ||
+                        (dialect.quoting == CsvDialect::Quoting::AllButEmpty && !text.empty()) ||
+                        NeedsQuotes(text, dialect.separator);
+    if (!quoted) {
+        line.append(text);
+        return;
+    }
+    line.push_back('"');
+    for (const char c : text) {
+        if (c == '"')
+            line.push_back('"');
+        line.push_back(c);
+    }
+    line.push_back('"');
+}
+
+int StoredCells(std::string_view joined)
+{
+    return joined.empty() ? 0
+                          : static_cast<int>(std::count(joined.begin(), joined.end(), '\t')) + 1;
+}
+
+// A record of fields cells, in the dialect, as UTF-8 without its line end.
+std::string FreshLine(std::string_view joined, int fields, const CsvDialect& dialect)
+{
+    std::string line;
+    line.reserve(joined.size() + static_cast<std::size_t>(fields) * 3);
+    CellCursor cells(joined);
+    for (int f = 0; f < fields; ++f) {
+        if (f > 0)
+            line.push_back(dialect.separator);
+        AppendField(line, cells.Next(), dialect);
+    }
+    return line;
+}
+
+std::string JoinedNames(const CGridListCtrl& grid)
+{
+    std::string names;
+    for (int c = 0; c < grid.GetColumnCount(); ++c) {
+        if (c > 0)
+            names.push_back('\t');
+        names.append(grid.GetColumnName(c));
+    }
+    return names;
+}
+
+CsvDialect::LineEnd MostUsed(const CLineStarts::LineEnds& ends)
+{
+    if (ends.lf > ends.crLf && ends.lf >= ends.cr)
+        return CsvDialect::LineEnd::Lf;
+    if (ends.cr > ends.crLf && ends.cr > ends.lf)
+        return CsvDialect::LineEnd::Cr;
+    return CsvDialect::LineEnd::CrLf;
+}
+
+} // namespace
+
+std::uint64_t RowHash(std::string_view joined)
+{
+    while (!joined.empty() && joined.back() == '\t')
+        joined.remove_suffix(1);
+    return std::hash<std::string_view>{}(joined);
+}
+
+bool CDelimitedFile::Read(CTextSource& source, const QString& path, CGridListCtrl& grid,
+                          bool withHeader, char separator, IProgress& progress)
+{
+    m_path = path;
+    m_stamp = FileStamp::Of(path);
+    m_offsets.clear();
+    m_hashes.clear();
+    CsvFound found;
+    const bool complete = CCsvImporter(progress).Read(source, grid, withHeader, separator, &found);
+    m_dialect = found.dialect;
+    m_dialect.encoding = source.FoundEncoding();
+    m_dialect.byteOrderMark = source.TextStart() > 0;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        m_prefix = file.read(source.TextStart());
+    if (complete &&
+        FindRecordBytes(path, source.TextStart(), found.firstRecordLine, found.rowLines))
+        NoteHashes(grid);
+    else
+        m_stamp = {};
+    m_widestRecord = grid.GetColumnCount();
+    RowBuilder typing;
+    grid.AppendRow(typing);
+    return complete;
+}
+
+// The lines the reader told become byte offsets: the preamble ends where the
+// first record starts, the header where the first row's record does.
+bool CDelimitedFile::FindRecordBytes(const QString& path, qint64 textStart,
+                                     std::uint64_t firstRecordLine,
+                                     std::vector<std::uint64_t>& rowLines)
+{
+    rowLines.insert(rowLines.begin(), firstRecordLine);
+    CLineStarts lines;
+    if (!lines.Find(path, textStart, m_dialect.encoding, rowLines))
+        return false;
+    m_dialect.lineEnd = MostUsed(lines.Ends());
+    m_dialect.finalLineEnd = lines.EndsWithLineEnd();
+    m_end = static_cast<std::uint64_t>(lines.Size());
+    m_preambleEnd = rowLines.front();
+    rowLines.erase(rowLines.begin());
+    m_headerEnd = rowLines.empty() ? m_end : rowLines.front();
+    if (!m_dialect.header)
+        m_headerEnd = m_preambleEnd;
+    m_offsets = std::move(rowLines);
+    return true;
+}
+
+void CDelimitedFile::NoteHashes(const CGridListCtrl& grid)
+{
+    m_hashes.resize(m_offsets.size());
+    for (std::size_t k = 0; k < m_offsets.size(); ++k)
+        m_hashes[k] = RowHash(grid.JoinedRowView(static_cast<int>(k)));
+    m_headerHash = RowHash(JoinedNames(grid));
+}
+
+// One save: the lines go out one after the other, each line's end held back
+// until the next line comes, so that the last one ends as the dialect says.
+class CDelimitedFile::Writer
+{
+public:
+    Writer(const CDelimitedFile& read, const CsvDialect& dialect)
+        : m_read(read), m_dialect(dialect), m_source(read.m_dialect.encoding),
+          m_target(dialect.encoding)
+    {
+        std::string lineEnd;
+        m_target.Encode(CsvDialects::LineEndText(dialect.lineEnd), lineEnd);
+        m_lineEnd = std::move(lineEnd);
+    }
+
+    // Maps the file read when its records can be copied: it is as it was
+    // read, and its lines are split, quoted and ended as dialect says.
+    void OpenSource()
+    {
+        const CsvDialect& was = m_read.m_dialect;
+        if (m_read.m_path.isEmpty() || FileStamp::Of(m_read.m_path) != m_read.m_stamp ||
+            was.separator != m_dialect.separator || was.lineEnd != m_dialect.lineEnd ||
+            was.quoting != m_dialect.quoting)
+            return;
+        m_file.setFileName(m_read.m_path);
+        if (m_read.m_end == 0 || !m_file.open(QIODevice::ReadOnly))
+            return;
+        m_bytes = reinterpret_cast<const char*>(m_file.map(0, static_cast<qint64>(m_read.m_end)));
+    }
+    bool CopiesRecords() const { return m_bytes != nullptr; }
+
+    bool Open(const QString& path, QString& error) { return m_sink.Open(path, error); }
+
+    void WritePrefix()
+    {
+        const bool sameBytes = m_dialect.encoding == m_read.m_dialect.encoding &&
+                               m_dialect.byteOrderMark == m_read.m_dialect.byteOrderMark &&
+                               !m_read.m_prefix.isEmpty();
+        if (sameBytes)
+            m_prefix.assign(m_read.m_prefix.constData(),
+                            static_cast<std::size_t>(m_read.m_prefix.size()));
+        else if (m_dialect.byteOrderMark)
+            m_prefix.assign(ByteOrderMark(m_dialect.encoding));
+        Put(m_prefix);
+    }
+
+    // The "sep=" line and the blank lines before the first record.
+    void WritePreamble()
+    {
+        if (CopiesRecords() && m_dialect.sepLine == m_read.m_dialect.sepLine &&
+            m_dialect.encoding == m_read.m_dialect.encoding) {
+            Put(Slice(m_read.m_prefix.size(), m_read.m_preambleEnd));
+        } else if (m_dialect.sepLine) {
+            std::string line("sep=");
+            line.push_back(m_dialect.separator);
+            PutLine(line);
+        }
+        m_preambleEnd = m_written + m_pendingEnd.size();
+    }
+
+    bool WriteHeader(const CGridListCtrl& grid)
+    {
+        if (!m_dialect.header)
+            return true;
+        const std::string names = JoinedNames(grid);
+        if (CopiesRecords() && m_read.m_dialect.header && RowHash(names) == m_read.m_headerHash &&
+            m_read.m_headerEnd > m_read.m_preambleEnd)
+            return PutRecord(Slice(m_read.m_preambleEnd, m_read.m_headerEnd));
+        return PutLine(FreshLine(names, grid.GetColumnCount(), m_dialect));
+    }
+
+    // Writes row as its record's bytes when its text is still the record's,
+    // else afresh; notes where it starts and its hash.
+    bool WriteRow(const CGridListCtrl& grid, int row)
+    {
+        const std::string_view joined = grid.JoinedRowView(row);
+        const std::uint64_t hash = RowHash(joined);
+        m_offsets.push_back(m_written + m_pendingEnd.size());
+        m_hashes.push_back(hash);
+        const std::uint32_t origin = grid.RowOrigin(row);
+        const bool known = CopiesRecords() && origin >= 1 && origin <= m_read.m_offsets.size();
+        const std::string_view record = known ? RecordBytes(origin - 1) : std::string_view();
+        const int columns = grid.GetColumnCount();
+        // A record wider than the columns left (some were deleted) is
+        // written afresh, to the columns' width. Every record fits the
+        // columns the file was read with.
+        const bool fits = columns >= m_read.m_widestRecord;
+        if (known && m_read.m_hashes[origin - 1] == hash && (fits || FieldsOf(record) <= columns))
+            return PutRecord(record);
+        const int fields = known ? std::min(FieldsOf(record), columns) : columns;
+        return PutLine(FreshLine(joined, std::max(fields, StoredCells(joined)), m_dialect));
+    }
+
+    bool Finish(QString& error)
+    {
+        if (m_dialect.finalLineEnd)
+            Put(std::exchange(m_pendingEnd, std::string()));
+        return m_sink.Commit(error);
+    }
+
+    std::vector<std::uint64_t> TakeOffsets() { return std::move(m_offsets); }
+    std::vector<std::uint64_t> TakeHashes() { return std::move(m_hashes); }
+    std::uint64_t Written() const { return m_written; }
+    std::uint64_t PreambleEnd() const { return m_preambleEnd; }
+    const std::string& Prefix() const { return m_prefix; }
+
+private:
+    std::string_view Slice(std::uint64_t begin, std::uint64_t end) const
+    {
+        return {m_bytes + begin, static_cast<std::size_t>(end - begin)};
+    }
+    std::string_view RecordBytes(std::size_t k) const
+    {
+        const std::uint64_t end =
+            k + 1 < m_read.m_offsets.size() ? m_read.m_offsets[k + 1] : m_read.m_end;
+        return Slice(m_read.m_offsets[k], end);
+    }
+    int FieldsOf(std::string_view record) const
+    {
+        const std::string text = m_source.Decode(record);
+        return CsvDialects::CountFields(text, m_read.m_dialect.separator);
+    }
+
+    void Put(std::string_view bytes)
+    {
+        m_sink.Write(bytes);
+        m_written += bytes.size();
+    }
+    // A line as read: its line end waits for the next line.
+    bool PutRecord(std::string_view bytes)
+    {
+        Put(std::exchange(m_pendingEnd, std::string()));
+        const std::size_t end = m_source.LineEndSize(bytes);
+        const std::string_view body = bytes.substr(0, bytes.size() - end);
+        if (m_dialect.encoding == m_read.m_dialect.encoding) {
+            Put(body);
+            m_pendingEnd = end == 0 ? m_lineEnd : std::string(bytes.substr(body.size()));
+            return true;
+        }
+        m_pendingEnd = m_lineEnd;
+        return PutLine(m_source.Decode(body), false);
+    }
+    // A UTF-8 line written afresh; false when the encoding cannot hold it.
+    bool PutLine(std::string_view utf8, bool endPending = true)
+    {
+        m_scratch.clear();
+        if (!m_target.Encode(utf8, m_scratch))
+            return false;
+        if (endPending)
+            Put(std::exchange(m_pendingEnd, m_lineEnd));
+        Put(m_scratch);
+        return true;
+    }
+
+    const CDelimitedFile& m_read;
+    const CsvDialect& m_dialect;
+    Codec m_source;
+    Codec m_target;
+    std::string m_lineEnd;
+    QFile m_file;
+    const char* m_bytes = nullptr;
+    CTextSink m_sink;
+    std::uint64_t m_written = 0;
+    std::string m_prefix;
+    std::uint64_t m_preambleEnd = 0;
+    std::string m_pendingEnd;
+    std::string m_scratch;
+    std::vector<std::uint64_t> m_offsets;
+    std::vector<std::uint64_t> m_hashes;
+};
+
+CDelimitedFile::WriteResult CDelimitedFile::Write(CGridListCtrl& grid, const QString& path,
+                                                  const CsvDialect& dialect,
+                                                  IProgress& progressSink, QString& error)
+{
+    Writer writer(*this, dialect);
+    writer.OpenSource();
+    if (!writer.Open(path, error))
+        return WriteResult::Failed;
+    ProgressReporter progress(progressSink);
+    writer.WritePrefix();
+    writer.WritePreamble();
+    if (!writer.WriteHeader(grid))
+        return WriteResult::DoesNotFit;
+    // The empty rows at the end that no record gave, such as the one kept
+    // for typing, are not part of the file.
+    int rows = grid.GetItemCount();
+    while (rows > 0 && grid.JoinedRowView(rows - 1).empty() &&
+           (grid.RowOrigin(rows - 1) == 0 || grid.RowOrigin(rows - 1) > m_offsets.size()))
+        --rows;
+    for (int row = 0; row < rows; ++row) {
+        if (!writer.WriteRow(grid, row))
+            return WriteResult::DoesNotFit;
+        progress.Update(row + 1, rows);
+    }
+    if (!writer.Finish(error))
+        return WriteResult::Failed;
+
+    // The file written is the one the rows now come from.
+    m_offsets = writer.TakeOffsets();
+    m_hashes = writer.TakeHashes();
+    m_end = writer.Written();
+    m_prefix = QByteArray::fromStdString(writer.Prefix());
+    m_preambleEnd = writer.PreambleEnd();
+    m_headerEnd = !dialect.header ? m_preambleEnd : m_offsets.empty() ? m_end : m_offsets.front();
+    m_headerHash = RowHash(JoinedNames(grid));
+    m_widestRecord = grid.GetColumnCount();
+    m_dialect = dialect;
+    m_path = path;
+    m_stamp = FileStamp::Of(path);
+    for (int row = 0; row < grid.GetItemCount(); ++row)
+        grid.SetRowOrigin(row, row < rows ? static_cast<std::uint32_t>(row + 1) : 0);
+    return WriteResult::Written;
+}
