@@ -2,6 +2,7 @@
 
 #include "TestDoubles.h"
 
+#include "document/DelimitedFile.h"
 #include "document/ListReader.h"
 #include "document/ListWriter.h"
 #include "exchange/CsvImporter.h"
@@ -130,6 +131,25 @@ void WriteList(const CGridListCtrl& grid, const QString& path)
     QString error;
     if (!CListWriter(progress).Write(grid, path, TextEncoding::Utf8, error))
         Fail("cannot save the list", error.toStdString());
+}
+
+void CheckWrittenBack(std::string_view bytes, bool withHeader, char separator)
+{
+    const QString path = WriteScratch(QStringLiteral("document"), bytes);
+    CTextSource source;
+    OpenOrFail(source, path);
+    RecordingProgress progress;
+    CGridListCtrl grid;
+    CDelimitedFile file;
+    if (!file.Read(source, path, grid, withHeader, separator, progress))
+        Fail("a document stopped before the end of the file");
+    QString error;
+    if (file.Write(grid, path, file.Dialect(), progress, error) !=
+        CDelimitedFile::WriteResult::Written)
+        Fail("a document could not be saved unchanged", error.toStdString());
+    const std::string saved = ReadFile(path);
+    if (saved != bytes)
+        Fail("a document saved unchanged changed its bytes", Quoted(saved));
 }
 
 std::string Quoted(std::string_view bytes, std::size_t limit)

@@ -33,6 +33,9 @@ bool ReadList(const QString& path, CGridListCtrl& grid);
 bool ImportCsv(const QString& path, CGridListCtrl& grid, bool withHeader);
 bool ImportText(const QString& path, CGridListCtrl& grid);
 void WriteList(const CGridListCtrl& grid, const QString& path);
+// Opens bytes as a CSV or tab-separated document (separator 0 finds it),
+// saves it unchanged and fails unless the file is the same bytes.
+void CheckWrittenBack(std::string_view bytes, bool withHeader, char separator);
 
 // Bytes as a C string literal, at most limit of them, for failure messages.
 std::string Quoted(std::string_view bytes, std::size_t limit = 48);

@@ -315,10 +315,13 @@ public:
         if (!m_dialect.header)
             return true;
         const std::string names = JoinedNames(grid);
-        if (CopiesRecords() && m_read.m_dialect.header && RowHash(names) == m_read.m_headerHash &&
-            m_read.m_headerEnd > m_read.m_preambleEnd)
-            return PutRecord(Slice(m_read.m_preambleEnd, m_read.m_headerEnd));
-        return PutLine(FreshLine(names, grid.GetColumnCount(), m_dialect));
+        if (CopiesRecords() && m_read.m_dialect.header && RowHash(names) == m_read.m_headerHash) {
+            // An empty file has no names to write back.
+            return m_read.m_headerEnd == m_read.m_preambleEnd ||
+                   PutRecord(Slice(m_read.m_preambleEnd, m_read.m_headerEnd));
+        }
+        return grid.GetColumnCount() == 0 ||
+               PutLine(FreshLine(names, grid.GetColumnCount(), m_dialect));
     }
 
     // Writes row as its record's bytes when its text is still the record's,
