@@ -14,9 +14,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -63,6 +66,8 @@ QString ShortenedPath(const QString& path)
 CMainFrame::CMainFrame(IUserPrompt& prompt) : m_prompt(prompt)
 {
     setObjectName(QStringLiteral("mainFrame"));
+    // Files dropped anywhere on the window open.
+    setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/quire.svg")));
     CreateActions();
     CreateMenus();
@@ -155,6 +160,13 @@ void CMainFrame::CreateStatusBar()
     m_wndPrompt = new QLabel(QStringLiteral(" "), bar);
     m_wndPrompt->setObjectName(QStringLiteral("pane0"));
     bar->addWidget(m_wndPrompt, 1);
+    // The dialect of a CSV or text document; hidden for a list.
+    m_wndDialectPane = new QLabel(bar);
+    m_wndDialectPane->setObjectName(QStringLiteral("dialectPane"));
+    m_wndDialectPane->setFrameShape(QFrame::StyledPanel);
+    m_wndDialectPane->setFrameShadow(QFrame::Sunken);
+    m_wndDialectPane->hide();
+    bar->addPermanentWidget(m_wndDialectPane);
     m_wndCellPane = new QLabel(bar);
     m_wndCellPane->setObjectName(QStringLiteral("pane1"));
     m_wndCellPane->setMinimumWidth(kCellPaneWidth);
@@ -284,6 +296,57 @@ private:
     CMainFrame& m_frame;
 };
 
+namespace {
+
+// The local files a drag carries, in order.
+QStringList LocalFiles(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+} // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (m_dropHandler && !LocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = LocalFiles(event->mimeData());
+    if (paths.isEmpty() || !m_dropHandler || m_nBusy > 0)
+        return;
+    event->acceptProposedAction();
+    // The drag's source waits for the drop to end: the files open after.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { RunCommand([this, &paths] { m_dropHandler(paths); }); },
+        Qt::QueuedConnection);
+}
+
+// Coming back to the front, once the activation is over: a question asked
+// from inside it would come before the window is drawn.
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !m_activationHandler)
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_nBusy == 0 && QApplication::activeModalWidget() == nullptr)
+                RunCommand(m_activationHandler);
+        },
+        Qt::QueuedConnection);
+}
+
 void CMainFrame::RunCommand(const std::function<void()>& handler)
 {
     {
@@ -341,6 +404,9 @@ void CMainFrame::UpdateTitle()
     title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(title + QStringLiteral("[*] - ") + Text(Strings::kAppName));
     setWindowModified(m_pDoc->IsModified());
+    const QString dialect = m_pDoc->DialectText();
+    m_wndDialectPane->setText(dialect);
+    m_wndDialectPane->setVisible(!dialect.isEmpty());
 }
 
 void CMainFrame::SetProgress(int percent)

@@ -62,6 +62,17 @@ public:
     void SetRecentFiles(const QStringList& paths);
     void UpdateTitle();
 
+    // What a drop of files on the window does, and what coming back to the
+    // front does; each runs as a command does.
+    void SetDropHandler(std::function<void(const QStringList&)> handler)
+    {
+        m_dropHandler = std::move(handler);
+    }
+    void SetActivationHandler(std::function<void()> handler)
+    {
+        m_activationHandler = std::move(handler);
+    }
+
     void SetProgress(int percent) override;
     void SetStatusPaneText(int pane, const QString& text) override;
     QString StatusPaneText(int pane) const;
@@ -70,6 +81,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateActions();
@@ -91,6 +105,7 @@ private:
     QToolBar* m_wndToolBar = nullptr;
     QLabel* m_wndPrompt = nullptr;
     QLabel* m_wndCellPane = nullptr;
+    QLabel* m_wndDialectPane = nullptr;
     QProgressBar* m_wndProgress = nullptr;
     CFindDlg* m_dlgFind = nullptr;
     CReplaceDlg* m_dlgReplace = nullptr;
@@ -100,4 +115,6 @@ private:
     int m_nBusy = 0;
     bool m_bClosePending = false;
     bool m_bWaitCursor = false;
+    std::function<void(const QStringList&)> m_dropHandler;
+    std::function<void()> m_activationHandler;
 };

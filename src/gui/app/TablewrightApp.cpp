@@ -7,6 +7,7 @@
 #include "platform/UserPrompt.h"
 #include "resources/CommandTable.h"
 #include "resources/StringTable.h"
+#include "view/DesktopShell.h"
 #include "view/TablewrightView.h"
 
 #include <QAction>
@@ -55,8 +56,14 @@ std::vector<Commands::MenuItem> RowMenuFor(Launch::Kind launch)
 } // namespace
 
 CTablewrightApp::CTablewrightApp(IUserPrompt& prompt)
-    : m_prompt(prompt), m_recentFiles(Commands::kRecentFileCount)
+    : m_prompt(prompt), m_recentFiles(Commands::kRecentFileCount),
+      m_pShell(std::make_unique<CDesktopShell>())
 {
+}
+
+void CTablewrightApp::SetShell(std::unique_ptr<IShell> shell)
+{
+    m_pShell = std::move(shell);
 }
 
 CTablewrightApp::~CTablewrightApp()
@@ -91,6 +98,8 @@ bool CTablewrightApp::InitInstance(const QStringList& arguments)
     m_pMainFrame->SetDocument(m_pDoc.get());
     m_pMainFrame->SetActiveView(m_pView);
     m_pMainFrame->SetRecentFiles(m_recentFiles.Paths());
+    m_pMainFrame->SetDropHandler([this](const QStringList& paths) { OnFilesDropped(paths); });
+    m_pMainFrame->SetActivationHandler([this] { OnActivated(); });
     BindCommands();
 
     if (arguments.isEmpty()) {
@@ -232,6 +241,22 @@ bool CTablewrightApp::OpenDocumentFile(const QString& path)
     m_recentFiles.Add(path);
     m_pMainFrame->SetRecentFiles(m_recentFiles.Paths());
     return true;
+}
+
+void CTablewrightApp::OnFilesDropped(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    OpenDocumentFile(paths.front());
+    for (qsizetype i = 1; i < paths.size(); ++i)
+        m_pShell->StartDetached(QCoreApplication::applicationFilePath(),
+                                {QStringLiteral("--"), paths[i]});
+}
+
+void CTablewrightApp::OnActivated()
+{
+    if (m_pDoc->OfferReload())
+        m_pView->OnInitialUpdate();
 }
 
 void CTablewrightApp::OnFileSave()

@@ -10,6 +10,7 @@
 class CMainFrame;
 class CTablewrightDoc;
 class CTablewrightView;
+class IShell;
 class IUserPrompt;
 
 // The application: it ties together the one document, main window and view
@@ -41,6 +42,14 @@ public:
     void OnOpenRecentFile(int index);
     void OnAppAbout();
     void OnFileAssociate();
+    // Files dropped on the window: the first opens here as Open would, each
+    // other one in a window of its own.
+    void OnFilesDropped(const QStringList& paths);
+    // Back in front: a file another program changed is offered for reading
+    // again.
+    void OnActivated();
+    // How other windows are started; the desktop's by default.
+    void SetShell(std::unique_ptr<IShell> shell);
 
     const float m_fVersion = kProgramVersion;
 
@@ -57,4 +66,5 @@ private:
     std::unique_ptr<CTablewrightDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pMainFrame;
     CTablewrightView* m_pView = nullptr;
+    std::unique_ptr<IShell> m_pShell;
 };

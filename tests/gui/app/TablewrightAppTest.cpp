@@ -3,6 +3,7 @@
 #include "app/MainFrame.h"
 #include "dialogs/AboutDlg.h"
 #include "document/TablewrightDoc.h"
+#include "platform/Shell.h"
 #include "resources/StringTable.h"
 #include "view/GridTableView.h"
 #include "view/TablewrightView.h"
@@ -11,9 +12,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -34,6 +38,22 @@ std::string ListOf(int rows)
         text += "R\t\"n" + std::to_string(i) + "\"\t\"v\"\t\n";
     return text;
 }
+
+// Records the programs started, each with its arguments.
+class RecordingShell : public IShell
+{
+public:
+    explicit RecordingShell(QList<QStringList>& started) : m_started(started) {}
+    bool OpenUrl(const QUrl&) override { return false; }
+    bool StartDetached(const QString& program, const QStringList& arguments) override
+    {
+        m_started << (QStringList{program} + arguments);
+        return true;
+    }
+
+private:
+    QList<QStringList>& m_started;
+};
 
 } // namespace
 
@@ -391,6 +411,56 @@ private Q_SLOTS:
                  QStringLiteral("Annuler"));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"),
                  QStringLiteral("&Nom de fichier :"));
+    }
+
+    // A drop opens the first file here, as Open would (asking to save the
+    // changes first), and each other one in a program of its own.
+    void droppedFilesOpenTheFirstHereAndTheOthersApart()
+    {
+        Start();
+        QList<QStringList> started;
+        app->SetShell(std::make_unique<RecordingShell>(started));
+        app->GetDocument().SetModifiedFlag();
+        const QString first = files->Write("a.csv", "x;y\n1;2\n");
+        const QString second = files->Write("b.csv", "z\n");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(first), QUrl(QStringLiteral("https://example.org/c.csv")),
+                      QUrl::fromLocalFile(second)});
+        CMainFrame& frame = app->GetMainFrame();
+        const QPoint middle = frame.rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&frame, &enter);
+        QVERIFY(frame.acceptDrops());
+        QVERIFY(enter.isAccepted());
+        prompt->answers = {Answer::No, Answer::Yes};
+        QDropEvent drop(QPointF(middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&frame, &drop);
+        QTRY_COMPARE(app->GetDocument().GetPathName(), first);
+        QCOMPARE(prompt->questions.front(), IUserPrompt::Question::SaveChanges);
+        QCOMPARE(Shown(Grid()), QString::fromUtf8("x|y\n1|2\n|"));
+        QCOMPARE(started.size(), 1);
+        QCOMPARE(started.front().mid(1), (QStringList{QStringLiteral("--"), second}));
+        const auto* pane = frame.findChild<QLabel*>(QStringLiteral("dialectPane"));
+        QVERIFY(pane->isVisibleTo(&frame));
+        QCOMPARE(pane->text(), QString::fromUtf8("CSV ; · UTF-8 · LF"));
+        Trigger("ID_FILE_NEW");
+        QVERIFY(!pane->isVisibleTo(&frame));
+    }
+
+    // Back in front, a file another program changed is offered for reading
+    // again.
+    void aFileChangedBehindTheProgramIsOfferedForReloading()
+    {
+        const QString path = files->Write("a.csv", "x,y\n1,2\n");
+        prompt->answers = {Answer::Yes};
+        Start({path});
+        files->Write("a.csv", "x,y\n30,40\n");
+        prompt->answers = {Answer::Yes, Answer::Yes};
+        QEvent activation(QEvent::ActivationChange);
+        app->GetMainFrame().activateWindow();
+        QApplication::sendEvent(&app->GetMainFrame(), &activation);
+        QTRY_COMPARE(Shown(Grid()), QString::fromUtf8("x|y\n30|40\n|"));
+        QCOMPARE(prompt->questions.at(1), IUserPrompt::Question::ReloadChangedFile);
     }
 
     void aboutShowsTheVersion()
