@@ -1,6 +1,7 @@
 #include "Operations.h"
 
 #include "BenchFiles.h"
+#include "DocumentOperations.h"
 #include "EditOperations.h"
 #include "RangeOperations.h"
 #include "ScriptedHost.h"
@@ -168,6 +169,8 @@ constexpr Operation kOperations[] = {
     {"import-text-wide", ImportTextWide},
     {"load-late-header", LoadLateHeader},
     {"import-csv-stray-quotes", ImportCsvStrayQuotes},
+    {"open-csv", DocumentOperations::OpenCsv},
+    {"save-csv-one-change", DocumentOperations::SaveCsvOneChange},
     {"undo-delete-column", EditOperations::UndoDeleteColumn},
     {"redo-delete-column", EditOperations::RedoDeleteColumn},
     {"undo-move-row", EditOperations::UndoMoveRow},

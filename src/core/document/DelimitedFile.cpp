@@ -1,6 +1,7 @@
 #include "document/DelimitedFile.h"
 
 #include "exchange/CsvImporter.h"
+#include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 #include "io/LineStarts.h"
 #include "io/TextSink.h"
@@ -71,6 +72,9 @@ public:
     std::size_t LineEndSize(std::string_view raw) const
     {
         const std::size_t width = IsUtf16(m_encoding) ? 2 : 1;
+        // A UTF-16 file whose last byte is alone ends with no line end.
+        if (raw.size() % width != 0)
+            return 0;
         const auto unitAt = [&](std::size_t fromEnd) -> char16_t {
             if (raw.size() < fromEnd * width)
                 return 0;
@@ -119,21 +123,9 @@ private:
     TextEncoding m_encoding;
 };
 
-bool NeedsQuotes(std::string_view text, char separator)
-{
-    for (const char c : text) {
-        if (c == separator || c == '"' || c == '\n' || c == '\r')
-            return true;
-    }
-    return false;
-}
-
 void AppendField(std::string& line, std::string_view text, const CsvDialect& dialect)
 {
-    const bool quoted = dialect.quoting == CsvDialect::Quoting::All ||
-                        (dialect.quoting == CsvDialect::Quoting::AllButEmpty && !text.empty()) ||
-                        NeedsQuotes(text, dialect.separator);
-    if (!quoted) {
+    if (!CsvDialects::Quotes(dialect, text)) {
         line.append(text);
         return;
     }
@@ -146,6 +138,18 @@ void AppendField(std::string& line, std::string_view text, const CsvDialect& dia
     line.push_back('"');
 }
 
+// Whether a field read from the file is what the grid shows of it: a cell
+// holds no line break or TAB, a name no more than its longest.
+bool SameCell(const std::string& field, std::string_view cell)
+{
+    return CellText::Clean(field) == cell;
+}
+
+bool SameName(const std::string& field, std::string_view name)
+{
+    return CellText::Utf8Prefix(CellText::Clean(field), kMaxColumnNameLength) == name;
+}
+
 int StoredCells(std::string_view joined)
 {
     return joined.empty() ? 0
@@ -153,7 +157,11 @@ int StoredCells(std::string_view joined)
 }
 
 // A record of fields cells, in the dialect, as UTF-8 without its line end.
-std::string FreshLine(std::string_view joined, int fields, const CsvDialect& dialect)
+// A cell that is still the text of the field it was read from is written
+// as that field, line breaks and TABs included.
+std::string FreshLine(std::string_view joined, int fields, const CsvDialect& dialect,
+                      const std::vector<std::string>& read = {},
+                      bool (*same)(const std::string&, std::string_view) = SameCell)
 {
     std::string line;
     line.reserve(joined.size() + static_cast<std::size_t>(fields) * 3);
@@ -161,7 +169,9 @@ std::string FreshLine(std::string_view joined, int fields, const CsvDialect& dia
     for (int f = 0; f < fields; ++f) {
         if (f > 0)
             line.push_back(dialect.separator);
-        AppendField(line, cells.Next(), dialect);
+        const std::string_view cell = cells.Next();
+        const auto k = static_cast<std::size_t>(f);
+        AppendField(line, k < read.size() && same(read[k], cell) ? read[k] : cell, dialect);
     }
     return line;
 }
@@ -320,8 +330,12 @@ public:
             return m_read.m_headerEnd == m_read.m_preambleEnd ||
                    PutRecord(Slice(m_read.m_preambleEnd, m_read.m_headerEnd));
         }
-        return grid.GetColumnCount() == 0 ||
-               PutLine(FreshLine(names, grid.GetColumnCount(), m_dialect));
+        if (grid.GetColumnCount() == 0)
+            return true;
+        std::vector<std::string> read;
+        if (CopiesRecords() && m_read.m_dialect.header)
+            read = FieldsOf(Slice(m_read.m_preambleEnd, m_read.m_headerEnd));
+        return PutLine(FreshLine(names, grid.GetColumnCount(), m_dialect, read, SameName));
     }
 
     // Writes row as its record's bytes when its text is still the record's,
@@ -340,10 +354,16 @@ public:
         // written afresh, to the columns' width. Every record fits the
         // columns the file was read with.
         const bool fits = columns >= m_read.m_widestRecord;
-        if (known && m_read.m_hashes[origin - 1] == hash && (fits || FieldsOf(record) <= columns))
+        if (known && m_read.m_hashes[origin - 1] == hash &&
+            (fits || static_cast<int>(FieldsOf(record).size()) <= columns))
             return PutRecord(record);
-        const int fields = known ? std::min(FieldsOf(record), columns) : columns;
-        return PutLine(FreshLine(joined, std::max(fields, StoredCells(joined)), m_dialect));
+        std::vector<std::string> read;
+        int fields = columns;
+        if (known) {
+            read = FieldsOf(record);
+            fields = std::min(static_cast<int>(read.size()), columns);
+        }
+        return PutLine(FreshLine(joined, std::max(fields, StoredCells(joined)), m_dialect, read));
     }
 
     bool Finish(QString& error)
@@ -370,10 +390,12 @@ private:
             k + 1 < m_read.m_offsets.size() ? m_read.m_offsets[k + 1] : m_read.m_end;
         return Slice(m_read.m_offsets[k], end);
     }
-    int FieldsOf(std::string_view record) const
+    // The fields of a record of the file read, as their text.
+    std::vector<std::string> FieldsOf(std::string_view record) const
     {
-        const std::string text = m_source.Decode(record);
-        return CsvDialects::CountFields(text, m_read.m_dialect.separator);
+        const std::string text =
+            m_source.Decode(record.substr(0, record.size() - m_source.LineEndSize(record)));
+        return CsvDialects::SplitFields(text, m_read.m_dialect.separator);
     }
 
     void Put(std::string_view bytes)

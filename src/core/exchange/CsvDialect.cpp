@@ -126,6 +126,7 @@ CsvDialect::Quoting FindQuoting(std::string_view sample, char separator)
 {
     bool anyQuoted = false;
     bool bareText = false;
+    bool bareNumber = false;
     bool bareEmpty = false;
     std::size_t i = 0;
     int records = 0;
@@ -137,7 +138,12 @@ CsvDialect::Quoting FindQuoting(std::string_view sample, char separator)
         for (;;) {
             const SampledField field = ScanField(sample, i, separator);
             anyQuoted = anyQuoted || field.quoted;
-            bareText = bareText || (!field.quoted && !field.empty);
+            if (!field.quoted && !field.empty) {
+                if (IsNumber(sample.substr(i, field.end - i)))
+                    bareNumber = true;
+                else
+                    bareText = true;
+            }
             bareEmpty = bareEmpty || (!field.quoted && field.empty);
             i = field.end;
             if (i >= sample.size() || sample[i] == '\n')
@@ -148,16 +154,77 @@ CsvDialect::Quoting FindQuoting(std::string_view sample, char separator)
     }
     if (!anyQuoted || bareText)
         return CsvDialect::Quoting::AsNeeded;
+    if (bareNumber)
+        return CsvDialect::Quoting::AllButNumbers;
     return bareEmpty ? CsvDialect::Quoting::AllButEmpty : CsvDialect::Quoting::All;
 }
 
-int CountFields(std::string_view record, char separator)
+bool IsNumber(std::string_view text)
 {
-    int fields = 0;
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t from = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i - from;
+    };
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    std::size_t mantissa = digits();
+    if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
+bool Quotes(const CsvDialect& dialect, std::string_view field)
+{
+    for (const char c : field) {
+        if (c == dialect.separator || c == kQuote || c == '\n' || c == '\r')
+            return true;
+    }
+    switch (dialect.quoting) {
+    case CsvDialect::Quoting::All:
+        return true;
+    case CsvDialect::Quoting::AllButEmpty:
+        return !field.empty();
+    case CsvDialect::Quoting::AllButNumbers:
+        return !field.empty() && !IsNumber(field);
+    case CsvDialect::Quoting::AsNeeded:
+        break;
+    }
+    return false;
+}
+
+std::vector<std::string> SplitFields(std::string_view record, char separator)
+{
+    std::vector<std::string> fields;
     std::size_t i = 0;
     for (;;) {
-        ++fields;
-        i = ScanField(record, i, separator).end;
+        const SampledField field = ScanField(record, i, separator);
+        if (field.quoted) {
+            const std::string_view inside = record.substr(i + 1, field.end - i - 2);
+            std::string text;
+            for (std::size_t k = 0; k < inside.size(); ++k) {
+                text.push_back(inside[k]);
+                if (inside[k] == kQuote && k + 1 < inside.size() && inside[k + 1] == kQuote)
+                    ++k;
+            }
+            fields.push_back(std::move(text));
+        } else {
+            fields.emplace_back(record.substr(i, field.end - i));
+        }
+        i = field.end;
         if (i >= record.size() || record[i] == '\n')
             return fields;
         ++i;

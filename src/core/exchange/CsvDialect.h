@@ -5,7 +5,9 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // How a CSV or tab-separated file is written: what its reader found, so
 // that Save writes the file back the way it came.
@@ -18,7 +20,10 @@ struct CsvDialect
         // Every field, empty ones included.
         All,
         // Every field that holds text; empty fields stay bare.
-        AllButEmpty
+        AllButEmpty,
+        // Every field but numbers and empty ones, as spreadsheets write
+        // text cells quoted.
+        AllButNumbers
     };
     enum class LineEnd
     {
@@ -58,11 +63,17 @@ std::optional<char> NamedSeparator(std::string_view line);
 // consistently, quotes respected; fallback when none does.
 char FindSeparator(std::string_view sample, char fallback = ',');
 
-// Whether the sample's fields are all quoted, and its empty ones too.
+// Whether the sample's fields are all quoted, its empty ones too, or all
+// but the numbers.
 CsvDialect::Quoting FindQuoting(std::string_view sample, char separator);
+// True for a number as spreadsheets write it: 12, -3,5, 1.5e3.
+bool IsNumber(std::string_view text);
+// Whether a field of the dialect is written between quotes.
+bool Quotes(const CsvDialect& dialect, std::string_view field);
 
-// The number of fields of one record, its line end left out.
-int CountFields(std::string_view record, char separator);
+// The fields of one record, its line end left out, as their text: quotes
+// around them dropped and doubled quotes inside made one.
+std::vector<std::string> SplitFields(std::string_view record, char separator);
 
 std::string_view LineEndText(CsvDialect::LineEnd lineEnd);
 

@@ -165,7 +165,9 @@ bool CLineStarts::Find(const QString& path, qint64 textStart, TextEncoding encod
         ++m_ends.cr;
         lineStartsAt(pendingCrAt + static_cast<qint64>(width));
     }
-    m_finalLineEnd = m_size <= textStart || last == u'\n' || last == u'\r';
+    // A UTF-16 file may end with a byte alone, which is text, not a line end.
+    const bool oddByte = (m_size - textStart) % static_cast<qint64>(width) != 0;
+    m_finalLineEnd = m_size <= textStart || ((last == u'\n' || last == u'\r') && !oddByte);
     for (; wanted < lines.size(); ++wanted)
         lines[wanted] = static_cast<std::uint64_t>(m_size);
     return file.error() == QFileDevice::NoError;

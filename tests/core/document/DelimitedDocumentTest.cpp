@@ -60,6 +60,10 @@ TEST(DelimitedDocumentTest, SaveWritesTheFileBackInItsDialect)
          "\"a\",\"b\"\r\n\"X\",\"\"\r\n"},
         {"filled fields quoted", "a.csv", "\"a\",\"b\"\n\"1\",\n", 0, 0, "X",
          "\"a\",\"b\"\n\"X\",\n"},
+        {"text quoted, numbers bare", "a.csv", "\"Nom\";\"N\"\n\"Émile\";12\n\"Zoé\";\n", 1, 0, "X",
+         "\"Nom\";\"N\"\n\"Émile\";12\n\"X\";\n"},
+        {"a line break kept in the other cells", "a.csv", "a,b\n\"l1\r\nl2\",x\n", 0, 1, "Y",
+         "a,b\n\"l1\r\nl2\",Y\n"},
         {"quotes where needed", "a.csv", "n,v\n\"x, y\",\"1\"\n2,3\n", 1, 0, "say \"hi\", 2",
          "n,v\n\"x, y\",\"1\"\n\"say \"\"hi\"\", 2\",3\n"},
         {"a line break kept in an unchanged row", "a.csv", "a,b\n\"l1\r\nl2\",x\n1,2\n", 1, 0, "X",
@@ -105,6 +109,29 @@ TEST(DelimitedDocumentTest, SaveWritesTheFileBackInItsDialect)
         EXPECT_EQ(again.grid.GetItemText(c.row, c.column), c.text) << "read back";
         EXPECT_EQ(again.doc.Dialect() ? *again.doc.Dialect() : CsvDialect(), *s.doc.Dialect());
         EXPECT_NE(before, c.text);
+    }
+}
+
+// The file is read a megabyte at a time: a CR LF cut in two by the read is
+// one line end, in UTF-8 as in UTF-16.
+TEST(DelimitedDocumentTest, ALineEndAcrossTheReadsIsOneLineEnd)
+{
+    constexpr std::size_t kRead = 1 << 20;
+    const std::string utf8 = "h\r\n" + std::string(kRead - 4, 'a') + "\r\nb\r\n";
+    const std::string utf16 = Utf16Le("h\r\n" + std::string(kRead / 2 - 4, 'a') + "\r\nb\r\n");
+    for (const std::string& bytes : {utf8, utf16}) {
+        SCOPED_TRACE(bytes.size());
+        TempFiles files;
+        Session s;
+        ASSERT_TRUE(Open(s, files, "a.txt", bytes));
+        s.grid.SetItemText(1, 0, "c");
+        ASSERT_TRUE(s.doc.DoFileSave());
+        Session again;
+        ASSERT_TRUE(Open(again, files, "a.txt", TempFiles::Read(files.Path("a.txt"))));
+        const std::string shown = Dump(again.grid);
+        EXPECT_EQ(shown.substr(shown.size() - 4), "a\nc\n");
+        EXPECT_EQ(TempFiles::Read(files.Path("a.txt")).size(), bytes.size());
+        EXPECT_EQ(s.doc.Dialect()->lineEnd, CsvDialect::LineEnd::CrLf);
     }
 }
 
