@@ -199,8 +199,9 @@ inline constexpr char kCsvColumnName[] = "Column %1";
 
 // CSV and tab-separated files opened as documents.
 inline constexpr char kFileChangedReload[] =
-    "« %1 » a été modifié par un autre programme. Recharger ?\n"
-    "Les modifications non enregistrées dans Quire seront perdues.";
+    "« %1 » a été modifié par un autre programme. Recharger ?";
+inline constexpr char kUnsavedChangesLost[] =
+    "\nLes modifications non enregistrées dans Quire seront perdues.";
 inline constexpr char kFileChangedOverwrite[] =
     "« %1 » a été modifié par un autre programme depuis son ouverture.\n"
     "L'enregistrer quand même et remplacer ces modifications ?";

@@ -111,8 +111,10 @@ bool CTablewrightDoc::OfferReload()
         return false;
     m_stampAsked = now;
     FlushOpenEdit();
-    const QString question =
+    QString question =
         QString::fromUtf8(Strings::kFileChangedReload).arg(QFileInfo(m_strPathName).fileName());
+    if (m_bModified)
+        question += QString::fromUtf8(Strings::kUnsavedChangesLost);
     if (m_prompt.Ask(IUserPrompt::Question::ReloadChangedFile, question) !=
         IUserPrompt::Answer::Yes)
         return false;
