@@ -16,7 +16,7 @@ namespace {
 
 using Answer = IUserPrompt::Answer;
 
-// The four ways a list leaves the program, each writing over path.
+// The ways a list leaves the program, each writing over path.
 struct Output
 {
     const char* name;
@@ -25,6 +25,10 @@ struct Output
 
 const Output kOutputs[] = {
     {"save", [](Session& s, const QString& path) { return s.doc.DoSave(path); }},
+    {"save as a CSV document",
+     [](Session& s, const QString& path) {
+         return s.doc.SaveAs(path, FileFormat::Csv, CsvDialect());
+     }},
     {"text export",
      [](Session& s, const QString& path) {
          s.prompt.savePaths = {path};
