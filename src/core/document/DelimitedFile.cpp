@@ -275,21 +275,23 @@ public:
         m_lineEnd = std::move(lineEnd);
     }
 
-    // Maps the file read when its records can be copied: it is as it was
-    // read, and its lines are split, quoted and ended as dialect says.
+    // Maps the file read while it is as it was read: a changed row takes
+    // from its record the text of the cells nobody changed. Its records are
+    // copied when their lines are split, quoted and ended as dialect says.
     void OpenSource()
     {
-        const CsvDialect& was = m_read.m_dialect;
-        if (m_read.m_path.isEmpty() || FileStamp::Of(m_read.m_path) != m_read.m_stamp ||
-            was.separator != m_dialect.separator || was.lineEnd != m_dialect.lineEnd ||
-            was.quoting != m_dialect.quoting)
+        if (m_read.m_path.isEmpty() || FileStamp::Of(m_read.m_path) != m_read.m_stamp)
             return;
         m_file.setFileName(m_read.m_path);
         if (m_read.m_end == 0 || !m_file.open(QIODevice::ReadOnly))
             return;
         m_bytes = reinterpret_cast<const char*>(m_file.map(0, static_cast<qint64>(m_read.m_end)));
+        const CsvDialect& was = m_read.m_dialect;
+        m_sameLayout = was.separator == m_dialect.separator && was.lineEnd == m_dialect.lineEnd &&
+                       was.quoting == m_dialect.quoting;
     }
-    bool CopiesRecords() const { return m_bytes != nullptr; }
+    bool KnowsRecords() const { return m_bytes != nullptr; }
+    bool CopiesRecords() const { return KnowsRecords() && m_sameLayout; }
 
     bool Open(const QString& path, QString& error) { return m_sink.Open(path, error); }
 
@@ -322,10 +324,11 @@ public:
 
     bool WriteHeader(const CGridListCtrl& grid)
     {
+        const std::string names = JoinedNames(grid);
+        m_sameColumns = RowHash(names) == m_read.m_headerHash;
         if (!m_dialect.header)
             return true;
-        const std::string names = JoinedNames(grid);
-        if (CopiesRecords() && m_read.m_dialect.header && RowHash(names) == m_read.m_headerHash) {
+        if (CopiesRecords() && m_read.m_dialect.header && m_sameColumns) {
             // An empty file has no names to write back.
             return m_read.m_headerEnd == m_read.m_preambleEnd ||
                    PutRecord(Slice(m_read.m_preambleEnd, m_read.m_headerEnd));
@@ -333,7 +336,7 @@ public:
         if (grid.GetColumnCount() == 0)
             return true;
         std::vector<std::string> read;
-        if (CopiesRecords() && m_read.m_dialect.header)
+        if (KnowsRecords() && m_read.m_dialect.header)
             read = FieldsOf(Slice(m_read.m_preambleEnd, m_read.m_headerEnd));
         return PutLine(FreshLine(names, grid.GetColumnCount(), m_dialect, read, SameName));
     }
@@ -347,14 +350,14 @@ public:
         m_offsets.push_back(m_written + m_pendingEnd.size());
         m_hashes.push_back(hash);
         const std::uint32_t origin = grid.RowOrigin(row);
-        const bool known = CopiesRecords() && origin >= 1 && origin <= m_read.m_offsets.size();
+        const bool known = KnowsRecords() && origin >= 1 && origin <= m_read.m_offsets.size();
         const std::string_view record = known ? RecordBytes(origin - 1) : std::string_view();
         const int columns = grid.GetColumnCount();
         // A record wider than the columns left (some were deleted) is
         // written afresh, to the columns' width. Every record fits the
         // columns the file was read with.
         const bool fits = columns >= m_read.m_widestRecord;
-        if (known && m_read.m_hashes[origin - 1] == hash &&
+        if (known && CopiesRecords() && m_read.m_hashes[origin - 1] == hash &&
             (fits || static_cast<int>(FieldsOf(record).size()) <= columns))
             return PutRecord(record);
         std::vector<std::string> read;
@@ -362,6 +365,10 @@ public:
         if (known) {
             read = FieldsOf(record);
             fields = std::min(static_cast<int>(read.size()), columns);
+            // Under moved, added or removed columns a field no longer
+            // stands under its cell.
+            if (!m_sameColumns)
+                read.clear();
         }
         return PutLine(FreshLine(joined, std::max(fields, StoredCells(joined)), m_dialect, read));
     }
@@ -436,6 +443,8 @@ private:
     std::string m_lineEnd;
     QFile m_file;
     const char* m_bytes = nullptr;
+    bool m_sameLayout = false;
+    bool m_sameColumns = false;
     CTextSink m_sink;
     std::uint64_t m_written = 0;
     std::string m_prefix;

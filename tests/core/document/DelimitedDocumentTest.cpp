@@ -178,6 +178,8 @@ TEST(DelimitedDocumentTest, RowsKeepTheirBytesThroughEveryChange)
              g.PermuteColumns({1, 0});
          },
          "i,h\n1,b\n2,c\n 3,a\n"},
+        {"columns swapped under a line break", "h,i\n\"a\nb\",a b\n",
+         [](CGridListCtrl& g) { g.PermuteColumns({1, 0}); }, "i,h\na b,a b\n"},
         {"column renamed", file, [](CGridListCtrl& g) { g.SetColumnName(0, "H"); },
          "H,i\n\"b\",1\nc,2\n\"a\", 3\n"},
         {"row emptied stays", file, [](CGridListCtrl& g) { g.SetItemText(1, 0, ""); },
@@ -272,12 +274,12 @@ TEST(DelimitedDocumentTest, TextWindows1252CannotHoldIsAskedAbout)
 }
 
 // Save As writes the formats it offers, CSV as « Options CSV » says,
-// starting from the document's own dialect.
+// starting from the document's own dialect; cells keep their line breaks.
 TEST(DelimitedDocumentTest, SaveAsTakesTheFormatAndTheOptionsChosen)
 {
     TempFiles files;
     Session s;
-    ASSERT_TRUE(Open(s, files, "a.csv", "\xEF\xBB\xBF\"a\";\"b\"\n\"1\";\"2\"\n"));
+    ASSERT_TRUE(Open(s, files, "a.csv", "\xEF\xBB\xBF\"a\";\"b\"\n\"1\";\"x\ny\"\n"));
     CsvDialect chosen = *s.doc.Dialect();
     chosen.separator = '\t';
     chosen.quoting = CsvDialect::Quoting::AsNeeded;
@@ -290,7 +292,7 @@ TEST(DelimitedDocumentTest, SaveAsTakesTheFormatAndTheOptionsChosen)
     ASSERT_EQ(s.prompt.csvOptionsShown.size(), 1u);
     EXPECT_EQ(s.prompt.csvOptionsShown[0].separator, ';');
     EXPECT_EQ(s.prompt.csvOptionsShown[0].quoting, CsvDialect::Quoting::All);
-    EXPECT_EQ(TempFiles::Read(files.Path("b.csv")), "a\tb\r\n1\t2\r\n");
+    EXPECT_EQ(TempFiles::Read(files.Path("b.csv")), "a\tb\r\n1\t\"x\ny\"\r\n");
     EXPECT_EQ(s.doc.GetPathName(), files.Path("b.csv"));
     EXPECT_EQ(s.doc.DialectText(), "CSV Tab · Windows-1252 · CRLF");
 
