@@ -178,8 +178,8 @@ TEST(DelimitedDocumentTest, RowsKeepTheirBytesThroughEveryChange)
              g.PermuteColumns({1, 0});
          },
          "i,h\n1,b\n2,c\n 3,a\n"},
-        {"columns swapped under a line break", "h,i\n\"a\nb\",a b\n",
-         [](CGridListCtrl& g) { g.PermuteColumns({1, 0}); }, "i,h\na b,a b\n"},
+        {"columns moved under a line break", "h,i,j\n\"a\nb\",a b,z\n",
+         [](CGridListCtrl& g) { g.PermuteColumns({1, 2, 0}); }, "i,j,h\na b,z,a b\n"},
         {"column renamed", file, [](CGridListCtrl& g) { g.SetColumnName(0, "H"); },
          "H,i\n\"b\",1\nc,2\n\"a\", 3\n"},
         {"row emptied stays", file, [](CGridListCtrl& g) { g.SetItemText(1, 0, ""); },
