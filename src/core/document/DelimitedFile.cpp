@@ -4,124 +4,17 @@
 #include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 #include "io/LineStarts.h"
+#include "io/TextCodec.h"
 #include "io/TextSink.h"
 #include "io/TextSource.h"
 #include "platform/Progress.h"
 
 #include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 #include <functional>
 
 namespace {
-
-bool IsUtf16(TextEncoding encoding)
-{
-    return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
-}
-
-std::string_view ByteOrderMark(TextEncoding encoding)
-{
-    switch (encoding) {
-    case TextEncoding::Utf8:
-        return "\xEF\xBB\xBF";
-    case TextEncoding::Utf16Le:
-        return "\xFF\xFE";
-    case TextEncoding::Utf16Be:
-        return "\xFE\xFF";
-    case TextEncoding::Windows1252:
-        break;
-    }
-    return {};
-}
-
-// Converts between UTF-8 and a file's encoding, one piece at a time.
-class Codec
-{
-public:
-    explicit Codec(TextEncoding encoding) : m_encoding(encoding) {}
-
-    // Appends text in the encoding to out; false, appending nothing, when
-    // a character has no place in it (Windows-1252 holds no emoji).
-    bool Encode(std::string_view utf8, std::string& out) const
-    {
-        if (m_encoding == TextEncoding::Utf8) {
-            out.append(utf8);
-            return true;
-        }
-        if (m_encoding == TextEncoding::Windows1252 && !FitsWindows1252(utf8))
-            return false;
-        QStringEncoder encoder = Encoder();
-        const QByteArray bytes =
-            encoder(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-        out.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        return true;
-    }
-    std::string Decode(std::string_view raw) const
-    {
-        if (m_encoding == TextEncoding::Utf8)
-            return std::string(raw);
-        QStringDecoder decoder = Decoder();
-        const QString text =
-            decoder(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())));
-        return text.toStdString();
-    }
-    // The bytes of a line end at the end of raw: CR LF, LF or CR.
-    std::size_t LineEndSize(std::string_view raw) const
-    {
-        const std::size_t width = IsUtf16(m_encoding) ? 2 : 1;
-        // A UTF-16 file whose last byte is alone ends with no line end.
-        if (raw.size() % width != 0)
-            return 0;
-        const auto unitAt = [&](std::size_t fromEnd) -> char16_t {
-            if (raw.size() < fromEnd * width)
-                return 0;
-            const char* p = raw.data() + raw.size() - fromEnd * width;
-            if (width == 1)
-                return static_cast<unsigned char>(*p);
-            const auto a = static_cast<unsigned char>(p[0]);
-            const auto b = static_cast<unsigned char>(p[1]);
-            return m_encoding == TextEncoding::Utf16Be ? static_cast<char16_t>(a << 8 | b)
-                                                       : static_cast<char16_t>(b << 8 | a);
-        };
-        const char16_t last = unitAt(1);
-        if (last == u'\r')
-            return width;
-        if (last != u'\n')
-            return 0;
-        return unitAt(2) == u'\r' ? 2 * width : width;
-    }
-
-private:
-    QStringEncoder Encoder() const
-    {
-        switch (m_encoding) {
-        case TextEncoding::Utf16Le:
-            return QStringEncoder(QStringConverter::Utf16LE);
-        case TextEncoding::Utf16Be:
-            return QStringEncoder(QStringConverter::Utf16BE);
-        default:
-            return QStringEncoder("windows-1252");
-        }
-    }
-    QStringDecoder Decoder() const
-    {
-        // A byte-order mark inside the text is text.
-        const auto bomIsText = QStringConverter::Flag::ConvertInitialBom;
-        switch (m_encoding) {
-        case TextEncoding::Utf16Le:
-            return QStringDecoder(QStringConverter::Utf16LE, bomIsText);
-        case TextEncoding::Utf16Be:
-            return QStringDecoder(QStringConverter::Utf16BE, bomIsText);
-        default:
-            return QStringDecoder("windows-1252");
-        }
-    }
-
-    TextEncoding m_encoding;
-};
 
 void AppendField(std::string& line, std::string_view text, const CsvDialect& dialect)
 {
@@ -304,7 +197,7 @@ public:
             m_prefix.assign(m_read.m_prefix.constData(),
                             static_cast<std::size_t>(m_read.m_prefix.size()));
         else if (m_dialect.byteOrderMark)
-            m_prefix.assign(ByteOrderMark(m_dialect.encoding));
+            m_prefix.assign(CTextCodec::ByteOrderMark(m_dialect.encoding));
         Put(m_prefix);
     }
 
@@ -438,8 +331,8 @@ private:
 
     const CDelimitedFile& m_read;
     const CsvDialect& m_dialect;
-    Codec m_source;
-    Codec m_target;
+    CTextCodec m_source;
+    CTextCodec m_target;
     std::string m_lineEnd;
     QFile m_file;
     const char* m_bytes = nullptr;
