@@ -361,15 +361,17 @@ CDelimitedFile::WriteResult CDelimitedFile::Write(CGridListCtrl& grid, const QSt
     writer.WritePreamble();
     if (!writer.WriteHeader(grid))
         return WriteResult::DoesNotFit;
-    // The empty rows at the end that no record gave, such as the one kept
-    // for typing, are not part of the file.
-    int rows = grid.GetItemCount();
-    while (rows > 0 && grid.JoinedRowView(rows - 1).empty() &&
-           (grid.RowOrigin(rows - 1) == 0 || grid.RowOrigin(rows - 1) > m_offsets.size()))
-        --rows;
+    // An empty row that no record gave, such as the one kept for typing,
+    // is not part of the file, wherever a sort has put it.
+    const int rows = grid.GetItemCount();
+    std::vector<bool> written(static_cast<std::size_t>(rows));
     for (int row = 0; row < rows; ++row) {
+        const std::uint32_t origin = grid.RowOrigin(row);
+        if (grid.JoinedRowView(row).empty() && (origin == 0 || origin > m_offsets.size()))
+            continue;
         if (!writer.WriteRow(grid, row))
             return WriteResult::DoesNotFit;
+        written[static_cast<std::size_t>(row)] = true;
         progress.Update(row + 1, rows);
     }
     if (!writer.Finish(error))
@@ -387,7 +389,8 @@ CDelimitedFile::WriteResult CDelimitedFile::Write(CGridListCtrl& grid, const QSt
     m_dialect = dialect;
     m_path = path;
     m_stamp = FileStamp::Of(path);
-    for (int row = 0; row < grid.GetItemCount(); ++row)
-        grid.SetRowOrigin(row, row < rows ? static_cast<std::uint32_t>(row + 1) : 0);
+    std::uint32_t record = 0;
+    for (int row = 0; row < rows; ++row)
+        grid.SetRowOrigin(row, written[static_cast<std::size_t>(row)] ? ++record : 0);
     return WriteResult::Written;
 }

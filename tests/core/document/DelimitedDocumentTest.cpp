@@ -163,6 +163,14 @@ TEST(DelimitedDocumentTest, RowsKeepTheirBytesThroughEveryChange)
         {"row typed into the typing row", file, [](CGridListCtrl& g) { g.SetItemText(3, 1, "4"); },
          "h,i\n\"b\",1\nc,2\n\"a\", 3\n,4\n"},
         {"empty rows appended", file, [](CGridListCtrl& g) { g.AppendEmptyRows(3); }, file},
+        {"the typing row sorted first", file, [](CGridListCtrl& g) { g.PermuteRows({3, 0, 1, 2}); },
+         file},
+        {"after a row inserted and left empty", file,
+         [](CGridListCtrl& g) {
+             g.InsertItem(1, "");
+             g.SetItemText(2, 1, "x");
+         },
+         "h,i\n\"b\",1\nc,x\n\"a\", 3\n"},
         {"column added at the end", file, [](CGridListCtrl& g) { g.InsertColumn(2, "j"); },
          "h,i,j\n\"b\",1\nc,2\n\"a\", 3\n"},
         {"column added and filled", file,
