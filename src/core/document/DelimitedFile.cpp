@@ -218,7 +218,8 @@ public:
     bool WriteHeader(const CGridListCtrl& grid)
     {
         const std::string names = JoinedNames(grid);
-        m_sameColumns = RowHash(names) == m_read.m_headerHash;
+        m_namesHash = RowHash(names);
+        m_sameColumns = m_namesHash == m_read.m_headerHash;
         if (!m_dialect.header)
             return true;
         if (CopiesRecords() && m_read.m_dialect.header && m_sameColumns) {
@@ -249,20 +250,17 @@ public:
         // A record wider than the columns left (some were deleted) is
         // written afresh, to the columns' width. Every record fits the
         // columns the file was read with.
-        const bool fits = columns >= m_read.m_widestRecord;
-        if (known && CopiesRecords() && m_read.m_hashes[origin - 1] == hash &&
-            (fits || static_cast<int>(FieldsOf(record).size()) <= columns))
+        const bool same = known && CopiesRecords() && m_read.m_hashes[origin - 1] == hash;
+        if (same && columns >= m_read.m_widestRecord)
             return PutRecord(record);
-        std::vector<std::string> read;
-        int fields = columns;
-        if (known) {
-            read = FieldsOf(record);
-            fields = std::min(static_cast<int>(read.size()), columns);
-            // Under moved, added or removed columns a field no longer
-            // stands under its cell.
-            if (!m_sameColumns)
-                read.clear();
-        }
+        std::vector<std::string> read = known ? FieldsOf(record) : std::vector<std::string>();
+        if (same && static_cast<int>(read.size()) <= columns)
+            return PutRecord(record);
+        const int fields = known ? std::min(static_cast<int>(read.size()), columns) : columns;
+        // Under moved, added or removed columns a field no longer stands
+        // under its cell.
+        if (!m_sameColumns)
+            read.clear();
         return PutLine(FreshLine(joined, std::max(fields, StoredCells(joined)), m_dialect, read));
     }
 
@@ -278,6 +276,7 @@ public:
     std::uint64_t Written() const { return m_written; }
     std::uint64_t PreambleEnd() const { return m_preambleEnd; }
     const std::string& Prefix() const { return m_prefix; }
+    std::uint64_t NamesHash() const { return m_namesHash; }
 
 private:
     std::string_view Slice(std::uint64_t begin, std::uint64_t end) const
@@ -338,6 +337,7 @@ private:
     const char* m_bytes = nullptr;
     bool m_sameLayout = false;
     bool m_sameColumns = false;
+    std::uint64_t m_namesHash = 0;
     CTextSink m_sink;
     std::uint64_t m_written = 0;
     std::string m_prefix;
@@ -384,7 +384,7 @@ CDelimitedFile::WriteResult CDelimitedFile::Write(CGridListCtrl& grid, const QSt
     m_prefix = QByteArray::fromStdString(writer.Prefix());
     m_preambleEnd = writer.PreambleEnd();
     m_headerEnd = !dialect.header ? m_preambleEnd : m_offsets.empty() ? m_end : m_offsets.front();
-    m_headerHash = RowHash(JoinedNames(grid));
+    m_headerHash = writer.NamesHash();
     m_widestRecord = grid.GetColumnCount();
     m_dialect = dialect;
     m_path = path;

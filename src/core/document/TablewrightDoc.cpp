@@ -225,12 +225,7 @@ void CTablewrightDoc::AfterRead()
 
 bool CTablewrightDoc::OnSaveDocument(const QString& path)
 {
-    if (!MayOverwrite(path))
-        return false;
-    if (m_format == FileFormat::List ? !SaveList(path) : !SaveDelimited(path, *Dialect()))
-        return false;
-    AfterSave(path);
-    return true;
+    return SaveAs(path, m_format, m_delimited.Dialect());
 }
 
 bool CTablewrightDoc::SaveAs(const QString& path, FileFormat format, CsvDialect dialect)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -45,8 +46,9 @@ SampledField ScanField(std::string_view text, std::size_t i, char separator)
     return {end, false, end == i};
 }
 
-// Calls take(fieldCount) for each non-blank record of the sample.
-template <typename Take> void ForEachRecord(std::string_view sample, char separator, Take take)
+// Calls take(field, text, last) for each field of the sample's first
+// records, blank lines left out; last tells the record's last field.
+template <typename Take> void ForEachField(std::string_view sample, char separator, Take take)
 {
     std::size_t i = 0;
     int records = 0;
@@ -55,16 +57,16 @@ template <typename Take> void ForEachRecord(std::string_view sample, char separa
             ++i;
             continue;
         }
-        int fields = 0;
         for (;;) {
             const SampledField field = ScanField(sample, i, separator);
-            ++fields;
+            const std::string_view text = sample.substr(i, field.end - i);
             i = field.end;
-            if (i >= sample.size() || sample[i] == '\n')
+            const bool last = i >= sample.size() || sample[i] == '\n';
+            take(field, text, last);
+            if (last)
                 break;
             ++i;
         }
-        take(fields);
         ++records;
     }
 }
@@ -75,8 +77,12 @@ std::pair<double, int> Consistency(std::string_view sample, char separator)
 {
     std::map<int, int> counts;
     int records = 0;
-    ForEachRecord(sample, separator, [&](int fields) {
-        ++counts[fields];
+    int fields = 0;
+    ForEachField(sample, separator, [&](const SampledField&, std::string_view, bool last) {
+        ++fields;
+        if (!last)
+            return;
+        ++counts[std::exchange(fields, 0)];
         ++records;
     });
     int common = 0;
@@ -128,30 +134,17 @@ CsvDialect::Quoting FindQuoting(std::string_view sample, char separator)
     bool bareText = false;
     bool bareNumber = false;
     bool bareEmpty = false;
-    std::size_t i = 0;
-    int records = 0;
-    while (i < sample.size() && records < kSampleRecords && !bareText) {
-        if (sample[i] == '\n') {
-            ++i;
-            continue;
-        }
-        for (;;) {
-            const SampledField field = ScanField(sample, i, separator);
-            anyQuoted = anyQuoted || field.quoted;
-            if (!field.quoted && !field.empty) {
-                if (IsNumber(sample.substr(i, field.end - i)))
-                    bareNumber = true;
-                else
-                    bareText = true;
-            }
-            bareEmpty = bareEmpty || (!field.quoted && field.empty);
-            i = field.end;
-            if (i >= sample.size() || sample[i] == '\n')
-                break;
-            ++i;
-        }
-        ++records;
-    }
+    ForEachField(sample, separator, [&](const SampledField& field, std::string_view text, bool) {
+        anyQuoted = anyQuoted || field.quoted;
+        if (field.quoted)
+            return;
+        if (field.empty)
+            bareEmpty = true;
+        else if (IsNumber(text))
+            bareNumber = true;
+        else
+            bareText = true;
+    });
     if (!anyQuoted || bareText)
         return CsvDialect::Quoting::AsNeeded;
     if (bareNumber)

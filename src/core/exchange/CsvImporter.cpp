@@ -109,7 +109,7 @@ void AppendRecord(CGridListCtrl& grid, const CsvRecord& fields, RowBuilder& row,
     grid.AppendRow(row, origin);
 }
 
-void Describe(const CsvLayout& layout, bool withHeader, CsvFound& found)
+void NoteLayout(const CsvLayout& layout, bool withHeader, CsvFound& found)
 {
     found.dialect.separator = layout.separator;
     found.dialect.sepLine = layout.named;
@@ -128,7 +128,7 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
         return false;
     const CsvLayout layout = ReadLayout(source, separator);
     if (found)
-        Describe(layout, withHeader, *found);
+        NoteLayout(layout, withHeader, *found);
 
     CCsvParser parser;
     parser.SetQuote('"', CCsvParser::CSV_UNQUOTE);

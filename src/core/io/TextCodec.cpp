@@ -2,9 +2,6 @@
 
 #include "io/TextSink.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 namespace {
 
 bool IsUtf16(TextEncoding encoding)
@@ -12,7 +9,9 @@ bool IsUtf16(TextEncoding encoding)
     return encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
 }
 
-QStringEncoder EncoderFor(TextEncoding encoding)
+} // namespace
+
+QStringEncoder CTextCodec::EncoderFor(TextEncoding encoding)
 {
     switch (encoding) {
     case TextEncoding::Utf16Le:
@@ -27,9 +26,8 @@ QStringEncoder EncoderFor(TextEncoding encoding)
     return QStringEncoder(QStringConverter::Utf8);
 }
 
-QStringDecoder DecoderFor(TextEncoding encoding)
+QStringDecoder CTextCodec::DecoderFor(TextEncoding encoding)
 {
-    // A byte-order mark inside the text is text.
     const auto bomIsText = QStringConverter::Flag::ConvertInitialBom;
     switch (encoding) {
     case TextEncoding::Utf16Le:
@@ -43,8 +41,6 @@ QStringDecoder DecoderFor(TextEncoding encoding)
     }
     return QStringDecoder(QStringConverter::Utf8, bomIsText);
 }
-
-} // namespace
 
 bool CTextCodec::Encode(std::string_view utf8, std::string& out) const
 {

@@ -2,6 +2,9 @@
 
 #include "io/TextEncoding.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 #include <string>
 #include <string_view>
 
@@ -19,6 +22,10 @@ public:
     // The size of the CR LF, LF or CR that ends bytes; 0 for none.
     std::size_t LineEndSize(std::string_view bytes) const;
 
+    // An encoder from UTF-16 to encoding, which writes no byte-order mark,
+    // and a decoder for which one inside the text is text, as in UTF-8.
+    static QStringEncoder EncoderFor(TextEncoding encoding);
+    static QStringDecoder DecoderFor(TextEncoding encoding);
     // The byte-order mark of an encoding; none for Windows-1252.
     static std::string_view ByteOrderMark(TextEncoding encoding);
 

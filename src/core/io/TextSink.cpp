@@ -2,6 +2,7 @@
 
 #include "io/FileError.h"
 #include "io/RegularFile.h"
+#include "io/TextCodec.h"
 
 #include <cerrno>
 
@@ -44,14 +45,9 @@ bool FitsWindows1252(std::string_view utf8)
     return true;
 }
 
-CTextSink::CTextSink(TextEncoding encoding) : m_encoding(encoding)
+CTextSink::CTextSink(TextEncoding encoding)
+    : m_encoding(encoding), m_encoder(CTextCodec::EncoderFor(encoding))
 {
-    if (m_encoding == TextEncoding::Windows1252)
-        m_encoder = QStringEncoder("windows-1252");
-    else if (m_encoding == TextEncoding::Utf16Le)
-        m_encoder = QStringEncoder(QStringConverter::Utf16LE);
-    else if (m_encoding == TextEncoding::Utf16Be)
-        m_encoder = QStringEncoder(QStringConverter::Utf16BE);
 }
 
 bool CTextSink::Open(const QString& path, QString& error)

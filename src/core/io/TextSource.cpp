@@ -1,6 +1,7 @@
 #include "io/TextSource.h"
 
 #include "io/RegularFile.h"
+#include "io/TextCodec.h"
 
 #include <QByteArrayView>
 
@@ -97,7 +98,8 @@ bool CTextSource::DetectUtf16()
 
 TextEncoding CTextSource::Encoding() const
 {
-    return m_decoding == Decoding::Windows1252 ? TextEncoding::Windows1252 : TextEncoding::Utf8;
+    return FoundEncoding() == TextEncoding::Windows1252 ? TextEncoding::Windows1252
+                                                        : TextEncoding::Utf8;
 }
 
 TextEncoding CTextSource::FoundEncoding() const
@@ -127,14 +129,8 @@ bool CTextSource::Rewind()
     m_heldSurrogate.clear();
     m_lastRead = 0;
     m_lastDecoded = 0;
-    // A second byte-order mark is text, as it is in UTF-8.
-    const auto bomIsText = QStringConverter::Flag::ConvertInitialBom;
-    if (m_decoding == Decoding::Windows1252)
-        m_decoder = QStringDecoder("windows-1252");
-    else if (m_decoding == Decoding::Utf16Le)
-        m_decoder = QStringDecoder(QStringConverter::Utf16LE, bomIsText);
-    else if (m_decoding == Decoding::Utf16Be)
-        m_decoder = QStringDecoder(QStringConverter::Utf16BE, bomIsText);
+    if (m_decoding != Decoding::Utf8)
+        m_decoder = CTextCodec::DecoderFor(FoundEncoding());
     return true;
 }
 
