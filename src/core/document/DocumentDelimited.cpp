@@ -110,7 +110,6 @@ bool CTablewrightDoc::OfferReload()
     if (!now.exists || now == m_stampAsked)
         return false;
     m_stampAsked = now;
-    FlushOpenEdit();
     QString question =
         QString::fromUtf8(Strings::kFileChangedReload).arg(QFileInfo(m_strPathName).fileName());
     if (m_bModified)

@@ -100,7 +100,6 @@ bool CTablewrightDoc::OnExport(FileFormat format)
 // An HTML page is titled with the list's file name.
 bool CTablewrightDoc::Export(FileFormat format, const QString& path)
 {
-    FlushOpenEdit();
     const FileFormatEntry& entry = FileFormats::Of(format);
     WriteRequest request;
     request.yes = Agrees(entry.exportQuestion);

@@ -275,15 +275,8 @@ void CTablewrightDoc::ReportWriteFailure(const QString& path, const QString& rea
                         IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
 }
 
-void CTablewrightDoc::FlushOpenEdit() const
-{
-    if (m_flushOpenEdit)
-        m_flushOpenEdit();
-}
-
 bool CTablewrightDoc::SaveModified()
 {
-    FlushOpenEdit();
     if (!m_bModified)
         return true;
     const QString question = QString::fromUtf8(Strings::kSaveChangesPrompt).arg(m_strTitle);
@@ -309,7 +302,6 @@ bool CTablewrightDoc::DoFileSaveAs()
 
 bool CTablewrightDoc::DoSave(const QString& path)
 {
-    FlushOpenEdit();
     if (!path.isEmpty() && path == m_strPathName) {
         if (!OnSaveDocument(path))
             return false;

@@ -2,6 +2,7 @@
 
 #include "document/DelimitedFile.h"
 #include "edit/EditHistory.h"
+#include "edit/SortState.h"
 #include "exchange/FileFormats.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextEncoding.h"
@@ -30,9 +31,9 @@ public:
     void SetGoToLastItem(int goToLastItem) { m_bGoToLastItem = goToLastItem; }
     IUserPrompt& Prompt() const { return m_prompt; }
     IProgress& Progress() const { return m_progress; }
-    // The view stores an edit still open in it before the list is saved,
-    // exported or replaced, so that nothing typed is left behind.
-    void SetOpenEditFlusher(std::function<void()> flush) { m_flushOpenEdit = std::move(flush); }
+    // The direction the next click on a column's header sorts in.
+    SortState& HeaderSort() { return m_headerSort; }
+    const SortState& HeaderSort() const { return m_headerSort; }
 
     // Changes to the list and their history. Execute applies a change and
     // makes it the step to undo; the modified flag follows the clean point,
@@ -153,7 +154,6 @@ private:
     IProgress& m_progress;
     // Starts a fresh history at the list as it now stands.
     void ForgetHistory();
-    void FlushOpenEdit() const;
     void FollowCleanPoint();
 
     CGridListCtrl m_grid;
@@ -169,7 +169,7 @@ private:
     QString m_strLastFolder;
     bool m_bModified = false;
     std::function<void()> m_stateListener;
-    std::function<void()> m_flushOpenEdit;
+    SortState m_headerSort;
     TextEncoding m_encoding = TextEncoding::Utf8;
     FileFormat m_format = FileFormat::List;
     CDelimitedFile m_delimited;

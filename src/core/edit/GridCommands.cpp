@@ -360,6 +360,8 @@ void ReorderColumns(CTablewrightDoc& doc, const std::vector<int>& order)
     Perform(doc, CReorderColumnsCommand::Create(doc.GetGrid(), order));
 }
 
+} // namespace GridCommands
+
 bool SortState::Click(int clicked)
 {
     ascending = clicked == column ? !ascending : true;
@@ -367,9 +369,16 @@ bool SortState::Click(int clicked)
     return ascending;
 }
 
+namespace GridCommands {
+
 void SortByColumn(CTablewrightDoc& doc, int column, bool ascending)
 {
     Perform(doc, CSortRowsCommand::Create(doc.GetGrid(), column, ascending));
+}
+
+void SortByHeaderClick(CTablewrightDoc& doc, int column)
+{
+    SortByColumn(doc, column, doc.HeaderSort().Click(column));
 }
 
 } // namespace GridCommands

@@ -136,20 +136,12 @@ void ResizeColumns(CTablewrightDoc& doc, const std::vector<int>& widths);
 // own, cells included (order[k] is the column shown at k).
 void ReorderColumns(CTablewrightDoc& doc, const std::vector<int>& order);
 
-// A click on a column's header sorts the rows by that column: ascending on
-// the first click, and each further click on the same column turns the
-// direction round. The view keeps one state for the life of the window:
-// neither New nor Open resets it, and no change of the columns moves it.
-struct SortState
-{
-    int column = -1;
-    bool ascending = true;
-    // Takes a click on column's header; returns the direction to sort in.
-    bool Click(int clicked);
-};
 // Sorts the rows by column as one step; the selected row and the current
 // cell keep their indexes. The list is marked changed even when no row
 // moves, or when there is nothing to sort.
 void SortByColumn(CTablewrightDoc& doc, int column, bool ascending);
+// A click on column's header: sorts in the direction the document's sort
+// state gives for it (see SortState).
+void SortByHeaderClick(CTablewrightDoc& doc, int column);
 
 } // namespace GridCommands

@@ -8,6 +8,7 @@
 #include "platform/UserPrompt.h"
 #include "resources/CommandTable.h"
 #include "resources/StringTable.h"
+#include "view/ListCommands.h"
 #include "view/TablewrightView.h"
 
 #include <QAction>
@@ -217,34 +218,44 @@ void CMainFrame::OnEditFind()
 {
     if (m_dlgFind->DoModal() != QDialog::Accepted || !m_pView)
         return;
-    m_pView->FindText({m_dlgFind->m_strFind.toStdString(), m_dlgFind->m_bMatchCase != 0,
-                       m_dlgFind->m_bWholeWord != 0, false});
+    m_pView->Commands().FindText({m_dlgFind->m_strFind.toStdString(), m_dlgFind->m_bMatchCase != 0,
+                                  m_dlgFind->m_bWholeWord != 0, false});
 }
 
 void CMainFrame::OnEditFindNext()
 {
     if (m_dlgFind->m_strFind.isEmpty() || !m_pView)
         return;
-    m_pView->FindText({m_dlgFind->m_strFind.toStdString(), m_dlgFind->m_bMatchCase != 0,
-                       m_dlgFind->m_bWholeWord != 0, true});
+    m_pView->Commands().FindText({m_dlgFind->m_strFind.toStdString(), m_dlgFind->m_bMatchCase != 0,
+                                  m_dlgFind->m_bWholeWord != 0, true});
 }
 
 void CMainFrame::OnEditReplace()
 {
     if (m_dlgReplace->DoModal() != QDialog::Accepted || !m_pView)
         return;
-    m_pView->ReplaceAll({m_dlgReplace->m_strFind.toStdString(),
-                         m_dlgReplace->m_strReplace.toStdString(), m_dlgReplace->m_bMatchCase != 0,
-                         m_dlgReplace->m_bWholeWord != 0});
+    m_pView->Commands().ReplaceAll(
+        {m_dlgReplace->m_strFind.toStdString(), m_dlgReplace->m_strReplace.toStdString(),
+         m_dlgReplace->m_bMatchCase != 0, m_dlgReplace->m_bWholeWord != 0});
 }
 
 void CMainFrame::BindCommand(int id, std::function<void()> handler)
+{
+    Bind(id, std::move(handler), OpenEdit::Store);
+}
+
+void CMainFrame::BindEditorCommand(int id, std::function<void()> handler)
+{
+    Bind(id, std::move(handler), OpenEdit::Keep);
+}
+
+void CMainFrame::Bind(int id, std::function<void()> handler, OpenEdit edit)
 {
     QAction* action = Action(id);
     m_bound.insert(id);
     action->setEnabled(true);
     connect(action, &QAction::triggered, this,
-            [this, handler = std::move(handler)] { RunCommand(handler); });
+            [this, edit, handler = std::move(handler)] { RunCommand(handler, edit); });
 }
 
 void CMainFrame::TrackPopupMenu(std::span<const Commands::MenuItem> items, const QPoint& globalPos)
@@ -347,11 +358,14 @@ void CMainFrame::changeEvent(QEvent* event)
         Qt::QueuedConnection);
 }
 
-void CMainFrame::RunCommand(const std::function<void()>& handler)
+void CMainFrame::RunCommand(const std::function<void()>& handler, OpenEdit edit)
 {
     {
         const BusyScope busy(*this);
-        handler();
+        if (m_pView && edit == OpenEdit::Store)
+            m_pView->RunCommand(handler);
+        else
+            handler();
     }
     if (m_nBusy > 0)
         return;
@@ -472,7 +486,9 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (m_pDoc && !m_pDoc->SaveModified()) {
+    bool mayClose = true;
+    RunCommand([this, &mayClose] { mayClose = !m_pDoc || m_pDoc->SaveModified(); });
+    if (!mayClose) {
         event->ignore();
         return;
     }

@@ -48,9 +48,11 @@ public:
     CReplaceDlg& ReplaceDialog() const { return *m_dlgReplace; }
 
     QAction* Action(int id) const { return m_actions.value(id); }
-    // Runs handler when the command is chosen. A command that nothing
-    // handles stays disabled.
+    // Runs handler when the command is chosen, an open edit stored first.
+    // A command that nothing handles stays disabled.
     void BindCommand(int id, std::function<void()> handler);
+    // The same for a command that works on an open editor's text itself.
+    void BindEditorCommand(int id, std::function<void()> handler);
     // Sets the enabled state or check mark of a command before it is shown.
     void BindUpdate(int id, std::function<void(QAction&)> update);
     void UpdateCommands();
@@ -94,7 +96,13 @@ private:
     void BindHelpTopics();
     void BindSearchCommands();
     class BusyScope;
-    void RunCommand(const std::function<void()>& handler);
+    enum class OpenEdit
+    {
+        Store,
+        Keep
+    };
+    void RunCommand(const std::function<void()>& handler, OpenEdit edit = OpenEdit::Store);
+    void Bind(int id, std::function<void()> handler, OpenEdit edit);
     void PumpPendingMessages();
 
     IUserPrompt& m_prompt;

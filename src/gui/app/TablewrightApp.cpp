@@ -8,12 +8,18 @@
 #include "resources/CommandTable.h"
 #include "resources/StringTable.h"
 #include "view/DesktopShell.h"
+#include "view/FilterController.h"
+#include "view/ListCommands.h"
 #include "view/TablewrightView.h"
+#include "view/ViewClipboard.h"
+#include "view/ViewMenus.h"
+#include "view/ViewOptions.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <functional>
 #include <tuple>
 #include <vector>
 
@@ -89,9 +95,9 @@ bool CTablewrightApp::InitInstance(const QStringList& arguments)
     QObject::connect(m_pView, &CTablewrightView::commandStateChanged, m_pMainFrame.get(),
                      &CMainFrame::UpdateCommands);
     QObject::connect(
-        m_pView, &CTablewrightView::columnMenuRequested, m_pMainFrame.get(),
+        &m_pView->Menus(), &CViewMenus::columnMenuRequested, m_pMainFrame.get(),
         [this](const QPoint& at) { m_pMainFrame->TrackPopupMenu(Commands::kColumnMenu, at); });
-    QObject::connect(m_pView, &CTablewrightView::rowMenuRequested, m_pMainFrame.get(),
+    QObject::connect(&m_pView->Menus(), &CViewMenus::rowMenuRequested, m_pMainFrame.get(),
                      [this](const QPoint& at, Launch::Kind launch) {
                          m_pMainFrame->TrackPopupMenu(RowMenuFor(launch), at);
                      });
@@ -128,14 +134,14 @@ void CTablewrightApp::BindCommands()
     frame.BindCommand(ID_FILE_ASSOCIATE, [this] { OnFileAssociate(); });
     BindFormatCommands();
 
-    CTablewrightView& view = *m_pView;
-    frame.BindCommand(ID_OPTION_SINGLE_CLICK, [&view] { view.OnOptionSingleClickEntry(); });
-    frame.BindUpdate(ID_OPTION_SINGLE_CLICK, [&view](QAction& action) {
-        action.setChecked(view.m_bSingleClickEntry != 0);
+    CViewOptions& options = m_pView->Options();
+    frame.BindCommand(ID_OPTION_SINGLE_CLICK, [&options] { options.OnOptionSingleClickEntry(); });
+    frame.BindUpdate(ID_OPTION_SINGLE_CLICK, [&options](QAction& action) {
+        action.setChecked(options.SingleClickEntry());
     });
-    frame.BindCommand(ID_OPTION_GO_TO_LAST, [&view] { view.OnOptionGoToLastItem(); });
+    frame.BindCommand(ID_OPTION_GO_TO_LAST, [&options] { options.OnOptionGoToLastItem(); });
     frame.BindUpdate(ID_OPTION_GO_TO_LAST,
-                     [&view](QAction& action) { action.setChecked(view.m_bGoToLastItem != 0); });
+                     [&options](QAction& action) { action.setChecked(options.GoToLastItem()); });
     BindEditCommands();
     frame.UpdateCommands();
 }
@@ -145,55 +151,56 @@ void CTablewrightApp::BindEditCommands()
     using namespace Commands;
     CMainFrame& frame = *m_pMainFrame;
     CTablewrightView& view = *m_pView;
-    using Handler = void (CTablewrightView::*)();
-    using Condition = bool (CTablewrightView::*)() const;
-    // A command enabled while its condition holds, or always without one.
-    const auto bind = [&frame, &view](Id id, Handler handler, Condition enabled) {
-        frame.BindCommand(id, [&view, handler] { (view.*handler)(); });
-        if (enabled)
-            frame.BindUpdate(
-                id, [&view, enabled](QAction& action) { action.setEnabled((view.*enabled)()); });
-    };
-    const Condition onRow = &CTablewrightView::HasSelectedRow;
-    const Condition onColumn = &CTablewrightView::HasMenuColumn;
+    CListCommands& list = view.Commands();
+    CFilterController& filter = view.Filter();
+    CViewMenus& menus = view.Menus();
+    using Handler = std::function<void()>;
+    using Condition = std::function<bool()>;
+    const Condition onRow = [&list] { return list.HasSelectedRow(); };
+    const Condition onColumn = [&list] { return list.HasMenuColumn(); };
     // The row menu's own entries are always enabled; with no row selected
     // they do nothing. Renaming and deleting need a column under the menu.
     const std::tuple<Id, Handler, Condition> commands[] = {
-        {ID_ROW_INSERT_ABOVE, &CTablewrightView::OnRowInsertAbove, onRow},
-        {ID_ROW_INSERT_BELOW, &CTablewrightView::OnRowInsertBelow, onRow},
-        {ID_ROW_DELETE, &CTablewrightView::OnRowDelete, onRow},
-        {ID_ROW_MOVE_UP, &CTablewrightView::OnRowMoveUp, onRow},
-        {ID_ROW_MOVE_DOWN, &CTablewrightView::OnRowMoveDown, onRow},
-        {ID_ROW_MENU_DELETE, &CTablewrightView::OnRowDelete, nullptr},
-        {ID_ROW_MENU_INSERT_ABOVE, &CTablewrightView::OnRowInsertAbove, nullptr},
-        {ID_ROW_MENU_INSERT_BELOW, &CTablewrightView::OnRowInsertBelow, nullptr},
-        {ID_COLUMN_RENAME, &CTablewrightView::OnColumnRename, onColumn},
-        {ID_COLUMN_INSERT_BEFORE, &CTablewrightView::OnColumnInsertBefore, nullptr},
-        {ID_COLUMN_INSERT_AFTER, &CTablewrightView::OnColumnInsertAfter, nullptr},
-        {ID_COLUMN_DELETE, &CTablewrightView::OnColumnDelete, onColumn},
-        {ID_EDIT_UNDO, &CTablewrightView::OnEditUndo, nullptr},
-        {ID_EDIT_REDO, &CTablewrightView::OnEditRedo, nullptr},
-        {ID_EDIT_COPY, &CTablewrightView::OnEditCopy, nullptr},
-        {ID_EDIT_CUT, &CTablewrightView::OnEditCut, nullptr},
-        {ID_EDIT_PASTE, &CTablewrightView::OnEditPaste, nullptr},
-        {ID_LAUNCH_LINK, &CTablewrightView::OnLaunchWithShell, nullptr},
-        {ID_LAUNCH_FOLDER, &CTablewrightView::OnLaunchWithShell, nullptr},
-        {ID_LAUNCH_COMMAND, &CTablewrightView::OnLaunchCommand, nullptr},
-        {ID_FILE_PRINT, &CTablewrightView::OnFilePrint, nullptr},
-        {ID_FILE_PRINT_PREVIEW, &CTablewrightView::OnFilePrintPreview, nullptr},
-        {ID_FILE_PRINT_SETUP, &CTablewrightView::OnFilePrintSetup, nullptr},
-        {ID_EDIT_FILTER, &CTablewrightView::OnEditFilter, nullptr},
-        {ID_ROW_MENU_FILTER_VALUE, &CTablewrightView::OnFilterOnValue,
-         &CTablewrightView::HasCurrentText},
-        {ID_ROW_MENU_CLEAR_FILTER, &CTablewrightView::OnClearFilter, nullptr},
+        {ID_ROW_INSERT_ABOVE, [&list] { list.OnRowInsertAbove(); }, onRow},
+        {ID_ROW_INSERT_BELOW, [&list] { list.OnRowInsertBelow(); }, onRow},
+        {ID_ROW_DELETE, [&list] { list.OnRowDelete(); }, onRow},
+        {ID_ROW_MOVE_UP, [&list] { list.OnRowMoveUp(); }, onRow},
+        {ID_ROW_MOVE_DOWN, [&list] { list.OnRowMoveDown(); }, onRow},
+        {ID_ROW_MENU_DELETE, [&list] { list.OnRowDelete(); }, {}},
+        {ID_ROW_MENU_INSERT_ABOVE, [&list] { list.OnRowInsertAbove(); }, {}},
+        {ID_ROW_MENU_INSERT_BELOW, [&list] { list.OnRowInsertBelow(); }, {}},
+        {ID_COLUMN_RENAME, [&list] { list.OnColumnRename(); }, onColumn},
+        {ID_COLUMN_INSERT_BEFORE, [&list] { list.OnColumnInsertBefore(); }, {}},
+        {ID_COLUMN_INSERT_AFTER, [&list] { list.OnColumnInsertAfter(); }, {}},
+        {ID_COLUMN_DELETE, [&list] { list.OnColumnDelete(); }, onColumn},
+        {ID_EDIT_UNDO, [&list] { list.OnEditUndo(); }, {}},
+        {ID_EDIT_REDO, [&list] { list.OnEditRedo(); }, {}},
+        {ID_LAUNCH_LINK, [&menus] { menus.OnLaunchWithShell(); }, {}},
+        {ID_LAUNCH_FOLDER, [&menus] { menus.OnLaunchWithShell(); }, {}},
+        {ID_LAUNCH_COMMAND, [&menus] { menus.OnLaunchCommand(); }, {}},
+        {ID_FILE_PRINT, [&view] { view.OnFilePrint(); }, {}},
+        {ID_FILE_PRINT_PREVIEW, [&view] { view.OnFilePrintPreview(); }, {}},
+        {ID_FILE_PRINT_SETUP, [&view] { view.OnFilePrintSetup(); }, {}},
+        {ID_EDIT_FILTER, [&filter] { filter.OnEditFilter(); }, {}},
+        {ID_ROW_MENU_FILTER_VALUE, [&filter] { filter.OnFilterOnValue(); },
+         [&filter] { return filter.HasCurrentText(); }},
+        {ID_ROW_MENU_CLEAR_FILTER, [&filter] { filter.OnClearFilter(); }, {}},
     };
-    for (const auto& [id, handler, enabled] : commands)
-        bind(id, handler, enabled);
+    for (const auto& [id, handler, enabled] : commands) {
+        frame.BindCommand(id, handler);
+        if (enabled)
+            frame.BindUpdate(id, [enabled](QAction& action) { action.setEnabled(enabled()); });
+    }
+    // The clipboard works on the editor's text while an edit is open.
+    CViewClipboard& clipboard = view.Clipboard();
+    frame.BindEditorCommand(ID_EDIT_COPY, [&clipboard] { clipboard.OnEditCopy(); });
+    frame.BindEditorCommand(ID_EDIT_CUT, [&clipboard] { clipboard.OnEditCut(); });
+    frame.BindEditorCommand(ID_EDIT_PASTE, [&clipboard] { clipboard.OnEditPaste(); });
     frame.BindUpdate(ID_EDIT_FILTER,
-                     [&view](QAction& action) { action.setChecked(view.IsFilterBarOpen()); });
+                     [&filter](QAction& action) { action.setChecked(filter.IsFilterBarOpen()); });
     // The row menu offers to remove a filter only while there is one.
     frame.BindUpdate(ID_ROW_MENU_CLEAR_FILTER,
-                     [&view](QAction& action) { action.setVisible(view.IsFiltering()); });
+                     [&filter](QAction& action) { action.setVisible(filter.IsFiltering()); });
     const CEditHistory& history = m_pDoc->History();
     frame.BindUpdate(ID_EDIT_UNDO, [&history](QAction& action) {
         NameStep(action, QStringLiteral("Annuler"), Strings::kUndoMenu, history.UndoName());

@@ -15,6 +15,14 @@ CCellEditor::CCellEditor(QWidget* parent)
     setFocusProxy(m_pLine);
 }
 
+CCellEditor::~CCellEditor()
+{
+    if (m_pWatcher) {
+        m_pLine->removeEventFilter(m_pWatcher);
+        m_pLong->removeEventFilter(m_pWatcher);
+    }
+}
+
 void CCellEditor::setText(const QString& text)
 {
     if (text.size() > kLongText) {
@@ -79,6 +87,7 @@ bool CCellEditor::IsLong() const
 
 void CCellEditor::WatchWith(QObject* watcher)
 {
+    m_pWatcher = watcher;
     m_pLine->installEventFilter(watcher);
     m_pLong->installEventFilter(watcher);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -20,6 +21,7 @@ public:
     static constexpr int kLongText = 16384;
 
     explicit CCellEditor(QWidget* parent = nullptr);
+    ~CCellEditor() override;
 
     // Takes the text into the part that suits its length; the keyboard
     // follows when the editor has it.
@@ -35,7 +37,8 @@ public:
 
     bool IsLong() const;
     // The part that holds the text is the editor's focus proxy: it takes
-    // the keys. The watcher sees the events of both parts.
+    // the keys. The watcher sees the events of both parts while the editor
+    // is whole: not those its parts get as it goes.
     void WatchWith(QObject* watcher);
     bool IsPart(const QObject* object) const;
 
@@ -47,4 +50,5 @@ private:
 
     QLineEdit* m_pLine = nullptr;
     CLongTextEdit* m_pLong = nullptr;
+    QPointer<QObject> m_pWatcher;
 };

@@ -1,47 +1,56 @@
 #include "view/TablewrightView.h"
 
-#include "app/Settings.h"
 #include "document/TablewrightDoc.h"
 #include "edit/GridCommands.h"
 #include "platform/Progress.h"
 #include "print/PrintJob.h"
 #include "resources/StringTable.h"
-#include "view/CellEditor.h"
-#include "view/DesktopShell.h"
+#include "view/CellEditing.h"
+#include "view/ColumnHeader.h"
+#include "view/FilterBar.h"
+#include "view/FilterController.h"
+#include "view/GridKeys.h"
 #include "view/GridTableModel.h"
 #include "view/GridTableView.h"
+#include "view/ListCommands.h"
+#include "view/ViewClipboard.h"
+#include "view/ViewMenus.h"
+#include "view/ViewOptions.h"
 
-#include <QGuiApplication>
-#include <QHeaderView>
-#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, QWidget* parent)
-    : QWidget(parent), m_wndGrid(doc.GetGrid()), m_doc(doc), m_statusBar(statusBar),
-      m_pShell(std::make_unique<CDesktopShell>())
+    : QWidget(parent), m_doc(doc), m_wndGrid(doc.GetGrid()), m_statusBar(statusBar),
+      m_pOptions(std::make_unique<CViewOptions>(doc))
 {
-    // A list named on the command line is read before the first update:
-    // it already scrolls as the options say.
-    ReadOptions();
-    m_doc.SetOpenEditFlusher([this] { EndCellEdit(); });
+    const CommandRunner run = [this](const std::function<void()>& command) { RunCommand(command); };
     m_pModel = new CGridTableModel(m_wndGrid, this);
     m_pTable = new CGridTableView(m_wndGrid, this);
     m_pTable->setObjectName(QStringLiteral("grid"));
     m_pTable->setModel(m_pModel);
-    m_wndCellEdit = new CCellEditor(this);
-    m_wndCellEdit->setObjectName(QStringLiteral("cellEdit"));
-    m_wndCellEdit->hide();
+    m_pFilterBar = new CFilterBar(this);
+    m_pFilterBar->hide();
+    m_pEditing = new CCellEditing(doc, *m_pTable, this);
+    new CGridKeys(doc, *m_pTable, *m_pEditing, this);
+    new CColumnHeader(doc, *m_pTable, *m_pModel, run, this);
+    m_pMenus = new CViewMenus(m_wndGrid, *m_pTable, run, this);
+    m_pFilter = new CFilterController(m_wndGrid, *m_pTable, *m_pModel, *m_pFilterBar, run, this);
+    m_pClipboard = std::make_unique<CViewClipboard>(doc, *m_pEditing);
+    m_pCommands = std::make_unique<CListCommands>(doc, *m_pMenus, *this);
     m_pPrintJob = std::make_unique<CPrintJob>(m_printer, this, m_pTable->font(), m_statusBar);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pFilterBar);
     layout->addWidget(m_pTable);
-    CreateFilterBar();
     setFocusProxy(m_pTable);
+    ConnectTable();
+}
 
-    m_pTable->installEventFilter(this);
-    m_pTable->horizontalHeader()->viewport()->installEventFilter(this);
-    m_wndCellEdit->WatchWith(this);
+CTablewrightView::~CTablewrightView() = default;
+
+void CTablewrightView::ConnectTable()
+{
     connect(m_pTable, &CGridTableView::gridPressed, this, &CTablewrightView::OnGridPressed);
     connect(m_pTable, &CGridTableView::gridDragged, this,
             [this](int row, int column) { m_wndGrid.Cursor().ExtendTo(row, column); });
@@ -50,77 +59,22 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     connect(m_pTable, &CGridTableView::gridClicked, this, &CTablewrightView::OnGridClicked);
     connect(m_pTable, &CGridTableView::gridDoubleClicked, this,
             &CTablewrightView::OnGridDoubleClicked);
-    connect(m_pTable, &CGridTableView::headerRightClicked, this,
-            &CTablewrightView::OnHeaderRightClicked);
-    connect(m_pTable, &CGridTableView::gridRightClicked, this,
-            &CTablewrightView::OnGridRightClicked);
-    ConnectModel();
-    connect(m_pTable->horizontalHeader(), &QHeaderView::sectionResized, this,
-            &CTablewrightView::OnSectionResized);
-    connect(m_pTable->horizontalHeader(), &QHeaderView::sectionMoved, this,
-            &CTablewrightView::OnSectionMoved);
-    connect(m_pTable->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &CTablewrightView::OnColumnClick);
-}
-
-void CTablewrightView::ConnectModel()
-{
-    connect(m_pModel, &CGridTableModel::columnHeadersChanged, this,
-            &CTablewrightView::ApplyColumnWidths);
-    // While the header lays out new sections it reports sizes of its own;
-    // the grid's widths are given to it afterwards.
-    connect(m_pModel, &QAbstractItemModel::columnsAboutToBeInserted, this,
-            [this] { m_bSyncing = true; });
-    connect(m_pModel, &QAbstractItemModel::columnsInserted, this,
-            [this](const QModelIndex&, int first, int last) {
-                m_bSyncing = false;
-                ApplyColumnWidths(first, last);
-            });
-    connect(m_pModel, &QAbstractItemModel::modelAboutToBeReset, this,
-            [this] { m_bSyncing = true; });
-    connect(m_pModel, &QAbstractItemModel::modelReset, this, [this] {
-        m_bSyncing = false;
-        ApplyColumnWidths(0, m_wndGrid.GetColumnCount() - 1);
-        ShowColumnOrder();
-        // The status bar must not go on naming a cell the new list lacks.
-        if (!GridCommands::ForgetVanishedCurrentCell(m_wndGrid))
-            ShowCurrentCell();
-    });
-    // A reorder leaves no row selected, as a rebuilt table has none.
-    connect(m_pModel, &CGridTableModel::columnOrderChanged, this, [this] {
-        ShowColumnOrder();
-        ShowSelection();
-    });
-    connect(m_pModel, &CGridTableModel::itemStateChanged, this, &CTablewrightView::ShowSelection);
+    connect(m_pModel, &QAbstractItemModel::modelReset, this, &CTablewrightView::OnListReset);
     connect(m_pModel, &CGridTableModel::cursorChanged, this, &CTablewrightView::OnCursorChanged);
+    connect(m_pModel, &CGridTableModel::itemStateChanged, this, &CTablewrightView::ShowCurrentCell);
+    connect(m_pModel, &CGridTableModel::columnOrderChanged, this,
+            &CTablewrightView::ShowCurrentCell);
     connect(m_pModel, &CGridTableModel::ensureVisibleRequested, this,
             &CTablewrightView::OnEnsureVisible);
-}
-
-CTablewrightView::~CTablewrightView()
-{
-    m_doc.SetOpenEditFlusher({});
-}
-
-void CTablewrightView::SetShell(std::unique_ptr<IShell> shell)
-{
-    m_pShell = std::move(shell);
-}
-
-void CTablewrightView::ReadOptions()
-{
-    const Settings::Store settings;
-    m_bSingleClickEntry = settings.ReadInt(Settings::kSingleClickEntry);
-    m_bGoToLastItem = settings.ReadInt(Settings::kGoToLastItem);
-    m_doc.SetGoToLastItem(m_bGoToLastItem);
+    connect(m_pEditing, &CCellEditing::editingChanged, this,
+            &CTablewrightView::commandStateChanged);
+    connect(m_pFilter, &CFilterController::rowsShownChanged, this,
+            &CTablewrightView::OnCursorChanged);
 }
 
 void CTablewrightView::OnInitialUpdate()
 {
-    ReadOptions();
-    m_wndCellEdit->setParent(m_pTable->viewport());
-    m_wndCellEdit->hide();
-    m_bEditing = false;
+    m_pOptions->Read();
     GridCommands::PrepareForDocument(m_wndGrid, m_doc.m_bLoaded);
     m_printer.SetGrid(&m_wndGrid);
     m_printer.SetAppName(QString::fromUtf8(Strings::kAppName));
@@ -128,16 +82,21 @@ void CTablewrightView::OnInitialUpdate()
     ShowCurrentCell();
 }
 
-// An edit still open is printed as typed.
+void CTablewrightView::RunCommand(const std::function<void()>& command)
+{
+    m_pEditing->EndCellEdit();
+    command();
+    ShowCurrentCell();
+}
+
+// An edit still open is printed as typed: the window stores it first.
 void CTablewrightView::OnFilePrint()
 {
-    CommitBeforeCommand();
     m_pPrintJob->Print();
 }
 
 void CTablewrightView::OnFilePrintPreview()
 {
-    CommitBeforeCommand();
     m_pPrintJob->Preview();
 }
 
@@ -153,17 +112,10 @@ void CTablewrightView::ShowCurrentCell()
     m_pTable->viewport()->update();
 }
 
-void CTablewrightView::OnOptionSingleClickEntry()
+void CTablewrightView::ShowRowsShown()
 {
-    m_bSingleClickEntry = !m_bSingleClickEntry;
-    Settings::Store().WriteInt(Settings::kSingleClickEntry, m_bSingleClickEntry);
-}
-
-void CTablewrightView::OnOptionGoToLastItem()
-{
-    m_bGoToLastItem = !m_bGoToLastItem;
-    m_doc.SetGoToLastItem(m_bGoToLastItem);
-    Settings::Store().WriteInt(Settings::kGoToLastItem, m_bGoToLastItem);
+    const QString text = GridCommands::RowsShownText(m_wndGrid);
+    m_statusBar.SetStatusPaneText(0, text.isEmpty() ? QStringLiteral(" ") : text);
 }
 
 void CTablewrightView::OnGridPressed(int row, int column, bool extend)
@@ -180,24 +132,25 @@ void CTablewrightView::OnGridClicked(int row, int column, QPoint pointer)
     if (row < 0 || column < 0)
         m_wndGrid.Cursor().SetCurrent(row, column);
     ShowCurrentCell();
-    if (m_bSingleClickEntry == 1 && !m_wndGrid.Cursor().HasRange())
-        BeginCellEdit(row, column, pointer);
+    if (m_pOptions->SingleClickEntry() && !m_wndGrid.Cursor().HasRange())
+        m_pEditing->BeginCellEdit(row, column, pointer);
 }
 
 void CTablewrightView::OnGridDoubleClicked(int row, int column, QPoint pointer)
 {
     m_wndGrid.Cursor().SetCurrent(row, column);
     ShowCurrentCell();
-    BeginCellEdit(row, column, pointer);
+    m_pEditing->BeginCellEdit(row, column, pointer);
 }
 
 void CTablewrightView::OnRowHeaderPressed(int row, bool extend)
 {
-    EndCellEdit();
-    if (extend)
-        m_wndGrid.Cursor().ExtendRowsTo(row);
-    else
-        m_wndGrid.Cursor().SelectRows(row, row);
+    RunCommand([this, row, extend] {
+        if (extend)
+            m_wndGrid.Cursor().ExtendRowsTo(row);
+        else
+            m_wndGrid.Cursor().SelectRows(row, row);
+    });
 }
 
 void CTablewrightView::OnCursorChanged()
@@ -208,81 +161,14 @@ void CTablewrightView::OnCursorChanged()
     Q_EMIT commandStateChanged();
 }
 
-void CTablewrightView::ApplyColumnWidths(int first, int last)
+// The status bar must not go on naming a cell the new list lacks.
+void CTablewrightView::OnListReset()
 {
-    const QScopedValueRollback syncing(m_bSyncing, true);
-    QHeaderView* header = m_pTable->horizontalHeader();
-    for (int column = std::max(first, 0); column <= last && column < header->count(); ++column)
-        header->resizeSection(column, m_wndGrid.GetColumnWidth(column));
+    if (!GridCommands::ForgetVanishedCurrentCell(m_wndGrid))
+        ShowCurrentCell();
 }
 
-// The header keeps a display order of its own: it is made the grid's.
-void CTablewrightView::ShowColumnOrder()
-{
-    const QScopedValueRollback syncing(m_bSyncing, true);
-    QHeaderView* header = m_pTable->horizontalHeader();
-    const std::vector<int> order = m_wndGrid.GetColumnOrderArray();
-    for (int shown = 0; shown < static_cast<int>(order.size()) && shown < header->count(); ++shown)
-        header->moveSection(header->visualIndex(order[shown]), shown);
-}
-
-// A width the user gives a column is one step once the drag (or the
-// double-click that fits the column to its text) is over: the header shows
-// the widths meanwhile, and the list takes them when the button is let go.
-void CTablewrightView::OnSectionResized(int column, int, int)
-{
-    if (!m_bSyncing) {
-        if (QGuiApplication::mouseButtons() == Qt::NoButton)
-            TakeHeaderWidths();
-        else
-            m_bWidthsPending = true;
-    }
-    if (m_bEditing && column == m_wndGrid.Cursor().CurrentColumn())
-        PlaceCellEditor();
-}
-
-void CTablewrightView::TakeHeaderWidths()
-{
-    m_bWidthsPending = false;
-    const QHeaderView* header = m_pTable->horizontalHeader();
-    std::vector<int> widths;
-    for (int column = 0; column < header->count(); ++column)
-        widths.push_back(header->sectionSize(column));
-    const QScopedValueRollback syncing(m_bSyncing, true);
-    GridCommands::ResizeColumns(m_doc, widths);
-}
-
-void CTablewrightView::OnSectionMoved()
-{
-    if (m_bSyncing)
-        return;
-    // The header finishes its own move first; the cells follow afterwards.
-    QMetaObject::invokeMethod(this, &CTablewrightView::OnColumnsMoved, Qt::QueuedConnection);
-}
-
-void CTablewrightView::OnColumnsMoved()
-{
-    // The open edit goes to its own column before the columns move.
-    CommitBeforeCommand();
-    const QHeaderView* header = m_pTable->horizontalHeader();
-    std::vector<int> order;
-    for (int shown = 0; shown < header->count(); ++shown)
-        order.push_back(header->logicalIndex(shown));
-    {
-        const QScopedValueRollback syncing(m_bSyncing, true);
-        GridCommands::ReorderColumns(m_doc, order);
-    }
-    ShowSelection();
-}
-
-// The grid draws its selection from the core at each paint.
-void CTablewrightView::ShowSelection()
-{
-    m_pTable->viewport()->update();
-    Q_EMIT commandStateChanged();
-}
-
-void CTablewrightView::OnEnsureVisible(int row, bool)
+void CTablewrightView::OnEnsureVisible(int row)
 {
     // Scrolled once the table has laid out the rows it has just been given.
     QMetaObject::invokeMethod(

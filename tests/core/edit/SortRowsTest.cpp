@@ -142,7 +142,7 @@ TEST(SortRowsTest, HeaderClicksToggleTheDirection)
 {
     CGridListCtrl grid;
     Fill(grid, {"A", "B"}, {{"b", "2"}, {"A", "3"}, {"c", "1"}});
-    GridCommands::SortState state;
+    SortState state;
     struct Click
     {
         int column;

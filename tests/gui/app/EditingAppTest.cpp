@@ -2,9 +2,12 @@
 #include "app/TablewrightApp.h"
 #include "dialogs/EntryDlg.h"
 #include "document/TablewrightDoc.h"
+#include "view/CellEditing.h"
 #include "view/CellEditor.h"
 #include "view/GridTableView.h"
+#include "view/ListCommands.h"
 #include "view/TablewrightView.h"
+#include "view/ViewMenus.h"
 
 #include "GuiTestSupport.h"
 
@@ -97,9 +100,9 @@ private Q_SLOTS:
         const QString saved = Shown(Grid());
         const QString tag = QString::fromUtf8(QTest::currentDataTag());
         if (tag == "edit") {
-            View().BeginCellEdit(1, 1);
-            View().CellEditor()->setText(QStringLiteral("neuf"));
-            QTest::keyClick(View().CellEditor()->focusProxy(), Qt::Key_Return);
+            View().Editing().BeginCellEdit(1, 1);
+            View().Editing().Editor()->setText(QStringLiteral("neuf"));
+            QTest::keyClick(View().Editing().Editor()->focusProxy(), Qt::Key_Return);
         } else if (tag == "delete key") {
             Keys(Qt::Key_Delete, {});
         } else if (tag == "insert row") {
@@ -109,11 +112,11 @@ private Q_SLOTS:
         } else if (tag == "move row") {
             Action("ID_ROW_MOVE_DOWN").trigger();
         } else if (tag == "insert column") {
-            View().m_nMenuColumn = 0;
+            View().Menus().SetMenuColumn(0);
             Frame().UpdateCommands();
             Action("ID_COLUMN_INSERT_BEFORE").trigger();
         } else if (tag == "delete column") {
-            View().m_nMenuColumn = 0;
+            View().Menus().SetMenuColumn(0);
             Frame().UpdateCommands();
             prompt->answers = {Answer::Yes};
             Action("ID_COLUMN_DELETE").trigger();
@@ -161,16 +164,16 @@ private Q_SLOTS:
     void anOpenEditIsNeverLeftBehind()
     {
         Start();
-        View().BeginCellEdit(0, 0);
-        View().CellEditor()->setText(QStringLiteral("frais"));
+        View().Editing().BeginCellEdit(0, 0);
+        View().Editing().Editor()->setText(QStringLiteral("frais"));
         Action("ID_FILE_SAVE").trigger();
-        QVERIFY(!View().IsEditing());
+        QVERIFY(!View().Editing().IsEditing());
         QVERIFY(!Frame().isWindowModified());
         QVERIFY(TempFiles::Read(app->GetDocument().GetPathName()).find("\"frais\"") !=
                 std::string::npos);
 
-        View().BeginCellEdit(1, 0);
-        View().CellEditor()->setText(QStringLiteral("beurre"));
+        View().Editing().BeginCellEdit(1, 0);
+        View().Editing().Editor()->setText(QStringLiteral("beurre"));
         prompt->answers = {Answer::Cancel};
         Action("ID_FILE_NEW").trigger();
         QCOMPARE(prompt->questions.back(), IUserPrompt::Question::SaveChanges);
@@ -197,7 +200,7 @@ private Q_SLOTS:
     void renameGoesThroughTheEntryDialog()
     {
         Start();
-        View().m_nMenuColumn = 1;
+        View().Menus().SetMenuColumn(1);
         Frame().UpdateCommands();
         QString caption;
         QString selected;
@@ -226,7 +229,7 @@ private Q_SLOTS:
     void deletingAColumnAsksAndNoKeepsIt()
     {
         Start();
-        View().m_nMenuColumn = 1;
+        View().Menus().SetMenuColumn(1);
         Frame().UpdateCommands();
         prompt->answers = {Answer::No};
         Action("ID_COLUMN_DELETE").trigger();
@@ -252,7 +255,7 @@ private Q_SLOTS:
                           QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
         QCOMPARE(entries, (QStringList{"Renommer une colonne", "-", "Insérer une colonne avant",
                                        "Insérer une colonne après", "-", "Supprimer la colonne"}));
-        QCOMPARE(View().m_nMenuColumn, 0);
+        QCOMPARE(View().Menus().MenuColumn(), 0);
     }
 };
 

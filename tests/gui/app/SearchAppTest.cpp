@@ -3,9 +3,11 @@
 #include "dialogs/FindDlg.h"
 #include "document/TablewrightDoc.h"
 #include "platform/Shell.h"
+#include "view/CellEditing.h"
 #include "view/CellEditor.h"
 #include "view/GridTableView.h"
 #include "view/TablewrightView.h"
+#include "view/ViewMenus.h"
 
 #include "GuiTestSupport.h"
 
@@ -85,7 +87,7 @@ private:
         QVERIFY(app->InitInstance({path}));
         QApplication::setActiveWindow(&Frame());
         QVERIFY(QTest::qWaitForWindowActive(&Frame()));
-        View().SetShell(std::make_unique<RecordingShell>(opened, started));
+        View().Menus().SetShell(std::make_unique<RecordingShell>(opened, started));
     }
     CMainFrame& Frame() { return app->GetMainFrame(); }
     CTablewrightView& View() { return app->GetView(); }
@@ -232,18 +234,18 @@ private Q_SLOTS:
         Start();
         QClipboard* clipboard = QGuiApplication::clipboard();
         Grid().Cursor().SetCurrent(2, 0);
-        View().BeginCellEdit(2, 0);
-        CCellEditor* editor = View().CellEditor();
+        View().Editing().BeginCellEdit(2, 0);
+        CCellEditor* editor = View().Editing().Editor();
         editor->setText(QStringLiteral("poivre"));
         QTest::keyClick(editor->focusProxy(), Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(View().IsEditing());
+        QVERIFY(View().Editing().IsEditing());
         QCOMPARE(editor->text(), QStringLiteral("sel"));
         QCOMPARE(clipboard->text(), QStringLiteral("sel"));
 
         clipboard->setText(QStringLiteral("moutarde"));
         editor->setText(QStringLiteral("poivre"));
         QTest::keyClick(editor->focusProxy(), Qt::Key_V, Qt::ControlModifier);
-        QVERIFY(View().IsEditing());
+        QVERIFY(View().Editing().IsEditing());
         QCOMPARE(editor->text(), QStringLiteral("moutarde"));
         QCOMPARE(Cell(2, 0), QStringLiteral("moutarde"));
 
@@ -307,20 +309,20 @@ private Q_SLOTS:
                 header->viewport(), Qt::LeftButton, {},
                 QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
         };
-        View().BeginCellEdit(2, 0);
-        View().CellEditor()->setText(QStringLiteral("miel"));
+        View().Editing().BeginCellEdit(2, 0);
+        View().Editing().Editor()->setText(QStringLiteral("miel"));
         clickHeader(0);
         const QString ascending = QStringLiteral(
             "Nom|Lien\n|\nlait|HTTP://ferme.example\nmiel|/home\npain|\nPain complet|");
         QCOMPARE(Shown(Grid()), ascending);
-        QCOMPARE(View().m_nSortColumn, 0);
-        QCOMPARE(View().m_bSortAscending, 1);
+        QCOMPARE(app->GetDocument().HeaderSort().column, 0);
+        QCOMPARE(app->GetDocument().HeaderSort().ascending, true);
         QVERIFY(Frame().isWindowModified());
         QCOMPARE(Action("ID_EDIT_UNDO").text(),
                  QStringLiteral("Annuler : Trier les lignes\tCtrl+Z"));
 
         clickHeader(0);
-        QCOMPARE(View().m_bSortAscending, 0);
+        QCOMPARE(app->GetDocument().HeaderSort().ascending, false);
         QCOMPARE(Shown(Grid()), QStringLiteral("Nom|Lien\nPain complet|\npain|\nmiel|/home\n"
                                                "lait|HTTP://ferme.example\n|"));
         Keys(Qt::Key_Z, Qt::ControlModifier);
@@ -331,16 +333,16 @@ private Q_SLOTS:
 
         // Another column starts again ascending.
         clickHeader(1);
-        QCOMPARE(View().m_nSortColumn, 1);
-        QCOMPARE(View().m_bSortAscending, 1);
+        QCOMPARE(app->GetDocument().HeaderSort().column, 1);
+        QCOMPARE(app->GetDocument().HeaderSort().ascending, true);
     }
 
     // A right-click stores the open edit first, even where no menu opens.
     void rightClickCommitsTheEditor()
     {
         Start();
-        View().BeginCellEdit(0, 0);
-        View().CellEditor()->setText(QStringLiteral("brioche"));
+        View().Editing().BeginCellEdit(0, 0);
+        View().Editing().Editor()->setText(QStringLiteral("brioche"));
         QString cellWhenShown;
         WhenShown([&](QWidget& menu) {
             cellWhenShown = Cell(0, 0);
@@ -348,10 +350,10 @@ private Q_SLOTS:
         });
         RightClickCell(2, 0);
         QCOMPARE(cellWhenShown, QStringLiteral("brioche"));
-        QVERIFY(!View().IsEditing());
+        QVERIFY(!View().Editing().IsEditing());
 
-        View().BeginCellEdit(1, 0);
-        View().CellEditor()->setText(QStringLiteral("crème"));
+        View().Editing().BeginCellEdit(1, 0);
+        View().Editing().Editor()->setText(QStringLiteral("crème"));
         CGridTableView* table = View().GridWidget();
         const QPoint below(5, table->viewport()->height() - 2);
         QContextMenuEvent event(QContextMenuEvent::Mouse, below,

@@ -6,6 +6,7 @@
 #include "platform/Shell.h"
 #include "resources/StringTable.h"
 #include "view/GridTableView.h"
+#include "view/ListCommands.h"
 #include "view/TablewrightView.h"
 
 #include "GuiTestSupport.h"
@@ -74,7 +75,7 @@ private:
             throw std::runtime_error("start-up failed");
         return *app;
     }
-    CGridListCtrl& Grid() { return app->GetView().m_wndGrid; }
+    CGridListCtrl& Grid() { return app->GetDocument().GetGrid(); }
     void Trigger(const char* name) { FindAction(app->GetMainFrame(), name)->trigger(); }
 
 private Q_SLOTS:

@@ -62,7 +62,7 @@ private Q_SLOTS:
         });
         QVERIFY(Action("ID_FILE_PRINT_PREVIEW").isEnabled());
         Action("ID_FILE_PRINT_PREVIEW").trigger();
-        const CGridPrinter& printer = View().m_printer;
+        const CGridPrinter& printer = View().Printer();
         QCOMPARE(printer.m_nRows, 301); // with the row kept for typing
         QVERIFY(printer.m_nPages > 1);
         QCOMPARE(shownPages, printer.m_nPages);
@@ -73,14 +73,14 @@ private Q_SLOTS:
     void theTitleIsTheOpenedOne()
     {
         Start(2);
-        QCOMPARE(View().m_printer.m_strDocTitle, QStringLiteral("courses.tbw"));
-        QCOMPARE(View().m_printer.m_strAppName, QStringLiteral("Quire"));
+        QCOMPARE(View().Printer().m_strDocTitle, QStringLiteral("courses.tbw"));
+        QCOMPARE(View().Printer().m_strAppName, QStringLiteral("Quire"));
         prompt->savePaths = {files->Path("autre.tbw")};
         Action("ID_FILE_SAVE_AS").trigger();
         QCOMPARE(app->GetDocument().GetTitle(), QStringLiteral("autre.tbw"));
-        QCOMPARE(View().m_printer.m_strDocTitle, QStringLiteral("courses.tbw"));
+        QCOMPARE(View().Printer().m_strDocTitle, QStringLiteral("courses.tbw"));
         Action("ID_FILE_NEW").trigger();
-        QCOMPARE(View().m_printer.m_strDocTitle, app->GetDocument().GetTitle());
+        QCOMPARE(View().Printer().m_strDocTitle, app->GetDocument().GetTitle());
     }
 
     void aCancelledPrintDialogPrintsNothing()
@@ -96,7 +96,7 @@ private Q_SLOTS:
         Action("ID_FILE_PRINT").trigger();
         QVERIFY(shown);
         QVERIFY(!QFile::exists(out));
-        QCOMPARE(View().m_printer.m_nPages, 0); // reset, never begun
+        QCOMPARE(View().Printer().m_nPages, 0); // reset, never begun
     }
 };
 

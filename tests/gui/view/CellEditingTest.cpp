@@ -1,12 +1,14 @@
 #include "document/TablewrightDoc.h"
 #include "view/GridTableView.h"
 #include "view/TablewrightView.h"
+#include "view/ViewMenus.h"
 
 #include "EditingFixture.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -92,34 +94,57 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("opened");
-        QTest::newRow("a") << int(Qt::Key_A) << int(Qt::NoModifier) << "a";
-        QTest::newRow("Shift+A") << int(Qt::Key_A) << int(Qt::ShiftModifier) << "A";
-        QTest::newRow("keypad 7") << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7";
-        QTest::newRow("space") << int(Qt::Key_Space) << int(Qt::NoModifier) << " ";
-        QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::NoModifier) << QString();
-        QTest::newRow("dead key") << int(Qt::Key_Dead_Circumflex) << int(Qt::NoModifier)
-                                  << QString();
-        QTest::newRow("Ctrl+B") << int(Qt::Key_B) << int(Qt::ControlModifier) << QString();
+        const auto row = [](const char* name, int key, int modifiers, const QString& text,
+                            const QString& opened) {
+            QTest::newRow(name) << key << modifiers << text << opened;
+        };
+        const QString none;
+        row("a", Qt::Key_A, Qt::NoModifier, none, "a");
+        row("Shift+A", Qt::Key_A, Qt::ShiftModifier, none, "A");
+        row("keypad 7", Qt::Key_7, Qt::KeypadModifier, none, "7");
+        row("space", Qt::Key_Space, Qt::NoModifier, none, " ");
+        row("é", Qt::Key_Eacute, Qt::NoModifier, "é", "é");
+        row("ç", Qt::Key_Ccedilla, Qt::NoModifier, "ç", "ç");
+        row("€ with AltGr", 0x20ac, Qt::GroupSwitchModifier, "€", "€");
+        row("ê after a dead key", Qt::Key_E, Qt::NoModifier, "ê", "ê");
+        row("ê from an input method", -1, Qt::NoModifier, "ê", "ê");
+        row("F4", Qt::Key_F4, Qt::NoModifier, none, none);
+        row("dead key", Qt::Key_Dead_Circumflex, Qt::NoModifier, none, none);
+        row("Ctrl+B", Qt::Key_B, Qt::ControlModifier, none, none);
+        row("Alt+é", Qt::Key_Eacute, Qt::AltModifier, "é", none);
     }
 
-    // Typing replaces the cell's text; the caret stands after the character.
+    // Typing replaces the cell's text with what the keyboard typed, accents
+    // and composed letters included; the caret stands after it.
     void typingOnTheGridStartsAnEdit()
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
+        QFETCH(QString, text);
         QFETCH(QString, opened);
         Editing e;
         QTest::mouseClick(e.Table().viewport(), Qt::LeftButton, {}, e.Center(1, 0));
-        e.Key(key, Qt::KeyboardModifiers(modifiers));
+        if (key < 0) {
+            QInputMethodEvent composed;
+            composed.setCommitString(text);
+            QApplication::sendEvent(&e.Table(), &composed);
+        } else if (text.isNull()) {
+            e.Key(key, Qt::KeyboardModifiers(modifiers));
+        } else {
+            QTest::sendKeyEvent(QTest::Click, &e.Table(), static_cast<Qt::Key>(key), text,
+                                Qt::KeyboardModifiers(modifiers));
+        }
         QCOMPARE(e.Editor().isVisible(), !opened.isNull());
         if (opened.isNull())
             return;
         QCOMPARE(e.Editor().text(), opened);
         QCOMPARE(e.Editor().cursorPosition(), 1);
         QVERIFY(!e.Editor().hasSelectedText());
+        QTest::keyClicks(e.Editor().focusProxy(), QStringLiteral("cole"));
         e.Key(Qt::Key_Return);
-        QCOMPARE(e.Cell(1, 0), opened);
+        QCOMPARE(e.Cell(1, 0), opened + QStringLiteral("cole"));
     }
 
     // A new list is filled from the keyboard alone: typing starts its first
@@ -170,9 +195,11 @@ private Q_SLOTS:
         e.Key(Qt::Key_X, Qt::ShiftModifier);
         e.Key(Qt::Key_Return);
         QCOMPARE(e.Cell(1, 0), QStringLiteral("X"));
+        // F2 opens the editor with the caret after the text, as spreadsheets do.
         e.Key(Qt::Key_F2);
         QVERIFY(e.Editor().isVisible());
-        QCOMPARE(e.Editor().selectedText(), QStringLiteral("X"));
+        QVERIFY(!e.Editor().hasSelectedText());
+        QCOMPARE(e.Editor().cursorPosition(), 1);
     }
 
     // Rows are added down to the pointer, and only where a row can lie; a
@@ -235,17 +262,17 @@ private Q_SLOTS:
     void headerRightClickNamesItsColumn()
     {
         Editing e;
-        QSignalSpy menus(e.view, &CTablewrightView::columnMenuRequested);
+        QSignalSpy menus(&e.view->Menus(), &CViewMenus::columnMenuRequested);
         QHeaderView* header = e.Table().horizontalHeader();
         const QPoint second(header->sectionViewportPosition(1) + 10, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::RightButton, {}, second);
         QCOMPARE(menus.count(), 1);
-        QCOMPARE(e.view->m_nMenuColumn, 1);
+        QCOMPARE(e.view->Menus().MenuColumn(), 1);
         const QPoint empty(header->viewport()->width() - 2, header->height() / 2);
         QVERIFY(header->logicalIndexAt(empty) < 0);
         QTest::mouseClick(header->viewport(), Qt::RightButton, {}, empty);
         QCOMPARE(menus.count(), 1);
-        QCOMPARE(e.view->m_nMenuColumn, 1);
+        QCOMPARE(e.view->Menus().MenuColumn(), 1);
     }
 
     // Dragging a header with the mouse moves the column with its cells.

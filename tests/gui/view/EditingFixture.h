@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/TablewrightDoc.h"
+#include "view/CellEditing.h"
 #include "view/CellEditor.h"
 #include "view/GridTableView.h"
 #include "view/TablewrightView.h"
@@ -52,20 +53,31 @@ struct Editing
     }
     CGridListCtrl& Grid() { return doc.GetGrid(); }
     CGridTableView& Table() { return *view->GridWidget(); }
-    CCellEditor& Editor() { return *view->CellEditor(); }
+    CCellEditor& Editor() { return *view->Editing().Editor(); }
     QPoint Center(int row, int column) { return Table().CellRect(row, column).center(); }
     void DoubleClick(QPoint at) { QTest::mouseDClick(Table().viewport(), Qt::LeftButton, {}, at); }
     void DoubleClick(int row, int column) { DoubleClick(Center(row, column)); }
-    // The key goes where the keyboard is: the editor while it is open.
+    // The key goes where the keyboard is: the editor while it is open. It
+    // carries the text a keyboard gives it: a letter in upper case with
+    // Shift; a dead key has none of its own.
     void Key(int key, Qt::KeyboardModifiers modifiers = {})
     {
         QWidget* target = Editor().isVisible() ? Editor().focusProxy() : &Table();
-        // A dead key has no character of its own for QTest to give it.
-        if (key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay)
-            QTest::sendKeyEvent(QTest::Click, target, static_cast<Qt::Key>(key), QString(),
-                                modifiers);
+        QString text;
+        if (key >= Qt::Key_A && key <= Qt::Key_Z && !(modifiers & Qt::ControlModifier))
+            text = (modifiers & Qt::ShiftModifier) ? QChar(key) : QChar(key).toLower();
+        if (!text.isEmpty() ||
+            (key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay))
+            QTest::sendKeyEvent(QTest::Click, target, static_cast<Qt::Key>(key), text, modifiers);
         else
             QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+    // A key that types text: an accented letter, or one composed after a
+    // dead key.
+    void Type(int key, const QString& text)
+    {
+        QWidget* target = Editor().isVisible() ? Editor().focusProxy() : &Table();
+        QTest::sendKeyEvent(QTest::Click, target, static_cast<Qt::Key>(key), text, {});
     }
     QString Cell(int row, int column)
     {

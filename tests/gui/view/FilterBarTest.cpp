@@ -1,4 +1,5 @@
 #include "view/FilterBar.h"
+#include "view/FilterController.h"
 
 #include "EditingFixture.h"
 
@@ -34,8 +35,8 @@ private Q_SLOTS:
     void typingFiltersAndEscapeShowsAll()
     {
         Editing e;
-        e.view->OnEditFilter();
-        QVERIFY(e.view->IsFilterBarOpen());
+        e.view->Filter().OnEditFilter();
+        QVERIFY(e.view->Filter().IsFilterBarOpen());
         QVERIFY(FilterText(e).hasFocus());
         QTest::keyClicks(&FilterText(e), QStringLiteral("2"));
         QCOMPARE(ShownNumbers(e.Table()), QStringLiteral("3"));
@@ -51,9 +52,9 @@ private Q_SLOTS:
         QVERIFY(!e.doc.IsModified());
         QVERIFY(!e.doc.History().CanUndo());
 
-        e.view->OnEditFilter();
+        e.view->Filter().OnEditFilter();
         QTest::keyClick(&FilterText(e), Qt::Key_Escape);
-        QVERIFY(!e.view->IsFilterBarOpen());
+        QVERIFY(!e.view->Filter().IsFilterBarOpen());
         QCOMPARE(ShownNumbers(e.Table()), QStringLiteral("1 2 3"));
         QCOMPARE(e.status.prompt, QStringLiteral(" "));
     }
@@ -67,7 +68,7 @@ private Q_SLOTS:
         e.Grid().SetItemText(0, 1, "b2");
         e.Grid().SetItemText(1, 1, "B2");
         e.Grid().Cursor().SetCurrent(2, 1);
-        e.view->OnFilterOnValue();
+        e.view->Filter().OnFilterOnValue();
         QCOMPARE(ShownNumbers(e.Table()), QStringLiteral("1 3"));
         QCOMPARE(e.view->FilterBar()->findChild<QComboBox*>()->currentText(), QStringLiteral("B"));
         e.DoubleClick(0, 1);
@@ -75,7 +76,7 @@ private Q_SLOTS:
         e.Key(Qt::Key_Return);
         QCOMPARE(ShownNumbers(e.Table()), QStringLiteral("1 3"));
         e.doc.OnNewDocument();
-        QVERIFY(!e.view->IsFilterBarOpen());
+        QVERIFY(!e.view->Filter().IsFilterBarOpen());
         QVERIFY(!e.Grid().Shown().IsFiltering());
     }
 };

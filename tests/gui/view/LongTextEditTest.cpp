@@ -1,4 +1,6 @@
 #include "view/LongTextEdit.h"
+#include "view/CellEditing.h"
+#include "view/ViewClipboard.h"
 
 #include "EditingFixture.h"
 
@@ -103,7 +105,7 @@ private Q_SLOTS:
         e.Grid().Cursor().SetCurrent(2, 0);
         e.Table().setFocus();
         e.Key(Qt::Key_Q);
-        QVERIFY(e.view->IsEditing());
+        QVERIFY(e.view->Editing().IsEditing());
         QVERIFY(!e.Editor().IsLong());
         QVERIFY(e.Editor().hasFocus());
         QCOMPARE(e.Editor().text(), QStringLiteral("q"));
@@ -112,8 +114,8 @@ private Q_SLOTS:
 
         e.DoubleClick(1, 1);
         QGuiApplication::clipboard()->setText(kLong);
-        e.view->OnEditPaste();
-        QVERIFY(e.view->IsEditing());
+        e.view->Clipboard().OnEditPaste();
+        QVERIFY(e.view->Editing().IsEditing());
         QVERIFY(e.Editor().IsLong());
         QVERIFY(e.Editor().hasFocus());
         e.Key(Qt::Key_Return);

@@ -1,4 +1,5 @@
 #include "EditingFixture.h"
+#include "view/ViewClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -77,14 +78,14 @@ private Q_SLOTS:
         Editing e;
         e.Grid().Cursor().SetCurrent(0, 0);
         e.Grid().Cursor().ExtendTo(1, 1);
-        e.view->OnEditCopy();
+        e.view->Clipboard().OnEditCopy();
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(copied->text(), QStringLiteral("a0\tb0\na1\tb1\n"));
         QVERIFY(copied->html().contains(QStringLiteral("<td>a1</td><td>b1</td>")));
 
         e.Grid().Cursor().SetCurrent(2, 2);
         QGuiApplication::clipboard()->setText(QStringLiteral("ÉCOLE\tx1\tx2\nligne2\ty\n"));
-        e.view->OnEditPaste();
+        e.view->Clipboard().OnEditPaste();
         QCOMPARE(Shown(e.Grid()), QStringLiteral("A|B|C|D|Nouvelle colonne\na0|b0|||\na1|b1|||\n"
                                                  "a2|b2|ÉCOLE|x1|x2\n||ligne2|y|"));
         QCOMPARE(RangeOf(e.Grid()), QStringLiteral("2,2-3,4"));
@@ -93,7 +94,7 @@ private Q_SLOTS:
 
         e.Grid().Cursor().SetCurrent(0, 0);
         e.Grid().Cursor().ExtendTo(1, 1);
-        e.view->OnEditCut();
+        e.view->Clipboard().OnEditCut();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a0\tb0\na1\tb1\n"));
         QCOMPARE(e.Cell(1, 1), QString());
         QCOMPARE(e.doc.History().UndoName(), QStringLiteral("Couper les cellules"));

@@ -1,7 +1,10 @@
 #include "view/TablewrightView.h"
 #include "document/TablewrightDoc.h"
+#include "view/CellEditing.h"
 #include "view/CellEditor.h"
 #include "view/GridTableView.h"
+#include "view/ListCommands.h"
+#include "view/ViewMenus.h"
 
 #include "GuiTestSupport.h"
 
@@ -58,11 +61,10 @@ private Q_SLOTS:
     void theViewShowsTheDocumentsList()
     {
         Fixture f(prompt, status);
-        QCOMPARE(&f.view.m_wndGrid, &f.doc.GetGrid());
         f.view.OnInitialUpdate();
-        QCOMPARE(f.view.CellEditor()->parentWidget(), f.Table().viewport());
-        QVERIFY(f.view.CellEditor()->isHidden());
-        QCOMPARE(f.view.CellEditor()->findChild<QLineEdit*>()->maxLength(),
+        QCOMPARE(f.view.Editing().Editor()->parentWidget(), f.Table().viewport());
+        QVERIFY(f.view.Editing().Editor()->isHidden());
+        QCOMPARE(f.view.Editing().Editor()->findChild<QLineEdit*>()->maxLength(),
                  std::numeric_limits<int>::max());
     }
 
@@ -71,30 +73,30 @@ private Q_SLOTS:
         Fixture f(prompt, status);
         const QString path = files.Write("l.tbw", "V\t1.6\nH\t\"seule\"\t\nR\t\"x\"\t\n");
         QVERIFY(f.doc.OpenDocumentFile(path));
-        QCOMPARE(Shown(f.view.m_wndGrid), QStringLiteral("seule\nx\n"));
+        QCOMPARE(Shown(f.doc.GetGrid()), QStringLiteral("seule\nx\n"));
         f.view.OnInitialUpdate();
-        QCOMPARE(Shown(f.view.m_wndGrid), QStringLiteral("seule\nx\n"));
+        QCOMPARE(Shown(f.doc.GetGrid()), QStringLiteral("seule\nx\n"));
     }
 
     void aClickMakesTheCellCurrentAndShowsIt()
     {
         Fixture f(prompt, status);
         f.view.OnInitialUpdate();
-        f.view.m_wndGrid.InsertItem(0, "un");
-        f.view.m_wndGrid.InsertItem(1, "deux");
+        f.doc.GetGrid().InsertItem(0, "un");
+        f.doc.GetGrid().InsertItem(1, "deux");
         f.view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.view));
         f.Click(0, 0);
         QCOMPARE(status.panes[1], QStringLiteral("Ligne 1, Colonne 1"));
         f.Click(1, 2);
         QCOMPARE(status.panes[1], QStringLiteral("Ligne 2, Colonne 3"));
-        QCOMPARE(f.view.m_wndGrid.Cursor().CurrentRow(), 1);
-        QCOMPARE(f.view.m_wndGrid.Cursor().CurrentColumn(), 2);
-        QCOMPARE(f.view.m_wndGrid.GetSelectedRow(), 1);
+        QCOMPARE(f.doc.GetGrid().Cursor().CurrentRow(), 1);
+        QCOMPARE(f.doc.GetGrid().Cursor().CurrentColumn(), 2);
+        QCOMPARE(f.doc.GetGrid().GetSelectedRow(), 1);
         // Below the last row there is no current cell.
         const QPoint below = f.Table().CellRect(1, 1).center() + QPoint(0, 100);
         QTest::mouseClick(f.Table().viewport(), Qt::LeftButton, {}, below);
-        QCOMPARE(f.view.m_wndGrid.Cursor().CurrentRow(), -1);
+        QCOMPARE(f.doc.GetGrid().Cursor().CurrentRow(), -1);
         QCOMPARE(status.panes[1], QString());
     }
 
@@ -102,12 +104,12 @@ private Q_SLOTS:
     {
         Fixture f(prompt, status);
         f.view.OnInitialUpdate();
-        Fill(f.view.m_wndGrid, {"a", "b"}, {{"1", "2"}, {"3", "4"}});
-        f.view.m_wndGrid.Cursor().SetCurrent(1, 1);
+        Fill(f.doc.GetGrid(), {"a", "b"}, {{"1", "2"}, {"3", "4"}});
+        f.doc.GetGrid().Cursor().SetCurrent(1, 1);
         f.view.ShowCurrentCell();
         prompt.openPaths = {files.Write("court.txt", "seule\r\nx\r\n")};
         QVERIFY(f.doc.OnImport(FileFormat::Text));
-        QCOMPARE(f.view.m_wndGrid.Cursor().CurrentRow(), -1);
+        QCOMPARE(f.doc.GetGrid().Cursor().CurrentRow(), -1);
         QCOMPARE(status.panes[1], QString());
     }
 
@@ -116,7 +118,7 @@ private Q_SLOTS:
     {
         Fixture f(prompt, status);
         f.view.OnInitialUpdate();
-        f.view.m_wndGrid.InsertItem(0, "cadre");
+        f.doc.GetGrid().InsertItem(0, "cadre");
         f.view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.view));
         const QRect cell = f.Table().CellRect(0, 1);
@@ -138,17 +140,17 @@ private Q_SLOTS:
         Fixture f(prompt, status);
         f.doc.m_bLoaded = true;
         f.view.OnInitialUpdate();
-        QSignalSpy menus(&f.view, &CTablewrightView::columnMenuRequested);
+        QSignalSpy menus(&f.view.Menus(), &CViewMenus::columnMenuRequested);
         QTest::mouseClick(f.Table().horizontalHeader()->viewport(), Qt::RightButton, {},
                           QPoint(40, 5));
         QCOMPARE(menus.count(), 1);
-        QVERIFY(!f.view.HasMenuColumn());
+        QVERIFY(!f.view.Commands().HasMenuColumn());
         QContextMenuEvent onGrid(QContextMenuEvent::Mouse, QPoint(40, 40),
                                  f.Table().viewport()->mapToGlobal(QPoint(40, 40)));
         QApplication::sendEvent(f.Table().viewport(), &onGrid);
         QCOMPARE(menus.count(), 2);
-        f.view.OnColumnInsertAfter();
-        QCOMPARE(Shown(f.view.m_wndGrid), QStringLiteral("Nouvelle colonne"));
+        f.view.Commands().OnColumnInsertAfter();
+        QCOMPARE(Shown(f.doc.GetGrid()), QStringLiteral("Nouvelle colonne"));
         QVERIFY(f.doc.IsModified());
     }
 
@@ -159,7 +161,7 @@ private Q_SLOTS:
         Fixture f(prompt, status);
         f.view.OnInitialUpdate();
         QHeaderView* header = f.Table().horizontalHeader();
-        CGridListCtrl& grid = f.view.m_wndGrid;
+        CGridListCtrl& grid = f.doc.GetGrid();
         grid.SetColumnWidth(1, 150);
         QCOMPARE(header->sectionSize(1), 150);
         header->resizeSection(2, 60);
@@ -187,20 +189,20 @@ private Q_SLOTS:
         Fixture f(prompt, status);
         f.doc.m_bLoaded = true;
         f.view.OnInitialUpdate();
-        Fill(f.view.m_wndGrid, {"one", "two", "three"}, {{"1", "2", "3"}, {"x"}});
-        f.view.m_wndGrid.SetColumnWidth(0, 50);
-        f.view.m_wndGrid.SelectRow(1);
+        Fill(f.doc.GetGrid(), {"one", "two", "three"}, {{"1", "2", "3"}, {"x"}});
+        f.doc.GetGrid().SetColumnWidth(0, 50);
+        f.doc.GetGrid().SelectRow(1);
         QHeaderView* header = f.Table().horizontalHeader();
         header->moveSection(0, 2);
-        QTRY_COMPARE(Shown(f.view.m_wndGrid), QStringLiteral("two|three|one\n2|3|1\n||x"));
-        QCOMPARE(f.view.m_wndGrid.GetColumnWidth(2), 50);
+        QTRY_COMPARE(Shown(f.doc.GetGrid()), QStringLiteral("two|three|one\n2|3|1\n||x"));
+        QCOMPARE(f.doc.GetGrid().GetColumnWidth(2), 50);
         QCOMPARE(header->sectionSize(2), 50);
         for (int shown = 0; shown < 3; ++shown)
             QCOMPARE(header->logicalIndex(shown), shown);
-        QCOMPARE(f.view.m_wndGrid.GetColumnOrderArray(), (std::vector<int>{0, 1, 2}));
+        QCOMPARE(f.doc.GetGrid().GetColumnOrderArray(), (std::vector<int>{0, 1, 2}));
         QVERIFY(f.doc.IsModified());
         // The reordered table has no row selected.
-        QCOMPARE(f.view.m_wndGrid.GetSelectedRow(), -1);
+        QCOMPARE(f.doc.GetGrid().GetSelectedRow(), -1);
     }
 };
 

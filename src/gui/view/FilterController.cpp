@@ -1,0 +1,136 @@
+#include "view/FilterController.h"
+
+#include "edit/GridCommands.h"
+#include "edit/RowFilter.h"
+#include "grid/GridListCtrl.h"
+#include "view/FilterBar.h"
+#include "view/GridTableModel.h"
+#include "view/GridTableView.h"
+#include "view/ScopedWaitCursor.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace {
+
+// Lists up to this many rows are filtered at each key; longer ones once
+// the typing pauses.
+constexpr int kInstantFilterRows = 50000;
+constexpr int kFilterPauseMs = 250;
+
+} // namespace
+
+CFilterController::CFilterController(CGridListCtrl& grid, CGridTableView& table,
+                                     CGridTableModel& model, CFilterBar& bar,
+                                     CommandRunner runCommand, QObject* parent)
+    : QObject(parent), m_grid(grid), m_table(table), m_bar(bar),
+      m_runCommand(std::move(runCommand)), m_pTimer(new QTimer(this))
+{
+    m_pTimer->setSingleShot(true);
+    m_pTimer->setInterval(kFilterPauseMs);
+    connect(m_pTimer, &QTimer::timeout, this, &CFilterController::ApplyFilterNow);
+    connect(&bar, &CFilterBar::filterEdited, this, &CFilterController::OnFilterEdited);
+    connect(&bar, &CFilterBar::leaveRequested, this, &CFilterController::OnFilterLeft);
+    connect(&bar, &CFilterBar::closeRequested, this, &CFilterController::CloseFilterBar);
+    connect(&model, &CGridTableModel::columnHeadersChanged, this,
+            &CFilterController::ShowFilterColumns);
+    connect(&model, &QAbstractItemModel::columnsInserted, this,
+            &CFilterController::ShowFilterColumns);
+    connect(&model, &QAbstractItemModel::columnsRemoved, this,
+            &CFilterController::ShowFilterColumns);
+    connect(&model, &QAbstractItemModel::modelReset, this, &CFilterController::OnListReset);
+    ShowFilterColumns();
+}
+
+bool CFilterController::IsFilterBarOpen() const
+{
+    return !m_bar.isHidden();
+}
+
+bool CFilterController::IsFiltering() const
+{
+    return m_grid.Shown().IsFiltering();
+}
+
+bool CFilterController::HasCurrentText() const
+{
+    return CurrentValueFilter(m_grid).has_value();
+}
+
+void CFilterController::OnEditFilter()
+{
+    if (IsFilterBarOpen())
+        CloseFilterBar();
+    else
+        m_bar.Open();
+}
+
+void CFilterController::OnFilterOnValue()
+{
+    const std::optional<RowFilter> filter = CurrentValueFilter(m_grid);
+    if (!filter)
+        return;
+    m_bar.SetFilter(*filter);
+    m_bar.show();
+    ApplyFilterNow();
+    m_table.setFocus(Qt::OtherFocusReason);
+}
+
+void CFilterController::OnClearFilter()
+{
+    CloseFilterBar();
+}
+
+void CFilterController::OnFilterEdited()
+{
+    if (m_grid.GetItemCount() <= kInstantFilterRows)
+        ApplyFilterNow();
+    else
+        m_pTimer->start();
+}
+
+void CFilterController::ApplyFilterNow()
+{
+    m_pTimer->stop();
+    m_runCommand([this] {
+        const ScopedWaitCursor waiting;
+        ApplyFilter(m_grid, m_bar.Filter());
+    });
+    Q_EMIT rowsShownChanged();
+}
+
+void CFilterController::OnFilterLeft()
+{
+    if (m_pTimer->isActive())
+        ApplyFilterNow();
+    m_table.setFocus(Qt::OtherFocusReason);
+    const int first = m_grid.Shown().ListRow(0);
+    if (first >= 0)
+        m_grid.Cursor().SetCurrent(first, std::max(m_grid.Cursor().CurrentColumn(), 0));
+}
+
+void CFilterController::CloseFilterBar()
+{
+    m_pTimer->stop();
+    const bool hadFocus = m_bar.isAncestorOf(QApplication::focusWidget());
+    m_bar.hide();
+    m_grid.ShowAllRows();
+    if (hadFocus)
+        m_table.setFocus(Qt::OtherFocusReason);
+    Q_EMIT rowsShownChanged();
+}
+
+void CFilterController::ShowFilterColumns()
+{
+    QStringList names;
+    for (int column = 0; column < m_grid.GetColumnCount(); ++column)
+        names << QString::fromStdString(m_grid.GetColumnName(column));
+    m_bar.SetColumns(names);
+}
+
+void CFilterController::OnListReset()
+{
+    ShowFilterColumns();
+    if (IsFilterBarOpen() && !IsFiltering() && !m_bar.Filter().text.empty())
+        CloseFilterBar();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "view/CommandRunner.h"
+
+#include <QObject>
+
+class CFilterBar;
+class CGridListCtrl;
+class CGridTableModel;
+class CGridTableView;
+class QTimer;
+
+// The row filter: the bar above the grid, what its text and choices do to
+// the rows shown, and the row menu's filter items. The filter is the list's
+// (the rows it shows); the bar shows it and sends every change to it. A
+// filter is a view of the list: it makes no step and no change to save.
+class CFilterController : public QObject
+{
+    Q_OBJECT
+
+public:
+    CFilterController(CGridListCtrl& grid, CGridTableView& table, CGridTableModel& model,
+                      CFilterBar& bar, CommandRunner runCommand, QObject* parent = nullptr);
+
+    // The bar opens, or closes and shows every row again.
+    void OnEditFilter();
+    // Filters on the current cell's text, whole cell and case respected.
+    void OnFilterOnValue();
+    void OnClearFilter();
+    bool IsFilterBarOpen() const;
+    bool IsFiltering() const;
+    bool HasCurrentText() const;
+
+Q_SIGNALS:
+    // Other rows are shown.
+    void rowsShownChanged();
+
+private:
+    void OnFilterEdited();
+    void ApplyFilterNow();
+    // Enter or Down in the text: the keyboard goes to the first row shown.
+    void OnFilterLeft();
+    void CloseFilterBar();
+    void ShowFilterColumns();
+    // A new list came in: the filter it dropped closes its bar.
+    void OnListReset();
+
+    CGridListCtrl& m_grid;
+    CGridTableView& m_table;
+    CFilterBar& m_bar;
+    CommandRunner m_runCommand;
+    QTimer* m_pTimer = nullptr;
+};

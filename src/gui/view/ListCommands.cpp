@@ -1,0 +1,99 @@
+#include "view/ListCommands.h"
+
+#include "dialogs/EntryDlg.h"
+#include "document/TablewrightDoc.h"
+#include "edit/GridCommands.h"
+#include "edit/SearchCommands.h"
+#include "resources/StringTable.h"
+#include "view/ScopedWaitCursor.h"
+#include "view/ViewMenus.h"
+
+CListCommands::CListCommands(CTablewrightDoc& doc, const CViewMenus& menus, QWidget& dialogParent)
+    : m_doc(doc), m_menus(menus), m_dialogParent(dialogParent)
+{
+}
+
+void CListCommands::OnRowInsertAbove()
+{
+    GridCommands::InsertRow(m_doc, GridCommands::RowPlace::Above);
+}
+
+void CListCommands::OnRowInsertBelow()
+{
+    GridCommands::InsertRow(m_doc, GridCommands::RowPlace::Below);
+}
+
+void CListCommands::OnRowDelete()
+{
+    GridCommands::DeleteRow(m_doc);
+}
+
+void CListCommands::OnRowMoveUp()
+{
+    GridCommands::MoveRow(m_doc, GridCommands::RowMove::Up);
+}
+
+void CListCommands::OnRowMoveDown()
+{
+    GridCommands::MoveRow(m_doc, GridCommands::RowMove::Down);
+}
+
+bool CListCommands::HasSelectedRow() const
+{
+    return m_doc.GetGrid().GetSelectedRow() >= 0;
+}
+
+bool CListCommands::HasMenuColumn() const
+{
+    const int column = m_menus.MenuColumn();
+    return column >= 0 && column < m_doc.GetGrid().GetColumnCount();
+}
+
+void CListCommands::OnColumnRename()
+{
+    if (!HasMenuColumn())
+        return;
+    const int column = m_menus.MenuColumn();
+    CEntryDlg dialog(&m_dialogParent);
+    dialog.SetCaption(QString::fromUtf8(Strings::kEditColumnCaption));
+    dialog.SetText(QString::fromStdString(m_doc.GetGrid().GetColumnName(column)));
+    if (dialog.DoModal() == QDialog::Rejected)
+        return;
+    GridCommands::RenameColumn(m_doc, column, dialog.GetText());
+}
+
+void CListCommands::OnColumnInsertBefore()
+{
+    GridCommands::InsertColumn(m_doc, m_menus.MenuColumn(), GridCommands::ColumnPlace::Before);
+}
+
+void CListCommands::OnColumnInsertAfter()
+{
+    GridCommands::InsertColumn(m_doc, m_menus.MenuColumn(), GridCommands::ColumnPlace::After);
+}
+
+void CListCommands::OnColumnDelete()
+{
+    GridCommands::DeleteColumn(m_doc, m_menus.MenuColumn());
+}
+
+void CListCommands::OnEditUndo()
+{
+    m_doc.Undo();
+}
+
+void CListCommands::OnEditRedo()
+{
+    m_doc.Redo();
+}
+
+void CListCommands::FindText(const FindRequest& request)
+{
+    const ScopedWaitCursor waiting;
+    GridCommands::FindText(m_doc, request);
+}
+
+void CListCommands::ReplaceAll(const ReplaceRequest& request)
+{
+    GridCommands::ReplaceAll(m_doc, request);
+}
