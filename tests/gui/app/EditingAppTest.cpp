@@ -9,6 +9,7 @@
 #include "view/TablewrightView.h"
 #include "view/ViewMenus.h"
 
+#include "AppSession.h"
 #include "GuiTestSupport.h"
 
 #include <QAction>
@@ -31,42 +32,21 @@ class EditingAppTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempSettings> settings;
-    std::unique_ptr<TempFiles> files;
-    std::unique_ptr<ScriptedPrompt> prompt;
-    std::unique_ptr<CTablewrightApp> app;
+    std::unique_ptr<AppSession> s;
 
     // The program with a saved list of three rows open, row 1 selected and
     // cell (1, 1) current.
     void Start()
     {
-        const QString path =
-            files->Write("courses.tbw", "V\t1.6\nH\t\"Nom\"\t\"Prix\"\t\nR\t\"pain\"\t\"1\"\t\n"
-                                        "R\t\"lait\"\t\"2\"\t\nR\t\"sel\"\t\"3\"\t\n");
-        app = std::make_unique<CTablewrightApp>(*prompt);
-        QVERIFY(app->InitInstance({path}));
-        QApplication::setActiveWindow(&Frame());
-        QVERIFY(QTest::qWaitForWindowActive(&Frame()));
-        Grid().Cursor().SetCurrent(1, 1);
-        Grid().SelectRow(1);
-    }
-    CMainFrame& Frame() { return app->GetMainFrame(); }
-    CTablewrightView& View() { return app->GetView(); }
-    CGridListCtrl& Grid() { return app->GetDocument().GetGrid(); }
-    QAction& Action(const char* name) { return *FindAction(Frame(), name); }
-    void Keys(int key, Qt::KeyboardModifiers modifiers)
-    {
-        QTest::keyClick(View().GridWidget(), static_cast<Qt::Key>(key), modifiers);
+        QVERIFY(s->StartWith("courses.tbw", "V\t1.6\nH\t\"Nom\"\t\"Prix\"\t\nR\t\"pain\"\t\"1\"\t\n"
+                                            "R\t\"lait\"\t\"2\"\t\nR\t\"sel\"\t\"3\"\t\n"));
+        s->Grid().Cursor().SetCurrent(1, 1);
+        s->Grid().SelectRow(1);
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        settings = std::make_unique<TempSettings>();
-        files = std::make_unique<TempFiles>();
-        prompt = std::make_unique<ScriptedPrompt>();
-    }
-    void cleanup() { app.reset(); }
+    void init() { s = std::make_unique<AppSession>(); }
+    void cleanup() { s.reset(); }
 
     void everyChangeUndoesAndRedoes_data()
     {
@@ -97,66 +77,68 @@ private Q_SLOTS:
         QFETCH(QString, step);
         QFETCH(QString, changed);
         Start();
-        const QString saved = Shown(Grid());
+        const QString saved = Shown(s->Grid());
         const QString tag = QString::fromUtf8(QTest::currentDataTag());
         if (tag == "edit") {
-            View().Editing().BeginCellEdit(1, 1);
-            View().Editing().Editor()->setText(QStringLiteral("neuf"));
-            QTest::keyClick(View().Editing().Editor()->focusProxy(), Qt::Key_Return);
+            s->View().Editing().BeginCellEdit(1, 1);
+            s->View().Editing().Editor()->setText(QStringLiteral("neuf"));
+            QTest::keyClick(s->View().Editing().Editor()->focusProxy(), Qt::Key_Return);
         } else if (tag == "delete key") {
-            Keys(Qt::Key_Delete, {});
+            s->Key(Qt::Key_Delete, {});
         } else if (tag == "insert row") {
-            Action("ID_ROW_INSERT_ABOVE").trigger();
+            s->Action("ID_ROW_INSERT_ABOVE").trigger();
         } else if (tag == "delete row") {
-            Action("ID_ROW_DELETE").trigger();
+            s->Action("ID_ROW_DELETE").trigger();
         } else if (tag == "move row") {
-            Action("ID_ROW_MOVE_DOWN").trigger();
+            s->Action("ID_ROW_MOVE_DOWN").trigger();
         } else if (tag == "insert column") {
-            View().Menus().SetMenuColumn(0);
-            Frame().UpdateCommands();
-            Action("ID_COLUMN_INSERT_BEFORE").trigger();
+            s->View().Menus().SetMenuColumn(0);
+            s->Frame().UpdateCommands();
+            s->Action("ID_COLUMN_INSERT_BEFORE").trigger();
         } else if (tag == "delete column") {
-            View().Menus().SetMenuColumn(0);
-            Frame().UpdateCommands();
-            prompt->answers = {Answer::Yes};
-            Action("ID_COLUMN_DELETE").trigger();
+            s->View().Menus().SetMenuColumn(0);
+            s->Frame().UpdateCommands();
+            s->prompt.answers = {Answer::Yes};
+            s->Action("ID_COLUMN_DELETE").trigger();
         } else {
-            View().GridWidget()->horizontalHeader()->moveSection(0, 1);
-            QTRY_COMPARE(Shown(Grid()), changed);
+            s->View().GridWidget()->horizontalHeader()->moveSection(0, 1);
+            QTRY_COMPARE(Shown(s->Grid()), changed);
         }
-        QCOMPARE(Shown(Grid()), changed);
-        QVERIFY(Frame().isWindowModified());
-        QCOMPARE(Action("ID_EDIT_UNDO").text(), QStringLiteral("Annuler : %1\tCtrl+Z").arg(step));
-        QVERIFY(!Action("ID_EDIT_REDO").isEnabled());
+        QCOMPARE(Shown(s->Grid()), changed);
+        QVERIFY(s->Frame().isWindowModified());
+        QCOMPARE(s->Action("ID_EDIT_UNDO").text(),
+                 QStringLiteral("Annuler : %1\tCtrl+Z").arg(step));
+        QVERIFY(!s->Action("ID_EDIT_REDO").isEnabled());
 
-        Keys(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Shown(Grid()), saved);
-        QVERIFY(!Frame().isWindowModified());
-        QVERIFY(!Action("ID_EDIT_UNDO").isEnabled());
-        QCOMPARE(Action("ID_EDIT_REDO").text(), QStringLiteral("Rétablir : %1\tCtrl+Y").arg(step));
+        s->Key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Shown(s->Grid()), saved);
+        QVERIFY(!s->Frame().isWindowModified());
+        QVERIFY(!s->Action("ID_EDIT_UNDO").isEnabled());
+        QCOMPARE(s->Action("ID_EDIT_REDO").text(),
+                 QStringLiteral("Rétablir : %1\tCtrl+Y").arg(step));
 
-        Keys(Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(Shown(Grid()), changed);
-        QVERIFY(Frame().isWindowModified());
-        Keys(Qt::Key_Z, Qt::ControlModifier);
-        Keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(Shown(Grid()), changed);
+        s->Key(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Shown(s->Grid()), changed);
+        QVERIFY(s->Frame().isWindowModified());
+        s->Key(Qt::Key_Z, Qt::ControlModifier);
+        s->Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Shown(s->Grid()), changed);
     }
 
     // Saving moves the clean point; New forgets every step.
     void theCleanPointFollowsSaving()
     {
         Start();
-        Action("ID_ROW_DELETE").trigger();
-        Action("ID_FILE_SAVE").trigger();
-        QVERIFY(!Frame().isWindowModified());
-        Action("ID_EDIT_UNDO").trigger();
-        QVERIFY(Frame().isWindowModified());
-        Action("ID_EDIT_REDO").trigger();
-        QVERIFY(!Frame().isWindowModified());
-        Action("ID_FILE_NEW").trigger();
-        QVERIFY(!Action("ID_EDIT_UNDO").isEnabled());
-        QCOMPARE(Action("ID_EDIT_UNDO").text(), QStringLiteral("Annuler\tCtrl+Z"));
+        s->Action("ID_ROW_DELETE").trigger();
+        s->Action("ID_FILE_SAVE").trigger();
+        QVERIFY(!s->Frame().isWindowModified());
+        s->Action("ID_EDIT_UNDO").trigger();
+        QVERIFY(s->Frame().isWindowModified());
+        s->Action("ID_EDIT_REDO").trigger();
+        QVERIFY(!s->Frame().isWindowModified());
+        s->Action("ID_FILE_NEW").trigger();
+        QVERIFY(!s->Action("ID_EDIT_UNDO").isEnabled());
+        QCOMPARE(s->Action("ID_EDIT_UNDO").text(), QStringLiteral("Annuler\tCtrl+Z"));
     }
 
     // Saving with the editor still open saves what was typed; New asks
@@ -164,44 +146,43 @@ private Q_SLOTS:
     void anOpenEditIsNeverLeftBehind()
     {
         Start();
-        View().Editing().BeginCellEdit(0, 0);
-        View().Editing().Editor()->setText(QStringLiteral("frais"));
-        Action("ID_FILE_SAVE").trigger();
-        QVERIFY(!View().Editing().IsEditing());
-        QVERIFY(!Frame().isWindowModified());
-        QVERIFY(TempFiles::Read(app->GetDocument().GetPathName()).find("\"frais\"") !=
-                std::string::npos);
+        s->View().Editing().BeginCellEdit(0, 0);
+        s->View().Editing().Editor()->setText(QStringLiteral("frais"));
+        s->Action("ID_FILE_SAVE").trigger();
+        QVERIFY(!s->View().Editing().IsEditing());
+        QVERIFY(!s->Frame().isWindowModified());
+        QVERIFY(TempFiles::Read(s->Doc().GetPathName()).find("\"frais\"") != std::string::npos);
 
-        View().Editing().BeginCellEdit(1, 0);
-        View().Editing().Editor()->setText(QStringLiteral("beurre"));
-        prompt->answers = {Answer::Cancel};
-        Action("ID_FILE_NEW").trigger();
-        QCOMPARE(prompt->questions.back(), IUserPrompt::Question::SaveChanges);
-        QCOMPARE(QString::fromStdString(Grid().GetItemText(1, 0)), QStringLiteral("beurre"));
+        s->View().Editing().BeginCellEdit(1, 0);
+        s->View().Editing().Editor()->setText(QStringLiteral("beurre"));
+        s->prompt.answers = {Answer::Cancel};
+        s->Action("ID_FILE_NEW").trigger();
+        QCOMPARE(s->prompt.questions.back(), IUserPrompt::Question::SaveChanges);
+        QCOMPARE(QString::fromStdString(s->Grid().GetItemText(1, 0)), QStringLiteral("beurre"));
     }
 
     // The row buttons follow the selection as it changes, menu or not.
     void rowButtonsFollowTheSelection()
     {
         Start();
-        QVERIFY(Action("ID_ROW_DELETE").isEnabled());
-        Action("ID_ROW_DELETE").trigger();
-        Action("ID_ROW_DELETE").trigger();
-        Action("ID_ROW_DELETE").trigger();
-        Action("ID_ROW_DELETE").trigger();
-        QCOMPARE(Grid().GetItemCount(), 0);
-        QCOMPARE(Grid().Cursor().CurrentRow(), -1);
+        QVERIFY(s->Action("ID_ROW_DELETE").isEnabled());
+        s->Action("ID_ROW_DELETE").trigger();
+        s->Action("ID_ROW_DELETE").trigger();
+        s->Action("ID_ROW_DELETE").trigger();
+        s->Action("ID_ROW_DELETE").trigger();
+        QCOMPARE(s->Grid().GetItemCount(), 0);
+        QCOMPARE(s->Grid().Cursor().CurrentRow(), -1);
         for (const char* name : {"ID_ROW_DELETE", "ID_ROW_INSERT_ABOVE", "ID_ROW_INSERT_BELOW",
                                  "ID_ROW_MOVE_UP", "ID_ROW_MOVE_DOWN"})
-            QVERIFY2(!Action(name).isEnabled(), name);
-        QVERIFY(Action("ID_EDIT_UNDO").isEnabled());
+            QVERIFY2(!s->Action(name).isEnabled(), name);
+        QVERIFY(s->Action("ID_EDIT_UNDO").isEnabled());
     }
 
     void renameGoesThroughTheEntryDialog()
     {
         Start();
-        View().Menus().SetMenuColumn(1);
-        Frame().UpdateCommands();
+        s->View().Menus().SetMenuColumn(1);
+        s->Frame().UpdateCommands();
         QString caption;
         QString selected;
         WhenShown([&](QWidget& dialog) {
@@ -211,40 +192,40 @@ private Q_SLOTS:
             QTest::keyClicks(edit, QStringLiteral("Montant"));
             QTest::keyClick(edit, Qt::Key_Return);
         });
-        Action("ID_COLUMN_RENAME").trigger();
+        s->Action("ID_COLUMN_RENAME").trigger();
         QCOMPARE(caption, QStringLiteral("Éditer le texte de colonne"));
         QCOMPARE(selected, QStringLiteral("Prix"));
-        QCOMPARE(QString::fromStdString(Grid().GetColumnName(1)), QStringLiteral("Montant"));
-        QCOMPARE(View().GridWidget()->model()->headerData(1, Qt::Horizontal).toString(),
+        QCOMPARE(QString::fromStdString(s->Grid().GetColumnName(1)), QStringLiteral("Montant"));
+        QCOMPARE(s->View().GridWidget()->model()->headerData(1, Qt::Horizontal).toString(),
                  QStringLiteral("Montant"));
-        QVERIFY(Frame().isWindowModified());
+        QVERIFY(s->Frame().isWindowModified());
 
         WhenShown([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-        Action("ID_COLUMN_RENAME").trigger();
-        QCOMPARE(QString::fromStdString(Grid().GetColumnName(1)), QStringLiteral("Montant"));
-        QCOMPARE(Action("ID_EDIT_UNDO").text(),
+        s->Action("ID_COLUMN_RENAME").trigger();
+        QCOMPARE(QString::fromStdString(s->Grid().GetColumnName(1)), QStringLiteral("Montant"));
+        QCOMPARE(s->Action("ID_EDIT_UNDO").text(),
                  QStringLiteral("Annuler : Renommer la colonne\tCtrl+Z"));
     }
 
     void deletingAColumnAsksAndNoKeepsIt()
     {
         Start();
-        View().Menus().SetMenuColumn(1);
-        Frame().UpdateCommands();
-        prompt->answers = {Answer::No};
-        Action("ID_COLUMN_DELETE").trigger();
-        QCOMPARE(Grid().GetColumnCount(), 2);
-        QVERIFY(!Frame().isWindowModified());
-        QCOMPARE(prompt->messages.back().text, QStringLiteral("Colonne d'effacement 'Prix'?"));
-        QCOMPARE(prompt->messages.back().buttons, IUserPrompt::Buttons::YesNo);
-        QCOMPARE(prompt->messages.back().icon, IUserPrompt::Icon::Question);
+        s->View().Menus().SetMenuColumn(1);
+        s->Frame().UpdateCommands();
+        s->prompt.answers = {Answer::No};
+        s->Action("ID_COLUMN_DELETE").trigger();
+        QCOMPARE(s->Grid().GetColumnCount(), 2);
+        QVERIFY(!s->Frame().isWindowModified());
+        QCOMPARE(s->prompt.messages.back().text, QStringLiteral("Colonne d'effacement 'Prix'?"));
+        QCOMPARE(s->prompt.messages.back().buttons, IUserPrompt::Buttons::YesNo);
+        QCOMPARE(s->prompt.messages.back().icon, IUserPrompt::Icon::Question);
     }
 
     // A right-click on a header opens the column menu there.
     void headerRightClickOpensTheColumnMenu()
     {
         Start();
-        QHeaderView* header = View().GridWidget()->horizontalHeader();
+        QHeaderView* header = s->View().GridWidget()->horizontalHeader();
         QStringList entries;
         WhenShown([&](QWidget& popup) {
             for (const QAction* action : popup.actions())
@@ -255,7 +236,7 @@ private Q_SLOTS:
                           QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
         QCOMPARE(entries, (QStringList{"Renommer une colonne", "-", "Insérer une colonne avant",
                                        "Insérer une colonne après", "-", "Supprimer la colonne"}));
-        QCOMPARE(View().Menus().MenuColumn(), 0);
+        QCOMPARE(s->View().Menus().MenuColumn(), 0);
     }
 };
 

@@ -9,6 +9,7 @@
 #include "view/TablewrightView.h"
 #include "view/ViewMenus.h"
 
+#include "AppSession.h"
 #include "GuiTestSupport.h"
 
 #include <QAction>
@@ -70,50 +71,28 @@ class SearchAppTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempSettings> settings;
-    std::unique_ptr<TempFiles> files;
-    std::unique_ptr<ScriptedPrompt> prompt;
-    std::unique_ptr<CTablewrightApp> app;
+    std::unique_ptr<AppSession> s;
     QList<QUrl> opened;
     QStringList started;
 
     void Start()
     {
-        const QString path = files->Write(
-            "courses.tbw", "V\t1.6\nH\t\"Nom\"\t\"Lien\"\t\n"
-                           "R\t\"pain\"\t\"\"\t\nR\t\"lait\"\t\"HTTP://ferme.example\"\t\n"
-                           "R\t\"sel\"\t\"/home\"\t\nR\t\"Pain complet\"\t\"\"\t\n");
-        app = std::make_unique<CTablewrightApp>(*prompt);
-        QVERIFY(app->InitInstance({path}));
-        QApplication::setActiveWindow(&Frame());
-        QVERIFY(QTest::qWaitForWindowActive(&Frame()));
-        View().Menus().SetShell(std::make_unique<RecordingShell>(opened, started));
-    }
-    CMainFrame& Frame() { return app->GetMainFrame(); }
-    CTablewrightView& View() { return app->GetView(); }
-    CGridListCtrl& Grid() { return app->GetDocument().GetGrid(); }
-    QAction& Action(const char* name) { return *FindAction(Frame(), name); }
-    // The window's shortcuts need it active, which a closed dialog may not
-    // give back on a platform without a window manager.
-    void Keys(int key, Qt::KeyboardModifiers modifiers = {})
-    {
-        QApplication::setActiveWindow(&Frame());
-        QTest::keyClick(View().GridWidget(), static_cast<Qt::Key>(key), modifiers);
-    }
-    QString Cell(int row, int column) const
-    {
-        return QString::fromStdString(app->GetDocument().GetGrid().GetItemText(row, column));
+        QVERIFY(s->StartWith("courses.tbw",
+                             "V\t1.6\nH\t\"Nom\"\t\"Lien\"\t\n"
+                             "R\t\"pain\"\t\"\"\t\nR\t\"lait\"\t\"HTTP://ferme.example\"\t\n"
+                             "R\t\"sel\"\t\"/home\"\t\nR\t\"Pain complet\"\t\"\"\t\n"));
+        s->View().Menus().SetShell(std::make_unique<RecordingShell>(opened, started));
     }
     QString Focus()
     {
         return QStringLiteral("sel %1 cur %2,%3")
-            .arg(Grid().GetSelectedRow())
-            .arg(Grid().Cursor().CurrentRow())
-            .arg(Grid().Cursor().CurrentColumn());
+            .arg(s->Grid().GetSelectedRow())
+            .arg(s->Grid().Cursor().CurrentRow())
+            .arg(s->Grid().Cursor().CurrentColumn());
     }
     void RightClickCell(int row, int column)
     {
-        CGridTableView* table = View().GridWidget();
+        CGridTableView* table = s->View().GridWidget();
         const QPoint at = table->CellRect(row, column).center();
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, table->viewport()->mapToGlobal(at));
         QApplication::sendEvent(table->viewport(), &event);
@@ -122,56 +101,54 @@ private:
 private Q_SLOTS:
     void init()
     {
-        settings = std::make_unique<TempSettings>();
-        files = std::make_unique<TempFiles>();
-        prompt = std::make_unique<ScriptedPrompt>();
+        s = std::make_unique<AppSession>();
         opened.clear();
         started.clear();
     }
-    void cleanup() { app.reset(); }
+    void cleanup() { s.reset(); }
 
     // Ctrl+F asks, finds from the top and selects the row; F3 goes on
     // after it and wraps; F3 needs a confirmed, non-empty text.
     void findAndFindNext()
     {
         Start();
-        QVERIFY(!Action("ID_EDIT_FIND_NEXT").isEnabled());
+        QVERIFY(!s->Action("ID_EDIT_FIND_NEXT").isEnabled());
         WhenShown([](QWidget& dialog) {
             QTest::keyClicks(dialog.findChild<QLineEdit*>("findEdit"), QStringLiteral("x"));
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
-        Keys(Qt::Key_F, Qt::ControlModifier);
-        QVERIFY(!Action("ID_EDIT_FIND_NEXT").isEnabled());
+        s->Key(Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(!s->Action("ID_EDIT_FIND_NEXT").isEnabled());
 
-        Grid().Cursor().SetCurrent(2, Grid().Cursor().CurrentColumn());
+        s->Grid().Cursor().SetCurrent(2, s->Grid().Cursor().CurrentColumn());
         WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QStringLiteral("PAIN")); });
-        Keys(Qt::Key_F, Qt::ControlModifier);
+        s->Key(Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,0"));
-        QCOMPARE(Frame().StatusPaneText(1), QStringLiteral("Ligne 1, Colonne 1"));
-        QVERIFY(Action("ID_EDIT_FIND_NEXT").isEnabled());
+        QCOMPARE(s->Frame().StatusPaneText(1), QStringLiteral("Ligne 1, Colonne 1"));
+        QVERIFY(s->Action("ID_EDIT_FIND_NEXT").isEnabled());
 
-        Keys(Qt::Key_F3);
+        s->Key(Qt::Key_F3);
         QCOMPARE(Focus(), QStringLiteral("sel 3 cur 3,0"));
-        Keys(Qt::Key_F3);
+        s->Key(Qt::Key_F3);
         QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,0"));
-        QVERIFY(prompt->messages.empty());
-        QVERIFY(!Frame().isWindowModified());
+        QVERIFY(s->prompt.messages.empty());
+        QVERIFY(!s->Frame().isWindowModified());
 
         // A confirmed empty text greys find-next again.
         WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QString()); });
-        Action("ID_EDIT_FIND").trigger();
-        QVERIFY(!Action("ID_EDIT_FIND_NEXT").isEnabled());
+        s->Action("ID_EDIT_FIND").trigger();
+        QVERIFY(!s->Action("ID_EDIT_FIND_NEXT").isEnabled());
     }
 
     void findingNothingTellsAndMovesNothing()
     {
         Start();
-        Grid().Cursor().SetCurrent(1, 1);
-        Grid().SelectRow(1);
+        s->Grid().Cursor().SetCurrent(1, 1);
+        s->Grid().SelectRow(1);
         WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QStringLiteral("beurre")); });
-        Action("ID_TOOLBAR_FIND").trigger();
-        QCOMPARE(prompt->messages.size(), std::size_t{1});
-        QCOMPARE(prompt->messages[0].text,
+        s->Action("ID_TOOLBAR_FIND").trigger();
+        QCOMPARE(s->prompt.messages.size(), std::size_t{1});
+        QCOMPARE(s->prompt.messages[0].text,
                  QStringLiteral("De la corde de recherche n'a pas été trouvée"));
         QCOMPARE(Focus(), QStringLiteral("sel 1 cur 1,1"));
         QVERIFY(!QApplication::overrideCursor());
@@ -181,21 +158,22 @@ private Q_SLOTS:
     void replaceAllAndItsUndo()
     {
         Start();
-        const QString saved = Shown(Grid());
+        const QString saved = Shown(s->Grid());
         WhenShown([](QWidget& dialog) {
             QTest::keyClick(dialog.findChild<QCheckBox*>("matchCase"), Qt::Key_Space);
             dialog.findChild<QLineEdit*>("replaceEdit")->setText(QStringLiteral("Riz"));
             Confirm(dialog, "findEdit", QStringLiteral("pain"));
         });
-        Keys(Qt::Key_H, Qt::ControlModifier);
-        QCOMPARE(Cell(0, 0), QStringLiteral("Riz"));
-        QCOMPARE(Cell(3, 0), QStringLiteral("Riz complet"));
-        QVERIFY(Frame().isWindowModified());
-        QCOMPARE(Frame().ProgressBar()->value(), 0);
-        QCOMPARE(Action("ID_EDIT_UNDO").text(), QStringLiteral("Annuler : Remplacer tout\tCtrl+Z"));
-        Keys(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Shown(Grid()), saved);
-        QVERIFY(!Frame().isWindowModified());
+        s->Key(Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(s->Cell(0, 0), QStringLiteral("Riz"));
+        QCOMPARE(s->Cell(3, 0), QStringLiteral("Riz complet"));
+        QVERIFY(s->Frame().isWindowModified());
+        QCOMPARE(s->Frame().ProgressBar()->value(), 0);
+        QCOMPARE(s->Action("ID_EDIT_UNDO").text(),
+                 QStringLiteral("Annuler : Remplacer tout\tCtrl+Z"));
+        s->Key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Shown(s->Grid()), saved);
+        QVERIFY(!s->Frame().isWindowModified());
     }
 
     // With the editor closed the commands work on the stored cell; a cut
@@ -204,27 +182,27 @@ private Q_SLOTS:
     {
         Start();
         QClipboard* clipboard = QGuiApplication::clipboard();
-        Grid().Cursor().SetCurrent(1, 1);
-        Keys(Qt::Key_C, Qt::ControlModifier);
+        s->Grid().Cursor().SetCurrent(1, 1);
+        s->Key(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), QStringLiteral("HTTP://ferme.example"));
-        QVERIFY(!Frame().isWindowModified());
+        QVERIFY(!s->Frame().isWindowModified());
 
-        Grid().Cursor().SetCurrent(0, 0);
-        Keys(Qt::Key_X, Qt::ControlModifier);
+        s->Grid().Cursor().SetCurrent(0, 0);
+        s->Key(Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), QStringLiteral("pain"));
-        QCOMPARE(Cell(0, 0), QString());
-        QVERIFY(Frame().isWindowModified());
+        QCOMPARE(s->Cell(0, 0), QString());
+        QVERIFY(s->Frame().isWindowModified());
 
         clipboard->setText(QStringLiteral("deux lignes et ") + QString(300, QLatin1Char('z')));
-        Grid().Cursor().SetCurrent(2, Grid().Cursor().CurrentColumn());
-        Keys(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(Cell(2, 0), QStringLiteral("deux lignes et ") + QString(300, QLatin1Char('z')));
-        QCOMPARE(Action("ID_EDIT_UNDO").text(),
+        s->Grid().Cursor().SetCurrent(2, s->Grid().Cursor().CurrentColumn());
+        s->Key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(s->Cell(2, 0), QStringLiteral("deux lignes et ") + QString(300, QLatin1Char('z')));
+        QCOMPARE(s->Action("ID_EDIT_UNDO").text(),
                  QStringLiteral("Annuler : Coller dans la cellule\tCtrl+Z"));
-        Keys(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Cell(2, 0), QStringLiteral("sel"));
-        Keys(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Cell(0, 0), QStringLiteral("pain"));
+        s->Key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s->Cell(2, 0), QStringLiteral("sel"));
+        s->Key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s->Cell(0, 0), QStringLiteral("pain"));
     }
 
     // With the editor open, its keys go to the window's commands: copy
@@ -233,28 +211,28 @@ private Q_SLOTS:
     {
         Start();
         QClipboard* clipboard = QGuiApplication::clipboard();
-        Grid().Cursor().SetCurrent(2, 0);
-        View().Editing().BeginCellEdit(2, 0);
-        CCellEditor* editor = View().Editing().Editor();
+        s->Grid().Cursor().SetCurrent(2, 0);
+        s->View().Editing().BeginCellEdit(2, 0);
+        CCellEditor* editor = s->View().Editing().Editor();
         editor->setText(QStringLiteral("poivre"));
         QTest::keyClick(editor->focusProxy(), Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(View().Editing().IsEditing());
+        QVERIFY(s->View().Editing().IsEditing());
         QCOMPARE(editor->text(), QStringLiteral("sel"));
         QCOMPARE(clipboard->text(), QStringLiteral("sel"));
 
         clipboard->setText(QStringLiteral("moutarde"));
         editor->setText(QStringLiteral("poivre"));
         QTest::keyClick(editor->focusProxy(), Qt::Key_V, Qt::ControlModifier);
-        QVERIFY(View().Editing().IsEditing());
+        QVERIFY(s->View().Editing().IsEditing());
         QCOMPARE(editor->text(), QStringLiteral("moutarde"));
-        QCOMPARE(Cell(2, 0), QStringLiteral("moutarde"));
+        QCOMPARE(s->Cell(2, 0), QStringLiteral("moutarde"));
 
         QTest::keyClick(editor->focusProxy(), Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(editor->text(), QString());
-        QCOMPARE(Cell(2, 0), QString());
+        QCOMPARE(s->Cell(2, 0), QString());
         QCOMPARE(clipboard->text(), QStringLiteral("moutarde"));
         QTest::keyClick(editor->focusProxy(), Qt::Key_Return);
-        QCOMPARE(Cell(2, 0), QString());
+        QCOMPARE(s->Cell(2, 0), QString());
     }
 
     // The row menu: nine entries on a plain cell, the launch item and a
@@ -302,64 +280,64 @@ private Q_SLOTS:
     void headerClicksSortAndUndo()
     {
         Start();
-        const QString saved = Shown(Grid());
-        QHeaderView* header = View().GridWidget()->horizontalHeader();
+        const QString saved = Shown(s->Grid());
+        QHeaderView* header = s->View().GridWidget()->horizontalHeader();
         const auto clickHeader = [header](int column) {
             QTest::mouseClick(
                 header->viewport(), Qt::LeftButton, {},
                 QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
         };
-        View().Editing().BeginCellEdit(2, 0);
-        View().Editing().Editor()->setText(QStringLiteral("miel"));
+        s->View().Editing().BeginCellEdit(2, 0);
+        s->View().Editing().Editor()->setText(QStringLiteral("miel"));
         clickHeader(0);
         const QString ascending = QStringLiteral(
             "Nom|Lien\n|\nlait|HTTP://ferme.example\nmiel|/home\npain|\nPain complet|");
-        QCOMPARE(Shown(Grid()), ascending);
-        QCOMPARE(app->GetDocument().HeaderSort().column, 0);
-        QCOMPARE(app->GetDocument().HeaderSort().ascending, true);
-        QVERIFY(Frame().isWindowModified());
-        QCOMPARE(Action("ID_EDIT_UNDO").text(),
+        QCOMPARE(Shown(s->Grid()), ascending);
+        QCOMPARE(s->Doc().HeaderSort().column, 0);
+        QCOMPARE(s->Doc().HeaderSort().ascending, true);
+        QVERIFY(s->Frame().isWindowModified());
+        QCOMPARE(s->Action("ID_EDIT_UNDO").text(),
                  QStringLiteral("Annuler : Trier les lignes\tCtrl+Z"));
 
         clickHeader(0);
-        QCOMPARE(app->GetDocument().HeaderSort().ascending, false);
-        QCOMPARE(Shown(Grid()), QStringLiteral("Nom|Lien\nPain complet|\npain|\nmiel|/home\n"
-                                               "lait|HTTP://ferme.example\n|"));
-        Keys(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Shown(Grid()), ascending);
-        Keys(Qt::Key_Z, Qt::ControlModifier);
-        Keys(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Shown(Grid()), saved);
+        QCOMPARE(s->Doc().HeaderSort().ascending, false);
+        QCOMPARE(Shown(s->Grid()), QStringLiteral("Nom|Lien\nPain complet|\npain|\nmiel|/home\n"
+                                                  "lait|HTTP://ferme.example\n|"));
+        s->Key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Shown(s->Grid()), ascending);
+        s->Key(Qt::Key_Z, Qt::ControlModifier);
+        s->Key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Shown(s->Grid()), saved);
 
         // Another column starts again ascending.
         clickHeader(1);
-        QCOMPARE(app->GetDocument().HeaderSort().column, 1);
-        QCOMPARE(app->GetDocument().HeaderSort().ascending, true);
+        QCOMPARE(s->Doc().HeaderSort().column, 1);
+        QCOMPARE(s->Doc().HeaderSort().ascending, true);
     }
 
     // A right-click stores the open edit first, even where no menu opens.
     void rightClickCommitsTheEditor()
     {
         Start();
-        View().Editing().BeginCellEdit(0, 0);
-        View().Editing().Editor()->setText(QStringLiteral("brioche"));
+        s->View().Editing().BeginCellEdit(0, 0);
+        s->View().Editing().Editor()->setText(QStringLiteral("brioche"));
         QString cellWhenShown;
         WhenShown([&](QWidget& menu) {
-            cellWhenShown = Cell(0, 0);
+            cellWhenShown = s->Cell(0, 0);
             QTest::keyClick(&menu, Qt::Key_Escape);
         });
         RightClickCell(2, 0);
         QCOMPARE(cellWhenShown, QStringLiteral("brioche"));
-        QVERIFY(!View().Editing().IsEditing());
+        QVERIFY(!s->View().Editing().IsEditing());
 
-        View().Editing().BeginCellEdit(1, 0);
-        View().Editing().Editor()->setText(QStringLiteral("crème"));
-        CGridTableView* table = View().GridWidget();
+        s->View().Editing().BeginCellEdit(1, 0);
+        s->View().Editing().Editor()->setText(QStringLiteral("crème"));
+        CGridTableView* table = s->View().GridWidget();
         const QPoint below(5, table->viewport()->height() - 2);
         QContextMenuEvent event(QContextMenuEvent::Mouse, below,
                                 table->viewport()->mapToGlobal(below));
         QApplication::sendEvent(table->viewport(), &event);
-        QCOMPARE(Cell(1, 0), QStringLiteral("crème"));
+        QCOMPARE(s->Cell(1, 0), QStringLiteral("crème"));
         QVERIFY(!QApplication::activePopupWidget());
     }
 };

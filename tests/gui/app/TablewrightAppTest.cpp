@@ -9,6 +9,7 @@
 #include "view/ListCommands.h"
 #include "view/TablewrightView.h"
 
+#include "AppSession.h"
 #include "GuiTestSupport.h"
 
 #include <QAction>
@@ -63,137 +64,124 @@ class TablewrightAppTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempSettings> settings;
-    std::unique_ptr<TempFiles> files;
-    std::unique_ptr<ScriptedPrompt> prompt;
-    std::unique_ptr<CTablewrightApp> app;
+    std::unique_ptr<AppSession> s;
 
     CTablewrightApp& Start(const QStringList& arguments = {})
     {
-        app = std::make_unique<CTablewrightApp>(*prompt);
-        if (!app->InitInstance(arguments))
+        if (!s->Start(arguments))
             throw std::runtime_error("start-up failed");
-        return *app;
+        return s->App();
     }
-    CGridListCtrl& Grid() { return app->GetDocument().GetGrid(); }
-    void Trigger(const char* name) { FindAction(app->GetMainFrame(), name)->trigger(); }
 
 private Q_SLOTS:
-    void init()
-    {
-        settings = std::make_unique<TempSettings>();
-        files = std::make_unique<TempFiles>();
-        prompt = std::make_unique<ScriptedPrompt>();
-    }
-    void cleanup() { app.reset(); }
+    void init() { s = std::make_unique<AppSession>(); }
+    void cleanup() { s.reset(); }
 
     void aNewListHasTheFourDefaultColumns()
     {
         Start();
-        QCOMPARE(Shown(Grid()), QString::fromUtf8("A|B|C|D"));
-        const QHeaderView* header = app->GetView().GridWidget()->horizontalHeader();
+        QCOMPARE(Shown(s->Grid()), QString::fromUtf8("A|B|C|D"));
+        const QHeaderView* header = s->View().GridWidget()->horizontalHeader();
         for (int column = 0; column < 4; ++column) {
-            QCOMPARE(Grid().GetColumnWidth(column), 100);
+            QCOMPARE(s->Grid().GetColumnWidth(column), 100);
             QCOMPARE(header->sectionSize(column), 100);
         }
-        QCOMPARE(app->GetMainFrame().StatusPaneText(1), QString());
-        QCOMPARE(app->GetMainFrame().windowTitle(), QStringLiteral("Sans titre[*] - Quire"));
-        QVERIFY(app->GetMainFrame().isVisible());
+        QCOMPARE(s->Frame().StatusPaneText(1), QString());
+        QCOMPARE(s->Frame().windowTitle(), QStringLiteral("Sans titre[*] - Quire"));
+        QVERIFY(s->Frame().isVisible());
     }
 
     void theCommandLineOpensAListWithoutDefaultColumns()
     {
-        const QString path = files->Write("villes.tbw", ListOf(2));
+        const QString path = s->files.Write("villes.tbw", ListOf(2));
         Start({path});
-        QCOMPARE(Shown(Grid()), QString::fromUtf8("nom|ville\nn0|v\nn1|v\n|"));
-        QCOMPARE(Grid().GetColumnWidth(0), 120);
-        QCOMPARE(app->GetDocument().GetPathName(), path);
-        QVERIFY(!app->GetDocument().IsModified());
-        QCOMPARE(app->GetRecentFiles().Paths(), QStringList{path});
+        QCOMPARE(Shown(s->Grid()), QString::fromUtf8("nom|ville\nn0|v\nn1|v\n|"));
+        QCOMPARE(s->Grid().GetColumnWidth(0), 120);
+        QCOMPARE(s->Doc().GetPathName(), path);
+        QVERIFY(!s->Doc().IsModified());
+        QCOMPARE(s->App().GetRecentFiles().Paths(), QStringList{path});
     }
 
     void theCommandLineOpensACsvFile()
     {
-        const QString path = files->Write("liste.csv", "un,deux\r\ntrois,quatre\r\n");
-        prompt->answers = {Answer::Yes};
+        const QString path = s->files.Write("liste.csv", "un,deux\r\ntrois,quatre\r\n");
+        s->prompt.answers = {Answer::Yes};
         Start({path});
-        QCOMPARE(Shown(Grid()), QString::fromUtf8("un|deux\ntrois|quatre\n|"));
-        QCOMPARE(app->GetDocument().GetTitle(), QStringLiteral("liste.csv"));
-        QCOMPARE(app->GetDocument().GetPathName(), path);
+        QCOMPARE(Shown(s->Grid()), QString::fromUtf8("un|deux\ntrois|quatre\n|"));
+        QCOMPARE(s->Doc().GetTitle(), QStringLiteral("liste.csv"));
+        QCOMPARE(s->Doc().GetPathName(), path);
     }
 
     void aFileThatCannotBeOpenedEndsTheStart()
     {
-        app = std::make_unique<CTablewrightApp>(*prompt);
-        QVERIFY(!app->InitInstance({files->Path("absent.tbw")}));
-        QVERIFY(!app->GetMainFrame().isVisible());
-        QCOMPARE(prompt->messages.size(), std::size_t(1));
-        QVERIFY(prompt->messages[0].text.startsWith(QStringLiteral("Impossible d'ouvrir")));
+        QVERIFY(!s->Start({s->files.Path("absent.tbw")}));
+        QVERIFY(!s->Frame().isVisible());
+        QCOMPARE(s->prompt.messages.size(), std::size_t(1));
+        QVERIFY(s->prompt.messages[0].text.startsWith(QStringLiteral("Impossible d'ouvrir")));
     }
 
     void aFileThatIsNotAListEndsTheStart()
     {
-        const QString path = files->Write("passwd.tbw", "root:x:0:0:root:/root:/bin/bash\n");
-        app = std::make_unique<CTablewrightApp>(*prompt);
-        QVERIFY(!app->InitInstance({path}));
-        QVERIFY(!app->GetMainFrame().isVisible());
-        QCOMPARE(prompt->messages.size(), std::size_t(1));
-        QVERIFY(prompt->messages[0].text.contains(QStringLiteral("n'est pas une liste Quire")));
+        const QString path = s->files.Write("passwd.tbw", "root:x:0:0:root:/root:/bin/bash\n");
+        QVERIFY(!s->Start({path}));
+        QVERIFY(!s->Frame().isVisible());
+        QCOMPARE(s->prompt.messages.size(), std::size_t(1));
+        QVERIFY(s->prompt.messages[0].text.contains(QStringLiteral("n'est pas une liste Quire")));
         QCOMPARE(TempFiles::Read(path), std::string("root:x:0:0:root:/root:/bin/bash\n"));
     }
 
     void aRecentFileThatIsNoLongerAListIsRefused()
     {
-        const QString other = files->Write("autre.tbw", ListOf(1));
-        const QString current = files->Write("courante.tbw", ListOf(2));
+        const QString other = s->files.Write("autre.tbw", ListOf(1));
+        const QString current = s->files.Write("courante.tbw", ListOf(2));
         Start({other});
-        app->OpenDocumentFile(current);
-        files->Write("autre.tbw", "# plus une liste\nVE\tx\n");
-        Trigger("ID_FILE_MRU_FILE2");
-        QCOMPARE(app->GetDocument().GetPathName(), current);
-        QCOMPARE(Shown(Grid()), QString::fromUtf8("nom|ville\nn0|v\nn1|v\n|"));
-        QVERIFY(prompt->messages.back().text.contains(QStringLiteral("n'est pas une liste")));
-        QCOMPARE(app->GetRecentFiles().Paths(), QStringList({current, other}));
+        s->App().OpenDocumentFile(current);
+        s->files.Write("autre.tbw", "# plus une liste\nVE\tx\n");
+        s->Action("ID_FILE_MRU_FILE2").trigger();
+        QCOMPARE(s->Doc().GetPathName(), current);
+        QCOMPARE(Shown(s->Grid()), QString::fromUtf8("nom|ville\nn0|v\nn1|v\n|"));
+        QVERIFY(s->prompt.messages.back().text.contains(QStringLiteral("n'est pas une liste")));
+        QCOMPARE(s->App().GetRecentFiles().Paths(), QStringList({current, other}));
     }
 
     void openReplacesEveryRowAndColumn()
     {
         Start();
-        Grid().InsertItem(0, "ancien");
-        prompt->openPaths = {files->Write("villes.tbw", ListOf(1))};
-        Trigger("ID_FILE_OPEN");
-        QCOMPARE(prompt->filters.front(), QString::fromUtf8(Strings::kOpenFilter));
-        QCOMPARE(Shown(Grid()), QString::fromUtf8("nom|ville\nn0|v\n|"));
-        QCOMPARE(app->GetMainFrame().windowTitle(), QStringLiteral("villes.tbw[*] - Quire"));
+        s->Grid().InsertItem(0, "ancien");
+        s->prompt.openPaths = {s->files.Write("villes.tbw", ListOf(1))};
+        s->Action("ID_FILE_OPEN").trigger();
+        QCOMPARE(s->prompt.filters.front(), QString::fromUtf8(Strings::kOpenFilter));
+        QCOMPARE(Shown(s->Grid()), QString::fromUtf8("nom|ville\nn0|v\n|"));
+        QCOMPARE(s->Frame().windowTitle(), QStringLiteral("villes.tbw[*] - Quire"));
     }
 
     void newAfterAnImportBringsTheDefaultColumnsBack()
     {
         Start();
-        prompt->openPaths = {files->Write("import.txt", "x\ty\tz\r\n1\t2\t3\r\n")};
-        Trigger("ID_FILE_IMPORT_TEXT");
-        QCOMPARE(Shown(Grid()), QString::fromUtf8("x|y|z\n1|2|3"));
-        Trigger("ID_FILE_NEW");
-        QCOMPARE(Shown(Grid()), QString::fromUtf8("A|B|C|D"));
-        QCOMPARE(app->GetMainFrame().windowTitle(), QStringLiteral("Sans titre[*] - Quire"));
+        s->prompt.openPaths = {s->files.Write("import.txt", "x\ty\tz\r\n1\t2\t3\r\n")};
+        s->Action("ID_FILE_IMPORT_TEXT").trigger();
+        QCOMPARE(Shown(s->Grid()), QString::fromUtf8("x|y|z\n1|2|3"));
+        s->Action("ID_FILE_NEW").trigger();
+        QCOMPARE(Shown(s->Grid()), QString::fromUtf8("A|B|C|D"));
+        QCOMPARE(s->Frame().windowTitle(), QStringLiteral("Sans titre[*] - Quire"));
     }
 
     void aCancelledSavePromptKeepsTheList()
     {
         Start();
-        Grid().InsertItem(0, "précieux");
-        app->GetDocument().SetModifiedFlag();
-        prompt->answers = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
-        prompt->openPaths = {files->Write("autre.tbw", ListOf(1))};
-        Trigger("ID_FILE_NEW");
-        Trigger("ID_FILE_OPEN");
-        QVERIFY(!app->GetMainFrame().close());
-        QCOMPARE(Shown(Grid()), QString::fromUtf8("A|B|C|D\nprécieux|||"));
-        QCOMPARE(prompt->messages.size(), std::size_t(3));
-        QCOMPARE(prompt->messages[0].text,
+        s->Grid().InsertItem(0, "précieux");
+        s->Doc().SetModifiedFlag();
+        s->prompt.answers = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
+        s->prompt.openPaths = {s->files.Write("autre.tbw", ListOf(1))};
+        s->Action("ID_FILE_NEW").trigger();
+        s->Action("ID_FILE_OPEN").trigger();
+        QVERIFY(!s->Frame().close());
+        QCOMPARE(Shown(s->Grid()), QString::fromUtf8("A|B|C|D\nprécieux|||"));
+        QCOMPARE(s->prompt.messages.size(), std::size_t(3));
+        QCOMPARE(s->prompt.messages[0].text,
                  QStringLiteral("Enregistrer les modifications de « Sans titre » ?"));
-        QVERIFY(app->GetMainFrame().isVisible());
-        QVERIFY(app->GetMainFrame().isWindowModified());
+        QVERIFY(s->Frame().isVisible());
+        QVERIFY(s->Frame().isWindowModified());
     }
 
     void ctrlQQuitsAsTheQuitCommandDoes_data()
@@ -210,38 +198,39 @@ private Q_SLOTS:
         QFETCH(Answer, answer);
         QFETCH(bool, stillOpen);
         Start();
-        Grid().InsertItem(0, "précieux");
-        app->GetDocument().SetModifiedFlag();
-        CMainFrame& frame = app->GetMainFrame();
+        s->Grid().InsertItem(0, "précieux");
+        s->Doc().SetModifiedFlag();
+        CMainFrame& frame = s->Frame();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
-        prompt->answers = {answer};
+        s->prompt.answers = {answer};
         QWidget* focus = QApplication::focusWidget();
         QTest::keyClick(focus ? focus : &frame, Qt::Key_Q, Qt::ControlModifier);
         // A command closes the window once it has finished.
-        QTRY_COMPARE(prompt->messages.size(), std::size_t(1));
-        QCOMPARE(prompt->messages[0].text,
+        QTRY_COMPARE(s->prompt.messages.size(), std::size_t(1));
+        QCOMPARE(s->prompt.messages[0].text,
                  QStringLiteral("Enregistrer les modifications de « Sans titre » ?"));
-        QCOMPARE(prompt->messages[0].buttons, IUserPrompt::Buttons::YesNoCancel);
+        QCOMPARE(s->prompt.messages[0].buttons, IUserPrompt::Buttons::YesNoCancel);
         QCOMPARE(frame.isVisible(), stillOpen);
     }
 
     void saveIsAlwaysEnabledAndAsksForANameOnce()
     {
         Start();
-        QAction* save = FindAction(app->GetMainFrame(), "ID_FILE_SAVE");
-        app->GetMainFrame().UpdateCommands();
+        QAction* save = FindAction(s->Frame(), "ID_FILE_SAVE");
+        s->Frame().UpdateCommands();
         QVERIFY(save->isEnabled());
-        const QString path = files->Path("neuve.tbw");
-        prompt->savePaths = {path};
+        const QString path = s->files.Path("neuve.tbw");
+        s->prompt.savePaths = {path};
         save->trigger();
         save->trigger();
-        QCOMPARE(prompt->saveSuffixes, QStringList{"tbw"});
-        QCOMPARE(prompt->filters.size(), 1);
-        QVERIFY(prompt->filters.front().startsWith(QStringLiteral("Tablewright Files (*.tbw);;")));
+        QCOMPARE(s->prompt.saveSuffixes, QStringList{"tbw"});
+        QCOMPARE(s->prompt.filters.size(), 1);
+        QVERIFY(
+            s->prompt.filters.front().startsWith(QStringLiteral("Tablewright Files (*.tbw);;")));
         QCOMPARE(QString::fromStdString(TempFiles::Read(path)),
                  QString::fromUtf8("V\t1.6\r\nH\t\"A\"\t\"B\"\t\"C\"\t\"D\"\t\r\n"
                                    "W\t\"100\"\t\"100\"\t\"100\"\t\"100\"\t\r\n"));
-        QCOMPARE(app->GetRecentFiles().Paths(), QStringList{path});
+        QCOMPARE(s->App().GetRecentFiles().Paths(), QStringList{path});
     }
 
     void progressStandsAtZeroAfterEachLongOperation_data()
@@ -259,18 +248,19 @@ private Q_SLOTS:
     void progressStandsAtZeroAfterEachLongOperation()
     {
         QFETCH(QString, command);
-        Start({files->Write("source.tbw", ListOf(300))});
+        Start({s->files.Write("source.tbw", ListOf(300))});
         std::string lines;
         for (int i = 0; i < 300; ++i)
             lines += "a" + std::to_string(i) + ",b\r\n";
-        prompt->openPaths = {command.contains("CSV")    ? files->Write("in.csv", lines)
-                             : command.contains("TEXT") ? files->Write("in.txt", "a\tb\r\n" + lines)
-                                                        : files->Path("source.tbw")};
-        prompt->savePaths = {files->Path("out")};
-        prompt->answers = {Answer::No};
-        QProgressBar* bar = app->GetMainFrame().ProgressBar();
+        s->prompt.openPaths = {command.contains("CSV") ? s->files.Write("in.csv", lines)
+                               : command.contains("TEXT")
+                                   ? s->files.Write("in.txt", "a\tb\r\n" + lines)
+                                   : s->files.Path("source.tbw")};
+        s->prompt.savePaths = {s->files.Path("out")};
+        s->prompt.answers = {Answer::No};
+        QProgressBar* bar = s->Frame().ProgressBar();
         QSignalSpy moves(bar, &QProgressBar::valueChanged);
-        FindAction(app->GetMainFrame(), command)->trigger();
+        FindAction(s->Frame(), command)->trigger();
         QVERIFY(moves.size() > 10);
         QCOMPARE(bar->value(), 0);
         QCOMPARE(moves.back().front().toInt(), 0);
@@ -279,9 +269,9 @@ private Q_SLOTS:
     // The second entry of File > Export writes the list as CSV.
     void theExportMenuWritesCsv()
     {
-        Start({files->Write("villes.tbw", ListOf(1))});
+        Start({s->files.Write("villes.tbw", ListOf(1))});
         QMenu* exportMenu = nullptr;
-        for (QAction* entry : app->GetMainFrame().menuBar()->actions().front()->menu()->actions()) {
+        for (QAction* entry : s->Frame().menuBar()->actions().front()->menu()->actions()) {
             if (entry->menu() && entry->text() == QStringLiteral("Exporter"))
                 exportMenu = entry->menu();
         }
@@ -290,16 +280,16 @@ private Q_SLOTS:
         QVERIFY(csv);
         QCOMPARE(csv->objectName(), QStringLiteral("ID_FILE_EXPORT_CSV"));
         QCOMPARE(csv->toolTip(), QStringLiteral("Exporter en fichier CSV"));
-        const QString path = files->Path("villes.csv");
-        prompt->savePaths = {path};
-        prompt->answers = {Answer::Yes};
-        app->GetMainFrame().UpdateCommands();
+        const QString path = s->files.Path("villes.csv");
+        s->prompt.savePaths = {path};
+        s->prompt.answers = {Answer::Yes};
+        s->Frame().UpdateCommands();
         QVERIFY(csv->isEnabled());
         csv->trigger();
-        QCOMPARE(prompt->filters, QStringList{"CSV files (*.csv);;All Files (*.*)"});
-        QCOMPARE(prompt->saveSuffixes, QStringList{"csv"});
-        QCOMPARE(prompt->messages.size(), std::size_t(1));
-        QCOMPARE(prompt->messages[0].buttons, IUserPrompt::Buttons::YesNo);
+        QCOMPARE(s->prompt.filters, QStringList{"CSV files (*.csv);;All Files (*.*)"});
+        QCOMPARE(s->prompt.saveSuffixes, QStringList{"csv"});
+        QCOMPARE(s->prompt.messages.size(), std::size_t(1));
+        QCOMPARE(s->prompt.messages[0].buttons, IUserPrompt::Buttons::YesNo);
         QCOMPARE(QString::fromStdString(TempFiles::Read(path)),
                  QStringLiteral("\"nom\",\"ville\"\r\n\"n0\",\"v\"\r\n"));
     }
@@ -307,19 +297,19 @@ private Q_SLOTS:
     void aCloseDuringALongLoadIsCarriedOutAfterIt()
     {
         Start();
-        prompt->openPaths = {files->Write("longue.tbw", ListOf(2000))};
+        s->prompt.openPaths = {s->files.Write("longue.tbw", ListOf(2000))};
         bool closedAtOnce = true;
         int rowsWhenAsked = -1;
-        QTimer::singleShot(0, &app->GetMainFrame(), [&] {
-            rowsWhenAsked = Grid().GetItemCount();
-            closedAtOnce = app->GetMainFrame().close();
+        QTimer::singleShot(0, &s->Frame(), [&] {
+            rowsWhenAsked = s->Grid().GetItemCount();
+            closedAtOnce = s->Frame().close();
         });
-        Trigger("ID_FILE_OPEN");
+        s->Action("ID_FILE_OPEN").trigger();
         QVERIFY(!closedAtOnce);
         QVERIFY(rowsWhenAsked < 2001);
-        QCOMPARE(Grid().GetItemCount(), 2001);
-        QVERIFY(app->GetMainFrame().isVisible());
-        QTRY_VERIFY(!app->GetMainFrame().isVisible());
+        QCOMPARE(s->Grid().GetItemCount(), 2001);
+        QVERIFY(s->Frame().isVisible());
+        QTRY_VERIFY(!s->Frame().isVisible());
     }
 
     void optionsToggleAndPersist_data()
@@ -338,8 +328,8 @@ private Q_SLOTS:
         QFETCH(QString, key);
         TempSettings::Store(key, 2);
         Start();
-        QAction* option = FindAction(app->GetMainFrame(), action);
-        app->GetMainFrame().UpdateCommands();
+        QAction* option = FindAction(s->Frame(), action);
+        s->Frame().UpdateCommands();
         QVERIFY(option->isChecked());
         option->trigger();
         QCOMPARE(TempSettings::Stored(key).toInt(), 0);
@@ -352,30 +342,30 @@ private Q_SLOTS:
     void theLastRowOptionScrollsToTheEndWithoutSelecting()
     {
         TempSettings::Store("Options/GoToLastItem", 1);
-        Start({files->Write("longue.tbw", ListOf(499))});
-        CGridTableView* table = app->GetView().GridWidget();
+        Start({s->files.Write("longue.tbw", ListOf(499))});
+        CGridTableView* table = s->View().GridWidget();
         QTRY_VERIFY(table->viewport()->rect().contains(table->CellRect(499, 0)));
-        QCOMPARE(Grid().GetSelectedRow(), -1);
+        QCOMPARE(s->Grid().GetSelectedRow(), -1);
         QVERIFY(!table->selectionModel()->hasSelection());
     }
 
     void recentFilesOpenAndForgetMissingOnes()
     {
-        const QString kept = files->Write("gardee.tbw", ListOf(1));
-        const QString gone = files->Write("perdue.tbw", ListOf(2));
+        const QString kept = s->files.Write("gardee.tbw", ListOf(1));
+        const QString gone = s->files.Write("perdue.tbw", ListOf(2));
         Start({gone});
-        app->OpenDocumentFile(kept);
-        QCOMPARE(app->GetRecentFiles().Paths(), QStringList({kept, gone}));
-        QAction* first = FindAction(app->GetMainFrame(), "ID_FILE_MRU_FILE1");
+        s->App().OpenDocumentFile(kept);
+        QCOMPARE(s->App().GetRecentFiles().Paths(), QStringList({kept, gone}));
+        QAction* first = FindAction(s->Frame(), "ID_FILE_MRU_FILE1");
         QVERIFY(first->text().startsWith(QStringLiteral("&1 ")));
         QVERIFY(first->text().endsWith(QStringLiteral("gardee.tbw")));
         QFile::remove(gone);
-        Trigger("ID_FILE_MRU_FILE2");
-        QCOMPARE(app->GetRecentFiles().Paths(), QStringList{kept});
-        QVERIFY(!FindAction(app->GetMainFrame(), "ID_FILE_MRU_FILE2")->isVisible());
-        Trigger("ID_FILE_NEW");
-        Trigger("ID_FILE_MRU_FILE1");
-        QCOMPARE(app->GetDocument().GetPathName(), kept);
+        s->Action("ID_FILE_MRU_FILE2").trigger();
+        QCOMPARE(s->App().GetRecentFiles().Paths(), QStringList{kept});
+        QVERIFY(!FindAction(s->Frame(), "ID_FILE_MRU_FILE2")->isVisible());
+        s->Action("ID_FILE_NEW").trigger();
+        s->Action("ID_FILE_MRU_FILE1").trigger();
+        QCOMPARE(s->Doc().GetPathName(), kept);
     }
 
     // Five files opened: the four most recent stay, newest first, in the
@@ -384,24 +374,24 @@ private Q_SLOTS:
     {
         QStringList opened;
         for (int i = 1; i <= 5; ++i)
-            opened << files->Write(QStringLiteral("liste%1.tbw").arg(i), ListOf(1));
+            opened << s->files.Write(QStringLiteral("liste%1.tbw").arg(i), ListOf(1));
         Start();
         for (const QString& path : opened)
-            QVERIFY(app->OpenDocumentFile(path));
+            QVERIFY(s->App().OpenDocumentFile(path));
         const QStringList expected = {opened[4], opened[3], opened[2], opened[1]};
-        QCOMPARE(app->GetRecentFiles().Paths(), expected);
+        QCOMPARE(s->App().GetRecentFiles().Paths(), expected);
         for (int i = 0; i < 4; ++i) {
             const QAction* entry =
-                FindAction(app->GetMainFrame(), QStringLiteral("ID_FILE_MRU_FILE%1").arg(i + 1));
+                FindAction(s->Frame(), QStringLiteral("ID_FILE_MRU_FILE%1").arg(i + 1));
             QVERIFY(entry->isVisible());
             QVERIFY2(entry->text().endsWith(QStringLiteral("liste%1.tbw").arg(5 - i)),
                      qPrintable(entry->text()));
         }
         QCOMPARE(TempSettings::Stored("Recent File List/File4").toString(), opened[1]);
         QVERIFY(!TempSettings::Stored("Recent File List/File5").isValid());
-        app.reset();
+        s->Stop();
         Start();
-        QCOMPARE(app->GetRecentFiles().Paths(), expected);
+        QCOMPARE(s->App().GetRecentFiles().Paths(), expected);
     }
 
     void qtsOwnDialogsSpeakFrench()
@@ -420,31 +410,31 @@ private Q_SLOTS:
     {
         Start();
         QList<QStringList> started;
-        app->SetShell(std::make_unique<RecordingShell>(started));
-        app->GetDocument().SetModifiedFlag();
-        const QString first = files->Write("a.csv", "x;y\n1;2\n");
-        const QString second = files->Write("b.csv", "z\n");
+        s->App().SetShell(std::make_unique<RecordingShell>(started));
+        s->Doc().SetModifiedFlag();
+        const QString first = s->files.Write("a.csv", "x;y\n1;2\n");
+        const QString second = s->files.Write("b.csv", "z\n");
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(first), QUrl(QStringLiteral("https://example.org/c.csv")),
                       QUrl::fromLocalFile(second)});
-        CMainFrame& frame = app->GetMainFrame();
+        CMainFrame& frame = s->Frame();
         const QPoint middle = frame.rect().center();
         QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&frame, &enter);
         QVERIFY(frame.acceptDrops());
         QVERIFY(enter.isAccepted());
-        prompt->answers = {Answer::No, Answer::Yes};
+        s->prompt.answers = {Answer::No, Answer::Yes};
         QDropEvent drop(QPointF(middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&frame, &drop);
-        QTRY_COMPARE(app->GetDocument().GetPathName(), first);
-        QCOMPARE(prompt->questions.front(), IUserPrompt::Question::SaveChanges);
-        QCOMPARE(Shown(Grid()), QString::fromUtf8("x|y\n1|2\n|"));
+        QTRY_COMPARE(s->Doc().GetPathName(), first);
+        QCOMPARE(s->prompt.questions.front(), IUserPrompt::Question::SaveChanges);
+        QCOMPARE(Shown(s->Grid()), QString::fromUtf8("x|y\n1|2\n|"));
         QCOMPARE(started.size(), 1);
         QCOMPARE(started.front().mid(1), (QStringList{QStringLiteral("--"), second}));
         const auto* pane = frame.findChild<QLabel*>(QStringLiteral("dialectPane"));
         QVERIFY(pane->isVisibleTo(&frame));
         QCOMPARE(pane->text(), QString::fromUtf8("CSV ; · UTF-8 · LF"));
-        Trigger("ID_FILE_NEW");
+        s->Action("ID_FILE_NEW").trigger();
         QVERIFY(!pane->isVisibleTo(&frame));
     }
 
@@ -452,22 +442,22 @@ private Q_SLOTS:
     // again.
     void aFileChangedBehindTheProgramIsOfferedForReloading()
     {
-        const QString path = files->Write("a.csv", "x,y\n1,2\n");
-        prompt->answers = {Answer::Yes};
+        const QString path = s->files.Write("a.csv", "x,y\n1,2\n");
+        s->prompt.answers = {Answer::Yes};
         Start({path});
-        files->Write("a.csv", "x,y\n30,40\n");
-        prompt->answers = {Answer::Yes, Answer::Yes};
+        s->files.Write("a.csv", "x,y\n30,40\n");
+        s->prompt.answers = {Answer::Yes, Answer::Yes};
         QEvent activation(QEvent::ActivationChange);
-        app->GetMainFrame().activateWindow();
-        QApplication::sendEvent(&app->GetMainFrame(), &activation);
-        QTRY_COMPARE(Shown(Grid()), QString::fromUtf8("x|y\n30|40\n|"));
-        QCOMPARE(prompt->questions.at(1), IUserPrompt::Question::ReloadChangedFile);
+        s->Frame().activateWindow();
+        QApplication::sendEvent(&s->Frame(), &activation);
+        QTRY_COMPARE(Shown(s->Grid()), QString::fromUtf8("x|y\n30|40\n|"));
+        QCOMPARE(s->prompt.questions.at(1), IUserPrompt::Question::ReloadChangedFile);
     }
 
     void aboutShowsTheVersion()
     {
         Start();
-        CAboutDlg about(app->m_fVersion);
+        CAboutDlg about(s->App().m_fVersion);
         QCOMPARE(about.windowTitle(), QStringLiteral("A propos de Quire..."));
         QCOMPARE(about.VersionText(), QStringLiteral("Version 1.6"));
     }

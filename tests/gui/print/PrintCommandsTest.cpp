@@ -5,6 +5,7 @@
 #include "print/PrintJob.h"
 #include "view/TablewrightView.h"
 
+#include "AppSession.h"
 #include "GuiTestSupport.h"
 
 #include <QAction>
@@ -24,30 +25,19 @@ class PrintCommandsTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempSettings> settings;
-    std::unique_ptr<TempFiles> files;
-    std::unique_ptr<ScriptedPrompt> prompt;
-    std::unique_ptr<CTablewrightApp> app;
+    std::unique_ptr<AppSession> s;
 
     void Start(int rows)
     {
         std::string list = "V\t1.6\nH\t\"Nom\"\t\"Ville\"\t\n";
         for (int i = 0; i < rows; ++i)
             list += "R\t\"n" + std::to_string(i) + "\"\t\"v\"\t\n";
-        app = std::make_unique<CTablewrightApp>(*prompt);
-        QVERIFY(app->InitInstance({files->Write("courses.tbw", list)}));
+        QVERIFY(s->Start({s->files.Write("courses.tbw", list)}));
     }
-    QAction& Action(const char* name) { return *FindAction(app->GetMainFrame(), name); }
-    CTablewrightView& View() { return app->GetView(); }
 
 private Q_SLOTS:
-    void init()
-    {
-        settings = std::make_unique<TempSettings>();
-        files = std::make_unique<TempFiles>();
-        prompt = std::make_unique<ScriptedPrompt>();
-    }
-    void cleanup() { app.reset(); }
+    void init() { s = std::make_unique<AppSession>(); }
+    void cleanup() { s.reset(); }
 
     void previewShowsEveryPage()
     {
@@ -60,9 +50,9 @@ private Q_SLOTS:
                 shownPages = preview->pageCount();
             dialog.close();
         });
-        QVERIFY(Action("ID_FILE_PRINT_PREVIEW").isEnabled());
-        Action("ID_FILE_PRINT_PREVIEW").trigger();
-        const CGridPrinter& printer = View().Printer();
+        QVERIFY(s->Action("ID_FILE_PRINT_PREVIEW").isEnabled());
+        s->Action("ID_FILE_PRINT_PREVIEW").trigger();
+        const CGridPrinter& printer = s->View().Printer();
         QCOMPARE(printer.m_nRows, 301); // with the row kept for typing
         QVERIFY(printer.m_nPages > 1);
         QCOMPARE(shownPages, printer.m_nPages);
@@ -73,30 +63,30 @@ private Q_SLOTS:
     void theTitleIsTheOpenedOne()
     {
         Start(2);
-        QCOMPARE(View().Printer().m_strDocTitle, QStringLiteral("courses.tbw"));
-        QCOMPARE(View().Printer().m_strAppName, QStringLiteral("Quire"));
-        prompt->savePaths = {files->Path("autre.tbw")};
-        Action("ID_FILE_SAVE_AS").trigger();
-        QCOMPARE(app->GetDocument().GetTitle(), QStringLiteral("autre.tbw"));
-        QCOMPARE(View().Printer().m_strDocTitle, QStringLiteral("courses.tbw"));
-        Action("ID_FILE_NEW").trigger();
-        QCOMPARE(View().Printer().m_strDocTitle, app->GetDocument().GetTitle());
+        QCOMPARE(s->View().Printer().m_strDocTitle, QStringLiteral("courses.tbw"));
+        QCOMPARE(s->View().Printer().m_strAppName, QStringLiteral("Quire"));
+        s->prompt.savePaths = {s->files.Path("autre.tbw")};
+        s->Action("ID_FILE_SAVE_AS").trigger();
+        QCOMPARE(s->Doc().GetTitle(), QStringLiteral("autre.tbw"));
+        QCOMPARE(s->View().Printer().m_strDocTitle, QStringLiteral("courses.tbw"));
+        s->Action("ID_FILE_NEW").trigger();
+        QCOMPARE(s->View().Printer().m_strDocTitle, s->Doc().GetTitle());
     }
 
     void aCancelledPrintDialogPrintsNothing()
     {
         Start(2);
-        const QString out = files->Path("imprime.pdf");
-        View().PrintJob().Printer().setOutputFileName(out);
+        const QString out = s->files.Path("imprime.pdf");
+        s->View().PrintJob().Printer().setOutputFileName(out);
         bool shown = false;
         WhenShown([&](QWidget& dialog) {
             shown = true;
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
-        Action("ID_FILE_PRINT").trigger();
+        s->Action("ID_FILE_PRINT").trigger();
         QVERIFY(shown);
         QVERIFY(!QFile::exists(out));
-        QCOMPARE(View().Printer().m_nPages, 0); // reset, never begun
+        QCOMPARE(s->View().Printer().m_nPages, 0); // reset, never begun
     }
 };
 
