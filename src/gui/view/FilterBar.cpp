@@ -56,7 +56,9 @@ CFilterBar::CFilterBar(QWidget* parent)
     connect(m_pMatchCase, &QCheckBox::toggled, this, &CFilterBar::filterEdited);
     connect(m_pWholeCell, &QCheckBox::toggled, this, &CFilterBar::filterEdited);
     connect(close, &QToolButton::clicked, this, &CFilterBar::closeRequested);
-    m_pText->installEventFilter(this);
+    for (QWidget* part : {static_cast<QWidget*>(m_pText), static_cast<QWidget*>(m_pColumn),
+                          static_cast<QWidget*>(m_pMatchCase), static_cast<QWidget*>(m_pWholeCell)})
+        part->installEventFilter(this);
 }
 
 RowFilter CFilterBar::Filter() const
@@ -94,21 +96,25 @@ void CFilterBar::Open()
     m_pText->selectAll();
 }
 
+// Escape closes the bar from any of its parts; Enter and Down leave the
+// text for the grid.
 bool CFilterBar::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_pText && event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Down:
-            Q_EMIT leaveRequested();
-            return true;
-        case Qt::Key_Escape:
-            Q_EMIT closeRequested();
-            return true;
-        default:
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Escape:
+        Q_EMIT closeRequested();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Down:
+        if (watched != m_pText)
             break;
-        }
+        Q_EMIT leaveRequested();
+        return true;
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,10 +1,12 @@
 #include "view/FilterBar.h"
+#include "edit/RangeCommands.h"
 #include "view/FilterController.h"
 
 #include "EditingFixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 
 namespace {
 
@@ -52,11 +54,16 @@ private Q_SLOTS:
         QVERIFY(!e.doc.IsModified());
         QVERIFY(!e.doc.History().CanUndo());
 
-        e.view->Filter().OnEditFilter();
-        QTest::keyClick(&FilterText(e), Qt::Key_Escape);
-        QVERIFY(!e.view->Filter().IsFilterBarOpen());
-        QCOMPARE(ShownNumbers(e.Table()), QStringLiteral("1 2 3"));
-        QCOMPARE(e.status.prompt, QStringLiteral(" "));
+        for (const char* part : {"filterEdit", "filterColumn"}) {
+            e.view->FilterBar()->Open();
+            QTest::keyClicks(&FilterText(e), QStringLiteral("1"));
+            QCOMPARE(ShownNumbers(e.Table()), QStringLiteral("2"));
+            auto* widget = e.view->FilterBar()->findChild<QWidget*>(QLatin1String(part));
+            QTest::keyClick(widget, Qt::Key_Escape);
+            QVERIFY2(!e.view->Filter().IsFilterBarOpen(), part);
+            QCOMPARE(ShownNumbers(e.Table()), QStringLiteral("1 2 3"));
+            QCOMPARE(e.status.prompt, QStringLiteral(" "));
+        }
     }
 
     // "Filtrer sur cette valeur" keeps the rows whose cell in the column is
@@ -78,6 +85,31 @@ private Q_SLOTS:
         e.doc.OnNewDocument();
         QVERIFY(!e.view->Filter().IsFilterBarOpen());
         QVERIFY(!e.Grid().Shown().IsFiltering());
+    }
+
+    // Under a filter the grid's k-th row is the k-th row shown: a click
+    // lands on the list row shown there, and a change of a list row repaints
+    // the row that shows it.
+    void underAFilterTheGridMapsItsRowsToTheList()
+    {
+        Editing e;
+        e.Grid().FilterRows({0, 2});
+        const QPoint second = e.Center(2, 1);
+        QCOMPARE(e.Table().rowAt(second.y()), 1);
+        QTest::mouseClick(e.Table().viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(e.Grid().Cursor().Current(), (GridCell{2, 1}));
+
+        QSignalSpy repaints(e.Table().model(), &QAbstractItemModel::dataChanged);
+        e.Grid().SetItemText(2, 0, "x");
+        e.Grid().Cursor().SelectRange({1, 1, 2, 1});
+        GridCommands::FillRange(e.doc, "z", GridCommands::Filling::Edit);
+        QCOMPARE(e.Cell(2, 1), QStringLiteral("z"));
+        QCOMPARE(e.Cell(1, 1), QStringLiteral("b1"));
+        QCOMPARE(repaints.size(), 2);
+        for (const QList<QVariant>& repaint : repaints) {
+            QCOMPARE(repaint[0].toModelIndex().row(), 1);
+            QCOMPARE(repaint[1].toModelIndex().row(), 1);
+        }
     }
 };
 
