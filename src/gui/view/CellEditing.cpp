@@ -3,6 +3,7 @@
 #include "document/TablewrightDoc.h"
 #include "edit/GridCommands.h"
 #include "edit/RangeCommands.h"
+#include "view/CellDelegate.h"
 #include "view/CellEditor.h"
 #include "view/GridTableView.h"
 
@@ -12,9 +13,6 @@
 #include <QKeyEvent>
 
 namespace {
-
-// The editor lies this far inside the cell on the left and on the right.
-constexpr int kEditorInset = 4;
 
 GridCommands::Arrow ArrowOfKey(int key)
 {
@@ -35,15 +33,9 @@ GridCommands::Arrow ArrowOfKey(int key)
 
 CCellEditing::CCellEditing(CTablewrightDoc& doc, CGridTableView& table, QObject* parent)
     : QObject(parent), m_doc(doc), m_grid(doc.GetGrid()), m_table(table),
-      m_wndCellEdit(new CCellEditor(table.viewport()))
+      m_delegate(table.Delegate()), m_wndCellEdit(m_delegate.Editor())
 {
-    m_wndCellEdit->setObjectName(QStringLiteral("cellEdit"));
-    m_wndCellEdit->hide();
     m_wndCellEdit->WatchWith(this);
-    connect(table.horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column) {
-        if (m_bEditing && column == m_grid.Cursor().CurrentColumn())
-            PlaceCellEditor();
-    });
 }
 
 void CCellEditing::BeginCellEdit(int row, int column, QPoint pointer)
@@ -60,16 +52,14 @@ void CCellEditing::BeginCellEdit(int row, int column, Caret caret)
     // Editing the current cell keeps the range, for Ctrl+Enter to fill it.
     if (m_grid.Cursor().Current() != GridCell{row, column})
         m_grid.Cursor().SetCurrent(row, column);
-    const std::string_view text = m_grid.ItemTextView(row, column);
+    m_table.EnsureCellVisible(row, column);
+    if (!m_table.OpenEditor(row, column))
+        return;
     m_bEditing = true;
-    m_wndCellEdit->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    PlaceCellEditor();
-    m_wndCellEdit->show();
     if (caret == Caret::SelectAll)
         m_wndCellEdit->selectAll();
     else
         m_wndCellEdit->setCursorPosition(static_cast<int>(m_wndCellEdit->text().size()));
-    m_wndCellEdit->setFocus(Qt::OtherFocusReason);
     Q_EMIT editingChanged();
 }
 
@@ -99,21 +89,16 @@ int CCellEditing::RowUnderPointer(QPoint pointer)
     return m_table.ListRowAt(pointer.y());
 }
 
-void CCellEditing::PlaceCellEditor()
-{
-    const GridCell current = m_grid.Cursor().Current();
-    const QRect cell = m_table.CellRect(current.row, current.column);
-    m_wndCellEdit->setGeometry(cell.left() + kEditorInset, cell.top(),
-                               std::max(0, cell.width() - 2 * kEditorInset), cell.height());
-}
-
+// The editor is marked closed before its text is stored: the step may
+// change the rows under it, which closes it, and the focus loss must not
+// store the text a second time.
 void CCellEditing::EndCellEdit()
 {
     if (!m_bEditing)
         return;
-    const QByteArray text = m_wndCellEdit->text().toUtf8();
-    CloseCellEditor();
-    GridCommands::CommitCell(m_doc, std::string_view(text.constData(), text.size()));
+    m_bEditing = false;
+    m_delegate.Commit();
+    m_delegate.Close();
     Q_EMIT editingChanged();
 }
 
@@ -121,7 +106,8 @@ void CCellEditing::CancelCellEdit()
 {
     if (!m_bEditing)
         return;
-    CloseCellEditor();
+    m_bEditing = false;
+    m_delegate.Close();
     m_doc.DropRowsAppendedForEdit();
     Q_EMIT editingChanged();
 }
@@ -131,23 +117,11 @@ void CCellEditing::FillRangeFromEditor()
     if (!m_bEditing)
         return;
     const QByteArray text = m_wndCellEdit->text().toUtf8();
-    CloseCellEditor();
+    m_bEditing = false;
+    m_delegate.Close();
     GridCommands::FillRange(m_doc, std::string_view(text.constData(), text.size()),
                             GridCommands::Filling::Edit);
     Q_EMIT editingChanged();
-}
-
-// The editor is marked closed before it hides: hiding moves the focus, and
-// the focus loss must not store the text a second time. A closed editor
-// holds no text, which may be megabytes.
-void CCellEditing::CloseCellEditor()
-{
-    m_bEditing = false;
-    const bool hadFocus = m_wndCellEdit->hasFocus();
-    m_wndCellEdit->hide();
-    m_wndCellEdit->clear();
-    if (hadFocus)
-        m_table.setFocus(Qt::OtherFocusReason);
 }
 
 bool CCellEditing::eventFilter(QObject* watched, QEvent* event)

@@ -3,16 +3,17 @@
 #include <QObject>
 #include <QPoint>
 
+class CCellDelegate;
 class CCellEditor;
 class CGridListCtrl;
 class CGridTableView;
 class CTablewrightDoc;
 class QKeyEvent;
 
-// The in-place editor of the current cell: opening it over the cell,
-// storing or dropping its text, and the keys that act while it is open
-// (Tab, Enter, Escape, Delete, Ctrl with an arrow). The editor lies hidden
-// over the grid between edits and holds no text then.
+// Editing the current cell in place: when the delegate's editor opens over
+// the cell, when its text is stored (through the model) or dropped, and the
+// keys that act while it is open (Tab, Enter, Escape, Delete, Ctrl with an
+// arrow). Leaving the editor for anything but a menu stores its text.
 class CCellEditing : public QObject
 {
     Q_OBJECT
@@ -54,12 +55,11 @@ private:
     void MoveEditTo(int row, int column);
     void MoveEditByArrow(int arrowKey);
     int RowUnderPointer(QPoint pointer);
-    void PlaceCellEditor();
-    void CloseCellEditor();
 
     CTablewrightDoc& m_doc;
     CGridListCtrl& m_grid;
     CGridTableView& m_table;
+    CCellDelegate& m_delegate;
     CCellEditor* m_wndCellEdit = nullptr;
     bool m_bEditing = false;
 };

@@ -1,5 +1,7 @@
 #include "view/GridTableModel.h"
 
+#include "document/TablewrightDoc.h"
+#include "edit/GridCommands.h"
 #include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
 
@@ -31,6 +33,12 @@ CGridTableModel::CGridTableModel(CGridListCtrl& grid, QObject* parent)
     m_grid.SetListener(this);
 }
 
+CGridTableModel::CGridTableModel(CTablewrightDoc& doc, QObject* parent)
+    : CGridTableModel(doc.GetGrid(), parent)
+{
+    m_pDoc = &doc;
+}
+
 CGridTableModel::~CGridTableModel()
 {
     m_grid.SetListener(nullptr);
@@ -52,7 +60,8 @@ int CGridTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant CGridTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    if (!index.isValid() ||
+        (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::EditRole))
         return {};
     // The grid answers empty for a cell it no longer has, which is what a
     // repaint in the middle of a batch may ask for.
@@ -60,6 +69,8 @@ QVariant CGridTableModel::data(const QModelIndex& index, int role) const
         m_grid.ItemTextView(m_grid.Shown().ListRow(index.row()), index.column());
     if (role == Qt::ToolTipRole)
         return ToolTipText(text);
+    if (role == Qt::EditRole)
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const std::string_view shown = CellText::ShownPart(text);
     return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size()));
 }
@@ -78,6 +89,28 @@ QVariant CGridTableModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole || section < 0 || section >= m_grid.GetColumnCount())
         return {};
     return QString::fromStdString(m_grid.GetColumnName(section));
+}
+
+Qt::ItemFlags CGridTableModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (m_pDoc && index.isValid())
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+// Only the current cell is edited: the step stores into it, taking in the
+// rows appended for the edit.
+bool CGridTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!m_pDoc || role != Qt::EditRole || !index.isValid())
+        return false;
+    const GridCell cell{m_grid.Shown().ListRow(index.row()), index.column()};
+    if (cell != m_grid.Cursor().Current())
+        return false;
+    const QByteArray text = value.toString().toUtf8();
+    GridCommands::CommitCell(*m_pDoc, std::string_view(text.constData(), text.size()));
+    return true;
 }
 
 void CGridTableModel::AboutToReset()

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 
 class CGridListCtrl;
+class CTablewrightDoc;
 
 // Shows a CGridListCtrl to Qt's item views: it translates rows, columns and
 // the grid's change reports, and holds nothing of its own. Its rows are the
@@ -16,13 +17,19 @@ class CGridTableModel : public QAbstractTableModel, private IGridListener
     Q_OBJECT
 
 public:
+    // A model that only shows the grid.
     explicit CGridTableModel(CGridListCtrl& grid, QObject* parent = nullptr);
+    // A model whose current cell takes edits: setData stores the text as a
+    // step of the document.
+    explicit CGridTableModel(CTablewrightDoc& doc, QObject* parent = nullptr);
     ~CGridTableModel() override;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 Q_SIGNALS:
     // Names or widths of columns first..last changed.
@@ -56,6 +63,7 @@ private:
     void EnsureVisibleRequested(int row, bool partialOk) override;
 
     CGridListCtrl& m_grid;
+    CTablewrightDoc* m_pDoc = nullptr;
     // While a batch changes the grid, the views keep seeing the shape they
     // had before it, until the reset at its end.
     bool m_bResetting = false;

@@ -1,6 +1,7 @@
 #include "view/GridTableView.h"
 
 #include "grid/GridListCtrl.h"
+#include "view/CellDelegate.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -9,52 +10,13 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionHeader>
-#include <QStyledItemDelegate>
 #include <QToolTip>
-
-namespace {
-
-// Cells are highlighted as the grid's cursor says. The grid's current cell
-// has a frame of its own; the table's keyboard focus mark would show a
-// second, different "current" cell.
-class CellDelegate : public QStyledItemDelegate
-{
-public:
-    CellDelegate(const CGridListCtrl& grid, QObject* parent)
-        : QStyledItemDelegate(parent), m_grid(grid)
-    {
-    }
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
-    {
-        QStyleOptionViewItem plain(option);
-        plain.state &= ~QStyle::State_HasFocus;
-        if (IsSelected(index.row(), index.column()))
-            plain.state |= QStyle::State_Selected;
-        else
-            plain.state &= ~QStyle::State_Selected;
-        QStyledItemDelegate::paint(painter, plain, index);
-    }
-
-private:
-    bool IsSelected(int shown, int column) const
-    {
-        const int row = m_grid.Shown().ListRow(shown);
-        const CGridSelection& cursor = m_grid.Cursor();
-        if (cursor.HasRange())
-            return cursor.Range().Contains(row, column);
-        return row == m_grid.GetSelectedRow();
-    }
-
-    const CGridListCtrl& m_grid;
-};
-
-} // namespace
 
 CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
     : QTableView(parent), m_grid(grid)
 {
-    setItemDelegate(new CellDelegate(grid, this));
+    m_pDelegate = new CCellDelegate(grid, viewport());
+    setItemDelegate(m_pDelegate);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setShowGrid(true);
@@ -79,6 +41,12 @@ CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
     rows->setHighlightSections(false);
     rows->setSectionsClickable(false);
     rows->viewport()->installEventFilter(this);
+}
+
+bool CGridTableView::OpenEditor(int row, int column)
+{
+    const QModelIndex cell = CellIndex(row, column);
+    return cell.isValid() && edit(cell, QAbstractItemView::AllEditTriggers, nullptr);
 }
 
 QModelIndex CGridTableView::CellIndex(int row, int column) const

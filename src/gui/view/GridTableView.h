@@ -2,6 +2,7 @@
 
 #include <QTableView>
 
+class CCellDelegate;
 class CGridListCtrl;
 
 // The grid on screen: a report-style table with grid lines and movable
@@ -18,6 +19,11 @@ class CGridTableView : public QTableView
 public:
     explicit CGridTableView(const CGridListCtrl& grid, QWidget* parent = nullptr);
 
+    // Paints the cells and edits them in place.
+    CCellDelegate& Delegate() const { return *m_pDelegate; }
+    // Opens the delegate's editor over a list row's cell; false for a cell
+    // not shown.
+    bool OpenEditor(int row, int column);
     // Scrolls until the cell is in view, rows just appended included.
     void EnsureCellVisible(int row, int column);
 
@@ -67,6 +73,7 @@ private:
     bool OnRowHeaderPress(const QMouseEvent& press);
 
     const CGridListCtrl& m_grid;
+    CCellDelegate* m_pDelegate = nullptr;
     // The cell a drag last reached; row -1 while no drag is under way.
     int m_dragRow = -1;
     int m_dragColumn = -1;

@@ -24,7 +24,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
       m_pOptions(std::make_unique<CViewOptions>(doc))
 {
     const CommandRunner run = [this](const std::function<void()>& command) { RunCommand(command); };
-    m_pModel = new CGridTableModel(m_wndGrid, this);
+    m_pModel = new CGridTableModel(doc, this);
     m_pTable = new CGridTableView(m_wndGrid, this);
     m_pTable->setObjectName(QStringLiteral("grid"));
     m_pTable->setModel(m_pModel);
