@@ -2,6 +2,7 @@
 
 #include "grid/GridListCtrl.h"
 #include "view/CellEditor.h"
+#include "view/GridTableView.h"
 
 #include <algorithm>
 
@@ -12,8 +13,9 @@ constexpr int kEditorInset = 4;
 
 } // namespace
 
-CCellDelegate::CCellDelegate(const CGridListCtrl& grid, QWidget* viewport)
-    : QStyledItemDelegate(viewport), m_grid(grid), m_pEditor(new CCellEditor(viewport))
+CCellDelegate::CCellDelegate(const CGridListCtrl& grid, const CGridTableView& table)
+    : QStyledItemDelegate(table.viewport()), m_grid(grid), m_table(table),
+      m_pEditor(new CCellEditor(table.viewport()))
 {
     m_pEditor->setObjectName(QStringLiteral("cellEdit"));
     m_pEditor->hide();
@@ -34,16 +36,17 @@ void CCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
 {
     QStyleOptionViewItem plain(option);
     plain.state &= ~QStyle::State_HasFocus;
-    if (IsSelected(index.row(), index.column()))
+    if (IsSelected(index))
         plain.state |= QStyle::State_Selected;
     else
         plain.state &= ~QStyle::State_Selected;
     QStyledItemDelegate::paint(painter, plain, index);
 }
 
-bool CCellDelegate::IsSelected(int shown, int column) const
+bool CCellDelegate::IsSelected(const QModelIndex& index) const
 {
-    const int row = m_grid.Shown().ListRow(shown);
+    const int row = m_table.ListRow(index.row());
+    const int column = index.column();
     const CGridSelection& cursor = m_grid.Cursor();
     if (cursor.HasRange())
         return cursor.Range().Contains(row, column);

@@ -4,6 +4,7 @@
 
 class CCellEditor;
 class CGridListCtrl;
+class CGridTableView;
 
 // Paints the cells as the grid's cursor says, and edits them in place. The
 // grid's current cell has a frame of its own; the table's keyboard focus
@@ -20,7 +21,7 @@ class CCellDelegate : public QStyledItemDelegate
     Q_OBJECT
 
 public:
-    CCellDelegate(const CGridListCtrl& grid, QWidget* viewport);
+    CCellDelegate(const CGridListCtrl& grid, const CGridTableView& table);
 
     CCellEditor* Editor() const { return m_pEditor; }
     // Stores the editor's text through the model, then closes it.
@@ -42,8 +43,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool IsSelected(int shown, int column) const;
+    bool IsSelected(const QModelIndex& index) const;
 
     const CGridListCtrl& m_grid;
+    const CGridTableView& m_table;
     CCellEditor* m_pEditor = nullptr;
 };

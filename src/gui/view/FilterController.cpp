@@ -104,7 +104,7 @@ void CFilterController::OnFilterLeft()
     if (m_pTimer->isActive())
         ApplyFilterNow();
     m_table.setFocus(Qt::OtherFocusReason);
-    const int first = m_grid.Shown().ListRow(0);
+    const int first = m_table.ListRow(0);
     if (first >= 0)
         m_grid.Cursor().SetCurrent(first, std::max(m_grid.Cursor().CurrentColumn(), 0));
 }

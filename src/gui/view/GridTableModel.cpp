@@ -65,8 +65,7 @@ QVariant CGridTableModel::data(const QModelIndex& index, int role) const
         return {};
     // The grid answers empty for a cell it no longer has, which is what a
     // repaint in the middle of a batch may ask for.
-    const std::string_view text =
-        m_grid.ItemTextView(m_grid.Shown().ListRow(index.row()), index.column());
+    const std::string_view text = m_grid.ItemTextView(ListRow(index.row()), index.column());
     if (role == Qt::ToolTipRole)
         return ToolTipText(text);
     if (role == Qt::EditRole)
@@ -79,7 +78,7 @@ QVariant CGridTableModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation == Qt::Vertical) {
         if (role == Qt::DisplayRole)
-            return m_grid.Shown().ListRow(section) + 1;
+            return ListRow(section) + 1;
         if (role == Qt::TextAlignmentRole)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
@@ -89,6 +88,11 @@ QVariant CGridTableModel::headerData(int section, Qt::Orientation orientation, i
     if (role != Qt::DisplayRole || section < 0 || section >= m_grid.GetColumnCount())
         return {};
     return QString::fromStdString(m_grid.GetColumnName(section));
+}
+
+int CGridTableModel::ListRow(int tableRow) const
+{
+    return m_grid.Shown().ListRow(tableRow);
 }
 
 Qt::ItemFlags CGridTableModel::flags(const QModelIndex& index) const
@@ -105,7 +109,7 @@ bool CGridTableModel::setData(const QModelIndex& index, const QVariant& value, i
 {
     if (!m_pDoc || role != Qt::EditRole || !index.isValid())
         return false;
-    const GridCell cell{m_grid.Shown().ListRow(index.row()), index.column()};
+    const GridCell cell{ListRow(index.row()), index.column()};
     if (cell != m_grid.Cursor().Current())
         return false;
     const QByteArray text = value.toString().toUtf8();

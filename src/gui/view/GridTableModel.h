@@ -29,6 +29,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The list row that the table's row shows; -1 for none. The one place
+    // where a row of the table becomes a row of the list.
+    int ListRow(int tableRow) const;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 Q_SIGNALS:

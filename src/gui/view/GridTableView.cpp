@@ -2,6 +2,7 @@
 
 #include "grid/GridListCtrl.h"
 #include "view/CellDelegate.h"
+#include "view/GridTableModel.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -15,7 +16,7 @@
 CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
     : QTableView(parent), m_grid(grid)
 {
-    m_pDelegate = new CCellDelegate(grid, viewport());
+    m_pDelegate = new CCellDelegate(grid, *this);
     setItemDelegate(m_pDelegate);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -56,9 +57,15 @@ QModelIndex CGridTableView::CellIndex(int row, int column) const
     return model()->index(m_grid.Shown().ShownIndex(row), column);
 }
 
+int CGridTableView::ListRow(int tableRow) const
+{
+    const auto* grid = qobject_cast<const CGridTableModel*>(model());
+    return grid ? grid->ListRow(tableRow) : -1;
+}
+
 int CGridTableView::ListRowAt(int y) const
 {
-    return m_grid.Shown().ListRow(rowAt(y));
+    return ListRow(rowAt(y));
 }
 
 QRect CGridTableView::CellRect(int row, int column) const
@@ -71,8 +78,7 @@ bool CGridTableView::OnRowHeaderPress(const QMouseEvent& press)
 {
     if (press.button() != Qt::LeftButton)
         return false;
-    const int row =
-        m_grid.Shown().ListRow(verticalHeader()->logicalIndexAt(press.position().toPoint()));
+    const int row = ListRow(verticalHeader()->logicalIndexAt(press.position().toPoint()));
     if (row >= 0)
         Q_EMIT rowHeaderPressed(row, press.modifiers() & Qt::ShiftModifier);
     return true;

@@ -33,6 +33,8 @@ public:
     QModelIndex CellIndex(int row, int column) const;
     // The list row at a height of the viewport; -1 where no row is.
     int ListRowAt(int y) const;
+    // The list row the table's row shows, as the model says; -1 for none.
+    int ListRow(int tableRow) const;
 
 Q_SIGNALS:
     // The left button pressed over a cell; extend when Shift was held.
