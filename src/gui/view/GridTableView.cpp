@@ -43,7 +43,7 @@ private:
         const CGridSelection& cursor = m_grid.Cursor();
         if (cursor.HasRange())
             return cursor.Range().Contains(row, column);
-        return row == m_grid.GetSelectedRow();
+        return row == cursor.CurrentRow();
     }
 
     const CGridListCtrl& m_grid;

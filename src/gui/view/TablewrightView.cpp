@@ -86,12 +86,11 @@ void CTablewrightView::ConnectModel()
         if (!GridCommands::ForgetVanishedCurrentCell(m_wndGrid))
             ShowCurrentCell();
     });
-    // A reorder leaves no row selected, as a rebuilt table has none.
+    // A reorder puts other cells under the cursor: they are drawn anew.
     connect(m_pModel, &CGridTableModel::columnOrderChanged, this, [this] {
         ShowColumnOrder();
         ShowSelection();
     });
-    connect(m_pModel, &CGridTableModel::itemStateChanged, this, &CTablewrightView::ShowSelection);
     connect(m_pModel, &CGridTableModel::cursorChanged, this, &CTablewrightView::OnCursorChanged);
     connect(m_pModel, &CGridTableModel::ensureVisibleRequested, this,
             &CTablewrightView::OnEnsureVisible);
@@ -205,7 +204,7 @@ void CTablewrightView::OnCursorChanged()
     const GridCell current = m_wndGrid.Cursor().Current();
     m_pTable->EnsureCellVisible(current.row, current.column);
     ShowCurrentCell();
-    Q_EMIT commandStateChanged();
+    ShowSelection();
 }
 
 void CTablewrightView::ApplyColumnWidths(int first, int last)

@@ -56,7 +56,7 @@ public:
     void OnRowDelete();
     void OnRowMoveUp();
     void OnRowMoveDown();
-    bool HasSelectedRow() const { return m_wndGrid.GetSelectedRow() >= 0; }
+    bool HasSelectedRow() const { return m_wndGrid.Cursor().CurrentRow() >= 0; }
     // Column commands, on m_nMenuColumn; on a list without columns only the
     // insertions, which add its first column.
     bool HasMenuColumn() const

@@ -45,7 +45,6 @@ private:
         QApplication::setActiveWindow(&Frame());
         QVERIFY(QTest::qWaitForWindowActive(&Frame()));
         Grid().Cursor().SetCurrent(1, 1);
-        Grid().SelectRow(1);
     }
     CMainFrame& Frame() { return app->GetMainFrame(); }
     CTablewrightView& View() { return app->GetView(); }

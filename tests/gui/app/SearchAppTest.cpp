@@ -104,8 +104,7 @@ private:
     }
     QString Focus()
     {
-        return QStringLiteral("sel %1 cur %2,%3")
-            .arg(Grid().GetSelectedRow())
+        return QStringLiteral("cur %1,%2")
             .arg(Grid().Cursor().CurrentRow())
             .arg(Grid().Cursor().CurrentColumn());
     }
@@ -144,14 +143,14 @@ private Q_SLOTS:
         Grid().Cursor().SetCurrent(2, Grid().Cursor().CurrentColumn());
         WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QStringLiteral("PAIN")); });
         Keys(Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,0"));
+        QCOMPARE(Focus(), QStringLiteral("cur 0,0"));
         QCOMPARE(Frame().StatusPaneText(1), QStringLiteral("Ligne 1, Colonne 1"));
         QVERIFY(Action("ID_EDIT_FIND_NEXT").isEnabled());
 
         Keys(Qt::Key_F3);
-        QCOMPARE(Focus(), QStringLiteral("sel 3 cur 3,0"));
+        QCOMPARE(Focus(), QStringLiteral("cur 3,0"));
         Keys(Qt::Key_F3);
-        QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,0"));
+        QCOMPARE(Focus(), QStringLiteral("cur 0,0"));
         QVERIFY(prompt->messages.empty());
         QVERIFY(!Frame().isWindowModified());
 
@@ -165,13 +164,12 @@ private Q_SLOTS:
     {
         Start();
         Grid().Cursor().SetCurrent(1, 1);
-        Grid().SelectRow(1);
         WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QStringLiteral("beurre")); });
         Action("ID_TOOLBAR_FIND").trigger();
         QCOMPARE(prompt->messages.size(), std::size_t{1});
         QCOMPARE(prompt->messages[0].text,
                  QStringLiteral("De la corde de recherche n'a pas été trouvée"));
-        QCOMPARE(Focus(), QStringLiteral("sel 1 cur 1,1"));
+        QCOMPARE(Focus(), QStringLiteral("cur 1,1"));
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -276,7 +274,7 @@ private Q_SLOTS:
                                      "-",
                                      "Filtrer sur cette valeur"};
         QCOMPARE(entries, rowEntries);
-        QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,1"));
+        QCOMPARE(Focus(), QStringLiteral("cur 0,1"));
 
         WhenShown([&](QWidget& menu) {
             entries = Entries(menu);

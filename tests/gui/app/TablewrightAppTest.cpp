@@ -354,7 +354,7 @@ private Q_SLOTS:
         Start({files->Write("longue.tbw", ListOf(499))});
         CGridTableView* table = app->GetView().GridWidget();
         QTRY_VERIFY(table->viewport()->rect().contains(table->CellRect(499, 0)));
-        QCOMPARE(Grid().GetSelectedRow(), -1);
+        QCOMPARE(Grid().Cursor().CurrentRow(), -1);
         QVERIFY(!table->selectionModel()->hasSelection());
     }
 
