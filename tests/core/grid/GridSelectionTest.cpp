@@ -188,6 +188,41 @@ TEST(GridSelectionTest, TheCursorStaysOnItsRows)
     }
 }
 
+// Rows that go take the cursor's ends along; a column that goes leaves an
+// anchor beyond the grid, which then goes to the current cell.
+TEST(GridSelectionTest, NoAnchorIsLeftBeyondTheGrid)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(CGridListCtrl&)> change;
+        const char* ends;
+    };
+    const Case cases[] = {
+        {"the anchor's rows go",
+         [](CGridListCtrl& g) {
+             g.Cursor().SetCurrent(9, 3);
+             g.Cursor().ExtendTo(2, 1);
+             g.TakeRows(5, 5);
+         },
+         "4,3 2,1"},
+        {"the anchor's column goes",
+         [](CGridListCtrl& g) {
+             g.Cursor().SelectRange({2, 1, 5, 3});
+             g.DeleteColumn(3);
+         },
+         "2,1 2,1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CGridListCtrl grid;
+        FillTenRows(grid);
+        c.change(grid);
+        EXPECT_FALSE(grid.Cursor().ForgetVanished());
+        EXPECT_EQ(Ends(grid), c.ends);
+    }
+}
+
 class CursorCounter : public IGridListener
 {
 public:
