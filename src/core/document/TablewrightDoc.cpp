@@ -3,7 +3,6 @@
 #include "document/ListReader.h"
 #include "document/ListWriter.h"
 #include "edit/CellCommands.h"
-#include "edit/EditFocus.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextSource.h"
 #include "platform/UserPrompt.h"
@@ -128,9 +127,6 @@ void CTablewrightDoc::DropRowsAppendedForEdit()
     if (count == 0 || m_grid.GetItemCount() != m_nRowsBeforeEdit + count)
         return;
     m_grid.TakeRows(m_nRowsBeforeEdit, count);
-    const GridCell current = m_grid.Cursor().Current();
-    if (current.row >= m_nRowsBeforeEdit)
-        EditFocus::OnRow(m_grid, m_nRowsBeforeEdit - 1, current.column);
 }
 
 bool CTablewrightDoc::OnNewDocument()

@@ -1,6 +1,5 @@
 #include "edit/ColumnCommands.h"
 
-#include "edit/EditFocus.h"
 #include "grid/GridListCtrl.h"
 
 #include <algorithm>
@@ -43,8 +42,6 @@ bool CInsertColumnCommand::Apply(CGridListCtrl& grid)
     m_column = grid.InsertColumn(m_column, m_header.name, m_header.width);
     if (m_column < 0)
         return false;
-    if (m_column == 0)
-        EditFocus::ClearSelection(grid);
     return true;
 }
 
@@ -52,8 +49,6 @@ bool CInsertColumnCommand::Revert(CGridListCtrl& grid)
 {
     if (!grid.DeleteColumn(m_column))
         return false;
-    if (m_column == 0)
-        EditFocus::ClearSelection(grid);
     return true;
 }
 
@@ -63,8 +58,6 @@ bool CDeleteColumnCommand::Apply(CGridListCtrl& grid)
         return false;
     m_taken = true;
     m_cellBytes = m_cells.size();
-    if (m_column == 0)
-        EditFocus::ClearSelection(grid);
     return true;
 }
 
@@ -74,8 +67,6 @@ bool CDeleteColumnCommand::Revert(CGridListCtrl& grid)
         return false;
     m_taken = false;
     m_cells = std::string();
-    if (m_column == 0)
-        EditFocus::ClearSelection(grid);
     return true;
 }
 

@@ -27,8 +27,7 @@ private:
 };
 
 // Inserts an empty column at an index; the cells of that column and the
-// later ones move one column to the right. Inserting before column 0
-// leaves no row selected, as a rebuilt table has none.
+// later ones move one column to the right.
 class CInsertColumnCommand : public CEditCommand
 {
 public:
@@ -46,7 +45,7 @@ private:
 };
 
 // Deletes a column with its cells, keeping only that column: its name,
-// width and cells. Deleting column 0 leaves no row selected.
+// width and cells.
 class CDeleteColumnCommand : public CEditCommand
 {
 public:
@@ -93,7 +92,7 @@ private:
 };
 
 // Puts the columns, cells included, in a new order: order[k] is the column
-// that comes to stand at position k. No row is selected afterwards.
+// that comes to stand at position k.
 class CReorderColumnsCommand : public CEditCommand
 {
 public:

@@ -18,11 +18,11 @@ public:
     // The step's name in the Edit menu: "Supprimer la ligne".
     virtual QString Name() const = 0;
     // Apply is called once when the command is done and again on each redo;
-    // Revert on each undo. Both leave the row selection and the current cell
-    // on what the change concerns. Each first checks that the list is the
-    // one it was made for (its rows and columns are where they were) and
-    // returns false, changing nothing, when it is not: a step that cannot
-    // apply exactly must never pass for done.
+    // Revert on each undo. Both leave the cursor on what the change
+    // concerns. Each first checks that the list is the one it was made for
+    // (its rows and columns are where they were) and returns false,
+    // changing nothing, when it is not: a step that cannot apply exactly
+    // must never pass for done.
     [[nodiscard]] virtual bool Apply(CGridListCtrl& grid) = 0;
     [[nodiscard]] virtual bool Revert(CGridListCtrl& grid) = 0;
     // Bytes the command keeps, for the history's memory bound.

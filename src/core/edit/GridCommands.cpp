@@ -171,9 +171,10 @@ Cell MoveTarget(const CGridListCtrl& grid, Move move, int pageRows)
     const int lastColumn = grid.GetColumnCount() - 1;
     if (lastShown < 0 || lastColumn < 0)
         return {};
-    // With no cell current, a move starts from the selected row's first cell.
+    // With no cell current, a move starts from the first cell of the
+    // cursor's row, or of the first row shown when the cursor has none.
     if (!HasCurrentCell(grid))
-        return {shown.ListRow(std::min(shown.FirstShownFrom(grid.GetSelectedRow()), lastShown)), 0};
+        return {shown.NearestShown(grid.Cursor().CurrentRow()), 0};
     int column = grid.Cursor().CurrentColumn();
     int at = std::min(shown.FirstShownFrom(grid.Cursor().CurrentRow()), lastShown);
     pageRows = std::max(pageRows, 1);
@@ -244,11 +245,11 @@ void StartFirstRow(CTablewrightDoc& doc)
 
 void InsertRow(CTablewrightDoc& doc, RowPlace place)
 {
-    const int selected = doc.GetGrid().GetSelectedRow();
-    if (selected < 0)
+    const int current = doc.GetGrid().Cursor().CurrentRow();
+    if (current < 0)
         return;
     doc.Execute(
-        std::make_unique<CInsertRowCommand>(place == RowPlace::Above ? selected : selected + 1));
+        std::make_unique<CInsertRowCommand>(place == RowPlace::Above ? current : current + 1));
 }
 
 // The row that takes the deleted one's place becomes current; after the
@@ -270,10 +271,10 @@ void DeleteRow(CTablewrightDoc& doc)
             doc.Execute(std::make_unique<CDeleteRowSetCommand>(grid, std::move(rows)));
         return;
     }
-    const int selected = grid.GetSelectedRow();
-    if (selected < 0)
+    const int current = grid.Cursor().CurrentRow();
+    if (current < 0)
         return;
-    doc.Execute(std::make_unique<CDeleteRowCommand>(grid, selected));
+    doc.Execute(std::make_unique<CDeleteRowCommand>(grid, current));
 }
 
 // The current cell goes with the moved row, and a row that cannot go
@@ -281,16 +282,16 @@ void DeleteRow(CTablewrightDoc& doc)
 void MoveRow(CTablewrightDoc& doc, RowMove move)
 {
     CGridListCtrl& grid = doc.GetGrid();
-    const int selected = grid.GetSelectedRow();
-    if (selected < 0)
+    const int current = grid.Cursor().CurrentRow();
+    if (current < 0)
         return;
     // The row passes the row shown next to it (under a filter, so that it
     // moves where the user sees it); with none, it stays.
     const CShownRows& shown = grid.Shown();
-    const int at = shown.FirstShownFrom(selected);
+    const int at = shown.FirstShownFrom(current);
     const int neighbour = shown.ListRow(move == RowMove::Up ? at - 1 : at + 1);
     const int to = neighbour < 0 ? -1 : move == RowMove::Up ? neighbour : neighbour + 1;
-    Perform(doc, CMoveRowCommand::Create(grid, selected, to));
+    Perform(doc, CMoveRowCommand::Create(grid, current, to));
 }
 
 void RenameColumn(CTablewrightDoc& doc, int column, const QString& name)

@@ -70,7 +70,7 @@ Cell ArrowTarget(const CGridListCtrl& grid, Arrow arrow);
 // The cursor's moves on the grid: one cell, to either end of the row
 // (Home, End), to the first or last cell (Ctrl+Home, Ctrl+End), a page of
 // rows; each stops at the list's edges. With Shift the range stretches from
-// its anchor. The grid's selected row follows the current cell.
+// its anchor.
 enum class Move
 {
     Left,
@@ -97,12 +97,12 @@ void MoveCursor(CGridListCtrl& grid, Move move, int pageRows, Extend extend);
 void AppendRowsUpTo(CTablewrightDoc& doc, int row);
 // A list with columns but no rows has no cell to stand on: typing on it
 // starts its first row, so that a new list can be filled from the keyboard
-// alone. The row is appended for the edit to come, selected, and its cell
-// in the current column (else the first) made current.
+// alone. The row is appended for the edit to come, and its cell in the
+// current column (else the first) made current.
 void StartFirstRow(CTablewrightDoc& doc);
 
-// Rows, on the selected row; nothing without one. The inserted row, or the
-// row that took a deleted one's place, becomes selected and current.
+// Rows, on the current row; nothing without one. The inserted row, or the
+// row that took a deleted one's place, becomes current.
 enum class RowPlace
 {
     Above,
@@ -136,9 +136,9 @@ void ResizeColumns(CTablewrightDoc& doc, const std::vector<int>& widths);
 // own, cells included (order[k] is the column shown at k).
 void ReorderColumns(CTablewrightDoc& doc, const std::vector<int>& order);
 
-// Sorts the rows by column as one step; the selected row and the current
-// cell keep their indexes. The list is marked changed even when no row
-// moves, or when there is nothing to sort.
+// Sorts the rows by column as one step; the cursor keeps its indexes. The
+// list is marked changed even when no row moves, or when there is nothing
+// to sort.
 void SortByColumn(CTablewrightDoc& doc, int column, bool ascending);
 // A click on column's header: sorts in the direction the document's sort
 // state gives for it (see SortState).

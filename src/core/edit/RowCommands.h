@@ -6,8 +6,7 @@
 #include <memory>
 #include <vector>
 
-// Inserts an empty row at an index, which becomes the selected and current
-// row.
+// Inserts an empty row at an index, which becomes the current row.
 class CInsertRowCommand : public CEditCommand
 {
 public:

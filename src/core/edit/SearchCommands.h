@@ -7,18 +7,17 @@ class CTablewrightDoc;
 // Find and replace-all over every cell of the list.
 namespace GridCommands {
 
-// Selects the first row holding a matching cell: from row 0, or for Find
+// Goes to the first row holding a matching cell: from row 0, or for Find
 // next from the row after the current one, wrapping to the top once. The
-// found row is selected and scrolled into view and its first cell made
-// current; the column of the match is not kept. When no row matches, the
-// user is told and nothing moves. Returns whether a row was found.
+// found row is scrolled into view and its first cell made current; the
+// column of the match is not kept. When no row matches, the user is told
+// and nothing moves. Returns whether a row was found.
 bool FindText(CTablewrightDoc& doc, const FindRequest& request);
 
 // Replaces in every cell, reporting progress by row, as one step that
 // keeps only the rows it changed. When no cell matches, or the list has no
 // rows, the user is told; matches that change no text (an empty search
-// text) mark the list changed without a step. The current cell and the
-// selection stay.
+// text) mark the list changed without a step. The cursor stays.
 void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request);
 
 } // namespace GridCommands

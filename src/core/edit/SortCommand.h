@@ -6,8 +6,8 @@
 #include <vector>
 
 // Sorts the rows by one column, keeping only the order it gave them: undo
-// puts every row back where it stood. The selected row and the current
-// cell keep their indexes, as after a header click.
+// puts every row back where it stood. The cursor keeps its indexes, as
+// after a header click.
 class CSortRowsCommand : public CEditCommand
 {
 public:

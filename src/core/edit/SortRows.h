@@ -18,8 +18,7 @@ class CGridListCtrl;
 // when the range holds fewer than two rows or lies outside the list, or
 // when the column does not exist.
 
-// Sorts the rows in place; the selected row and the current cell keep
-// their indexes.
+// Sorts the rows in place; the cursor keeps its indexes.
 bool SortRows(CGridListCtrl& grid, int column, bool ascending, int first, int last);
 
 // The order SortRows would give, for CGridListCtrl::PermuteRows: row k of

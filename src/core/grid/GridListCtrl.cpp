@@ -54,9 +54,9 @@ int CGridListCtrl::InsertPacked(int row, PackedRow packed)
         m_listener->RowsAboutToBeInserted(row, row);
     m_rows.insert(m_rows.begin() + row, std::move(packed));
     m_shown.Inserted(row, 1);
-    ShiftStatesForInsert(row);
     if (notify)
         m_listener->RowsInserted();
+    m_selection.Inserted(row, 1);
     return row;
 }
 
@@ -69,9 +69,9 @@ bool CGridListCtrl::DeleteItem(int row)
         m_listener->RowsAboutToBeRemoved(row, row);
     m_rows.erase(m_rows.begin() + row);
     m_shown.Removed(row, 1);
-    ShiftStatesForRemove(row);
     if (notify)
         m_listener->RowsRemoved();
+    m_selection.Removed(row, 1);
     return true;
 }
 
@@ -79,16 +79,16 @@ bool CGridListCtrl::DeleteAllItems()
 {
     if (m_rows.empty())
         return true;
+    const int count = GetItemCount();
     const bool notify = NotifyEach();
     if (notify)
-        m_listener->RowsAboutToBeRemoved(0, GetItemCount() - 1);
-    m_shown.Removed(0, GetItemCount());
+        m_listener->RowsAboutToBeRemoved(0, count - 1);
+    m_shown.Removed(0, count);
     m_rows.clear();
     m_rows.shrink_to_fit();
-    m_selectedRow = -1;
-    m_focusedRow = -1;
     if (notify)
         m_listener->RowsRemoved();
+    m_selection.Removed(0, count);
     return true;
 }
 
@@ -262,62 +262,6 @@ void CGridListCtrl::ResetColumnOrder()
     std::iota(m_order.begin(), m_order.end(), 0);
 }
 
-bool CGridListCtrl::SetItemState(int row, unsigned state, unsigned mask)
-{
-    if (!ValidRow(row))
-        return false;
-    const int oldSelected = m_selectedRow;
-    const int oldFocused = m_focusedRow;
-    if (mask & LVIS_SELECTED) {
-        if (state & LVIS_SELECTED)
-            m_selectedRow = row;
-        else if (m_selectedRow == row)
-            m_selectedRow = -1;
-    }
-    if (mask & LVIS_FOCUSED) {
-        if (state & LVIS_FOCUSED)
-            m_focusedRow = row;
-        else if (m_focusedRow == row)
-            m_focusedRow = -1;
-    }
-    if (NotifyEach()) {
-        for (const int changed : {oldSelected, oldFocused, row}) {
-            if (changed >= 0 && changed != row)
-                m_listener->ItemStateChanged(changed);
-        }
-        m_listener->ItemStateChanged(row);
-    }
-    return true;
-}
-
-unsigned CGridListCtrl::GetItemState(int row, unsigned mask) const
-{
-    unsigned state = 0;
-    if (row >= 0 && row == m_selectedRow)
-        state |= LVIS_SELECTED;
-    if (row >= 0 && row == m_focusedRow)
-        state |= LVIS_FOCUSED;
-    return state & mask;
-}
-
-void CGridListCtrl::ShiftStatesForInsert(int row)
-{
-    if (m_selectedRow >= row)
-        ++m_selectedRow;
-    if (m_focusedRow >= row)
-        ++m_focusedRow;
-}
-
-void CGridListCtrl::ShiftStatesForRemove(int row)
-{
-    for (int* state : {&m_selectedRow, &m_focusedRow}) {
-        if (*state == row)
-            *state = -1;
-        else if (*state > row)
-            --*state;
-    }
-}
-
 void CGridListCtrl::SetRedraw(bool redraw)
 {
     if (!redraw) {
@@ -385,12 +329,6 @@ void CGridListCtrl::EnsureVisible(int row, bool partialOk)
         m_listener->EnsureVisibleRequested(row, partialOk);
 }
 
-bool CGridListCtrl::SelectRow(int row)
-{
-    const unsigned mask = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED;
-    return SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, mask);
-}
-
 bool CGridListCtrl::CopyRow(int from, int to)
 {
     if (from == to || from < 0 || to < 0 || to > GetItemCount() || from >= GetItemCount())
@@ -415,25 +353,11 @@ bool CGridListCtrl::MoveRow(int from, int to)
         else
             std::rotate(m_rows.begin() + landing, source, source + 1);
         m_shown.Moved(from, landing);
-        for (int* state : {&m_selectedRow, &m_focusedRow})
-            *state = RowAfterMove(*state, from, landing);
         if (notify)
             m_listener->RowsMoved();
+        m_selection.Moved(from, landing);
     }
-    const unsigned moved = LVIS_FOCUSED | LVIS_SELECTED | LVIS_ACTIVATING;
-    SetItemState(landing, moved, moved);
     return true;
-}
-
-int CGridListCtrl::RowAfterMove(int row, int from, int landing)
-{
-    if (row == from)
-        return landing;
-    if (from < row && row <= landing)
-        return row - 1;
-    if (landing <= row && row < from)
-        return row + 1;
-    return row;
 }
 
 bool CGridListCtrl::CaptureTable(std::vector<GridColumn>& columns, std::vector<GridRow>& rows) const
@@ -464,8 +388,6 @@ bool CGridListCtrl::RebuildTable(const std::vector<GridColumn>& columns,
             builder.AddCell(row[j]);
         AppendRow(builder);
     }
-    m_selectedRow = -1;
-    m_focusedRow = -1;
     return true;
 }
 
@@ -497,8 +419,6 @@ bool CGridListCtrl::PermuteColumns(const std::vector<int>& order)
         row = builder.Take(row.Origin());
     }
     ResetColumnOrder();
-    m_selectedRow = -1;
-    m_focusedRow = -1;
     if (notify)
         m_listener->ColumnsReordered(order);
     return true;

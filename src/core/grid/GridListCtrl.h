@@ -12,23 +12,13 @@
 class IGridListener;
 
 // The one store of a list: rows of UTF-8 cells under named columns, with the
-// header's display order, the selected and focused row, and the cursor: the
-// current cell and the range stretched from it.
+// header's display order and the cursor: the current cell and the range
+// stretched from it, which follow the rows as they come, go and move.
 // Row i is list item i; column 0 holds the item text. No text that enters it
 // keeps a TAB, CR or LF.
 class CGridListCtrl
 {
 public:
-    // Item states, as a list view knows them.
-    enum : unsigned
-    {
-        LVIS_FOCUSED = 0x01,
-        LVIS_SELECTED = 0x02,
-        LVIS_CUT = 0x04,
-        LVIS_DROPHILITED = 0x08,
-        LVIS_ACTIVATING = 0x20,
-    };
-
     CGridListCtrl() = default;
     CGridListCtrl(const CGridListCtrl&) = delete;
     CGridListCtrl& operator=(const CGridListCtrl&) = delete;
@@ -101,12 +91,6 @@ public:
     std::vector<int> GetColumnOrderArray() const { return m_order; }
     bool SetColumnOrderArray(const std::vector<int>& order);
 
-    // Selection and focus; the list holds a single selection.
-    bool SetItemState(int row, unsigned state, unsigned mask);
-    unsigned GetItemState(int row, unsigned mask) const;
-    int GetSelectedRow() const { return m_selectedRow; }
-    int GetFocusedRow() const { return m_focusedRow; }
-
     // Drawing. Suspensions nest; changes made while suspended are reported
     // once, when the outermost suspension ends.
     void SetRedraw(bool redraw);
@@ -114,15 +98,15 @@ public:
     void EnsureVisible(int row, bool partialOk);
 
     // Whole-row and whole-table operations.
-    bool SelectRow(int row);
     bool CopyRow(int from, int to);
     bool MoveRow(int from, int to);
     bool CaptureTable(std::vector<GridColumn>& columns, std::vector<GridRow>& rows) const;
+    // A new table in place of the old one; afterwards no cell is current.
     bool RebuildTable(const std::vector<GridColumn>& columns, const std::vector<GridRow>& rows);
     // Makes the header's display order the physical order of the columns and
-    // their cells, as a capture and rebuild would: afterwards the display
-    // order is the identity and no row is selected. The listener hears of a
-    // reorder, not of a new table.
+    // their cells: afterwards the display order is the identity, and the
+    // cursor keeps its numbers. The listener hears of a reorder, not of a
+    // new table.
     void ApplyColumnOrder();
     // The same for an order given outright, which must hold every column
     // once: afterwards column k is the one that was at order[k].
@@ -145,8 +129,8 @@ public:
 
     // Rows that change content but not place: a sort and a replace-all.
     // PermuteRows puts the rows in a new order, which must hold every row
-    // once: afterwards row k is the one that was at order[k]. The selected
-    // row and the current cell keep their indexes and show other content.
+    // once: afterwards row k is the one that was at order[k]. The cursor
+    // keeps its indexes and shows other content.
     // False, changing nothing, when order does not fit the rows.
     bool PermuteRows(const std::vector<int>& order);
     // Exchanges each listed row's content with the row held beside it, so
@@ -159,7 +143,8 @@ public:
     };
     bool ExchangeRows(std::vector<RowExchange>& rows);
 
-    // The current cell and the range.
+    // Where the user is: the current cell and the range. It follows the rows
+    // that come, go and move, as the rows shown do.
     CGridSelection& Cursor() { return m_selection; }
     const CGridSelection& Cursor() const { return m_selection; }
 
@@ -182,17 +167,11 @@ private:
     // True when the listener is to hear of a change one call at a time.
     bool NotifyEach();
     int InsertPacked(int row, PackedRow packed);
-    void ShiftStatesForInsert(int row);
-    void ShiftStatesForRemove(int row);
     void ResetColumnOrder();
-    // Where a row stands after the row at from has moved to landing.
-    static int RowAfterMove(int row, int from, int landing);
 
     std::vector<PackedRow> m_rows;
     std::vector<GridColumn> m_columns;
     std::vector<int> m_order;
-    int m_selectedRow = -1;
-    int m_focusedRow = -1;
     int m_suspendDepth = 0;
     bool m_batchStarted = false;
     int m_pendingEnsureVisible = -1;

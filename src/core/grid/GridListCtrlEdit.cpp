@@ -114,14 +114,9 @@ std::vector<PackedRow> CGridListCtrl::TakeRows(int first, int count)
                                  std::make_move_iterator(begin + count));
     m_rows.erase(begin, begin + count);
     m_shown.Removed(first, count);
-    for (int* state : {&m_selectedRow, &m_focusedRow}) {
-        if (*state >= first + count)
-            *state -= count;
-        else if (*state >= first)
-            *state = -1;
-    }
     if (notify)
         m_listener->RowsRemoved();
+    m_selection.Removed(first, count);
     return taken;
 }
 
@@ -136,12 +131,9 @@ bool CGridListCtrl::PutRows(int first, std::vector<PackedRow> rows)
     m_rows.insert(m_rows.begin() + first, std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
     m_shown.Inserted(first, count);
-    for (int* state : {&m_selectedRow, &m_focusedRow}) {
-        if (*state >= first)
-            *state += count;
-    }
     if (notify)
         m_listener->RowsInserted();
+    m_selection.Inserted(first, count);
     return true;
 }
 
@@ -182,13 +174,7 @@ std::vector<PackedRow> CGridListCtrl::TakeRowSet(const std::vector<int>& rows)
     }
     m_rows.resize(kept);
     m_shown.RemovedSet(rows);
-    for (int* state : {&m_selectedRow, &m_focusedRow}) {
-        const auto at = std::lower_bound(rows.begin(), rows.end(), *state);
-        if (at != rows.end() && *at == *state)
-            *state = -1;
-        else if (*state >= 0)
-            *state -= static_cast<int>(at - rows.begin());
-    }
+    m_selection.RemovedSet(rows);
     return taken;
 }
 
@@ -211,13 +197,6 @@ bool CGridListCtrl::PutRowSet(const std::vector<int>& rows, std::vector<PackedRo
     }
     m_rows = std::move(merged);
     m_shown.InsertedSet(rows);
-    for (int* state : {&m_selectedRow, &m_focusedRow}) {
-        if (*state < 0)
-            continue;
-        std::size_t before = 0;
-        while (before < rows.size() && rows[before] <= *state + static_cast<int>(before))
-            ++before;
-        *state += static_cast<int>(before);
-    }
+    m_selection.InsertedSet(rows);
     return true;
 }

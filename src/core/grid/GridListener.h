@@ -37,8 +37,6 @@ public:
     virtual void HeaderChanged(int /*first*/, int /*last*/) {}
     // The left-to-right display order of the columns changed.
     virtual void ColumnOrderChanged() {}
-    // Selection or focus of a row changed.
-    virtual void ItemStateChanged(int /*row*/) {}
     // The current cell or the range changed.
     virtual void CursorChanged() {}
     virtual void EnsureVisibleRequested(int /*row*/, bool /*partialOk*/) {}

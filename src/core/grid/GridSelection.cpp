@@ -35,8 +35,12 @@ void CGridSelection::SetCurrent(int row, int column)
         row = column = -1;
     m_nCurRow = m_nAnchorRow = row;
     m_nCurCol = m_nAnchorCol = column;
-    m_grid.SelectRow(row);
     Changed();
+}
+
+void CGridSelection::SetCurrentRow(int row)
+{
+    SetCurrent(row, std::max(m_nCurCol, 0));
 }
 
 void CGridSelection::ExtendTo(int row, int column)
@@ -47,7 +51,6 @@ void CGridSelection::ExtendTo(int row, int column)
     }
     m_nCurRow = row;
     m_nCurCol = column;
-    m_grid.SelectRow(row);
     Changed();
 }
 
@@ -66,7 +69,6 @@ void CGridSelection::SelectRange(const CellRange& range)
     m_nCurCol = range.left;
     m_nAnchorRow = range.bottom;
     m_nAnchorCol = range.right;
-    m_grid.SelectRow(range.top);
     Changed();
 }
 
@@ -85,7 +87,6 @@ void CGridSelection::ExtendRowsTo(int row)
     m_nAnchorCol = m_grid.GetColumnCount() - 1;
     m_nCurRow = row;
     m_nCurCol = 0;
-    m_grid.SelectRow(row);
     Changed();
 }
 
@@ -104,6 +105,71 @@ bool CGridSelection::ForgetVanished()
     m_nCurRow = m_nCurCol = m_nAnchorRow = m_nAnchorCol = -1;
     Changed();
     return true;
+}
+
+template <typename RowAfter> void CGridSelection::FollowRows(RowAfter rowAfter)
+{
+    if (m_nCurRow < 0)
+        return;
+    const GridCell current = Current();
+    const GridCell anchor = Anchor();
+    const int lastRow = m_grid.GetItemCount() - 1;
+    m_nCurRow = std::min(rowAfter(m_nCurRow), lastRow);
+    if (m_nAnchorRow >= 0)
+        m_nAnchorRow = std::min(rowAfter(m_nAnchorRow), lastRow);
+    m_nCurRow = m_grid.Shown().NearestShown(m_nCurRow);
+    if (m_nCurRow < 0)
+        m_nCurCol = m_nAnchorRow = m_nAnchorCol = -1;
+    if (Current() != current || Anchor() != anchor)
+        Changed();
+}
+
+void CGridSelection::Inserted(int first, int count)
+{
+    FollowRows([=](int row) { return row >= first ? row + count : row; });
+}
+
+// An end on a row removed passes to the row that takes its place.
+void CGridSelection::Removed(int first, int count)
+{
+    FollowRows([=](int row) {
+        if (row >= first + count)
+            return row - count;
+        return std::min(row, first);
+    });
+}
+
+void CGridSelection::Moved(int from, int landing)
+{
+    FollowRows([=](int row) {
+        if (row == from)
+            return landing;
+        if (from < row && row <= landing)
+            return row - 1;
+        if (landing <= row && row < from)
+            return row + 1;
+        return row;
+    });
+}
+
+// A row, gone or not, moves up by the rows that went before it.
+void CGridSelection::RemovedSet(const std::vector<int>& rows)
+{
+    FollowRows([&rows](int row) {
+        return row -
+               static_cast<int>(std::lower_bound(rows.begin(), rows.end(), row) - rows.begin());
+    });
+}
+
+// A row moves down by the rows that came in at or before its new place.
+void CGridSelection::InsertedSet(const std::vector<int>& rows)
+{
+    FollowRows([&rows](int row) {
+        std::size_t before = 0;
+        while (before < rows.size() && rows[before] <= row + static_cast<int>(before))
+            ++before;
+        return row + static_cast<int>(before);
+    });
 }
 
 void CGridSelection::Changed()

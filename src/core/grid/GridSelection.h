@@ -2,13 +2,20 @@
 
 #include "grid/GridTypes.h"
 
+#include <vector>
+
 class CGridListCtrl;
 
-// The one cursor of the grid: the current cell, where typing, Delete and
-// paste act, and the anchor that a range is stretched from. The range is
-// the rectangle between the two. Each change goes through a method that
-// tells the grid's listener, and the grid's selected row follows the
-// current cell, so that what is highlighted is what the keys act on.
+// The one cursor of the grid: the current cell, where typing, Delete, paste
+// and the row commands act, and the anchor that a range is stretched from.
+// The range is the rectangle between the two. Each change goes through a
+// method that tells the grid's listener, so that what is highlighted is
+// what the keys act on.
+//
+// Both ends stay on their rows while rows come, go and move. An end whose
+// row goes passes to the row that takes its place, or to the last row; the
+// current cell then stands on a row shown, and with no row left no cell is
+// current. Column changes leave the cursor's numbers alone.
 class CGridSelection
 {
 public:
@@ -28,9 +35,12 @@ public:
     // True when the range holds more than one cell.
     bool HasRange() const;
 
-    // Makes a cell current and the range that one cell; the grid selects
-    // its row. -1 for either leaves no cell current.
+    // Makes a cell current and the range that one cell. -1 for either
+    // leaves no cell current.
     void SetCurrent(int row, int column);
+    // Makes a row current, in the current column (the first when no cell is
+    // current), and the range that one cell.
+    void SetCurrentRow(int row);
     // Moves the current cell and keeps the anchor: the range stretches.
     void ExtendTo(int row, int column);
     // The range covers every cell, the current cell at the top left.
@@ -45,8 +55,18 @@ public:
     // grid's rows or columns is forgotten. True when the current cell was.
     bool ForgetVanished();
 
+    // Called by the grid after its rows changed as named, as CShownRows is.
+    void Inserted(int first, int count);
+    void Removed(int first, int count);
+    void Moved(int from, int landing);
+    void RemovedSet(const std::vector<int>& rows);
+    void InsertedSet(const std::vector<int>& rows);
+
 private:
     void Changed();
+    // Puts each end of the cursor on the row rowAfter gives for its old
+    // one, then keeps the current cell on a row shown.
+    template <typename RowAfter> void FollowRows(RowAfter rowAfter);
 
     CGridListCtrl& m_grid;
     int m_nCurRow = -1;

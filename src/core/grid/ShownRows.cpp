@@ -34,6 +34,11 @@ int CShownRows::FirstShownFrom(int row) const
     return static_cast<int>(std::lower_bound(m_rows.begin(), m_rows.end(), row) - m_rows.begin());
 }
 
+int CShownRows::NearestShown(int row) const
+{
+    return ListRow(std::min(FirstShownFrom(row), Count() - 1));
+}
+
 std::vector<int> CShownRows::RowsIn(int first, int last) const
 {
     first = std::max(first, 0);

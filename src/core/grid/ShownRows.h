@@ -27,6 +27,10 @@ public:
     // The index of the first row shown at or after list row row; Count()
     // when none is.
     int FirstShownFrom(int row) const;
+    // The first row shown at or after list row row, else the last row
+    // shown: where the user goes when row is hidden or gone. -1 when no row
+    // is shown.
+    int NearestShown(int row) const;
     // The rows shown among first..last, in order.
     std::vector<int> RowsIn(int first, int last) const;
 

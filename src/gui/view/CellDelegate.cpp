@@ -50,7 +50,7 @@ bool CCellDelegate::IsSelected(const QModelIndex& index) const
     const CGridSelection& cursor = m_grid.Cursor();
     if (cursor.HasRange())
         return cursor.Range().Contains(row, column);
-    return row == m_grid.GetSelectedRow();
+    return row == cursor.CurrentRow();
 }
 
 QWidget* CCellDelegate::createEditor(QWidget*, const QStyleOptionViewItem&,

@@ -260,11 +260,6 @@ void CGridTableModel::ColumnOrderChanged()
     Q_EMIT columnOrderChanged();
 }
 
-void CGridTableModel::ItemStateChanged(int row)
-{
-    Q_EMIT itemStateChanged(row);
-}
-
 void CGridTableModel::CursorChanged()
 {
     Q_EMIT cursorChanged();

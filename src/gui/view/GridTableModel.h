@@ -39,7 +39,6 @@ Q_SIGNALS:
     // Names or widths of columns first..last changed.
     void columnHeadersChanged(int first, int last);
     void columnOrderChanged();
-    void itemStateChanged(int row);
     void cursorChanged();
     void ensureVisibleRequested(int row, bool partialOk);
 
@@ -62,7 +61,6 @@ private:
     void RowsChanged(int first, int last) override;
     void HeaderChanged(int first, int last) override;
     void ColumnOrderChanged() override;
-    void ItemStateChanged(int row) override;
     void CursorChanged() override;
     void EnsureVisibleRequested(int row, bool partialOk) override;
 

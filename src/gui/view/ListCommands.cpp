@@ -40,7 +40,7 @@ void CListCommands::OnRowMoveDown()
 
 bool CListCommands::HasSelectedRow() const
 {
-    return m_doc.GetGrid().GetSelectedRow() >= 0;
+    return m_doc.GetGrid().Cursor().CurrentRow() >= 0;
 }
 
 bool CListCommands::HasMenuColumn() const

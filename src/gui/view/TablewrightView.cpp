@@ -61,7 +61,6 @@ void CTablewrightView::ConnectTable()
             &CTablewrightView::OnGridDoubleClicked);
     connect(m_pModel, &QAbstractItemModel::modelReset, this, &CTablewrightView::OnListReset);
     connect(m_pModel, &CGridTableModel::cursorChanged, this, &CTablewrightView::OnCursorChanged);
-    connect(m_pModel, &CGridTableModel::itemStateChanged, this, &CTablewrightView::ShowCurrentCell);
     connect(m_pModel, &CGridTableModel::columnOrderChanged, this,
             &CTablewrightView::ShowCurrentCell);
     connect(m_pModel, &CGridTableModel::ensureVisibleRequested, this,

@@ -342,7 +342,7 @@ TEST_F(TablewrightDocTest, LastRowIsShownAfterEveryReadWhenTheOptionIsOn)
         ASSERT_TRUE(read.read());
         EXPECT_EQ(listener.row, read.lastRow);
         EXPECT_EQ(doc.GetGrid().GetItemCount(), read.lastRow + 1);
-        EXPECT_EQ(doc.GetGrid().GetSelectedRow(), -1);
+        EXPECT_EQ(doc.GetGrid().Cursor().CurrentRow(), -1);
     }
     doc.GetGrid().SetListener(nullptr);
 }

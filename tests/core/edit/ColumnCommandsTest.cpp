@@ -12,7 +12,7 @@
 namespace {
 
 // Columns A, B, C of widths 70, 130, 90 over two rows (the second one
-// stores no cell after its first), row 1 selected.
+// stores no cell after its first), cell (1,2) current.
 void FillThreeColumns(CGridListCtrl& grid)
 {
     Fill(grid, {"A", "B", "C"}, {{"a1", "b1", "c1"}, {"a2"}});
@@ -20,7 +20,6 @@ void FillThreeColumns(CGridListCtrl& grid)
     grid.SetColumnWidth(1, 130);
     grid.SetColumnWidth(2, 90);
     grid.Cursor().SetCurrent(1, 2);
-    grid.SelectRow(1);
 }
 
 TEST(ColumnCommandsTest, ColumnCommandsApplyAndRevertExactly)
@@ -38,27 +37,26 @@ TEST(ColumnCommandsTest, ColumnCommandsApplyAndRevertExactly)
         Make make;
         const char* name;
         const char* after; // Shape
-        int selectedAfter;
     };
     const Case cases[] = {
         {"insert before column 0", insert(0), "Insérer une colonne",
-         "Nouvelle colonne|A|B|C\n|a1|b1|c1\n|a2||\nwidths 100 70 130 90", -1},
+         "Nouvelle colonne|A|B|C\n|a1|b1|c1\n|a2||\nwidths 100 70 130 90"},
         {"insert in the middle", insert(1), "Insérer une colonne",
-         "A|Nouvelle colonne|B|C\na1||b1|c1\na2|||\nwidths 70 100 130 90", 1},
+         "A|Nouvelle colonne|B|C\na1||b1|c1\na2|||\nwidths 70 100 130 90"},
         {"insert at the end", insert(3), "Insérer une colonne",
-         "A|B|C|Nouvelle colonne\na1|b1|c1|\na2|||\nwidths 70 130 90 100", 1},
-        {"delete column 0", remove(0), "Supprimer la colonne", "B|C\nb1|c1\n|\nwidths 130 90", -1},
+         "A|B|C|Nouvelle colonne\na1|b1|c1|\na2|||\nwidths 70 130 90 100"},
+        {"delete column 0", remove(0), "Supprimer la colonne", "B|C\nb1|c1\n|\nwidths 130 90"},
         {"delete the middle column", remove(1), "Supprimer la colonne",
-         "A|C\na1|c1\na2|\nwidths 70 90", 1},
+         "A|C\na1|c1\na2|\nwidths 70 90"},
         {"delete the last column", remove(2), "Supprimer la colonne",
-         "A|B\na1|b1\na2|\nwidths 70 130", 1},
+         "A|B\na1|b1\na2|\nwidths 70 130"},
         {"rename to nothing",
          Make([](CGridListCtrl& g) { return std::make_unique<CRenameColumnCommand>(g, 1, ""); }),
-         "Renommer la colonne", "A||C\na1|b1|c1\na2||\nwidths 70 130 90", 1},
+         "Renommer la colonne", "A||C\na1|b1|c1\na2||\nwidths 70 130 90"},
         {"reorder", Make([](CGridListCtrl& g) {
              return CReorderColumnsCommand::Create(g, {2, 0, 1});
          }),
-         "Déplacer les colonnes", "C|A|B\nc1|a1|b1\n|a2|\nwidths 90 70 130", -1},
+         "Déplacer les colonnes", "C|A|B\nc1|a1|b1\n|a2|\nwidths 90 70 130"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -71,9 +69,8 @@ TEST(ColumnCommandsTest, ColumnCommandsApplyAndRevertExactly)
         EXPECT_EQ(command->Name().toStdString(), c.name);
         history.Push(std::move(command), grid);
         EXPECT_EQ(Shape(grid), c.after);
-        EXPECT_EQ(grid.GetSelectedRow(), c.selectedAfter);
         // Column commands leave the current cell's numbers alone.
-        EXPECT_EQ(Focus(grid).substr(Focus(grid).find("cur")), "cur 1,2");
+        EXPECT_EQ(Focus(grid), "cur 1,2");
         for (int round = 0; round < 2; ++round) {
             history.Undo(grid);
             EXPECT_EQ(Shape(grid), before);

@@ -14,10 +14,9 @@ inline std::string Shape(const CGridListCtrl& grid)
     return Dump(grid) + widths;
 }
 
-// Selected row and current cell, as "sel 1 cur 1,0".
+// The current cell, as "cur 1,0".
 inline std::string Focus(const CGridListCtrl& grid)
 {
-    return "sel " + std::to_string(grid.GetSelectedRow()) + " cur " +
-           std::to_string(grid.Cursor().CurrentRow()) + "," +
+    return "cur " + std::to_string(grid.Cursor().CurrentRow()) + "," +
            std::to_string(grid.Cursor().CurrentColumn());
 }

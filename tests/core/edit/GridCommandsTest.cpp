@@ -1,5 +1,4 @@
 #include "edit/GridCommands.h"
-#include "edit/EditFocus.h"
 
 #include "EditTestSupport.h"
 
@@ -34,18 +33,17 @@ TEST(GridCommandsTest, CurrentCellIsShownFromOneAndForgottenWhenGone)
     EXPECT_EQ(GridCommands::CurrentCellText(grid), "");
 }
 
-// What each command leaves: the list, the selected row, the current cell,
-// the modified flag and whether a step can be undone.
+// What each command leaves: the list, the current cell, the modified flag
+// and whether a step can be undone. The cursor starts in column 1 of row.
 TEST(GridCommandsTest, RowAndColumnCommands)
 {
     using namespace GridCommands;
     struct Case
     {
         const char* name;
-        int selected;
+        int row;
         std::function<void(CTablewrightDoc&)> run;
         std::string after;
-        int selectedAfter;
         Cell current;
         bool modified;
         bool step;
@@ -55,7 +53,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          1,
          [](auto& d) { InsertRow(d, RowPlace::Above); },
          "A|B\n1|x\n|\n2|y\n3|",
-         1,
          {1, 0},
          true,
          true},
@@ -63,23 +60,20 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          2,
          [](auto& d) { InsertRow(d, RowPlace::Below); },
          "A|B\n1|x\n2|y\n3|\n|",
-         3,
          {3, 0},
          true,
          true},
-        {"insert without a selected row",
+        {"insert without a current row",
          -1,
          [](auto& d) { InsertRow(d, RowPlace::Below); },
          "A|B\n1|x\n2|y\n3|",
-         -1,
-         {0, 1},
+         {-1, -1},
          false,
          false},
         {"delete a middle row",
          1,
          [](auto& d) { DeleteRow(d); },
          "A|B\n1|x\n3|",
-         1,
          {1, 0},
          true,
          true},
@@ -87,7 +81,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          2,
          [](auto& d) { DeleteRow(d); },
          "A|B\n1|x\n2|y",
-         1,
          {1, 0},
          true,
          true},
@@ -95,7 +88,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          2,
          [](auto& d) { MoveRow(d, RowMove::Up); },
          "A|B\n1|x\n3|\n2|y",
-         1,
          {1, 1},
          true,
          true},
@@ -103,7 +95,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          0,
          [](auto& d) { MoveRow(d, RowMove::Up); },
          "A|B\n1|x\n2|y\n3|",
-         0,
          {0, 1},
          true,
          false},
@@ -111,15 +102,13 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          2,
          [](auto& d) { MoveRow(d, RowMove::Down); },
          "A|B\n1|x\n2|y\n3|",
-         2,
-         {0, 1},
+         {2, 1},
          true,
          false},
         {"rename",
          0,
          [](auto& d) { RenameColumn(d, 1, "Prix\tHT"); },
          "A|Prix HT\n1|x\n2|y\n3|",
-         0,
          {0, 1},
          true,
          true},
@@ -127,7 +116,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          0,
          [](auto& d) { RenameColumn(d, 1, "B"); },
          "A|B\n1|x\n2|y\n3|",
-         0,
          {0, 1},
          true,
          false},
@@ -135,16 +123,14 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          1,
          [](auto& d) { InsertColumn(d, 0, ColumnPlace::Before); },
          "Nouvelle colonne|A|B\n|1|x\n|2|y\n|3|",
-         -1,
-         {0, 1},
+         {1, 1},
          true,
          true},
         {"insert after column 0",
          1,
          [](auto& d) { InsertColumn(d, 0, ColumnPlace::After); },
          "A|Nouvelle colonne|B\n1||x\n2||y\n3||",
-         1,
-         {0, 1},
+         {1, 1},
          true,
          true},
         {"reorder",
@@ -153,7 +139,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
              ReorderColumns(d, {1, 0});
          },
          "B|A\nx|1\ny|2\n|3",
-         -1,
          {0, 1},
          true,
          true},
@@ -163,7 +148,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
              ReorderColumns(d, {0, 1});
          },
          "A|B\n1|x\n2|y\n3|",
-         0,
          {0, 1},
          true,
          false},
@@ -172,15 +156,10 @@ TEST(GridCommandsTest, RowAndColumnCommands)
         SCOPED_TRACE(c.name);
         Session s;
         Fill(s.grid, {"A", "B"}, {{"1", "x"}, {"2", "y"}, {"3"}});
-        s.grid.Cursor().SetCurrent(0, 1);
-        if (c.selected >= 0)
-            s.grid.SelectRow(c.selected);
-        else
-            EditFocus::ClearSelection(s.grid);
+        s.grid.Cursor().SetCurrent(c.row, 1);
         c.run(s.doc);
         EXPECT_EQ(Dump(s.grid), c.after);
-        EXPECT_EQ(s.grid.GetSelectedRow(), c.selectedAfter);
-        EXPECT_EQ((Cell{s.grid.Cursor().CurrentRow(), s.grid.Cursor().CurrentColumn()}), c.current);
+        EXPECT_EQ(s.grid.Cursor().Current(), c.current);
         EXPECT_EQ(s.doc.IsModified(), c.modified);
         EXPECT_EQ(s.doc.History().CanUndo(), c.step);
     }
@@ -271,7 +250,7 @@ TEST(GridCommandsTest, ModifiedFollowsTheCleanPoint)
     Session s;
     TempFiles files;
     Fill(s.grid, {"A"}, {{"1"}, {"2"}});
-    s.grid.SelectRow(0);
+    s.grid.Cursor().SetCurrent(0, 0);
     GridCommands::DeleteRow(s.doc);
     ASSERT_TRUE(s.doc.DoSave(files.Path("l.tbw")));
     EXPECT_FALSE(s.doc.IsModified());

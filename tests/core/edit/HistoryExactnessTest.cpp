@@ -1,9 +1,15 @@
+#include "edit/CellCommands.h"
+#include "edit/CommandSequence.h"
+#include "edit/EditHistory.h"
 #include "edit/GridCommands.h"
+#include "edit/RowCommands.h"
 #include "edit/SortCommand.h"
 
 #include "EditTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -84,11 +90,59 @@ TEST(HistoryExactnessTest, MoveRowRedoLeavesTheCursorWhereTheMoveDid)
     s.grid.Cursor().SetCurrent(2, 1);
     MoveRow(s.doc, RowMove::Up);
     const std::string moved = Focus(s.grid);
-    EXPECT_EQ(moved, "sel 1 cur 1,1");
+    EXPECT_EQ(moved, "cur 1,1");
     ASSERT_TRUE(s.doc.Undo());
-    EXPECT_EQ(Focus(s.grid), "sel 2 cur 2,1");
+    EXPECT_EQ(Focus(s.grid), "cur 2,1");
     ASSERT_TRUE(s.doc.Redo());
     EXPECT_EQ(Focus(s.grid), moved);
+}
+
+// A step of several parts that fails part-way takes back the parts it did:
+// the list is as it was before the step, and the history is broken.
+TEST(HistoryExactnessTest, AStepThatFailsPartWayTakesBackWhatItDid)
+{
+    using Make = std::function<std::unique_ptr<CEditCommand>(CGridListCtrl&)>;
+    // Two rows appended below the six, then a cell of the second one typed.
+    const Make typedBelow = [](CGridListCtrl& g) {
+        std::vector<std::unique_ptr<CEditCommand>> steps;
+        steps.push_back(std::make_unique<CAppendRowsCommand>(6, 2));
+        steps.push_back(std::make_unique<CSetCellCommand>(g, 7, 1, "x"));
+        return std::make_unique<CCommandSequence>(std::move(steps));
+    };
+    const Make scattered = [](CGridListCtrl& g) {
+        return std::make_unique<CDeleteRowSetCommand>(g, std::vector<int>{1, 3, 4});
+    };
+    struct Case
+    {
+        const char* what;
+        const Make& make;
+        bool redo; // undone first, the redo fails; else the undo does
+        void (*change)(CGridListCtrl&);
+    };
+    const Case cases[] = {
+        {"a sequence undone on a longer list", typedBelow, false,
+         [](CGridListCtrl& g) { g.InsertItem(g.GetItemCount(), "z"); }},
+        {"a sequence redone without its column", typedBelow, true,
+         [](CGridListCtrl& g) { g.DeleteColumn(1); }},
+        {"scattered rows undone on a shorter list", scattered, false,
+         [](CGridListCtrl& g) { g.TakeRows(0, 2); }},
+        {"scattered rows redone on a shorter list", scattered, true,
+         [](CGridListCtrl& g) { g.TakeRows(3, 3); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CGridListCtrl grid;
+        Fill(grid, {"A", "B"}, {{"a0"}, {"a1"}, {"a2"}, {"a3"}, {"a4"}, {"a5"}});
+        CEditHistory history;
+        ASSERT_TRUE(history.Push(c.make(grid), grid));
+        if (c.redo) {
+            ASSERT_EQ(history.Undo(grid), CEditHistory::Outcome::Done);
+        }
+        c.change(grid);
+        const std::string before = Dump(grid);
+        EXPECT_EQ(c.redo ? history.Redo(grid) : history.Undo(grid), CEditHistory::Outcome::Broken);
+        EXPECT_EQ(Dump(grid), before);
+    }
 }
 
 } // namespace

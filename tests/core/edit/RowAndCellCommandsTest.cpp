@@ -23,13 +23,11 @@ struct Case
     const char* focusUndone;
 };
 
-// Three rows a, b, c under columns x and y; row 1 selected, cell (1,1)
-// current.
+// Three rows a, b, c under columns x and y; cell (1,1) current.
 void FillThreeRows(CGridListCtrl& grid)
 {
     Fill(grid, {"x", "y"}, {{"a", "1"}, {"", "2"}, {"c"}});
     grid.Cursor().SetCurrent(1, 1);
-    grid.SelectRow(1);
 }
 
 // Pushes the command, undoes and redoes it, checking the list and the
@@ -68,14 +66,14 @@ TEST(RowAndCellCommandsTest, CellCommandsApplyAndRevertExactly)
     };
     const Case cases[] = {
         {"modify", [](CGridListCtrl& g) { return std::make_unique<CSetCellCommand>(g, 2, 1, "n"); },
-         "Modifier la cellule", "x|y\na|1\n|2\nc|n", "sel 2 cur 2,1", "sel 2 cur 2,1"},
+         "Modifier la cellule", "x|y\na|1\n|2\nc|n", "cur 2,1", "cur 2,1"},
         {"breaks become spaces",
          [](CGridListCtrl& g) { return std::make_unique<CSetCellCommand>(g, 0, 0, "p\tq\r\nr"); },
-         "Modifier la cellule", "x|y\np q r|1\n|2\nc|", "sel 0 cur 0,0", "sel 0 cur 0,0"},
+         "Modifier la cellule", "x|y\np q r|1\n|2\nc|", "cur 0,0", "cur 0,0"},
         {"clear", [](CGridListCtrl& g) { return CSetCellCommand::Clear(g, 0, 0); },
-         "Effacer la cellule", "x|y\n|1\n|2\nc|", "sel 0 cur 0,0", "sel 0 cur 0,0"},
+         "Effacer la cellule", "x|y\n|1\n|2\nc|", "cur 0,0", "cur 0,0"},
         {"rows appended for the edit", appendTwoRows, "Modifier la cellule",
-         "x|y\na|1\n|2\nc|\n|\n|z", "sel 4 cur 4,1", "sel 2 cur 2,1"},
+         "x|y\na|1\n|2\nc|\n|\n|z", "cur 4,1", "cur 2,1"},
     };
     for (const Case& c : cases)
         Check(c);
@@ -90,27 +88,27 @@ TEST(RowAndCellCommandsTest, RowCommandsApplyAndRevertExactly)
     const Case cases[] = {
         {"insert at the top",
          make([](CGridListCtrl&) { return std::make_unique<CInsertRowCommand>(0); }),
-         "Insérer une ligne", "x|y\n|\na|1\n|2\nc|", "sel 0 cur 0,0", "sel 0 cur 0,0"},
+         "Insérer une ligne", "x|y\n|\na|1\n|2\nc|", "cur 0,0", "cur 0,0"},
         {"insert at the end",
          make([](CGridListCtrl&) { return std::make_unique<CInsertRowCommand>(3); }),
-         "Insérer une ligne", "x|y\na|1\n|2\nc|\n|", "sel 3 cur 3,0", "sel 2 cur 2,0"},
+         "Insérer une ligne", "x|y\na|1\n|2\nc|\n|", "cur 3,0", "cur 2,0"},
         {"delete a row with an empty first cell",
          make([](CGridListCtrl& g) { return std::make_unique<CDeleteRowCommand>(g, 1); }),
-         "Supprimer la ligne", "x|y\na|1\nc|", "sel 1 cur 1,0", "sel 1 cur 1,0"},
+         "Supprimer la ligne", "x|y\na|1\nc|", "cur 1,0", "cur 1,0"},
         {"delete two rows",
          make([](CGridListCtrl& g) { return std::make_unique<CDeleteRowCommand>(g, 0, 2); }),
-         "Supprimer les lignes", "x|y\nc|", "sel 0 cur 0,0", "sel 0 cur 0,0"},
+         "Supprimer les lignes", "x|y\nc|", "cur 0,0", "cur 0,0"},
         {"delete the last row",
          make([](CGridListCtrl& g) { return std::make_unique<CDeleteRowCommand>(g, 2); }),
-         "Supprimer la ligne", "x|y\na|1\n|2", "sel 1 cur 1,0", "sel 2 cur 2,0"},
-        {"move the first row down", move(0, 2), "Déplacer la ligne", "x|y\n|2\na|1\nc|",
-         "sel 1 cur 1,1", "sel 0 cur 0,1"},
-        {"move the last row up", move(2, 1), "Déplacer la ligne", "x|y\na|1\nc|\n|2",
-         "sel 1 cur 1,1", "sel 2 cur 2,1"},
+         "Supprimer la ligne", "x|y\na|1\n|2", "cur 1,0", "cur 2,0"},
+        {"move the first row down", move(0, 2), "Déplacer la ligne", "x|y\n|2\na|1\nc|", "cur 1,1",
+         "cur 0,1"},
+        {"move the last row up", move(2, 1), "Déplacer la ligne", "x|y\na|1\nc|\n|2", "cur 1,1",
+         "cur 2,1"},
         {"move the next-to-last row to the end", move(1, 3), "Déplacer la ligne",
-         "x|y\na|1\nc|\n|2", "sel 2 cur 2,1", "sel 1 cur 1,1"},
+         "x|y\na|1\nc|\n|2", "cur 2,1", "cur 1,1"},
         {"move the second row to the top", move(1, 0), "Déplacer la ligne", "x|y\n|2\na|1\nc|",
-         "sel 0 cur 0,1", "sel 1 cur 1,1"},
+         "cur 0,1", "cur 1,1"},
     };
     for (const Case& c : cases)
         Check(c);

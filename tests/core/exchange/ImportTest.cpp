@@ -94,6 +94,7 @@ TEST(ImportTest, CsvFileFillsTheGrid)
          "Montant (€, TTC)|Nom\n3,50|Rémi"},
         {"sep line, then blank lines", false, "sep=|\r\n\r\na|b\r\n", "Column 1|Column 2\na|b"},
         {"sep line names one character", true, "sep=ab\nx\n", "sep=ab\nx"},
+        {"sep line cannot name the quote", true, "sep=\"\nx\n", "sep=\"\nx"},
         {"empty file", false, "", ""},
         {"empty file with names", true, "", ""},
         {"names only", true, "a,b\n", "a|b"},

@@ -98,13 +98,12 @@ TEST(GridListCtrlTest, MoveRowMovesOrRefuses)
         int to;
         bool moved;
         std::string order;
-        int selected;
     } cases[] = {
-        {2, 1, true, "a c b d", 1}, // up
-        {1, 3, true, "a c b d", 2}, // down
-        {0, -1, false, "a b c d", -1}, {3, 5, false, "a b c d", -1},
-        {2, 4, true, "a b d c", 3}, // next-to-last down lands at the end
-        {1, 1, false, "a b c d", -1},  {9, 2, false, "a b c d", -1},
+        {2, 1, true, "a c b d"}, // up
+        {1, 3, true, "a c b d"}, // down
+        {0, -1, false, "a b c d"}, {3, 5, false, "a b c d"},
+        {2, 4, true, "a b d c"}, // next-to-last down lands at the end
+        {1, 1, false, "a b c d"},  {9, 2, false, "a b c d"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from << "->" << c.to);
@@ -115,31 +114,9 @@ TEST(GridListCtrlTest, MoveRowMovesOrRefuses)
         for (int r = 0; r < grid.GetItemCount(); ++r)
             order += (r ? " " : "") + grid.GetItemText(r, 0);
         EXPECT_EQ(order, c.order);
-        EXPECT_EQ(grid.GetSelectedRow(), c.selected);
         for (int r = 0; r < grid.GetItemCount(); ++r)
             EXPECT_EQ(grid.GetItemText(r, 1)[0] - '1', grid.GetItemText(r, 0)[0] - 'a');
     }
-}
-
-TEST(GridListCtrlTest, SelectionFollowsRowsAndStaysSingle)
-{
-    CGridListCtrl grid;
-    Fill(grid, {"A"}, {{"0"}, {"1"}, {"2"}});
-    EXPECT_TRUE(grid.SelectRow(1));
-    EXPECT_EQ(grid.GetItemState(1, CGridListCtrl::LVIS_SELECTED | CGridListCtrl::LVIS_FOCUSED),
-              CGridListCtrl::LVIS_SELECTED | CGridListCtrl::LVIS_FOCUSED);
-    grid.InsertItem(0, "new");
-    EXPECT_EQ(grid.GetSelectedRow(), 2);
-    // A row inserted at the selected row pushes the selection down with it.
-    grid.InsertItem(2, "at the selection");
-    EXPECT_EQ(grid.GetSelectedRow(), 3);
-    EXPECT_EQ(grid.GetFocusedRow(), 3);
-    EXPECT_EQ(grid.GetItemText(3, 0), "1");
-    grid.SelectRow(4);
-    EXPECT_EQ(grid.GetItemState(2, CGridListCtrl::LVIS_SELECTED), 0u);
-    grid.DeleteItem(4);
-    EXPECT_EQ(grid.GetSelectedRow(), -1);
-    EXPECT_FALSE(grid.SelectRow(4));
 }
 
 TEST(GridListCtrlTest, CaptureAndRebuildKeepTheTable)
@@ -148,8 +125,6 @@ TEST(GridListCtrlTest, CaptureAndRebuildKeepTheTable)
     Fill(grid, {"one", "two", "three"}, {{"a", "b", "c"}, {"", "", "z"}});
     grid.SetColumnWidth(1, 42);
     grid.SetColumnOrderArray({1, 2, 0});
-    grid.Cursor().SetCurrent(1, 2);
-    grid.SelectRow(1);
 
     std::vector<GridColumn> columns;
     std::vector<GridRow> rows;
@@ -171,9 +146,6 @@ TEST(GridListCtrlTest, CaptureAndRebuildKeepTheTable)
     EXPECT_EQ(Dump(grid), "two|three|one\nb|c|a\n|z|");
     EXPECT_EQ(grid.GetColumnWidth(0), 42);
     EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(grid.GetSelectedRow(), -1);
-    EXPECT_EQ(grid.Cursor().CurrentRow(), 1);
-    EXPECT_EQ(grid.Cursor().CurrentColumn(), 2);
 }
 
 TEST(GridListCtrlTest, ColumnOrderMustBeAPermutation)
@@ -315,8 +287,6 @@ TEST(GridListCtrlTest, MovedRowsAreReportedAsMoves)
     EXPECT_EQ(Dump(grid), "A\n1\n0\n2\n3");
     EXPECT_EQ(listener.events,
               (std::vector<std::string>{"move 0 to 4", "moved", "move 3 to 1", "moved"}));
-    EXPECT_EQ(grid.GetSelectedRow(), 2);
-    EXPECT_EQ(grid.GetFocusedRow(), 2);
 }
 
 // Dropping a dragged header makes the shown order the columns' own.
@@ -325,7 +295,6 @@ TEST(GridListCtrlTest, ApplyColumnOrderMovesNamesWidthsAndCells)
     CGridListCtrl grid;
     Fill(grid, {"one", "two", "three"}, {{"1", "2", "3"}, {"a"}, {}});
     grid.SetColumnWidth(0, 40);
-    grid.SelectRow(1);
     ASSERT_TRUE(grid.SetColumnOrderArray({1, 2, 0}));
     RecordingListener listener;
     grid.SetListener(&listener);
@@ -333,7 +302,6 @@ TEST(GridListCtrlTest, ApplyColumnOrderMovesNamesWidthsAndCells)
     EXPECT_EQ(Dump(grid), "two|three|one\n2|3|1\n||a\n||");
     EXPECT_EQ(grid.GetColumnWidth(2), 40);
     EXPECT_EQ(grid.GetColumnOrderArray(), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(grid.GetSelectedRow(), -1);
     EXPECT_EQ(listener.events, (std::vector<std::string>{"reorder", "reordered 1 2 0"}));
 
     // An unmoved header and a list without rows are rebuilt as they are.

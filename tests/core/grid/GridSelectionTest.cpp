@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 namespace {
 
 using GridCommands::Extend;
@@ -18,7 +21,7 @@ void FillTenRows(CGridListCtrl& grid)
     grid.AppendEmptyRows(10);
 }
 
-TEST(GridSelectionTest, MovesStopAtTheEdgesAndTheSelectedRowFollows)
+TEST(GridSelectionTest, MovesStopAtTheEdges)
 {
     struct Case
     {
@@ -49,7 +52,6 @@ TEST(GridSelectionTest, MovesStopAtTheEdgesAndTheSelectedRowFollows)
         grid.Cursor().SetCurrent(c.from.row, c.from.column);
         GridCommands::MoveCursor(grid, c.move, 4, Extend::No);
         EXPECT_EQ(grid.Cursor().Current(), c.to);
-        EXPECT_EQ(grid.GetSelectedRow(), c.to.row);
         EXPECT_FALSE(grid.Cursor().HasRange());
     }
 }
@@ -97,14 +99,6 @@ TEST(GridSelectionTest, RangesStretchFromTheAnchor)
          },
          {2, 0, 7, 3},
          {2, 0}},
-        {"an anchor beyond the rows is kept inside",
-         [](CGridListCtrl& g) {
-             g.Cursor().SetCurrent(9, 3);
-             g.Cursor().ExtendTo(8, 3);
-             g.TakeRows(9, 1);
-         },
-         {8, 3, 8, 3},
-         {8, 3}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -113,7 +107,119 @@ TEST(GridSelectionTest, RangesStretchFromTheAnchor)
         c.select(grid);
         EXPECT_EQ(grid.Cursor().Range(), c.range);
         EXPECT_EQ(grid.Cursor().Current(), c.current);
-        EXPECT_EQ(grid.GetSelectedRow(), c.current.row);
+    }
+}
+
+// The anchor and the current cell, as "2,0 4,1".
+std::string Ends(const CGridListCtrl& grid)
+{
+    const auto cell = [](GridCell at) {
+        return std::to_string(at.row) + "," + std::to_string(at.column);
+    };
+    return cell(grid.Cursor().Anchor()) + " " + cell(grid.Cursor().Current());
+}
+
+// Both ends of the cursor stay on their rows whatever rows come, go or
+// move; an end whose row goes passes to the row that takes its place, and
+// the current cell to a row shown. Rows r0..r7, the range from (2,0) to
+// (4,1); under the filter the even rows are shown.
+TEST(GridSelectionTest, TheCursorStaysOnItsRows)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(CGridListCtrl&)> change;
+        const char* ends;
+        const char* endsFiltered;
+    };
+    const Case cases[] = {
+        {"insert above", [](CGridListCtrl& g) { g.InsertItem(1, ""); }, "3,0 5,1", "3,0 5,1"},
+        {"insert at the anchor", [](CGridListCtrl& g) { g.InsertItem(2, ""); }, "3,0 5,1",
+         "3,0 5,1"},
+        {"insert at the current row", [](CGridListCtrl& g) { g.InsertItem(4, ""); }, "2,0 5,1",
+         "2,0 5,1"},
+        {"insert below", [](CGridListCtrl& g) { g.InsertItem(5, ""); }, "2,0 4,1", "2,0 4,1"},
+        {"put rows in above",
+         [](CGridListCtrl& g) { ASSERT_TRUE(g.PutRows(1, std::vector<PackedRow>(2))); }, "4,0 6,1",
+         "4,0 6,1"},
+        {"put a set in",
+         [](CGridListCtrl& g) {
+             ASSERT_TRUE(g.PutRowSet({0, 3, 5}, std::vector<PackedRow>(3)));
+         },
+         "4,0 7,1", "4,0 7,1"},
+        {"remove above", [](CGridListCtrl& g) { g.DeleteItem(1); }, "1,0 3,1", "1,0 3,1"},
+        {"remove the anchor's row", [](CGridListCtrl& g) { g.DeleteItem(2); }, "2,0 3,1",
+         "2,0 3,1"},
+        {"remove the current row", [](CGridListCtrl& g) { g.DeleteItem(4); }, "2,0 4,1", "2,0 5,1"},
+        {"remove below", [](CGridListCtrl& g) { g.DeleteItem(5); }, "2,0 4,1", "2,0 4,1"},
+        {"remove a block holding the current row", [](CGridListCtrl& g) { g.TakeRows(3, 3); },
+         "2,0 3,1", "2,0 3,1"},
+        {"remove the current row and all after it", [](CGridListCtrl& g) { g.TakeRows(4, 4); },
+         "2,0 3,1", "2,0 2,1"},
+        {"remove a set",
+         [](CGridListCtrl& g) {
+             g.TakeRowSet({1, 4, 6});
+         },
+         "1,0 3,1", "1,0 1,1"},
+        {"remove every row", [](CGridListCtrl& g) { g.DeleteAllItems(); }, "-1,-1 -1,-1",
+         "-1,-1 -1,-1"},
+        {"move the current row up", [](CGridListCtrl& g) { g.MoveRow(4, 3); }, "2,0 3,1",
+         "2,0 3,1"},
+        {"move the current row down", [](CGridListCtrl& g) { g.MoveRow(4, 6); }, "2,0 5,1",
+         "2,0 5,1"},
+        {"move the anchor's row past the current one", [](CGridListCtrl& g) { g.MoveRow(2, 6); },
+         "5,0 3,1", "5,0 3,1"},
+        {"move a row from below to the top", [](CGridListCtrl& g) { g.MoveRow(7, 0); }, "3,0 5,1",
+         "3,0 5,1"},
+    };
+    for (const bool filtered : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (filtered ? ", filtered" : ""));
+            CGridListCtrl grid;
+            Fill(grid, {"A", "B"},
+                 {{"r0"}, {"r1"}, {"r2"}, {"r3"}, {"r4"}, {"r5"}, {"r6"}, {"r7"}});
+            if (filtered)
+                grid.FilterRows({0, 2, 4, 6});
+            grid.Cursor().SetCurrent(2, 0);
+            grid.Cursor().ExtendTo(4, 1);
+            c.change(grid);
+            EXPECT_EQ(Ends(grid), filtered ? c.endsFiltered : c.ends);
+        }
+    }
+}
+
+// Rows that go take the cursor's ends along; a column that goes leaves an
+// anchor beyond the grid, which then goes to the current cell.
+TEST(GridSelectionTest, NoAnchorIsLeftBeyondTheGrid)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(CGridListCtrl&)> change;
+        const char* ends;
+    };
+    const Case cases[] = {
+        {"the anchor's rows go",
+         [](CGridListCtrl& g) {
+             g.Cursor().SetCurrent(9, 3);
+             g.Cursor().ExtendTo(2, 1);
+             g.TakeRows(5, 5);
+         },
+         "4,3 2,1"},
+        {"the anchor's column goes",
+         [](CGridListCtrl& g) {
+             g.Cursor().SelectRange({2, 1, 5, 3});
+             g.DeleteColumn(3);
+         },
+         "2,1 2,1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CGridListCtrl grid;
+        FillTenRows(grid);
+        c.change(grid);
+        EXPECT_FALSE(grid.Cursor().ForgetVanished());
+        EXPECT_EQ(Ends(grid), c.ends);
     }
 }
 
@@ -142,6 +248,10 @@ TEST(GridSelectionTest, EveryChangeIsReportedOnceAndABatchOnceAtItsEnd)
         EXPECT_EQ(counter.moves, 3);
     }
     EXPECT_EQ(counter.moves, 4);
+    // Rows that come before the cursor move it; rows after it do not.
+    grid.InsertItem(0, "");
+    grid.InsertItem(grid.GetItemCount(), "");
+    EXPECT_EQ(counter.moves, 5);
     grid.SetListener(nullptr);
 }
 

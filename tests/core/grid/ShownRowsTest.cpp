@@ -44,6 +44,8 @@ TEST(ShownRowsTest, FollowsTheRowsThroughEveryChange)
     };
     const Case cases[] = {
         {"insert", [](CGridListCtrl& g) { g.InsertItem(3, "new"); }, "r0 r2 new r4 r6"},
+        {"insert just above a shown row", [](CGridListCtrl& g) { g.InsertItem(4, "new"); },
+         "r0 r2 new r4 r6"},
         {"append", [](CGridListCtrl& g) { g.AppendEmptyRows(2); }, "r0 r2 r4 r6  "},
         {"delete shown", [](CGridListCtrl& g) { g.DeleteItem(2); }, "r0 r4 r6"},
         {"delete hidden", [](CGridListCtrl& g) { g.DeleteItem(3); }, "r0 r2 r4 r6"},

@@ -85,8 +85,7 @@ private:
     }
     QString Focus()
     {
-        return QStringLiteral("sel %1 cur %2,%3")
-            .arg(s->Grid().GetSelectedRow())
+        return QStringLiteral("cur %1,%2")
             .arg(s->Grid().Cursor().CurrentRow())
             .arg(s->Grid().Cursor().CurrentColumn());
     }
@@ -123,14 +122,14 @@ private Q_SLOTS:
         s->Grid().Cursor().SetCurrent(2, s->Grid().Cursor().CurrentColumn());
         WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QStringLiteral("PAIN")); });
         s->Key(Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,0"));
+        QCOMPARE(Focus(), QStringLiteral("cur 0,0"));
         QCOMPARE(s->Frame().StatusPaneText(1), QStringLiteral("Ligne 1, Colonne 1"));
         QVERIFY(s->Action("ID_EDIT_FIND_NEXT").isEnabled());
 
         s->Key(Qt::Key_F3);
-        QCOMPARE(Focus(), QStringLiteral("sel 3 cur 3,0"));
+        QCOMPARE(Focus(), QStringLiteral("cur 3,0"));
         s->Key(Qt::Key_F3);
-        QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,0"));
+        QCOMPARE(Focus(), QStringLiteral("cur 0,0"));
         QVERIFY(s->prompt.messages.empty());
         QVERIFY(!s->Frame().isWindowModified());
 
@@ -144,13 +143,12 @@ private Q_SLOTS:
     {
         Start();
         s->Grid().Cursor().SetCurrent(1, 1);
-        s->Grid().SelectRow(1);
         WhenShown([](QWidget& dialog) { Confirm(dialog, "findEdit", QStringLiteral("beurre")); });
         s->Action("ID_TOOLBAR_FIND").trigger();
         QCOMPARE(s->prompt.messages.size(), std::size_t{1});
         QCOMPARE(s->prompt.messages[0].text,
                  QStringLiteral("De la corde de recherche n'a pas été trouvée"));
-        QCOMPARE(Focus(), QStringLiteral("sel 1 cur 1,1"));
+        QCOMPARE(Focus(), QStringLiteral("cur 1,1"));
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -256,7 +254,7 @@ private Q_SLOTS:
                                      "-",
                                      "Filtrer sur cette valeur"};
         QCOMPARE(entries, rowEntries);
-        QCOMPARE(Focus(), QStringLiteral("sel 0 cur 0,1"));
+        QCOMPARE(Focus(), QStringLiteral("cur 0,1"));
 
         WhenShown([&](QWidget& menu) {
             entries = Entries(menu);

@@ -345,7 +345,7 @@ private Q_SLOTS:
         Start({s->files.Write("longue.tbw", ListOf(499))});
         CGridTableView* table = s->View().GridWidget();
         QTRY_VERIFY(table->viewport()->rect().contains(table->CellRect(499, 0)));
-        QCOMPARE(s->Grid().GetSelectedRow(), -1);
+        QCOMPARE(s->Grid().Cursor().CurrentRow(), -1);
         QVERIFY(!table->selectionModel()->hasSelection());
     }
 

@@ -67,7 +67,7 @@ private Q_SLOTS:
         QVERIFY(e.Editor().isVisible());
         QCOMPARE(e.Grid().Cursor().CurrentRow(), 3);
         QCOMPARE(e.Grid().Cursor().CurrentColumn(), 0);
-        QCOMPARE(e.Grid().GetSelectedRow(), 3);
+        QCOMPARE(e.Grid().Cursor().CurrentRow(), 3);
     }
 
     void ctrlArrowsStopAtTheEdges()
@@ -187,7 +187,7 @@ private Q_SLOTS:
         e.Key(Qt::Key_Escape);
         e.Key(Qt::Key_Down);
         e.Key(Qt::Key_Down);
-        QCOMPARE(e.Grid().GetSelectedRow(), 2);
+        QCOMPARE(e.Grid().Cursor().CurrentRow(), 2);
         e.Key(Qt::Key_Delete);
         QCOMPARE(e.Cell(2, 0), QString());
         QCOMPARE(e.Cell(0, 0), QStringLiteral("a0"));
@@ -211,7 +211,7 @@ private Q_SLOTS:
         const QPoint far(e.Center(2, 2).x(), e.Center(2, 2).y() + 5 * rowHeight);
         e.DoubleClick(far);
         QCOMPARE(e.Grid().GetItemCount(), 8);
-        QCOMPARE(e.Grid().GetSelectedRow(), 7);
+        QCOMPARE(e.Grid().Cursor().CurrentRow(), 7);
         QVERIFY(e.Editor().isVisible());
         QCOMPARE(e.Grid().Cursor().CurrentColumn(), 2);
         e.Key(Qt::Key_Escape);

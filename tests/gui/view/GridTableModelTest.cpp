@@ -30,7 +30,7 @@ private Q_SLOTS:
         grid.MoveRow(1, 0);
         grid.SetColumnOrderArray({2, 0, 1});
         grid.ApplyColumnOrder();
-        grid.SelectRow(1);
+        grid.Cursor().SetCurrentRow(1);
         grid.DeleteItem(0);
         grid.DeleteColumn(0);
         QCOMPARE(model.rowCount(), 1);
@@ -129,16 +129,16 @@ private Q_SLOTS:
         Fill(grid, {"a", "b"}, {{"1", "2"}, {"3", "4"}});
         QSignalSpy cells(&model, &QAbstractItemModel::dataChanged);
         QSignalSpy headers(&model, &CGridTableModel::columnHeadersChanged);
-        QSignalSpy states(&model, &CGridTableModel::itemStateChanged);
+        QSignalSpy moves(&model, &CGridTableModel::cursorChanged);
         QSignalSpy scrolls(&model, &CGridTableModel::ensureVisibleRequested);
         grid.SetItemText(1, 1, "quatre");
         grid.SetColumnWidth(0, 140);
-        grid.SelectRow(1);
+        grid.Cursor().SetCurrentRow(1);
         grid.EnsureVisible(1, false);
         QCOMPARE(cells.size(), 1);
         QCOMPARE(cells[0][0].toModelIndex(), model.index(1, 1));
         QCOMPARE(headers.size(), 1);
-        QCOMPARE(states.size(), 1);
+        QCOMPARE(moves.size(), 1);
         QCOMPARE(scrolls.size(), 1);
         QCOMPARE(scrolls[0][0].toInt(), 1);
     }
