@@ -45,9 +45,17 @@ void CTablewrightDoc::NotifyState() const
         m_stateListener();
 }
 
+// A filter is a view of the list: no step, no change to save.
+void CTablewrightDoc::SetFilter(const RowFilter& filter)
+{
+    m_filter = filter;
+    ApplyFilter(m_grid, m_filter);
+}
+
 // A new list comes in: New, Open and the imports drop any filter.
 void CTablewrightDoc::ClearGrid()
 {
+    m_filter = {};
     {
         const ScopedRedrawSuspension suspended(m_grid);
         m_grid.ShowAllRows();

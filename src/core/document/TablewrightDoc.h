@@ -2,6 +2,7 @@
 
 #include "document/DelimitedFile.h"
 #include "edit/EditHistory.h"
+#include "edit/RowFilter.h"
 #include "edit/SortState.h"
 #include "exchange/FileFormats.h"
 #include "grid/GridListCtrl.h"
@@ -31,6 +32,10 @@ public:
     void SetGoToLastItem(int goToLastItem) { m_bGoToLastItem = goToLastItem; }
     IUserPrompt& Prompt() const { return m_prompt; }
     IProgress& Progress() const { return m_progress; }
+    // The filter the rows shown were chosen by; an empty text shows every
+    // row. Setting it filters the list again. A new list drops it.
+    const RowFilter& Filter() const { return m_filter; }
+    void SetFilter(const RowFilter& filter);
     // The direction the next click on a column's header sorts in.
     SortState& HeaderSort() { return m_headerSort; }
     const SortState& HeaderSort() const { return m_headerSort; }
@@ -170,6 +175,7 @@ private:
     bool m_bModified = false;
     std::function<void()> m_stateListener;
     SortState m_headerSort;
+    RowFilter m_filter;
     TextEncoding m_encoding = TextEncoding::Utf8;
     FileFormat m_format = FileFormat::List;
     CDelimitedFile m_delimited;

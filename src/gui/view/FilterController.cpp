@@ -1,5 +1,6 @@
 #include "view/FilterController.h"
 
+#include "document/TablewrightDoc.h"
 #include "edit/GridCommands.h"
 #include "edit/RowFilter.h"
 #include "grid/GridListCtrl.h"
@@ -20,10 +21,10 @@ constexpr int kFilterPauseMs = 250;
 
 } // namespace
 
-CFilterController::CFilterController(CGridListCtrl& grid, CGridTableView& table,
+CFilterController::CFilterController(CTablewrightDoc& doc, CGridTableView& table,
                                      CGridTableModel& model, CFilterBar& bar,
                                      CommandRunner runCommand, QObject* parent)
-    : QObject(parent), m_grid(grid), m_table(table), m_bar(bar),
+    : QObject(parent), m_doc(doc), m_grid(doc.GetGrid()), m_table(table), m_bar(bar),
       m_runCommand(std::move(runCommand)), m_pTimer(new QTimer(this))
 {
     m_pTimer->setSingleShot(true);
@@ -70,10 +71,14 @@ void CFilterController::OnFilterOnValue()
     const std::optional<RowFilter> filter = CurrentValueFilter(m_grid);
     if (!filter)
         return;
-    m_bar.SetFilter(*filter);
+    {
+        const ScopedWaitCursor waiting;
+        m_doc.SetFilter(*filter);
+    }
+    m_bar.SetFilter(m_doc.Filter());
     m_bar.show();
-    ApplyFilterNow();
     m_table.setFocus(Qt::OtherFocusReason);
+    Q_EMIT rowsShownChanged();
 }
 
 void CFilterController::OnClearFilter()
@@ -94,7 +99,7 @@ void CFilterController::ApplyFilterNow()
     m_pTimer->stop();
     m_runCommand([this] {
         const ScopedWaitCursor waiting;
-        ApplyFilter(m_grid, m_bar.Filter());
+        m_doc.SetFilter(m_bar.Filter());
     });
     Q_EMIT rowsShownChanged();
 }
@@ -114,7 +119,7 @@ void CFilterController::CloseFilterBar()
     m_pTimer->stop();
     const bool hadFocus = m_bar.isAncestorOf(QApplication::focusWidget());
     m_bar.hide();
-    m_grid.ShowAllRows();
+    m_doc.SetFilter({});
     if (hadFocus)
         m_table.setFocus(Qt::OtherFocusReason);
     Q_EMIT rowsShownChanged();
@@ -131,6 +136,6 @@ void CFilterController::ShowFilterColumns()
 void CFilterController::OnListReset()
 {
     ShowFilterColumns();
-    if (IsFilterBarOpen() && !IsFiltering() && !m_bar.Filter().text.empty())
+    if (IsFilterBarOpen() && m_doc.Filter().text.empty() && !m_bar.Filter().text.empty())
         CloseFilterBar();
 }

@@ -6,20 +6,21 @@
 
 class CFilterBar;
 class CGridListCtrl;
+class CTablewrightDoc;
 class CGridTableModel;
 class CGridTableView;
 class QTimer;
 
 // The row filter: the bar above the grid, what its text and choices do to
-// the rows shown, and the row menu's filter items. The filter is the list's
-// (the rows it shows); the bar shows it and sends every change to it. A
-// filter is a view of the list: it makes no step and no change to save.
+// the rows shown, and the row menu's filter items. The filter is the
+// document's; the bar sends it what the user types and chooses, and shows
+// a filter chosen elsewhere.
 class CFilterController : public QObject
 {
     Q_OBJECT
 
 public:
-    CFilterController(CGridListCtrl& grid, CGridTableView& table, CGridTableModel& model,
+    CFilterController(CTablewrightDoc& doc, CGridTableView& table, CGridTableModel& model,
                       CFilterBar& bar, CommandRunner runCommand, QObject* parent = nullptr);
 
     // The bar opens, or closes and shows every row again.
@@ -45,6 +46,7 @@ private:
     // A new list came in: the filter it dropped closes its bar.
     void OnListReset();
 
+    CTablewrightDoc& m_doc;
     CGridListCtrl& m_grid;
     CGridTableView& m_table;
     CFilterBar& m_bar;

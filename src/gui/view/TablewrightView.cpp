@@ -34,7 +34,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     new CGridKeys(doc, *m_pTable, *m_pEditing, this);
     new CColumnHeader(doc, *m_pTable, *m_pModel, run, this);
     m_pMenus = new CViewMenus(m_wndGrid, *m_pTable, run, this);
-    m_pFilter = new CFilterController(m_wndGrid, *m_pTable, *m_pModel, *m_pFilterBar, run, this);
+    m_pFilter = new CFilterController(doc, *m_pTable, *m_pModel, *m_pFilterBar, run, this);
     m_pClipboard = std::make_unique<CViewClipboard>(doc, *m_pEditing);
     m_pCommands = std::make_unique<CListCommands>(doc, *m_pMenus, *this);
     m_pPrintJob = std::make_unique<CPrintJob>(m_printer, this, m_pTable->font(), m_statusBar);
