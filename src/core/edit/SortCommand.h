@@ -1,6 +1,7 @@
 #pragma once
 
 #include "edit/EditCommand.h"
+#include "resources/StringTable.h"
 
 #include <memory>
 #include <vector>
@@ -16,7 +17,7 @@ public:
     static std::unique_ptr<CSortRowsCommand> Create(const CGridListCtrl& grid, int column,
                                                     bool ascending);
 
-    QString Name() const override { return QStringLiteral("Trier les lignes"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kSortRows); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override;
