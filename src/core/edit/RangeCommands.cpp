@@ -109,10 +109,8 @@ void PasteBlock(CTablewrightDoc& doc, const ClipboardBlock::Block& block)
     CellRange target = TargetRange(grid);
     if (grid.GetItemCount() == 0)
         target = {0, 0, 0, 0};
-    if (target.IsEmpty()) {
-        doc.SetModifiedFlag(true);
+    if (target.IsEmpty())
         return;
-    }
     const std::vector<int> landing =
         LandingRows(grid, target.top, static_cast<int>(block.rows.size()));
     const CellRange pasted{landing.front(), target.left, landing.back(),

@@ -34,8 +34,8 @@ TEST(GridCommandsTest, CurrentCellIsShownFromOneAndForgottenWhenGone)
     EXPECT_EQ(GridCommands::CurrentCellText(grid), "");
 }
 
-// What each command leaves: the list, the selected row, the current cell,
-// the modified flag and whether a step can be undone.
+// What each command leaves: the list, the selected row, the current cell
+// and whether a step can be undone; the modified flag follows the step.
 TEST(GridCommandsTest, RowAndColumnCommands)
 {
     using namespace GridCommands;
@@ -47,8 +47,7 @@ TEST(GridCommandsTest, RowAndColumnCommands)
         std::string after;
         int selectedAfter;
         Cell current;
-        bool modified;
-        bool step;
+        bool step; // and the list marked modified
     };
     const Case cases[] = {
         {"insert above",
@@ -57,7 +56,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          "A|B\n1|x\n|\n2|y\n3|",
          1,
          {1, 0},
-         true,
          true},
         {"insert below the last row",
          2,
@@ -65,7 +63,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          "A|B\n1|x\n2|y\n3|\n|",
          3,
          {3, 0},
-         true,
          true},
         {"insert without a selected row",
          -1,
@@ -73,31 +70,15 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          "A|B\n1|x\n2|y\n3|",
          -1,
          {0, 1},
-         false,
          false},
-        {"delete a middle row",
-         1,
-         [](auto& d) { DeleteRow(d); },
-         "A|B\n1|x\n3|",
-         1,
-         {1, 0},
-         true,
-         true},
-        {"delete the last row",
-         2,
-         [](auto& d) { DeleteRow(d); },
-         "A|B\n1|x\n2|y",
-         1,
-         {1, 0},
-         true,
-         true},
+        {"delete a middle row", 1, [](auto& d) { DeleteRow(d); }, "A|B\n1|x\n3|", 1, {1, 0}, true},
+        {"delete the last row", 2, [](auto& d) { DeleteRow(d); }, "A|B\n1|x\n2|y", 1, {1, 0}, true},
         {"move up takes the current cell along",
          2,
          [](auto& d) { MoveRow(d, RowMove::Up); },
          "A|B\n1|x\n3|\n2|y",
          1,
          {1, 1},
-         true,
          true},
         {"first row up",
          0,
@@ -105,7 +86,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          "A|B\n1|x\n2|y\n3|",
          0,
          {0, 1},
-         true,
          false},
         {"last row down",
          2,
@@ -113,7 +93,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          "A|B\n1|x\n2|y\n3|",
          2,
          {0, 1},
-         true,
          false},
         {"rename",
          0,
@@ -121,7 +100,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          "A|Prix HT\n1|x\n2|y\n3|",
          0,
          {0, 1},
-         true,
          true},
         {"rename to the same name",
          0,
@@ -129,7 +107,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          "A|B\n1|x\n2|y\n3|",
          0,
          {0, 1},
-         true,
          false},
         {"insert before column 0",
          1,
@@ -137,7 +114,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          "Nouvelle colonne|A|B\n|1|x\n|2|y\n|3|",
          -1,
          {0, 1},
-         true,
          true},
         {"insert after column 0",
          1,
@@ -145,7 +121,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          "A|Nouvelle colonne|B\n1||x\n2||y\n3||",
          1,
          {0, 1},
-         true,
          true},
         {"reorder",
          0,
@@ -155,7 +130,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          "B|A\nx|1\ny|2\n|3",
          -1,
          {0, 1},
-         true,
          true},
         {"a drop where the drag began",
          0,
@@ -165,7 +139,6 @@ TEST(GridCommandsTest, RowAndColumnCommands)
          "A|B\n1|x\n2|y\n3|",
          0,
          {0, 1},
-         true,
          false},
     };
     for (const Case& c : cases) {
@@ -181,7 +154,7 @@ TEST(GridCommandsTest, RowAndColumnCommands)
         EXPECT_EQ(Dump(s.grid), c.after);
         EXPECT_EQ(s.grid.GetSelectedRow(), c.selectedAfter);
         EXPECT_EQ((Cell{s.grid.Cursor().CurrentRow(), s.grid.Cursor().CurrentColumn()}), c.current);
-        EXPECT_EQ(s.doc.IsModified(), c.modified);
+        EXPECT_EQ(s.doc.IsModified(), c.step);
         EXPECT_EQ(s.doc.History().CanUndo(), c.step);
     }
 }
@@ -217,14 +190,14 @@ TEST(GridCommandsTest, DeletingTheOnlyColumnEmptiesTheRows)
 }
 
 // An edit is one step, rows appended for it included; storing the text a
-// cell already has marks the list changed but makes no step.
+// cell already has makes no step and leaves the list unmodified.
 TEST(GridCommandsTest, CommittedCells)
 {
     Session s;
     Fill(s.grid, {"A", "B"}, {{"1", "x"}});
     s.grid.Cursor().SetCurrent(0, 1);
     GridCommands::CommitCell(s.doc, "x");
-    EXPECT_TRUE(s.doc.IsModified());
+    EXPECT_FALSE(s.doc.IsModified());
     EXPECT_FALSE(s.doc.History().CanUndo());
 
     GridCommands::AppendRowsUpTo(s.doc, 3);
@@ -265,41 +238,22 @@ TEST(GridCommandsTest, TabAndArrowTargets)
     }
 }
 
-// The modified mark follows the clean point: the list as last saved.
-TEST(GridCommandsTest, ModifiedFollowsTheCleanPoint)
-{
-    Session s;
-    TempFiles files;
-    Fill(s.grid, {"A"}, {{"1"}, {"2"}});
-    s.grid.SelectRow(0);
-    GridCommands::DeleteRow(s.doc);
-    ASSERT_TRUE(s.doc.DoSave(files.Path("l.tbw")));
-    EXPECT_FALSE(s.doc.IsModified());
-    ASSERT_TRUE(s.doc.Undo());
-    EXPECT_TRUE(s.doc.IsModified());
-    ASSERT_TRUE(s.doc.Redo());
-    EXPECT_FALSE(s.doc.IsModified());
-    s.doc.OnNewDocument();
-    EXPECT_FALSE(s.doc.History().CanUndo());
-}
-
 } // namespace
 
 namespace {
 
 // Cut and paste store like an edit, as one step each; with no current cell
-// they store nothing but still mark the list changed. Nothing is cut short.
+// they change nothing. Nothing is cut short.
 TEST(GridCommandsTest, ClipboardCommandsOnTheCurrentCell)
 {
     const std::string longText(1000, 'z');
     for (const bool hasCell : {true, false}) {
         Session s;
         Fill(s.grid, {"A", "B"}, {{"un", longText}});
-        s.doc.SetModifiedFlag(false);
         s.grid.Cursor().SetCurrent(hasCell ? 0 : -1, hasCell ? 1 : -1);
         EXPECT_EQ(GridCommands::CurrentCellContent(s.grid), hasCell ? longText : "");
         GridCommands::CutCurrentCell(s.doc);
-        EXPECT_TRUE(s.doc.IsModified());
+        EXPECT_EQ(s.doc.IsModified(), hasCell);
         EXPECT_EQ(Dump(s.grid), hasCell ? "A|B\nun|" : "A|B\nun|" + longText);
         GridCommands::PasteIntoCurrentCell(s.doc, "deux\tlignes\nici " + longText);
         EXPECT_EQ(Dump(s.grid),

@@ -181,7 +181,7 @@ private Q_SLOTS:
     {
         Start();
         Grid().InsertItem(0, "précieux");
-        app->GetDocument().SetModifiedFlag();
+        MarkModified(app->GetDocument());
         prompt->answers = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
         prompt->openPaths = {files->Write("autre.tbw", ListOf(1))};
         Trigger("ID_FILE_NEW");
@@ -210,7 +210,7 @@ private Q_SLOTS:
         QFETCH(bool, stillOpen);
         Start();
         Grid().InsertItem(0, "précieux");
-        app->GetDocument().SetModifiedFlag();
+        MarkModified(app->GetDocument());
         CMainFrame& frame = app->GetMainFrame();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         prompt->answers = {answer};
@@ -420,7 +420,7 @@ private Q_SLOTS:
         Start();
         QList<QStringList> started;
         app->SetShell(std::make_unique<RecordingShell>(started));
-        app->GetDocument().SetModifiedFlag();
+        MarkModified(app->GetDocument());
         const QString first = files->Write("a.csv", "x;y\n1;2\n");
         const QString second = files->Write("b.csv", "z\n");
         QMimeData data;
