@@ -133,6 +133,37 @@ TEST(RangeCommandsTest, OneCellKeepsTheCellCommands)
     }
 }
 
+// A block that holds what its cells hold already changes nothing: no step,
+// so the step to redo stays; its cells still become the range.
+TEST(RangeCommandsTest, ABlockThatChangesNothingMakesNoStep)
+{
+    const struct
+    {
+        const char* what;
+        CellRange at;
+        const char* block;
+        const char* range;
+    } cases[] = {
+        {"a row's cells", {0, 0, 0, 0}, "a0\tb0", "0,0-0,1"},
+        {"an empty cell at the row's end", {2, 1, 2, 1}, "b2\t", "2,1-2,2"},
+        {"two rows", {1, 0, 1, 0}, "a1\na2\n", "1,0-2,0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Session s;
+        Start(s, c.at);
+        EmptyRange(s.doc, Emptying::Clear);
+        ASSERT_TRUE(s.doc.Undo());
+        const std::string before = Dump(s.grid);
+        Paste(s.doc, c.block);
+        EXPECT_EQ(Dump(s.grid), before);
+        EXPECT_FALSE(s.doc.IsModified());
+        EXPECT_FALSE(s.doc.History().CanUndo());
+        EXPECT_TRUE(s.doc.History().CanRedo());
+        EXPECT_EQ(RangeOf(s.grid), c.range);
+    }
+}
+
 TEST(RangeCommandsTest, ABlockFillsAListWithoutRowsFromItsFirstCell)
 {
     for (const int columns : {0, 2}) {
