@@ -8,7 +8,9 @@
 
 // Sorts the rows by one column, keeping only the order it gave them: undo
 // puts every row back where it stood. The selected row and the current
-// cell keep their indexes, as after a header click.
+// cell keep their indexes, as after a header click. The empty rows kept at
+// the end for typing, at the end of the list and under a filter at the end
+// of the rows shown, stay where they are.
 class CSortRowsCommand : public CEditCommand
 {
 public:

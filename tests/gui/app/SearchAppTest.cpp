@@ -310,8 +310,9 @@ private Q_SLOTS:
         View().BeginCellEdit(2, 0);
         View().CellEditor()->setText(QStringLiteral("miel"));
         clickHeader(0);
+        // The empty row kept for typing stays at the end.
         const QString ascending = QStringLiteral(
-            "Nom|Lien\n|\nlait|HTTP://ferme.example\nmiel|/home\npain|\nPain complet|");
+            "Nom|Lien\nlait|HTTP://ferme.example\nmiel|/home\npain|\nPain complet|\n|");
         QCOMPARE(Shown(Grid()), ascending);
         QCOMPARE(View().m_nSortColumn, 0);
         QCOMPARE(View().m_bSortAscending, 1);
