@@ -145,6 +145,18 @@ void PasteBlock(CTablewrightDoc& doc, const ClipboardBlock::Block& block)
     doc.Execute(std::make_unique<CCommandSequence>(std::move(steps), name));
 }
 
+// The cells on the clipboard as a block: the HTML table's when it has
+// cells, else the text's when it is a block; nothing for one text.
+std::optional<ClipboardBlock::Block> ClipboardCells(std::string_view text, std::string_view html)
+{
+    std::optional<ClipboardBlock::Block> table = ClipboardBlock::ParseHtml(html);
+    if (table && !table->rows.empty())
+        return table;
+    if (ClipboardBlock::IsBlock(text))
+        return ClipboardBlock::Parse(text);
+    return std::nullopt;
+}
+
 } // namespace
 
 CellRange TargetRange(const CGridListCtrl& grid)
@@ -186,17 +198,17 @@ void FillRange(CTablewrightDoc& doc, std::string_view text, Filling filling)
     WriteRange(doc, text, filling == Filling::Edit ? Strings::kFillCells : Strings::kPasteCells);
 }
 
-std::optional<std::string> Paste(CTablewrightDoc& doc, std::string_view text)
+std::optional<std::string> Paste(CTablewrightDoc& doc, std::string_view text, std::string_view html)
 {
+    std::optional<ClipboardBlock::Block> block = ClipboardCells(text, html);
     std::string single;
-    if (ClipboardBlock::IsBlock(text)) {
-        ClipboardBlock::Block block = ClipboardBlock::Parse(text);
-        if (block.rows.size() > 1 || block.columns > 1) {
-            PasteBlock(doc, block);
+    if (block) {
+        if (block->rows.size() > 1 || block->columns > 1) {
+            PasteBlock(doc, *block);
             return std::nullopt;
         }
         // One cell copied from a spreadsheet comes with a line end.
-        single = block.rows.empty() ? std::string() : std::move(block.rows.front());
+        single = block->rows.empty() ? std::string() : std::move(block->rows.front());
     } else {
         single = CellText::Clean(text);
     }

@@ -70,6 +70,15 @@ TEST(RangeCommandsTest, RangeChangesAreOneStepEach)
          "Coller les cellules",
          "A|B|C\na0|b0|c0\na1|x|y\na2|q r|",
          "1,1-2,2"},
+        {"an HTML table wins over its plain text, which splits a cell and drops quotes",
+         {1, 1, 1, 1},
+         [](auto& d) {
+             Paste(d, "\"Bonjour\" dit-il\tDeux\nlignes\n",
+                   "<table><tr><td>\"Bonjour\" dit-il</td><td>Deux<br>lignes</td></tr></table>");
+         },
+         "Coller les cellules",
+         "A|B|C\na0|b0|c0\na1|\"Bonjour\" dit-il|Deux lignes\na2|b2|",
+         "1,1-1,2"},
         {"a block grows the list",
          {2, 1, 2, 1},
          [](auto& d) { Paste(d, "1\t2\t3\n4\n5\t\t6\n"); },
@@ -121,6 +130,9 @@ TEST(RangeCommandsTest, OneCellKeepsTheCellCommands)
         {"paste one spreadsheet cell", [](auto& d) { EXPECT_EQ(Paste(d, "\"z\"\"\"\r\n"), "z\""); },
          "Coller dans la cellule", "z\""},
         {"paste a plain text", [](auto& d) { EXPECT_EQ(Paste(d, "z z"), "z z"); },
+         "Coller dans la cellule", "z z"},
+        {"paste a table of one cell",
+         [](auto& d) { EXPECT_EQ(Paste(d, "z\n", "<table><td>z\n z</table>"), "z z"); },
          "Coller dans la cellule", "z z"},
     };
     for (const Case& c : cases) {
