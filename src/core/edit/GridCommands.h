@@ -147,8 +147,9 @@ struct SortState
     bool Click(int clicked);
 };
 // Sorts the rows by column as one step, the empty rows at the end left
-// there for typing; the selected row and the current cell keep their indexes. No step is made when
-// no row moves, or when there is nothing to sort.
+// there for typing; the selected row and the current cell keep their
+// indexes. No step is made when no row moves, or when there is nothing to
+// sort.
 void SortByColumn(CTablewrightDoc& doc, int column, bool ascending);
 
 } // namespace GridCommands

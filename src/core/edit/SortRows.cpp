@@ -67,8 +67,8 @@ private:
 
     std::vector<SortEntry> m_entries;
     std::string m_tails;
-    std::vector<std::size_t>
-        m_tailStart; // the tail of the k-th row sorted starts at m_tailStart[k]
+    // The tail of the k-th row sorted starts at m_tailStart[k].
+    std::vector<std::size_t> m_tailStart;
 };
 
 KeyTable::KeyTable(const CGridListCtrl& grid, int column, const std::vector<int>& rows)

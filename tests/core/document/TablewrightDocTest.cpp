@@ -238,8 +238,8 @@ TEST_F(TablewrightDocTest, ModifiedFollowsTheCleanPointOnly)
         const char* ops;
         const char* modified;
     } cases[] = {
-        {"EEUUR", "11101"}, {"ESU", "101"},   {"ESUR", "1010"}, {"EO", "10"},   {"EN", "10"},
-        {"XU", "11"},       {"XUEU", "1111"}, {"XUS", "110"},   {"XUO", "110"},
+        {"EEUUR", "11101"}, {"ESU", "101"},   {"EO", "10"},   {"EN", "10"},
+        {"XU", "11"},       {"XUEU", "1111"}, {"XUS", "110"}, {"XUO", "110"},
     };
     const QString list = WriteList("l.tbw", "x");
     for (const auto& c : cases) {

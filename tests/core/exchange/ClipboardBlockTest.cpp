@@ -94,8 +94,6 @@ TEST(ClipboardBlockTest, ParseHtmlReadsTheFirstTable)
         R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0 Transitional//EN">
 <html>
 <head>
-	<meta http-equiv="content-type" content="text/html; charset=utf-8"/>
-	<title></title>
 	<style type="text/css">
 		body,div,table,thead,tbody,tfoot,tr,th,td,p { font-family:"Liberation Sans"; font-size:x-small }
 	</style>
@@ -123,13 +121,7 @@ TEST(ClipboardBlockTest, ParseHtmlReadsTheFirstTable)
 </body>
 </html>
 )";
-    const std::string gnumeric = R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01//EN">
-<html>
-<head>
-<meta http-equiv="Content-Type" content="text/html; charset=utf-8">
-<title>Feuille1</title>
-</head>
-<body>
+    const std::string gnumeric = R"(<html><head><title>Feuille1</title></head><body>
 <p><table border="1">
 <caption>Feuille1</caption>
 <tr>
@@ -142,8 +134,7 @@ TEST(ClipboardBlockTest, ParseHtmlReadsTheFirstTable)
 </tr>
 </table>
 <p><p>
-</body>
-</html>
+</body></html>
 )";
     const struct
     {
@@ -175,7 +166,6 @@ TEST(ClipboardBlockTest, ParseHtmlReadsTheFirstTable)
         {"a '<' that starts no tag", "<table><td>a < b <3</table>", Rows{"a < b <3"}, 1},
         {"a table in a comment is none", "<!-- <table><td>non</table> --><table><td>oui</table>",
          Rows{"oui"}, 1},
-        {"an empty table", "<table></table>", Rows{}, 0},
         {"no table", "<p>Bonjour</p>", std::nullopt, 0},
     };
     for (const auto& c : cases) {
