@@ -86,11 +86,32 @@ inline constexpr char kHistoryBroken[] =
     "modifiée. La liste reste telle qu'elle est et l'historique des modifications "
     "est effacé.";
 
+// The steps that change one cell.
+inline constexpr char kModifyCell[] = "Modifier la cellule";
+inline constexpr char kClearCell[] = "Effacer la cellule";
+inline constexpr char kCutCell[] = "Couper la cellule";
+inline constexpr char kPasteIntoCell[] = "Coller dans la cellule";
+
 // The steps that change a range of cells.
 inline constexpr char kPasteCells[] = "Coller les cellules";
 inline constexpr char kClearCells[] = "Effacer les cellules";
 inline constexpr char kCutCells[] = "Couper les cellules";
 inline constexpr char kFillCells[] = "Remplir les cellules";
+
+// The steps that change rows.
+inline constexpr char kInsertRow[] = "Insérer une ligne";
+inline constexpr char kAppendRows[] = "Ajouter des lignes";
+inline constexpr char kDeleteRow[] = "Supprimer la ligne";
+inline constexpr char kDeleteRows[] = "Supprimer les lignes";
+inline constexpr char kMoveRow[] = "Déplacer la ligne";
+inline constexpr char kSortRows[] = "Trier les lignes";
+
+// The steps that change columns.
+inline constexpr char kRenameColumn[] = "Renommer la colonne";
+inline constexpr char kInsertColumn[] = "Insérer une colonne";
+inline constexpr char kDeleteColumn[] = "Supprimer la colonne";
+inline constexpr char kResizeColumn[] = "Modifier la largeur de colonne";
+inline constexpr char kMoveColumns[] = "Déplacer les colonnes";
 
 // 61462 and the About box.
 inline constexpr char kVersion[] = "Version";

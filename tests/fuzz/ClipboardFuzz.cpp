@@ -1,5 +1,6 @@
-// Any text on the clipboard must read as a block of clean cells, and a block
-// pasted into a list must copy out as the same cells.
+// Any text on the clipboard, read as tab-separated text or as HTML, must give
+// a block of clean cells, and a block pasted into a list must copy out as the
+// same cells, as text and as HTML.
 #include "FuzzSupport.h"
 
 #include "TestDoubles.h"
@@ -9,6 +10,7 @@
 #include "grid/PackedRow.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,8 @@ void CheckCleanRows(const ClipboardBlock::Block& block)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text = Fuzz::Bytes(data, size);
+    if (const std::optional<ClipboardBlock::Block> table = ClipboardBlock::ParseHtml(text))
+        CheckCleanRows(*table);
     const ClipboardBlock::Block block = ClipboardBlock::Parse(text);
     CheckCleanRows(block);
     if (block.rows.size() < 2 && block.columns < 2)
@@ -54,5 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ClipboardBlock::Parse(GridCommands::RangeText(session.grid));
     if (Cells(copied) != Cells(block))
         Fuzz::Fail("a pasted block copies out as other cells", Fuzz::Quoted(text));
+    const std::optional<ClipboardBlock::Block> copiedHtml =
+        ClipboardBlock::ParseHtml(GridCommands::RangeHtml(session.grid));
+    if (!copiedHtml || Cells(*copiedHtml) != Cells(block))
+        Fuzz::Fail("a pasted block copies out as other HTML cells", Fuzz::Quoted(text));
     return 0;
 }

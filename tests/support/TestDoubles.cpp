@@ -131,6 +131,19 @@ void Fill(CGridListCtrl& grid, const std::vector<std::string>& names,
     }
 }
 
+void MarkModified(CTablewrightDoc& doc)
+{
+    class UnseenStep : public CEditCommand
+    {
+    public:
+        QString Name() const override { return QStringLiteral("Marquer"); }
+        bool Apply(CGridListCtrl&) override { return true; }
+        bool Revert(CGridListCtrl&) override { return true; }
+        std::size_t Cost() const override { return sizeof(*this); }
+    };
+    doc.Execute(std::make_unique<UnseenStep>());
+}
+
 std::vector<DiskSqueeze> DiskSqueezes()
 {
     const auto fillLeaving = [](qint64 leftFree) {

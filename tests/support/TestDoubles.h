@@ -181,3 +181,6 @@ std::string SavedList(const CGridListCtrl& grid, const TempFiles& files);
 // Fills a grid from names and rows.
 void Fill(CGridListCtrl& grid, const std::vector<std::string>& names,
           const std::vector<std::vector<std::string>>& rows);
+// Takes a step that changes nothing the list shows, so that the document is
+// modified as after any edit, whatever its rows and columns.
+void MarkModified(CTablewrightDoc& doc);

@@ -112,7 +112,7 @@ bool CTablewrightDoc::OfferReload()
     m_stampAsked = now;
     QString question =
         QString::fromUtf8(Strings::kFileChangedReload).arg(QFileInfo(m_strPathName).fileName());
-    if (m_bModified)
+    if (IsModified())
         question += QString::fromUtf8(Strings::kUnsavedChangesLost);
     if (m_prompt.Ask(IUserPrompt::Question::ReloadChangedFile, question) !=
         IUserPrompt::Answer::Yes)
@@ -121,7 +121,6 @@ bool CTablewrightDoc::OfferReload()
     if (!OnOpenDocument(path))
         return false;
     SetPathName(path);
-    SetModifiedFlag(false);
     return true;
 }
 

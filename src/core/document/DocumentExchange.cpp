@@ -36,9 +36,8 @@ void CTablewrightDoc::AfterImport(const QString& path, TextEncoding encoding)
     m_strProposedPath = ListPathFor(path);
     m_strPathName.clear();
     SetTitle(title);
-    // The imported file replaced the whole list: nothing is left to save.
-    SetModifiedFlag(false);
     AfterRead();
+    // The imported file replaced the whole list: nothing is left to save.
     ForgetHistory();
 }
 

@@ -31,14 +31,6 @@ void CTablewrightDoc::SetTitle(const QString& title)
     NotifyState();
 }
 
-void CTablewrightDoc::SetModifiedFlag(bool modified)
-{
-    if (m_bModified == modified)
-        return;
-    m_bModified = modified;
-    NotifyState();
-}
-
 void CTablewrightDoc::NotifyState() const
 {
     if (m_stateListener)
@@ -68,7 +60,8 @@ bool CTablewrightDoc::Execute(std::unique_ptr<CEditCommand> command)
 {
     DropRowsAppendedForEdit();
     const bool done = m_history.Push(std::move(command), m_grid);
-    FollowCleanPoint();
+    // The modified flag and the Edit menu's steps follow the history.
+    NotifyState();
     return done;
 }
 
@@ -91,15 +84,8 @@ bool CTablewrightDoc::TakeStep(CEditHistory::Outcome outcome)
     if (outcome == CEditHistory::Outcome::Broken)
         m_prompt.MessageBox(QString::fromUtf8(Strings::kHistoryBroken), IUserPrompt::Buttons::Ok,
                             IUserPrompt::Icon::Error);
-    FollowCleanPoint();
-    return outcome == CEditHistory::Outcome::Done;
-}
-
-void CTablewrightDoc::FollowCleanPoint()
-{
-    SetModifiedFlag(!m_history.IsClean());
-    // The history changed even when the flag did not: its menu items follow.
     NotifyState();
+    return outcome == CEditHistory::Outcome::Done;
 }
 
 void CTablewrightDoc::ForgetHistory()
@@ -140,7 +126,6 @@ void CTablewrightDoc::DropRowsAppendedForEdit()
 bool CTablewrightDoc::OnNewDocument()
 {
     SetPathName(QString());
-    SetModifiedFlag(false);
     m_encoding = TextEncoding::Utf8;
     m_format = FileFormat::List;
     m_stamp = m_stampAsked = {};
@@ -247,7 +232,6 @@ void CTablewrightDoc::AfterSave(const QString& path)
 {
     m_stamp = m_stampAsked = FileStamp::Of(path);
     m_history.SetClean();
-    SetModifiedFlag(false);
     NotifyState();
 }
 
@@ -281,7 +265,7 @@ void CTablewrightDoc::ReportWriteFailure(const QString& path, const QString& rea
 
 bool CTablewrightDoc::SaveModified()
 {
-    if (!m_bModified)
+    if (!IsModified())
         return true;
     const QString question = QString::fromUtf8(Strings::kSaveChangesPrompt).arg(m_strTitle);
     switch (m_prompt.Ask(IUserPrompt::Question::SaveChanges, question)) {
@@ -376,6 +360,5 @@ bool CTablewrightDoc::OpenDocumentFile(const QString& path)
     if (!OnOpenDocument(path))
         return false;
     SetPathName(path);
-    SetModifiedFlag(false);
     return true;
 }

@@ -43,7 +43,8 @@ public:
     // Changes to the list and their history. Execute applies a change and
     // makes it the step to undo; the modified flag follows the clean point,
     // the list as it was last saved or read. A step that finds the list
-    // changed under it is told to the user and the history forgotten.
+    // changed under it is told to the user and the history forgotten, the
+    // list left modified.
     bool Execute(std::unique_ptr<CEditCommand> command);
     bool Undo();
     bool Redo();
@@ -63,10 +64,11 @@ public:
     void SetPathName(const QString& path);
     const QString& GetTitle() const { return m_strTitle; }
     void SetTitle(const QString& title);
-    bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true);
-    // Called after each change of the title or of the modified flag, so that
-    // the window title can follow.
+    // True while the list differs from the history's clean point: the list
+    // as it was last read, saved or made new.
+    bool IsModified() const { return !m_history.IsClean(); }
+    // Called after each change of the title, of the history or of the
+    // modified flag, so that the window title and the Edit menu can follow.
     void SetStateListener(std::function<void()> listener) { m_stateListener = std::move(listener); }
     TextEncoding FileEncoding() const { return m_encoding; }
     // The kind of file the document is: a list, or a CSV or tab-separated
@@ -159,7 +161,6 @@ private:
     IProgress& m_progress;
     // Starts a fresh history at the list as it now stands.
     void ForgetHistory();
-    void FollowCleanPoint();
 
     CGridListCtrl m_grid;
     CEditHistory m_history;
@@ -172,7 +173,6 @@ private:
     QString m_strTitle;
     QString m_strProposedPath;
     QString m_strLastFolder;
-    bool m_bModified = false;
     std::function<void()> m_stateListener;
     SortState m_headerSort;
     RowFilter m_filter;

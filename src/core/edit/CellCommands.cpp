@@ -3,6 +3,7 @@
 #include "edit/EditFocus.h"
 #include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
+#include "resources/StringTable.h"
 
 #include <algorithm>
 
@@ -23,15 +24,15 @@ QString CSetCellCommand::Name() const
 {
     switch (m_kind) {
     case Kind::Clear:
-        return QStringLiteral("Effacer la cellule");
+        return QString::fromUtf8(Strings::kClearCell);
     case Kind::Cut:
-        return QStringLiteral("Couper la cellule");
+        return QString::fromUtf8(Strings::kCutCell);
     case Kind::Paste:
-        return QStringLiteral("Coller dans la cellule");
+        return QString::fromUtf8(Strings::kPasteIntoCell);
     case Kind::Modify:
         break;
     }
-    return QStringLiteral("Modifier la cellule");
+    return QString::fromUtf8(Strings::kModifyCell);
 }
 
 bool CSetCellCommand::Write(CGridListCtrl& grid, const std::string& text) const

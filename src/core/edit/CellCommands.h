@@ -1,6 +1,7 @@
 #pragma once
 
 #include "edit/EditCommand.h"
+#include "resources/StringTable.h"
 
 #include <string>
 #include <string_view>
@@ -57,7 +58,7 @@ public:
     {
     }
 
-    QString Name() const override { return QStringLiteral("Ajouter des lignes"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kAppendRows); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override { return sizeof(*this); }

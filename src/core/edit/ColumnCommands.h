@@ -15,7 +15,7 @@ class CRenameColumnCommand : public CEditCommand
 public:
     CRenameColumnCommand(const CGridListCtrl& grid, int column, std::string_view name);
 
-    QString Name() const override { return QStringLiteral("Renommer la colonne"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kRenameColumn); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override;
@@ -34,7 +34,7 @@ public:
     explicit CInsertColumnCommand(int column, std::string name = Strings::kNewColumnName,
                                   int width = kDefaultColumnWidth);
 
-    QString Name() const override { return QStringLiteral("Insérer une colonne"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kInsertColumn); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override { return sizeof(*this) + m_header.name.capacity(); }
@@ -51,7 +51,7 @@ class CDeleteColumnCommand : public CEditCommand
 public:
     explicit CDeleteColumnCommand(int column) : m_column(column) {}
 
-    QString Name() const override { return QStringLiteral("Supprimer la colonne"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kDeleteColumn); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override;
@@ -77,7 +77,7 @@ public:
     };
     explicit CResizeColumnsCommand(std::vector<Width> widths) : m_widths(std::move(widths)) {}
 
-    QString Name() const override { return QStringLiteral("Modifier la largeur de colonne"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kResizeColumn); }
     bool Apply(CGridListCtrl& grid) override { return SetWidths(grid, &Width::newWidth); }
     bool Revert(CGridListCtrl& grid) override { return SetWidths(grid, &Width::oldWidth); }
     std::size_t Cost() const override
@@ -101,7 +101,7 @@ public:
     static std::unique_ptr<CReorderColumnsCommand> Create(const CGridListCtrl& grid,
                                                           std::vector<int> order);
 
-    QString Name() const override { return QStringLiteral("Déplacer les colonnes"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kMoveColumns); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override;

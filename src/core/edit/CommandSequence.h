@@ -1,6 +1,7 @@
 #pragma once
 
 #include "edit/EditCommand.h"
+#include "resources/StringTable.h"
 
 #include <memory>
 #include <vector>
@@ -32,7 +33,7 @@ class CDeleteEmptyRowsCommand : public CEditCommand
 public:
     explicit CDeleteEmptyRowsCommand(int count) : m_count(count) {}
 
-    QString Name() const override { return QStringLiteral("Supprimer les lignes"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kDeleteRows); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override { return sizeof(*this); }

@@ -32,7 +32,6 @@ void StoreInCurrentCell(CTablewrightDoc& doc, std::string_view text, CSetCellCom
     CGridListCtrl& grid = doc.GetGrid();
     if (!HasCurrentCell(grid)) {
         doc.DropRowsAppendedForEdit();
-        doc.SetModifiedFlag(true);
         return;
     }
     std::unique_ptr<CEditCommand> appended = doc.TakeRowsAppendedForEdit();
@@ -57,8 +56,6 @@ void Perform(CTablewrightDoc& doc, std::unique_ptr<CEditCommand> command)
 {
     if (command)
         doc.Execute(std::move(command));
-    else
-        doc.SetModifiedFlag(true);
 }
 
 void PrepareForDocument(CGridListCtrl& grid, bool loaded)
@@ -277,8 +274,8 @@ void DeleteRow(CTablewrightDoc& doc)
     doc.Execute(std::make_unique<CDeleteRowCommand>(grid, current));
 }
 
-// The current cell goes with the moved row, and a row that cannot go
-// further still marks the list changed.
+// The current cell goes with the moved row; a row that cannot go further
+// stays, and no step is made.
 void MoveRow(CTablewrightDoc& doc, RowMove move)
 {
     CGridListCtrl& grid = doc.GetGrid();

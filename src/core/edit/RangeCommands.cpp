@@ -100,38 +100,61 @@ std::vector<int> LandingRows(const CGridListCtrl& grid, int top, int count)
     return rows;
 }
 
+// The columns and rows the list needs to hold range, as steps to take first.
+std::vector<std::unique_ptr<CEditCommand>> GrowthSteps(const CGridListCtrl& grid,
+                                                       const CellRange& range)
+{
+    std::vector<std::unique_ptr<CEditCommand>> steps;
+    for (int column = grid.GetColumnCount(); column <= range.right; ++column)
+        steps.push_back(std::make_unique<CInsertColumnCommand>(column));
+    const int rows = grid.GetItemCount();
+    if (range.bottom >= rows)
+        steps.push_back(std::make_unique<CAppendRowsCommand>(rows, range.bottom + 1 - rows));
+    return steps;
+}
+
 // A list without rows has no cell to stand on: a block fills it from its
 // first cell, columns added as it needs them. Under a filter the block
-// fills the rows shown, in order.
+// fills the rows shown, in order. A block that holds what its cells hold
+// already makes no step; its cells become the range all the same.
 void PasteBlock(CTablewrightDoc& doc, const ClipboardBlock::Block& block)
 {
-    const CGridListCtrl& grid = doc.GetGrid();
+    CGridListCtrl& grid = doc.GetGrid();
     CellRange target = TargetRange(grid);
     if (grid.GetItemCount() == 0)
         target = {0, 0, 0, 0};
-    if (target.IsEmpty()) {
-        doc.SetModifiedFlag(true);
+    if (target.IsEmpty())
         return;
-    }
     const std::vector<int> landing =
         LandingRows(grid, target.top, static_cast<int>(block.rows.size()));
     const CellRange pasted{landing.front(), target.left, landing.back(),
                            target.left + block.columns - 1};
-    std::vector<std::unique_ptr<CEditCommand>> steps;
-    for (int column = grid.GetColumnCount(); column <= pasted.right; ++column)
-        steps.push_back(std::make_unique<CInsertColumnCommand>(column));
-    const int rows = grid.GetItemCount();
-    if (pasted.bottom >= rows)
-        steps.push_back(std::make_unique<CAppendRowsCommand>(rows, pasted.bottom + 1 - rows));
+    std::vector<std::unique_ptr<CEditCommand>> steps = GrowthSteps(grid, pasted);
     std::size_t oldBytes = 0;
     const int columns = std::max(grid.GetColumnCount(), pasted.right + 1);
     RowExchanges changed = ChangedRows(
         grid, landing, pasted, columns,
         [&](int k) { return CellCursor(block.rows[static_cast<std::size_t>(k)]); }, oldBytes);
+    if (steps.empty() && changed.empty()) {
+        grid.Cursor().SelectRange(pasted);
+        return;
+    }
     const QString name = QString::fromUtf8(Strings::kPasteCells);
     steps.push_back(std::make_unique<CRowContentCommand>(
         name, std::move(changed), oldBytes, CRowContentCommand::Focus::OnRange, pasted));
     doc.Execute(std::make_unique<CCommandSequence>(std::move(steps), name));
+}
+
+// The cells on the clipboard as a block: the HTML table's when it has
+// cells, else the text's when it is a block; nothing for one text.
+std::optional<ClipboardBlock::Block> ClipboardCells(std::string_view text, std::string_view html)
+{
+    std::optional<ClipboardBlock::Block> table = ClipboardBlock::ParseHtml(html);
+    if (table && !table->rows.empty())
+        return table;
+    if (ClipboardBlock::IsBlock(text))
+        return ClipboardBlock::Parse(text);
+    return std::nullopt;
 }
 
 } // namespace
@@ -175,17 +198,17 @@ void FillRange(CTablewrightDoc& doc, std::string_view text, Filling filling)
     WriteRange(doc, text, filling == Filling::Edit ? Strings::kFillCells : Strings::kPasteCells);
 }
 
-std::optional<std::string> Paste(CTablewrightDoc& doc, std::string_view text)
+std::optional<std::string> Paste(CTablewrightDoc& doc, std::string_view text, std::string_view html)
 {
+    std::optional<ClipboardBlock::Block> block = ClipboardCells(text, html);
     std::string single;
-    if (ClipboardBlock::IsBlock(text)) {
-        ClipboardBlock::Block block = ClipboardBlock::Parse(text);
-        if (block.rows.size() > 1 || block.columns > 1) {
-            PasteBlock(doc, block);
+    if (block) {
+        if (block->rows.size() > 1 || block->columns > 1) {
+            PasteBlock(doc, *block);
             return std::nullopt;
         }
         // One cell copied from a spreadsheet comes with a line end.
-        single = block.rows.empty() ? std::string() : std::move(block.rows.front());
+        single = block->rows.empty() ? std::string() : std::move(block->rows.front());
     } else {
         single = CellText::Clean(text);
     }

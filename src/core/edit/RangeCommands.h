@@ -38,13 +38,17 @@ enum class Filling
 };
 void FillRange(CTablewrightDoc& doc, std::string_view text, Filling filling);
 
-// Pastes the clipboard's text. A block of several cells (a text holding a
-// TAB or a line break, read as spreadsheets write it) lands with its top
-// left on the range's top left; rows are appended and columns added where
-// it does not fit, and the pasted cells become the range; a list without
-// rows takes it from its first cell. One text fills a
-// range, or goes into the current cell alone; then it is returned, for the
-// cell editor to show what the cell now holds.
-std::optional<std::string> Paste(CTablewrightDoc& doc, std::string_view text);
+// Pastes the clipboard's text, or the HTML table beside it when there is
+// one with cells: spreadsheets and Quire's own copy put both, and only the
+// table tells a line break inside a cell from the end of a row, or keeps a
+// cell that starts with a quote. A block of several cells (from the table,
+// or a text holding a TAB or a line break, read as spreadsheets write it)
+// lands with its top left on the range's top left; rows are appended and
+// columns added where it does not fit, and the pasted cells become the
+// range; a list without rows takes it from its first cell. One text (or a
+// table of one cell) fills a range, or goes into the current cell alone;
+// then it is returned, for the cell editor to show what the cell now holds.
+std::optional<std::string> Paste(CTablewrightDoc& doc, std::string_view text,
+                                 std::string_view html = {});
 
 } // namespace GridCommands

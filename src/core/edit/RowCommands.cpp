@@ -2,6 +2,7 @@
 
 #include "edit/EditFocus.h"
 #include "grid/GridListCtrl.h"
+#include "resources/StringTable.h"
 
 #include <algorithm>
 #include <utility>
@@ -42,8 +43,8 @@ CDeleteRowCommand::CDeleteRowCommand(const CGridListCtrl& grid, int row, int cou
 
 QString CDeleteRowCommand::Name() const
 {
-    return m_count == 1 ? QStringLiteral("Supprimer la ligne")
-                        : QStringLiteral("Supprimer les lignes");
+    return m_count == 1 ? QString::fromUtf8(Strings::kDeleteRow)
+                        : QString::fromUtf8(Strings::kDeleteRows);
 }
 
 bool CDeleteRowCommand::Apply(CGridListCtrl& grid)

@@ -2,6 +2,7 @@
 
 #include "edit/EditCommand.h"
 #include "grid/PackedRow.h"
+#include "resources/StringTable.h"
 
 #include <memory>
 #include <vector>
@@ -12,7 +13,7 @@ class CInsertRowCommand : public CEditCommand
 public:
     explicit CInsertRowCommand(int row) : m_row(row) {}
 
-    QString Name() const override { return QStringLiteral("Insérer une ligne"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kInsertRow); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override { return sizeof(*this); }
@@ -48,7 +49,7 @@ public:
     // rows: increasing, each once.
     CDeleteRowSetCommand(const CGridListCtrl& grid, std::vector<int> rows);
 
-    QString Name() const override { return QStringLiteral("Supprimer les lignes"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kDeleteRows); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override;
@@ -68,7 +69,7 @@ public:
     // Null when the move is refused or would leave the row where it is.
     static std::unique_ptr<CMoveRowCommand> Create(const CGridListCtrl& grid, int from, int to);
 
-    QString Name() const override { return QStringLiteral("Déplacer la ligne"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kMoveRow); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override { return sizeof(*this); }

@@ -114,9 +114,7 @@ void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
     }
     if (!matched)
         TellNotFound(doc);
-    else if (changed.empty())
-        doc.SetModifiedFlag(true);
-    else
+    else if (!changed.empty())
         doc.Execute(std::make_unique<CRowContentCommand>(
             QString::fromUtf8(Strings::kReplaceAllButton), std::move(changed), oldBytes,
             CRowContentCommand::Focus::StayThenFirstRow));

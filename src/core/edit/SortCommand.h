@@ -1,13 +1,16 @@
 #pragma once
 
 #include "edit/EditCommand.h"
+#include "resources/StringTable.h"
 
 #include <memory>
 #include <vector>
 
 // Sorts the rows by one column, keeping only the order it gave them: undo
 // puts every row back where it stood. The cursor keeps its indexes, as
-// after a header click.
+// after a header click. The empty rows kept at the end for typing, at the
+// end of the list and under a filter at the end of the rows shown, stay
+// where they are.
 class CSortRowsCommand : public CEditCommand
 {
 public:
@@ -16,7 +19,7 @@ public:
     static std::unique_ptr<CSortRowsCommand> Create(const CGridListCtrl& grid, int column,
                                                     bool ascending);
 
-    QString Name() const override { return QStringLiteral("Trier les lignes"); }
+    QString Name() const override { return QString::fromUtf8(Strings::kSortRows); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override;

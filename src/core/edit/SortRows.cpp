@@ -22,7 +22,7 @@ struct SortEntry
 {
     std::uint64_t prefix;
     std::uint32_t length; // saturated: only lengths up to eight are read from here
-    std::int32_t row;
+    std::int32_t index;   // of the row among the rows sorted
 };
 
 constexpr std::size_t kPrefixBytes = sizeof(std::uint64_t);
@@ -43,7 +43,7 @@ std::uint64_t PrefixOf(std::string_view key)
 class KeyTable
 {
 public:
-    KeyTable(const CGridListCtrl& grid, int column, int first, int last);
+    KeyTable(const CGridListCtrl& grid, int column, const std::vector<int>& rows);
 
     std::vector<SortEntry>& Entries() { return m_entries; }
     // Less than, equal to or greater than zero, as memcmp.
@@ -60,29 +60,28 @@ public:
 private:
     std::string_view Tail(const SortEntry& entry) const
     {
-        const std::size_t k = entry.row - m_first;
+        const std::size_t k = entry.index;
         return std::string_view(m_tails).substr(m_tailStart[k],
                                                 m_tailStart[k + 1] - m_tailStart[k]);
     }
 
-    int m_first;
     std::vector<SortEntry> m_entries;
     std::string m_tails;
-    std::vector<std::size_t> m_tailStart; // the tail of row first + k starts at m_tailStart[k]
+    // The tail of the k-th row sorted starts at m_tailStart[k].
+    std::vector<std::size_t> m_tailStart;
 };
 
-KeyTable::KeyTable(const CGridListCtrl& grid, int column, int first, int last) : m_first(first)
+KeyTable::KeyTable(const CGridListCtrl& grid, int column, const std::vector<int>& rows)
 {
-    const int count = last - first + 1;
-    m_entries.reserve(count);
-    m_tailStart.reserve(count + 1);
+    m_entries.reserve(rows.size());
+    m_tailStart.reserve(rows.size() + 1);
     std::string key;
-    for (int row = first; row <= last; ++row) {
+    for (std::size_t k = 0; k < rows.size(); ++k) {
         key.clear();
-        TextCase::AppendUpper(key, grid.ItemTextView(row, column));
+        TextCase::AppendUpper(key, grid.ItemTextView(rows[k], column));
         const auto length = static_cast<std::uint32_t>(
             std::min<std::size_t>(key.size(), std::numeric_limits<std::uint32_t>::max()));
-        m_entries.push_back({PrefixOf(key), length, row});
+        m_entries.push_back({PrefixOf(key), length, static_cast<std::int32_t>(k)});
         m_tailStart.push_back(m_tails.size());
         if (key.size() > kPrefixBytes)
             m_tails.append(key, kPrefixBytes);
@@ -156,18 +155,27 @@ private:
 std::vector<int> SortOrder(const CGridListCtrl& grid, int column, bool ascending, int first,
                            int last)
 {
-    const int rows = grid.GetItemCount();
     if (last == -1)
-        last = rows - 1;
-    if (first < 0 || last <= first || last >= rows || column < 0 || column >= grid.GetColumnCount())
+        last = grid.GetItemCount() - 1;
+    if (first < 0 || last <= first || last >= grid.GetItemCount())
         return {};
-    KeyTable keys(grid, column, first, last);
-    EntrySorter(keys, ascending).Sort(0, last - first);
-    std::vector<int> order(rows);
+    std::vector<int> rows(static_cast<std::size_t>(last - first + 1));
+    std::iota(rows.begin(), rows.end(), first);
+    return SortOrder(grid, column, ascending, rows);
+}
+
+std::vector<int> SortOrder(const CGridListCtrl& grid, int column, bool ascending,
+                           const std::vector<int>& rows)
+{
+    if (rows.size() < 2 || column < 0 || column >= grid.GetColumnCount())
+        return {};
+    KeyTable keys(grid, column, rows);
+    EntrySorter(keys, ascending).Sort(0, static_cast<int>(rows.size()) - 1);
+    std::vector<int> order(static_cast<std::size_t>(grid.GetItemCount()));
     std::iota(order.begin(), order.end(), 0);
     const std::vector<SortEntry>& entries = keys.Entries();
     for (std::size_t k = 0; k < entries.size(); ++k)
-        order[first + k] = entries[k].row;
+        order[rows[k]] = rows[entries[k].index];
     return order;
 }
 

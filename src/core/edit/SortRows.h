@@ -26,3 +26,10 @@ bool SortRows(CGridListCtrl& grid, int column, bool ascending, int first, int la
 // sorted.
 std::vector<int> SortOrder(const CGridListCtrl& grid, int column, bool ascending, int first,
                            int last);
+
+// The same order for the rows listed, in increasing order, sorted among the
+// places they hold; every other row stays where it is. The quicksort runs
+// on them as listed, as on a range. Empty when fewer than two are listed
+// or the column does not exist.
+std::vector<int> SortOrder(const CGridListCtrl& grid, int column, bool ascending,
+                           const std::vector<int>& rows);

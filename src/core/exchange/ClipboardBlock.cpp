@@ -227,7 +227,8 @@ void AppendTextCell(std::string& out, std::string_view cell)
     out.push_back(kQuote);
 }
 
-constexpr std::string_view kHtmlHead = "<html><head><meta charset=\"utf-8\"></head><body><table>";
+constexpr std::string_view kHtmlHead = "<html><head><meta charset=\"utf-8\"></head><body>"
+                                       "<table style=\"white-space:pre-wrap\">";
 constexpr std::string_view kHtmlTail = "</table></body></html>";
 constexpr std::string_view kCellOpen = "<td>";
 constexpr std::string_view kCellClose = "</td>";

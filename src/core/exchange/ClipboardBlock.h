@@ -2,6 +2,7 @@
 
 #include "grid/GridTypes.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,13 +36,25 @@ struct Block
 // one empty cell. An empty text is no rows.
 Block Parse(std::string_view text);
 
+// Reads the first table of an HTML text, as spreadsheets and Quire's own copy
+// put a block beside the plain text, into a block of the same kind: a row
+// for each <tr> holding cells, a cell for each <td> or <th>, its text as a
+// browser shows it (tags dropped, runs of white space one space, each line
+// break one space, character references decoded, bytes that are not UTF-8
+// made U+FFFD). Unlike the plain text it keeps a line break inside a cell
+// and a cell that starts with a quote. A cell spanning columns is followed
+// by empty cells for them. Nothing when the text holds no table.
+std::optional<Block> ParseHtml(std::string_view html);
+
 // The cells of range as spreadsheets read them: cells joined by TAB, each row
 // ended by LF; under a filter, the rows shown only. A cell that starts with a double quote is
 // written quoted, its quotes doubled, so that Parse and spreadsheets read it back as it stands.
 std::string FormatText(const CGridListCtrl& grid, const CellRange& range);
 
 // The same cells as a small HTML document for rich paste: one table, a <tr>
-// per row and a <td> per cell, the text escaped.
+// per row and a <td> per cell, the text escaped. The table's style keeps
+// white space as it stands, so that ParseHtml and browsers give each cell's
+// spaces back.
 std::string FormatHtml(const CGridListCtrl& grid, const CellRange& range);
 
 } // namespace ClipboardBlock

@@ -65,16 +65,22 @@ void CViewClipboard::OnEditCut()
 // A block, or a text over a range, lands in cells of its own: an open edit
 // is dropped first, as the paste replaces the cell it was on. One text for
 // one cell goes through the editor, its TABs and line breaks made spaces.
+// Spreadsheets put a block as an HTML table beside the text, and only the
+// table tells a line break inside a cell from the end of a row.
 void CViewClipboard::OnEditPaste()
 {
-    const QByteArray pasted = QGuiApplication::clipboard()->text().toUtf8();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return;
+    const QByteArray pasted = data->text().toUtf8();
+    const QByteArray html = data->hasHtml() ? data->html().toUtf8() : QByteArray();
     const std::string_view text(pasted.constData(), pasted.size());
     if (ClipboardBlock::IsBlock(text) || m_doc.GetGrid().Cursor().HasRange())
         m_editing.CancelCellEdit();
     std::optional<std::string> single;
     {
         const ScopedWaitCursor waiting;
-        single = GridCommands::Paste(m_doc, text);
+        single = GridCommands::Paste(m_doc, text, std::string_view(html.constData(), html.size()));
     }
     if (single && m_editing.IsEditing())
         m_editing.Editor()->setText(QString::fromStdString(*single));

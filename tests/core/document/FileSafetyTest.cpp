@@ -55,7 +55,7 @@ QString ExpectRefusedWrite(Session& s, const Output& output, const QString& path
     SCOPED_TRACE(output.name);
     const std::string before = TempFiles::Read(path);
     s.prompt.messages.clear();
-    s.doc.SetModifiedFlag();
+    MarkModified(s.doc);
     EXPECT_FALSE(write());
     EXPECT_TRUE(s.doc.IsModified());
     EXPECT_EQ(TempFiles::Read(path), before);
@@ -159,7 +159,7 @@ TEST(FileSafetyTest, OnlyRegularFilesAreWritten)
             Session s;
             Fill(s.grid, {"A"}, {{"1"}});
             const QString path = files.Path(target);
-            s.doc.SetModifiedFlag();
+            MarkModified(s.doc);
             EXPECT_FALSE(output.write(s, path));
             EXPECT_TRUE(s.doc.IsModified());
             ASSERT_FALSE(s.prompt.messages.empty());

@@ -189,7 +189,7 @@ TEST_F(ListFormatTest, EveryTextSurvivesSaveAndReload)
         rows.push_back({text, text});
     Fill(doc.GetGrid(), {"name\\", "x\"y"}, rows);
     const std::string before = Dump(doc.GetGrid());
-    doc.SetModifiedFlag();
+    MarkModified(doc);
     ASSERT_TRUE(doc.DoSave(files.Path("round.tbw")));
     ASSERT_TRUE(doc.OpenDocumentFile(files.Path("round.tbw")));
     // The reader ends the list with one empty row.

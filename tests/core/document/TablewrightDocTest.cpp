@@ -1,4 +1,5 @@
 #include "document/TablewrightDoc.h"
+#include "edit/CellCommands.h"
 #include "grid/GridListener.h"
 
 #include "TestDoubles.h"
@@ -35,7 +36,7 @@ TEST_F(TablewrightDocTest, NewEmptiesEverything)
     Fill(doc.GetGrid(), {"a", "b"}, {{"1", "2"}});
     doc.m_bLoaded = true;
     doc.SetPathName(files.Path("x.tbw"));
-    doc.SetModifiedFlag();
+    MarkModified(doc);
     ASSERT_TRUE(doc.OnNewDocument());
     EXPECT_EQ(doc.GetGrid().GetColumnCount(), 0);
     EXPECT_EQ(doc.GetGrid().GetItemCount(), 0);
@@ -100,7 +101,7 @@ TEST_F(TablewrightDocTest, SaveModifiedFollowsTheAnswer)
         TempFiles local;
         ScriptedPrompt asked;
         CTablewrightDoc modified(asked, progress);
-        modified.SetModifiedFlag();
+        MarkModified(modified);
         asked.answers = {c.answer};
         if (!c.savePath.isEmpty())
             asked.savePaths = {local.Path(c.savePath)};
@@ -111,7 +112,6 @@ TEST_F(TablewrightDocTest, SaveModifiedFollowsTheAnswer)
         EXPECT_EQ(asked.messages[0].text, "Enregistrer les modifications de « Sans titre » ?");
         EXPECT_EQ(asked.messages[0].buttons, IUserPrompt::Buttons::YesNoCancel);
     }
-    doc.SetModifiedFlag(false);
     EXPECT_TRUE(doc.SaveModified());
     EXPECT_TRUE(prompt.messages.empty());
 }
@@ -119,7 +119,7 @@ TEST_F(TablewrightDocTest, SaveModifiedFollowsTheAnswer)
 TEST_F(TablewrightDocTest, CancelledPromptKeepsTheList)
 {
     Fill(doc.GetGrid(), {"mine"}, {{"edited"}});
-    doc.SetModifiedFlag();
+    MarkModified(doc);
     prompt.answers = {Answer::Cancel};
     EXPECT_FALSE(doc.OpenDocumentFile(WriteList("other.tbw", "x")));
     EXPECT_EQ(Dump(doc.GetGrid()), "mine\nedited");
@@ -202,15 +202,87 @@ TEST_F(TablewrightDocTest, TitleAndModifiedFlagChangesAreAnnounced)
 {
     int announced = 0;
     doc.SetStateListener([&announced] { ++announced; });
-    doc.SetModifiedFlag();
-    doc.SetModifiedFlag();
-    EXPECT_EQ(announced, 1);
-    doc.SetPathName(files.Path("x.tbw"));
+    MarkModified(doc);
+    MarkModified(doc);
+    // Each step, for the Edit menu follows the history too.
     EXPECT_EQ(announced, 2);
-    // New announces its title, its flag and its fresh history.
+    doc.SetPathName(files.Path("x.tbw"));
+    EXPECT_EQ(announced, 3);
+    // New announces its title and its fresh history.
     ASSERT_TRUE(doc.OnNewDocument());
     EXPECT_EQ(announced, 5);
     EXPECT_FALSE(doc.IsModified());
+}
+
+// A step that finds the list changed under it when it is undone.
+class StaleStep : public CEditCommand
+{
+public:
+    QString Name() const override { return QStringLiteral("Périmée"); }
+    bool Apply(CGridListCtrl&) override { return true; }
+    bool Revert(CGridListCtrl&) override { return false; }
+    std::size_t Cost() const override { return sizeof(*this); }
+};
+
+// The modified flag is the history's alone: steps move away from the clean
+// point and back, and reading, saving or New set it. After a step that
+// could not be undone the way back is lost, so the list stays modified
+// until it is saved or replaced. The window title hears of every change.
+TEST_F(TablewrightDocTest, ModifiedFollowsTheCleanPointOnly)
+{
+    // E edits a cell, X takes a step that cannot be undone, U undoes, R
+    // redoes, S saves, O opens a list, N makes a new one; modified is the
+    // flag after each letter.
+    const struct
+    {
+        const char* ops;
+        const char* modified;
+    } cases[] = {
+        {"EEUUR", "11101"}, {"ESU", "101"},   {"EO", "10"},   {"EN", "10"},
+        {"XU", "11"},       {"XUEU", "1111"}, {"XUS", "110"}, {"XUO", "110"},
+    };
+    const QString list = WriteList("l.tbw", "x");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ops);
+        ScriptedPrompt user;
+        CTablewrightDoc d(user, progress);
+        Fill(d.GetGrid(), {"A"}, {{"a"}});
+        bool announced = false;
+        d.SetStateListener([&] { announced = d.IsModified(); });
+        std::string modified;
+        std::string heard;
+        for (const char* op = c.ops; *op; ++op) {
+            switch (*op) {
+            case 'E':
+                d.Execute(std::make_unique<CSetCellCommand>(d.GetGrid(), 0, 0,
+                                                            std::to_string(modified.size())));
+                break;
+            case 'X':
+                d.Execute(std::make_unique<StaleStep>());
+                break;
+            case 'U':
+                d.Undo();
+                break;
+            case 'R':
+                d.Redo();
+                break;
+            case 'S':
+                ASSERT_TRUE(d.DoSave(files.Path("saved.tbw")));
+                break;
+            case 'O':
+                user.answers = {Answer::No};
+                ASSERT_TRUE(d.OpenDocumentFile(list));
+                break;
+            case 'N':
+                d.OnNewDocument();
+                break;
+            }
+            modified += d.IsModified() ? '1' : '0';
+            heard += announced ? '1' : '0';
+        }
+        EXPECT_EQ(modified, c.modified);
+        EXPECT_EQ(heard, c.modified);
+    }
 }
 
 TEST_F(TablewrightDocTest, FailedSaveKeepsThePreviousFileAndTheModifiedFlag)
@@ -230,7 +302,7 @@ TEST_F(TablewrightDocTest, FailedSaveKeepsThePreviousFileAndTheModifiedFlag)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         prompt.messages.clear();
-        doc.SetModifiedFlag();
+        MarkModified(doc);
         EXPECT_FALSE(doc.DoSave(c.path));
         EXPECT_TRUE(doc.IsModified());
         ASSERT_EQ(prompt.messages.size(), 1u);
@@ -264,7 +336,7 @@ TEST_F(TablewrightDocTest, DiskFullKeepsThePreviousFile)
         SCOPED_TRACE(w.name);
         const std::string before = TempFiles::Read(w.path);
         prompt.messages.clear();
-        doc.SetModifiedFlag();
+        MarkModified(doc);
         bool written = true;
         {
             const FileSizeLimit limit(64 * 1024);

@@ -70,6 +70,15 @@ TEST(RangeCommandsTest, RangeChangesAreOneStepEach)
          "Coller les cellules",
          "A|B|C\na0|b0|c0\na1|x|y\na2|q r|",
          "1,1-2,2"},
+        {"an HTML table wins over its plain text, which splits a cell and drops quotes",
+         {1, 1, 1, 1},
+         [](auto& d) {
+             Paste(d, "\"Bonjour\" dit-il\tDeux\nlignes\n",
+                   "<table><tr><td>\"Bonjour\" dit-il</td><td>Deux<br>lignes</td></tr></table>");
+         },
+         "Coller les cellules",
+         "A|B|C\na0|b0|c0\na1|\"Bonjour\" dit-il|Deux lignes\na2|b2|",
+         "1,1-1,2"},
         {"a block grows the list",
          {2, 1, 2, 1},
          [](auto& d) { Paste(d, "1\t2\t3\n4\n5\t\t6\n"); },
@@ -122,6 +131,9 @@ TEST(RangeCommandsTest, OneCellKeepsTheCellCommands)
          "Coller dans la cellule", "z\""},
         {"paste a plain text", [](auto& d) { EXPECT_EQ(Paste(d, "z z"), "z z"); },
          "Coller dans la cellule", "z z"},
+        {"paste a table of one cell",
+         [](auto& d) { EXPECT_EQ(Paste(d, "z\n", "<table><td>z\n z</table>"), "z z"); },
+         "Coller dans la cellule", "z z"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -130,6 +142,37 @@ TEST(RangeCommandsTest, OneCellKeepsTheCellCommands)
         c.run(s.doc);
         EXPECT_EQ(s.doc.History().UndoName().toStdString(), c.step);
         EXPECT_EQ(s.grid.GetItemText(1, 1), c.cell);
+    }
+}
+
+// A block that holds what its cells hold already changes nothing: no step,
+// so the step to redo stays; its cells still become the range.
+TEST(RangeCommandsTest, ABlockThatChangesNothingMakesNoStep)
+{
+    const struct
+    {
+        const char* what;
+        CellRange at;
+        const char* block;
+        const char* range;
+    } cases[] = {
+        {"a row's cells", {0, 0, 0, 0}, "a0\tb0", "0,0-0,1"},
+        {"an empty cell at the row's end", {2, 1, 2, 1}, "b2\t", "2,1-2,2"},
+        {"two rows", {1, 0, 1, 0}, "a1\na2\n", "1,0-2,0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Session s;
+        Start(s, c.at);
+        EmptyRange(s.doc, Emptying::Clear);
+        ASSERT_TRUE(s.doc.Undo());
+        const std::string before = Dump(s.grid);
+        Paste(s.doc, c.block);
+        EXPECT_EQ(Dump(s.grid), before);
+        EXPECT_FALSE(s.doc.IsModified());
+        EXPECT_FALSE(s.doc.History().CanUndo());
+        EXPECT_TRUE(s.doc.History().CanRedo());
+        EXPECT_EQ(RangeOf(s.grid), c.range);
     }
 }
 

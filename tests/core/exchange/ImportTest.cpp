@@ -264,7 +264,7 @@ TEST(ImportTest, ModifiedListIsOfferedForSavingFirst)
             Session s;
             Fill(s.grid, {"A"}, {{"old"}});
             s.doc.SetPathName(files.Path("old.tbw"));
-            s.doc.SetModifiedFlag(true);
+            MarkModified(s.doc);
             s.prompt.answers = {c.answer, Answer::Yes};
             const QString path =
                 files.Write(route == Route::TextMenu ? "new.txt" : "new.csv", "B\nnew\n");

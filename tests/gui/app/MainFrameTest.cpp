@@ -300,7 +300,7 @@ private Q_SLOTS:
         frame.SetDocument(&doc);
         frame.ActivateFrame();
         frame.setGeometry(QRect(QPoint(200, 150), QPoint(899, 749)));
-        doc.SetModifiedFlag();
+        MarkModified(doc);
         prompt.answers = {IUserPrompt::Answer::Cancel};
         QVERIFY(!frame.close());
         QVERIFY(frame.isVisible());
@@ -320,7 +320,7 @@ private Q_SLOTS:
         frame.SetDocument(&doc);
         QCOMPARE(frame.windowTitle(), QStringLiteral("Sans titre[*] - Quire"));
         QVERIFY(!frame.isWindowModified());
-        doc.SetModifiedFlag();
+        MarkModified(doc);
         QVERIFY(frame.isWindowModified());
         doc.SetPathName(QStringLiteral("/tmp/courses.tbw"));
         QCOMPARE(frame.windowTitle(), QStringLiteral("courses.tbw[*] - Quire"));

@@ -170,7 +170,7 @@ private Q_SLOTS:
     {
         Start();
         s->Grid().InsertItem(0, "précieux");
-        s->Doc().SetModifiedFlag();
+        MarkModified(s->Doc());
         s->prompt.answers = {Answer::Cancel, Answer::Cancel, Answer::Cancel};
         s->prompt.openPaths = {s->files.Write("autre.tbw", ListOf(1))};
         s->Action("ID_FILE_NEW").trigger();
@@ -199,7 +199,7 @@ private Q_SLOTS:
         QFETCH(bool, stillOpen);
         Start();
         s->Grid().InsertItem(0, "précieux");
-        s->Doc().SetModifiedFlag();
+        MarkModified(s->Doc());
         CMainFrame& frame = s->Frame();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         s->prompt.answers = {answer};
@@ -411,7 +411,7 @@ private Q_SLOTS:
         Start();
         QList<QStringList> started;
         s->App().SetShell(std::make_unique<RecordingShell>(started));
-        s->Doc().SetModifiedFlag();
+        MarkModified(s->Doc());
         const QString first = s->files.Write("a.csv", "x;y\n1;2\n");
         const QString second = s->files.Write("b.csv", "z\n");
         QMimeData data;
