@@ -92,6 +92,19 @@ private Q_SLOTS:
         QVERIFY(e.doc.Undo());
         QCOMPARE(Shown(e.Grid()), QStringLiteral("A|B|C|D\na0|b0||\na1|b1||\na2|b2|c2|d2"));
 
+        // A spreadsheet's HTML table tells a line break inside a cell, and a
+        // cell starting with a quote, from what the text says.
+        auto* spreadsheet = new QMimeData;
+        spreadsheet->setText(QStringLiteral("\"Bonjour\" dit-il\tdeux\nlignes\n"));
+        spreadsheet->setHtml(QStringLiteral("<table><tr><td>&quot;Bonjour&quot; dit-il</td>"
+                                            "<td>deux<br>lignes</td></tr></table>"));
+        QGuiApplication::clipboard()->setMimeData(spreadsheet);
+        e.Grid().Cursor().SetCurrent(0, 2);
+        e.view->Clipboard().OnEditPaste();
+        QCOMPARE(Shown(e.Grid()), QStringLiteral("A|B|C|D\na0|b0|\"Bonjour\" dit-il|deux lignes\n"
+                                                 "a1|b1||\na2|b2|c2|d2"));
+        QVERIFY(e.doc.Undo());
+
         e.Grid().Cursor().SetCurrent(0, 0);
         e.Grid().Cursor().ExtendTo(1, 1);
         e.view->Clipboard().OnEditCut();
