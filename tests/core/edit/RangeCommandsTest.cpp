@@ -79,6 +79,16 @@ TEST(RangeCommandsTest, RangeChangesAreOneStepEach)
          "Coller les cellules",
          "A|B|C\na0|b0|c0\na1|\"Bonjour\" dit-il|Deux lignes\na2|b2|",
          "1,1-1,2"},
+        {"a table spanning a cell over the empty cells beyond the text's keeps the text's width",
+         {1, 1, 1, 1},
+         [](auto& d) {
+             Paste(d, "deux\nlignes\tz\n",
+                   "<table><tr><td>deux<br>\nlignes</td><td colspan=2>z</td>"
+                   "</tr><tr><td>y</td><td></td><td></td></tr></table>");
+         },
+         "Coller les cellules",
+         "A|B|C\na0|b0|c0\na1|deux lignes|z\na2|y|",
+         "1,1-2,2"},
         {"a block grows the list",
          {2, 1, 2, 1},
          [](auto& d) { Paste(d, "1\t2\t3\n4\n5\t\t6\n"); },
