@@ -37,6 +37,12 @@ void CTablewrightDoc::NotifyState() const
         m_stateListener();
 }
 
+void CTablewrightDoc::MarkChangedWithoutStep()
+{
+    m_history.MarkChangedWithoutStep();
+    NotifyState();
+}
+
 // A filter is a view of the list: no step, no change to save.
 void CTablewrightDoc::SetFilter(const RowFilter& filter)
 {

@@ -49,6 +49,10 @@ public:
     bool Undo();
     bool Redo();
     const CEditHistory& History() const { return m_history; }
+    // A command that left the list as it was makes no step, but the list
+    // is marked changed all the same, as every command always has, until
+    // the history next moves.
+    void MarkChangedWithoutStep();
     // Rows appended at the end for an edit to come (a double-click below the
     // list, Tab past its end, typing on a list without rows). The edit's
     // step takes them in when its text is stored (TakeRowsAppendedForEdit

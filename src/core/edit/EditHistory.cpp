@@ -16,6 +16,7 @@ bool CEditHistory::Push(std::unique_ptr<CEditCommand> command, CGridListCtrl& gr
     m_steps.push_back({std::move(command), cost});
     m_bytes += cost;
     ++m_done;
+    m_bChangedWithoutStep = false;
     DropOldestBeyondBounds();
     return true;
 }
@@ -71,6 +72,7 @@ CEditHistory::Outcome CEditHistory::Undo(CGridListCtrl& grid)
     if (!m_steps[m_done - 1].command->Revert(grid))
         return Break();
     --m_done;
+    m_bChangedWithoutStep = false;
     return Outcome::Done;
 }
 
@@ -81,6 +83,7 @@ CEditHistory::Outcome CEditHistory::Redo(CGridListCtrl& grid)
     if (!m_steps[m_done].command->Apply(grid))
         return Break();
     ++m_done;
+    m_bChangedWithoutStep = false;
     return Outcome::Done;
 }
 
@@ -97,14 +100,16 @@ void CEditHistory::Clear()
     m_done = 0;
     m_bytes = 0;
     m_clean = 0;
+    m_bChangedWithoutStep = false;
 }
 
 void CEditHistory::SetClean()
 {
     m_clean = m_done;
+    m_bChangedWithoutStep = false;
 }
 
 bool CEditHistory::IsClean() const
 {
-    return m_clean == m_done;
+    return m_clean == m_done && !m_bChangedWithoutStep;
 }

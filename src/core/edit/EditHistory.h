@@ -43,6 +43,9 @@ public:
     // Forgets every step; the list as it is becomes the clean point.
     void Clear();
     void SetClean();
+    // A command that changed nothing still counts as a change: the list is
+    // not clean until the next step, undo, redo or clean point.
+    void MarkChangedWithoutStep() { m_bChangedWithoutStep = true; }
     // True while the list is as it was at the clean point.
     bool IsClean() const;
     std::size_t Bytes() const { return m_bytes; }
@@ -67,4 +70,5 @@ private:
     std::size_t m_bytes = 0;
     // Value of m_done at the clean point; empty once that is out of reach.
     std::optional<std::size_t> m_clean = 0;
+    bool m_bChangedWithoutStep = false;
 };

@@ -32,6 +32,7 @@ void StoreInCurrentCell(CTablewrightDoc& doc, std::string_view text, CSetCellCom
     CGridListCtrl& grid = doc.GetGrid();
     if (!HasCurrentCell(grid)) {
         doc.DropRowsAppendedForEdit();
+        doc.MarkChangedWithoutStep();
         return;
     }
     std::unique_ptr<CEditCommand> appended = doc.TakeRowsAppendedForEdit();
@@ -56,6 +57,8 @@ void Perform(CTablewrightDoc& doc, std::unique_ptr<CEditCommand> command)
 {
     if (command)
         doc.Execute(std::move(command));
+    else
+        doc.MarkChangedWithoutStep();
 }
 
 void PrepareForDocument(CGridListCtrl& grid, bool loaded)

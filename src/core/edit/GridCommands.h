@@ -15,12 +15,13 @@ class CTablewrightDoc;
 
 // What the view's commands do to the list, away from any widget. Each
 // change goes to the document as one step that can be undone; where the
-// change would leave the list as it was, no step is made and the list is
-// not marked changed.
+// change would leave the list as it was, no step is made, but the list is
+// still marked changed as the commands always have.
 namespace GridCommands {
 
 // Does a change as one step. A change that leaves the list as it was (null)
-// makes no step.
+// makes no step, but the list is marked changed all the same, as every
+// command has always done.
 void Perform(CTablewrightDoc& doc, std::unique_ptr<CEditCommand> command);
 
 // A list that did not come from a file starts with four empty columns "A"
@@ -47,8 +48,8 @@ void CommitCell(CTablewrightDoc& doc, std::string_view text);
 void ClearCurrentCell(CTablewrightDoc& doc);
 
 // The clipboard's side of the list: the current cell's whole text ("" with
-// no current cell), a cut emptying it and a paste storing text in it; with
-// no current cell they change nothing.
+// no current cell), a cut emptying it and a paste storing text in it. Cut
+// and paste mark the list changed even with no current cell.
 std::string CurrentCellContent(const CGridListCtrl& grid);
 void CutCurrentCell(CTablewrightDoc& doc);
 void PasteIntoCurrentCell(CTablewrightDoc& doc, std::string_view text);
@@ -136,8 +137,8 @@ void ResizeColumns(CTablewrightDoc& doc, const std::vector<int>& widths);
 void ReorderColumns(CTablewrightDoc& doc, const std::vector<int>& order);
 
 // Sorts the rows by column as one step, the empty rows at the end left
-// there for typing; the cursor keeps its indexes. No step is made when no
-// row moves, or when there is nothing to sort.
+// there for typing; the cursor keeps its indexes. The list is marked changed
+// even when no row moves, or when there is nothing to sort.
 void SortByColumn(CTablewrightDoc& doc, int column, bool ascending);
 // A click on column's header: sorts in the direction the document's sort
 // state gives for it (see SortState).

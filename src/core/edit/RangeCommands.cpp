@@ -116,15 +116,18 @@ std::vector<std::unique_ptr<CEditCommand>> GrowthSteps(const CGridListCtrl& grid
 // A list without rows has no cell to stand on: a block fills it from its
 // first cell, columns added as it needs them. Under a filter the block
 // fills the rows shown, in order. A block that holds what its cells hold
-// already makes no step; its cells become the range all the same.
+// already makes no step, so the steps to redo stay; its cells become the
+// range and the list is marked changed all the same, as for every command.
 void PasteBlock(CTablewrightDoc& doc, const ClipboardBlock::Block& block)
 {
     CGridListCtrl& grid = doc.GetGrid();
     CellRange target = TargetRange(grid);
     if (grid.GetItemCount() == 0)
         target = {0, 0, 0, 0};
-    if (target.IsEmpty())
+    if (target.IsEmpty()) {
+        doc.MarkChangedWithoutStep();
         return;
+    }
     const std::vector<int> landing =
         LandingRows(grid, target.top, static_cast<int>(block.rows.size()));
     const CellRange pasted{landing.front(), target.left, landing.back(),
@@ -137,6 +140,7 @@ void PasteBlock(CTablewrightDoc& doc, const ClipboardBlock::Block& block)
         [&](int k) { return CellCursor(block.rows[static_cast<std::size_t>(k)]); }, oldBytes);
     if (steps.empty() && changed.empty()) {
         grid.Cursor().SelectRange(pasted);
+        doc.MarkChangedWithoutStep();
         return;
     }
     const QString name = QString::fromUtf8(Strings::kPasteCells);

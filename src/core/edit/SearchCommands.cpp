@@ -114,7 +114,9 @@ void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
     }
     if (!matched)
         TellNotFound(doc);
-    else if (!changed.empty())
+    else if (changed.empty())
+        doc.MarkChangedWithoutStep();
+    else
         doc.Execute(std::make_unique<CRowContentCommand>(
             QString::fromUtf8(Strings::kReplaceAllButton), std::move(changed), oldBytes,
             CRowContentCommand::Focus::StayThenFirstRow));

@@ -17,7 +17,8 @@ bool FindText(CTablewrightDoc& doc, const FindRequest& request);
 // Replaces in every cell, reporting progress by row, as one step that
 // keeps only the rows it changed. When no cell matches, or the list has no
 // rows, the user is told; matches that change no text (an empty search
-// text, a text replaced by itself) make no step. The cursor stays.
+// text, a text replaced by itself) mark the list changed without a step.
+// The cursor stays.
 void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request);
 
 } // namespace GridCommands
