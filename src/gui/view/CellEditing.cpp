@@ -8,7 +8,6 @@
 #include "view/GridTableView.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QHeaderView>
 #include <QKeyEvent>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "edit/Launch.h"
 #include "print/GridPrinter.h"
 
+#include <QPoint>
 #include <QWidget>
 
 #include <functional>
