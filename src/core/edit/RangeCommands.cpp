@@ -149,42 +149,6 @@ void PasteBlock(CTablewrightDoc& doc, const ClipboardBlock::Block& block)
     doc.Execute(std::make_unique<CCommandSequence>(std::move(steps), name));
 }
 
-// Cuts a block down to width columns when every cell beyond them is empty.
-// A spreadsheet's table may span a cell whose text runs over into the empty
-// cells beside it, beyond the range copied, which the text leaves out.
-void DropEmptyColumnsBeyond(ClipboardBlock::Block& block, int width)
-{
-    if (width <= 0 || block.columns <= width)
-        return;
-    std::vector<std::string> rows;
-    rows.reserve(block.rows.size());
-    for (const std::string& row : block.rows) {
-        // The TAB that ends the width-th cell, if the row goes beyond it.
-        std::size_t end = row.find('\t');
-        for (int cells = 1; cells < width && end != std::string::npos; ++cells)
-            end = row.find('\t', end + 1);
-        if (end != std::string::npos && row.find_first_not_of('\t', end) != std::string::npos)
-            return;
-        rows.push_back(row.substr(0, end));
-    }
-    block.rows = std::move(rows);
-    block.columns = width;
-}
-
-// The cells on the clipboard as a block: the HTML table's when it has
-// cells, else the text's when it is a block; nothing for one text.
-std::optional<ClipboardBlock::Block> ClipboardCells(std::string_view text, std::string_view html)
-{
-    std::optional<ClipboardBlock::Block> table = ClipboardBlock::ParseHtml(html);
-    if (table && !table->rows.empty()) {
-        DropEmptyColumnsBeyond(*table, ClipboardBlock::Parse(text).columns);
-        return table;
-    }
-    if (ClipboardBlock::IsBlock(text))
-        return ClipboardBlock::Parse(text);
-    return std::nullopt;
-}
-
 } // namespace
 
 CellRange TargetRange(const CGridListCtrl& grid)
@@ -228,7 +192,7 @@ void FillRange(CTablewrightDoc& doc, std::string_view text, Filling filling)
 
 std::optional<std::string> Paste(CTablewrightDoc& doc, std::string_view text, std::string_view html)
 {
-    std::optional<ClipboardBlock::Block> block = ClipboardCells(text, html);
+    std::optional<ClipboardBlock::Block> block = ClipboardBlock::Read(text, html);
     std::string single;
     if (block) {
         if (block->rows.size() > 1 || block->columns > 1) {

@@ -235,6 +235,28 @@ constexpr std::string_view kCellClose = "</td>";
 constexpr std::string_view kRowOpen = "<tr>";
 constexpr std::string_view kRowClose = "</tr>";
 
+// Cuts a block down to width columns when every cell beyond them is empty.
+// A spreadsheet's table may span a cell whose text runs over into the empty
+// cells beside it, beyond the range copied, which the text leaves out.
+void DropEmptyColumnsBeyond(Block& block, int width)
+{
+    if (width <= 0 || block.columns <= width)
+        return;
+    std::vector<std::string> rows;
+    rows.reserve(block.rows.size());
+    for (const std::string& row : block.rows) {
+        // The TAB that ends the width-th cell, if the row goes beyond it.
+        std::size_t end = row.find('\t');
+        for (int cells = 1; cells < width && end != std::string::npos; ++cells)
+            end = row.find('\t', end + 1);
+        if (end != std::string::npos && row.find_first_not_of('\t', end) != std::string::npos)
+            return;
+        rows.push_back(row.substr(0, end));
+    }
+    block.rows = std::move(rows);
+    block.columns = width;
+}
+
 } // namespace
 
 bool IsBlock(std::string_view text)
@@ -284,6 +306,18 @@ std::string FormatHtml(const CGridListCtrl& grid, const CellRange& range)
     }
     out.append(kHtmlTail);
     return out;
+}
+
+std::optional<Block> Read(std::string_view text, std::string_view html)
+{
+    std::optional<Block> table = ParseHtml(html);
+    if (table && !table->rows.empty()) {
+        DropEmptyColumnsBeyond(*table, Parse(text).columns);
+        return table;
+    }
+    if (IsBlock(text))
+        return Parse(text);
+    return std::nullopt;
 }
 
 } // namespace ClipboardBlock

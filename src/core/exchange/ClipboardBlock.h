@@ -46,6 +46,13 @@ Block Parse(std::string_view text);
 // by empty cells for them. Nothing when the text holds no table.
 std::optional<Block> ParseHtml(std::string_view html);
 
+// The block a paste brings from the clipboard's text and, beside it, its
+// HTML: the table's cells when it has some, else the text's when it is a
+// block; nothing for one text. A spreadsheet's table may span a cell whose
+// text runs over into empty cells beyond the range copied, which the text
+// leaves out: empty columns beyond the text's width are dropped.
+std::optional<Block> Read(std::string_view text, std::string_view html);
+
 // The cells of range as spreadsheets read them: cells joined by TAB, each row
 // ended by LF; under a filter, the rows shown only. A cell that starts with a double quote is
 // written quoted, its quotes doubled, so that Parse and spreadsheets read it back as it stands.

@@ -79,8 +79,6 @@ void CColumnHeader::OnSectionResized()
 void CColumnHeader::TakeHeaderWidths()
 {
     m_bWidthsPending = false;
-    if (HeaderShowsWidths())
-        return;
     const QHeaderView* header = m_table.horizontalHeader();
     std::vector<int> widths;
     for (int column = 0; column < header->count(); ++column)
