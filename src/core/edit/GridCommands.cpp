@@ -377,6 +377,11 @@ void SortByColumn(CTablewrightDoc& doc, int column, bool ascending)
     Perform(doc, CSortRowsCommand::Create(doc.GetGrid(), column, ascending));
 }
 
+void SortByKeys(CTablewrightDoc& doc, const std::vector<SortKey>& keys)
+{
+    Perform(doc, CSortRowsCommand::Create(doc.GetGrid(), keys));
+}
+
 void SortByHeaderClick(CTablewrightDoc& doc, int column)
 {
     SortByColumn(doc, column, doc.HeaderSort().Click(column));

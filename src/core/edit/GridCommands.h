@@ -1,5 +1,6 @@
 #pragma once
 
+#include "edit/SortKeys.h"
 #include "grid/GridTypes.h"
 
 #include <QString>
@@ -140,6 +141,9 @@ void ReorderColumns(CTablewrightDoc& doc, const std::vector<int>& order);
 // there for typing; the cursor keeps its indexes. The list is marked changed
 // even when no row moves, or when there is nothing to sort.
 void SortByColumn(CTablewrightDoc& doc, int column, bool ascending);
+// Sorts the rows by keys, the first deciding first, as one step; otherwise
+// as SortByColumn.
+void SortByKeys(CTablewrightDoc& doc, const std::vector<SortKey>& keys);
 // A click on column's header: sorts in the direction the document's sort
 // state gives for it (see SortState).
 void SortByHeaderClick(CTablewrightDoc& doc, int column);

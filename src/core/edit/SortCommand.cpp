@@ -42,7 +42,17 @@ std::vector<int> RowsToSort(const CGridListCtrl& grid)
 std::unique_ptr<CSortRowsCommand> CSortRowsCommand::Create(const CGridListCtrl& grid, int column,
                                                            bool ascending)
 {
-    std::vector<int> order = SortOrder(grid, column, ascending, RowsToSort(grid));
+    return FromOrder(SortOrder(grid, column, ascending, RowsToSort(grid)));
+}
+
+std::unique_ptr<CSortRowsCommand> CSortRowsCommand::Create(const CGridListCtrl& grid,
+                                                           const std::vector<SortKey>& keys)
+{
+    return FromOrder(SortOrderByKeys(grid, keys, RowsToSort(grid)));
+}
+
+std::unique_ptr<CSortRowsCommand> CSortRowsCommand::FromOrder(std::vector<int> order)
+{
     if (std::is_sorted(order.begin(), order.end()))
         return nullptr;
     return std::make_unique<CSortRowsCommand>(Key{}, std::move(order));
