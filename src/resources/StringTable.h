@@ -171,7 +171,7 @@ inline constexpr char kUsage[] =
     "      .txt) enregistré ensuite tel quel ; sinon une nouvelle liste\n"
     "  quire --convert ENTRÉE SORTIE [--csv-header yes|no] [--csv-export-header yes|no]\n"
     "                [--filter TEXTE [--filter-column N] [--match-case] [--whole-cell]]\n"
-    "                [--sort N [--descending]]\n"
+    "                [--sort N [--descending] [--order alpha|number|natural]]...\n"
     "      convertit ENTRÉE en SORTIE, sans fenêtre\n"
     "  quire --help       affiche cette aide\n"
     "  quire --version    affiche la version\n"
@@ -193,6 +193,12 @@ inline constexpr char kUsage[] =
     "             d'écrire, comme un clic sur son en-tête ; les lignes vides de la\n"
     "             fin restent à la fin\n"
     "  --descending : trie dans l'ordre décroissant, comme un second clic\n"
+    "  --order : compare les cellules dans l'ordre alphabétique français (alpha),\n"
+    "            par valeur numérique (number) ou avec les nombres dans le texte\n"
+    "            par valeur (natural, ligne2 avant ligne10) ; les cellules vides\n"
+    "            vont à la fin\n"
+    "  Plusieurs --sort trient d'abord par le premier ; --descending et --order\n"
+    "  s'appliquent au --sort qui les précède.\n"
     "\n"
     "Code de sortie : 0 réussite, 1 échec, 2 ligne de commande incorrecte.\n";
 inline constexpr char kCommandLineError[] = "quire : %1";
@@ -203,6 +209,7 @@ inline constexpr char kBadValue[] = "valeur incorrecte pour %1 : %2 (%3)";
 inline constexpr char kYesOrNoExpected[] = "yes ou no attendu";
 inline constexpr char kFilterTextExpected[] = "texte des lignes à garder attendu";
 inline constexpr char kColumnNumberExpected[] = "numéro de colonne attendu, 1 pour la première";
+inline constexpr char kSortOrderExpected[] = "alpha, number ou natural attendu";
 inline constexpr char kExtraArgument[] = "argument en trop : %1";
 inline constexpr char kOptionOnlyWith[] = "%1 ne s'emploie qu'avec %2";
 inline constexpr char kMissingConvertFiles[] =

@@ -2,8 +2,11 @@
 
 #include "document/TablewrightDoc.h"
 #include "edit/RowFilter.h"
+#include "edit/SortKeys.h"
 #include "edit/SortRows.h"
 #include "resources/StringTable.h"
+
+#include <numeric>
 
 namespace {
 
@@ -114,22 +117,31 @@ bool CBatchConverter::FilterList(CGridListCtrl& grid)
     return true;
 }
 
-// The sort is a click on the column's header, or for descending two
-// clicks: an ascending sort, then a descending sort of what it gave. Rows
-// of equal keys keep the order those clicks leave them in.
+// One key in the header's order is a click on the column's header, or for
+// descending two clicks: an ascending sort, then a descending sort of what
+// it gave. Rows of equal keys keep the order those clicks leave them in.
+// Several keys, or another order, make one stable sort.
 bool CBatchConverter::SortList(CGridListCtrl& grid)
 {
-    if (m_conversion.sortColumn == 0)
-        return true;
-    if (!HasColumn(grid, m_conversion.sortColumn, "tri"))
-        return false;
-    const int column = m_conversion.sortColumn - 1;
-    const int last = LastFilledRow(grid);
-    if (last > 0) {
-        SortRows(grid, column, true, 0, last);
-        if (m_conversion.descending)
-            SortRows(grid, column, false, 0, last);
+    const std::vector<ConversionSort>& sorts = m_conversion.sorts;
+    std::vector<SortKey> keys;
+    for (const ConversionSort& sort : sorts) {
+        if (!HasColumn(grid, sort.column, "tri"))
+            return false;
+        keys.push_back({sort.column - 1, !sort.descending, sort.order});
     }
+    const int last = LastFilledRow(grid);
+    if (keys.empty() || last <= 0)
+        return true;
+    if (keys.size() == 1 && keys.front().order == CellOrder::Text) {
+        SortRows(grid, keys.front().column, true, 0, last);
+        if (!keys.front().ascending)
+            SortRows(grid, keys.front().column, false, 0, last);
+        return true;
+    }
+    std::vector<int> rows(static_cast<std::size_t>(last) + 1);
+    std::iota(rows.begin(), rows.end(), 0);
+    grid.PermuteRows(SortOrderByKeys(grid, keys, rows));
     return true;
 }
 

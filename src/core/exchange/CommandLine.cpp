@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -94,6 +95,21 @@ int ColumnNumber(const QString& value)
     return fits ? number : std::numeric_limits<int>::max();
 }
 
+// The orders --order names.
+std::optional<CellOrder> SortOrderNamed(const QString& name)
+{
+    static constexpr std::pair<const char*, CellOrder> kOrders[] = {
+        {"alpha", CellOrder::Alphabetic},
+        {"number", CellOrder::Numeric},
+        {"natural", CellOrder::Natural},
+    };
+    for (const auto& [text, order] : kOrders) {
+        if (name == QLatin1String(text))
+            return order;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 CCommandLine::CCommandLine(const QStringList& arguments)
@@ -139,11 +155,25 @@ bool CCommandLine::ReadConversionOption(const QStringList& arguments, qsizetype&
         });
     }
     if (name == QLatin1String("--sort")) {
-        return ReadValue(arguments, index, Strings::kColumnNumberExpected,
-                         [this](const QString& value) {
-                             m_conversion.sortColumn = ColumnNumber(value);
-                             return m_conversion.sortColumn > 0;
-                         });
+        return ReadValue(
+            arguments, index, Strings::kColumnNumberExpected, [this](const QString& value) {
+                ConversionSort sort = m_conversion.sorts.empty() ? m_pendingSort : ConversionSort();
+                sort.column = ColumnNumber(value);
+                m_conversion.sorts.push_back(sort);
+                return sort.column > 0;
+            });
+    }
+    if (name == QLatin1String("--order")) {
+        return ReadValue(arguments, index, Strings::kSortOrderExpected, [&](const QString& value) {
+            const std::optional<CellOrder> order = SortOrderNamed(value);
+            if (order)
+                SortToRefine(name).order = *order;
+            return order.has_value();
+        });
+    }
+    if (argument == QLatin1String("--descending")) {
+        SortToRefine(argument).descending = true;
+        return true;
     }
     if (name == QLatin1String("--filter")) {
         return ReadValue(arguments, index, Strings::kFilterTextExpected,
@@ -159,8 +189,7 @@ bool CCommandLine::ReadConversionOption(const QStringList& arguments, qsizetype&
                              return m_conversion.filterColumn > 0;
                          });
     }
-    for (const auto& [flag, member] : {std::pair{"--descending", &CConversion::descending},
-                                       std::pair{"--match-case", &CConversion::matchCase},
+    for (const auto& [flag, member] : {std::pair{"--match-case", &CConversion::matchCase},
                                        std::pair{"--whole-cell", &CConversion::wholeCell}}) {
         if (argument == QLatin1String(flag)) {
             m_conversion.*member = true;
@@ -194,9 +223,8 @@ void CCommandLine::Finish(const QStringList& files, bool convert, const QString&
         Fail(Text(Strings::kExtraArgument).arg(files[allowed]));
     } else if (!convert && !conversionOption.isEmpty()) {
         Fail(Text(Strings::kOptionOnlyWith).arg(conversionOption, QStringLiteral("--convert")));
-    } else if (m_conversion.descending && m_conversion.sortColumn == 0) {
-        Fail(Text(Strings::kOptionOnlyWith)
-                 .arg(QStringLiteral("--descending"), QStringLiteral("--sort")));
+    } else if (!m_pendingSortOption.isEmpty() && m_conversion.sorts.empty()) {
+        Fail(Text(Strings::kOptionOnlyWith).arg(m_pendingSortOption, QStringLiteral("--sort")));
     } else if (const FilterOption* refinement = RefinementWithoutFilter(m_conversion)) {
         Fail(Text(Strings::kOptionOnlyWith)
                  .arg(QLatin1String(refinement->name), QStringLiteral("--filter")));
@@ -211,6 +239,15 @@ void CCommandLine::Finish(const QStringList& files, bool convert, const QString&
         m_conversion.in = files[0];
         m_conversion.out = files[1];
     }
+}
+
+ConversionSort& CCommandLine::SortToRefine(const QString& option)
+{
+    if (!m_conversion.sorts.empty())
+        return m_conversion.sorts.back();
+    if (m_pendingSortOption.isEmpty())
+        m_pendingSortOption = option;
+    return m_pendingSort;
 }
 
 void CCommandLine::Fail(const QString& message)

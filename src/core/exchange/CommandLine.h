@@ -1,9 +1,23 @@
 #pragma once
 
+#include "edit/SortKeys.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <vector>
+
+// One --sort of a conversion, with the --descending and --order that
+// follow it.
+struct ConversionSort
+{
+    int column = 0; // counted from 1
+    bool descending = false;
+    // Text, the order of a click on the column's header, unless --order
+    // says otherwise.
+    CellOrder order = CellOrder::Text;
+};
 
 // What "quire --convert" was asked to do.
 struct CConversion
@@ -12,8 +26,9 @@ struct CConversion
     QString out;
     bool csvHeader = false;      // the CSV read names its columns in its first record
     bool csvExportHeader = true; // the CSV written starts with the column names
-    int sortColumn = 0;          // counted from 1; 0 leaves the rows as they were read
-    bool descending = false;
+    // The sort keys, the first deciding first; none leaves the rows as
+    // they were read.
+    std::vector<ConversionSort> sorts;
     // Only the rows holding a cell that matches filter are written, by
     // Find's rules; an empty filter keeps every row.
     QString filter;
@@ -67,11 +82,17 @@ private:
     // what it should be, when it is wrong or missing.
     bool ReadValue(const QStringList& arguments, qsizetype& index, const char* expected,
                    const std::function<bool(const QString&)>& take);
+    // --descending and --order refine the --sort they follow; before the
+    // first one, the first one.
+    ConversionSort& SortToRefine(const QString& option);
     void Finish(const QStringList& files, bool convert, const QString& conversionOption);
     void Fail(const QString& message);
 
     Mode m_mode = Mode::Edit;
     QString m_file;
     CConversion m_conversion;
+    // A refinement given before any --sort, waiting for it.
+    ConversionSort m_pendingSort;
+    QString m_pendingSortOption;
     QString m_error;
 };

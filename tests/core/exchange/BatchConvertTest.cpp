@@ -143,6 +143,16 @@ TEST(BatchConvertTest, SortsBeforeWriting)
          {"--sort", "1", "--csv-header", "yes"},
          "\"Nom\",\"Ville\"\r\n\"A\",\"3\"\r\n\"a\",\"1\"\r\n\"b\",\"2\"\r\n"},
         {"data.txt", "out.txt", {"--sort", "1"}, "Nom\tVille\r\na\t1\r\nB\t2\r\nc\t3\r\n"},
+        // Another order, or several keys: one stable sort, the empty row
+        // last, where the export leaves it out as the typing row.
+        {"list.tbw",
+         "out.txt",
+         {"--sort", "2", "--order", "number", "--descending"},
+         "Nom\tVille\r\nA\t3\r\nb\t2\r\na\t1\r\n"},
+        {"list.tbw",
+         "out.txt",
+         {"--sort", "1", "--order=alpha", "--sort", "2"},
+         "Nom\tVille\r\na\t1\r\nA\t3\r\nb\t2\r\n"},
         {"data.txt",
          "out.tbw",
          {"--sort", "2", "--descending"},

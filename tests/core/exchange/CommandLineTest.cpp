@@ -12,15 +12,19 @@ std::string Describe(const CCommandLine& line)
 {
     const CConversion& c = line.Conversion();
     const auto yesNo = [](bool answer) { return answer ? "yes" : "no"; };
+    std::string sorts;
+    for (const ConversionSort& sort : c.sorts) {
+        static const char* const kOrders[] = {"", " alpha", " number", " natural"};
+        sorts += " sort=" + std::to_string(sort.column) + (sort.descending ? " descending" : "") +
+                 kOrders[static_cast<int>(sort.order)];
+    }
     switch (line.GetMode()) {
     case CCommandLine::Mode::Edit:
         return "edit [" + line.File().toStdString() + "]";
     case CCommandLine::Mode::Convert:
         return "convert " + c.in.toStdString() + " -> " + c.out.toStdString() +
                " header=" + yesNo(c.csvHeader) + " export-header=" + yesNo(c.csvExportHeader) +
-               (c.sortColumn ? " sort=" + std::to_string(c.sortColumn) : "") +
-               (c.descending ? " descending" : "") +
-               (c.filter.isEmpty() ? "" : " filter=" + c.filter.toStdString()) +
+               sorts + (c.filter.isEmpty() ? "" : " filter=" + c.filter.toStdString()) +
                (c.filterColumn ? " in " + std::to_string(c.filterColumn) : "") +
                (c.matchCase ? " case" : "") + (c.wholeCell ? " whole" : "");
     case CCommandLine::Mode::Help:
@@ -67,7 +71,13 @@ TEST(CommandLineTest, ReadsEveryWayToRun)
         {{"--descending", "--convert", "a.tbw", "--sort=3", "b.csv"},
          "convert a.tbw -> b.csv header=no export-header=yes sort=3 descending"},
         {{"--sort", "1", "--convert", "a.tbw", "b.csv", "--sort", "007"},
-         "convert a.tbw -> b.csv header=no export-header=yes sort=7"},
+         "convert a.tbw -> b.csv header=no export-header=yes sort=1 sort=7"},
+        {{"--convert", "a.tbw", "b.csv", "--sort", "2", "--order", "number", "--descending",
+          "--sort", "1", "--sort=3", "--order=natural"},
+         "convert a.tbw -> b.csv header=no export-header=yes sort=2 descending number sort=1 "
+         "sort=3 natural"},
+        {{"--order", "alpha", "--convert", "a.tbw", "b.csv", "--sort", "2"},
+         "convert a.tbw -> b.csv header=no export-header=yes sort=2 alpha"},
         {{"--convert", "a.tbw", "b.csv", "--sort", "99999999999"},
          "convert a.tbw -> b.csv header=no export-header=yes sort=2147483647"},
         {{"--convert", "a.tbw", "--sort", "1", "--", "--descending"},
@@ -114,6 +124,10 @@ TEST(CommandLineTest, SaysExactlyWhatIsWrong)
         {{"a.tbw", "--descending"}, "quire : --descending ne s'emploie qu'avec --convert"},
         {{"--convert", "a.tbw", "b.csv", "--descending"},
          "quire : --descending ne s'emploie qu'avec --sort"},
+        {{"--convert", "a.tbw", "b.csv", "--order", "number"},
+         "quire : --order ne s'emploie qu'avec --sort"},
+        {{"--convert", "a.tbw", "b.csv", "--sort", "1", "--order", "numeric"},
+         "quire : valeur incorrecte pour --order : numeric (alpha, number ou natural attendu)"},
         {{"a.tbw", "--filter", "x"}, "quire : --filter ne s'emploie qu'avec --convert"},
         {{"--convert", "a.tbw", "b.csv", "--filter-column", "2"},
          "quire : --filter-column ne s'emploie qu'avec --filter"},
@@ -158,8 +172,9 @@ TEST(CommandLineTest, HelpNamesEveryFormAndEveryType)
          {"quire [FICHIER]",
           "quire --convert ENTRÉE SORTIE [--csv-header yes|no] "
           "[--csv-export-header yes|no]",
-          "[--sort N [--descending]]", "--sort N : trie", "--descending : trie", "--help",
-          "--version", ".tbw", ".csv", ".txt", ".tsv", ".html", "2 ligne de commande"})
+          "[--sort N [--descending] [--order alpha|number|natural]]...", "--sort N : trie",
+          "--descending : trie", "--order : compare", "--help", "--version", ".tbw", ".csv", ".txt",
+          ".tsv", ".html", "2 ligne de commande"})
         EXPECT_NE(usage.find(piece), std::string::npos) << piece;
     EXPECT_TRUE(usage.ends_with("\n"));
     EXPECT_EQ(CCommandLine::VersionLine().toStdString(), "Quire 1.6");
