@@ -69,6 +69,8 @@ inline constexpr char kFilterAllColumns[] = "Toutes les colonnes";
 inline constexpr char kFilterClose[] = "Supprimer le filtre";
 inline constexpr char kRowsShownOne[] = "%1 ligne sur %2";
 inline constexpr char kRowsShownMany[] = "%1 lignes sur %2";
+inline constexpr char kStatisticsCount[] = "Nombre : %1";
+inline constexpr char kStatisticsSumAndMean[] = " · Somme : %1 · Moyenne : %2";
 inline constexpr char kEntryCaption[] = "Entry";
 inline constexpr char kNotFound[] = "De la corde de recherche n'a pas été trouvée"; // 61352
 
@@ -105,6 +107,10 @@ inline constexpr char kDeleteRow[] = "Supprimer la ligne";
 inline constexpr char kDeleteRows[] = "Supprimer les lignes";
 inline constexpr char kMoveRow[] = "Déplacer la ligne";
 inline constexpr char kSortRows[] = "Trier les lignes";
+inline constexpr char kRemoveDuplicatesStep[] = "Supprimer les doublons";
+inline constexpr char kNoDuplicateRows[] = "Aucune ligne en double";
+inline constexpr char kDuplicateRowRemoved[] = "%1 ligne en double supprimée";
+inline constexpr char kDuplicateRowsRemoved[] = "%1 lignes en double supprimées";
 
 // The steps that change columns.
 inline constexpr char kRenameColumn[] = "Renommer la colonne";

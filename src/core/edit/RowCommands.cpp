@@ -71,8 +71,9 @@ std::size_t CDeleteRowCommand::Cost() const
     return sizeof(*this) + m_bytes + static_cast<std::size_t>(m_count) * sizeof(PackedRow);
 }
 
-CDeleteRowSetCommand::CDeleteRowSetCommand(const CGridListCtrl& grid, std::vector<int> rows)
-    : m_rows(std::move(rows))
+CDeleteRowSetCommand::CDeleteRowSetCommand(const CGridListCtrl& grid, std::vector<int> rows,
+                                           const char* name)
+    : m_rows(std::move(rows)), m_name(name)
 {
     for (const int row : m_rows)
         m_bytes += grid.JoinedRowView(row).size();

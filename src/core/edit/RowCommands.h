@@ -46,16 +46,19 @@ private:
 class CDeleteRowSetCommand : public CEditCommand
 {
 public:
-    // rows: increasing, each once.
-    CDeleteRowSetCommand(const CGridListCtrl& grid, std::vector<int> rows);
+    // rows: increasing, each once. name: the step's, when the rows go for
+    // some other reason than the user's asking.
+    CDeleteRowSetCommand(const CGridListCtrl& grid, std::vector<int> rows,
+                         const char* name = Strings::kDeleteRows);
 
-    QString Name() const override { return QString::fromUtf8(Strings::kDeleteRows); }
+    QString Name() const override { return QString::fromUtf8(m_name); }
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override;
 
 private:
     std::vector<int> m_rows;
+    const char* m_name;
     std::size_t m_bytes = 0;
     std::vector<PackedRow> m_packed; // held while the rows are out of the grid
 };
