@@ -64,6 +64,9 @@ enum Id : int
     ID_HELP_INSERT_COLUMN = 32790,
     ID_HELP_DELETE_COLUMN = 32791,
     ID_APP_ABOUT = 57664,
+    ID_EDIT_SORT = 33000,
+    ID_EDIT_REMOVE_DUPLICATES = 33001,
+    ID_COLUMN_SORT = 33002,
 };
 
 inline constexpr int kRecentFileCount = 4;
@@ -111,6 +114,9 @@ inline constexpr Command kCommands[] = {
     {ID_TOOLBAR_FIND, "ID_TOOLBAR_FIND", "Rechercher", nullptr, "edit-find", false},
     {ID_TOOLBAR_REPLACE, "ID_TOOLBAR_REPLACE", "Remplacer", nullptr, "edit-find-replace", false},
     {ID_EDIT_FILTER, "ID_EDIT_FILTER", "Filtrer les lignes\tCtrl+Shift+L", "Ne montrer que les lignes qui contiennent un texte\nFiltrer les lignes", "view-filter", true},
+    {ID_EDIT_SORT, "ID_EDIT_SORT", "Trier…", "Trier les lignes par une à trois colonnes\nTrier", nullptr, false},
+    {ID_EDIT_REMOVE_DUPLICATES, "ID_EDIT_REMOVE_DUPLICATES", "Supprimer les doublons", "Supprimer les lignes égales à une ligne précédente\nSupprimer les doublons", nullptr, false},
+    {ID_COLUMN_SORT, "ID_COLUMN_SORT", "Trier…", nullptr, nullptr, false},
     {ID_ROW_INSERT_ABOVE, "ID_ROW_INSERT_ABOVE", "Insérer une ligne au-dessus", "Insérer une ligne au-dessus\nInsérer une ligne au-dessus", "row-insert-above", false},
     {ID_ROW_INSERT_BELOW, "ID_ROW_INSERT_BELOW", "Insérer une ligne au-dessous", "Insérer une ligne au-dessous\nInsérer une ligne au-dessous", "row-insert-below", false},
     {ID_ROW_DELETE, "ID_ROW_DELETE", "Supprimer une ligne", "Supprimer une ligne\nSupprimer une ligne", "row-delete", false},
@@ -209,6 +215,9 @@ inline constexpr MenuItem kMenuBar[] = {
     Item(ID_EDIT_FIND_NEXT),
     Item(ID_EDIT_REPLACE),
     Item(ID_EDIT_FILTER),
+    kSeparator,
+    Item(ID_EDIT_SORT),
+    Item(ID_EDIT_REMOVE_DUPLICATES),
     kEnd,
     Popup("&Options"),
     Item(ID_OPTION_SINGLE_CLICK),
@@ -232,8 +241,14 @@ inline constexpr MenuItem kMenuBar[] = {
 
 // The column menu, opened by a right-click on a column's header.
 inline constexpr MenuItem kColumnMenu[] = {
-    Item(ID_COLUMN_RENAME),       kSeparator, Item(ID_COLUMN_INSERT_BEFORE),
-    Item(ID_COLUMN_INSERT_AFTER), kSeparator, Item(ID_COLUMN_DELETE),
+    Item(ID_COLUMN_RENAME),
+    kSeparator,
+    Item(ID_COLUMN_INSERT_BEFORE),
+    Item(ID_COLUMN_INSERT_AFTER),
+    kSeparator,
+    Item(ID_COLUMN_DELETE),
+    kSeparator,
+    Item(ID_COLUMN_SORT),
 };
 
 // The row menu (133), opened on a cell. A launch item and a separator go

@@ -79,6 +79,15 @@ inline constexpr char kOpenLink[] = "Ouvrir le lien";
 inline constexpr char kRunCommand[] = "Courir la commande";
 inline constexpr char kOpenFolder[] = "Ouvrir le dossier";
 inline constexpr char kOkButton[] = "OK";
+inline constexpr char kSortTitle[] = "Trier";
+inline constexpr char kSortFirstKey[] = "Trier &par";
+inline constexpr char kSortNextKey[] = "Puis par";
+inline constexpr char kSortNoKey[] = "(aucune)";
+inline constexpr char kSortAscending[] = "Croissant";
+inline constexpr char kSortDescending[] = "Décroissant";
+inline constexpr char kSortAlphabetic[] = "Alphabétique";
+inline constexpr char kSortNumbers[] = "Nombres";
+inline constexpr char kSortNatural[] = "Naturel";
 
 // The steps of the history, as the Edit menu names them.
 inline constexpr char kUndoMenu[] = "Annuler : %1";

@@ -168,6 +168,13 @@ void CMainFrame::CreateStatusBar()
     m_wndDialectPane->setFrameShadow(QFrame::Sunken);
     m_wndDialectPane->hide();
     bar->addPermanentWidget(m_wndDialectPane);
+    // The numbers of a range; hidden while there are none to show.
+    m_wndStatisticsPane = new QLabel(bar);
+    m_wndStatisticsPane->setObjectName(QStringLiteral("pane3"));
+    m_wndStatisticsPane->setFrameShape(QFrame::StyledPanel);
+    m_wndStatisticsPane->setFrameShadow(QFrame::Sunken);
+    m_wndStatisticsPane->hide();
+    bar->addPermanentWidget(m_wndStatisticsPane);
     m_wndCellPane = new QLabel(bar);
     m_wndCellPane->setObjectName(QStringLiteral("pane1"));
     m_wndCellPane->setMinimumWidth(kCellPaneWidth);
@@ -444,10 +451,14 @@ void CMainFrame::PumpPendingMessages()
 
 void CMainFrame::SetStatusPaneText(int pane, const QString& text)
 {
-    if (pane == 0)
+    if (pane == 0) {
         m_wndPrompt->setText(text);
-    else if (pane == 1)
+    } else if (pane == 1) {
         SetCellPaneText(text);
+    } else if (pane == 3) {
+        m_wndStatisticsPane->setText(text);
+        m_wndStatisticsPane->setVisible(!text.isEmpty());
+    }
 }
 
 // The pane keeps its usual width and grows when a large row or column
@@ -471,6 +482,8 @@ QString CMainFrame::StatusPaneText(int pane) const
                                                        : statusBar()->currentMessage();
     if (pane == 1)
         return m_wndCellPane->text();
+    if (pane == 3)
+        return m_wndStatisticsPane->text();
     return {};
 }
 

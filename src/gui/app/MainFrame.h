@@ -113,6 +113,7 @@ private:
     QToolBar* m_wndToolBar = nullptr;
     QLabel* m_wndPrompt = nullptr;
     QLabel* m_wndCellPane = nullptr;
+    QLabel* m_wndStatisticsPane = nullptr;
     QLabel* m_wndDialectPane = nullptr;
     QProgressBar* m_wndProgress = nullptr;
     CFindDlg* m_dlgFind = nullptr;

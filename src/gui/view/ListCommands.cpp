@@ -1,12 +1,16 @@
 #include "view/ListCommands.h"
 
 #include "dialogs/EntryDlg.h"
+#include "dialogs/SortDlg.h"
 #include "document/TablewrightDoc.h"
+#include "edit/Duplicates.h"
 #include "edit/GridCommands.h"
 #include "edit/SearchCommands.h"
 #include "resources/StringTable.h"
 #include "view/ScopedWaitCursor.h"
 #include "view/ViewMenus.h"
+
+#include <QStringList>
 
 CListCommands::CListCommands(CTablewrightDoc& doc, const CViewMenus& menus, QWidget& dialogParent)
     : m_doc(doc), m_menus(menus), m_dialogParent(dialogParent)
@@ -75,6 +79,37 @@ void CListCommands::OnColumnInsertAfter()
 void CListCommands::OnColumnDelete()
 {
     GridCommands::DeleteColumn(m_doc, m_menus.MenuColumn());
+}
+
+void CListCommands::OnEditSort()
+{
+    Sort(m_doc.GetGrid().Cursor().CurrentColumn());
+}
+
+void CListCommands::OnColumnSort()
+{
+    Sort(m_menus.MenuColumn());
+}
+
+void CListCommands::Sort(int firstColumn)
+{
+    const CGridListCtrl& grid = m_doc.GetGrid();
+    if (grid.GetColumnCount() == 0)
+        return;
+    QStringList columns;
+    for (int column = 0; column < grid.GetColumnCount(); ++column)
+        columns << QString::fromStdString(grid.GetColumnName(column));
+    CSortDlg dialog(columns, firstColumn, &m_dialogParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ScopedWaitCursor waiting;
+    GridCommands::SortByKeys(m_doc, dialog.Keys());
+}
+
+void CListCommands::OnRemoveDuplicates()
+{
+    const ScopedWaitCursor waiting;
+    GridCommands::RemoveDuplicates(m_doc);
 }
 
 void CListCommands::OnEditUndo()

@@ -30,6 +30,12 @@ public:
     void OnColumnDelete();
     bool HasMenuColumn() const;
 
+    // « Trier… » from the Edition menu, its first key the current column,
+    // or from the column menu, its first key that column.
+    void OnEditSort();
+    void OnColumnSort();
+    void OnRemoveDuplicates();
+
     void OnEditUndo();
     void OnEditRedo();
 
@@ -37,6 +43,8 @@ public:
     void ReplaceAll(const ReplaceRequest& request);
 
 private:
+    void Sort(int firstColumn);
+
     CTablewrightDoc& m_doc;
     const CViewMenus& m_menus;
     QWidget& m_dialogParent;

@@ -13,6 +13,7 @@
 #include "view/GridTableModel.h"
 #include "view/GridTableView.h"
 #include "view/ListCommands.h"
+#include "view/StatisticsPane.h"
 #include "view/ViewClipboard.h"
 #include "view/ViewMenus.h"
 #include "view/ViewOptions.h"
@@ -35,6 +36,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     new CColumnHeader(doc, *m_pTable, *m_pModel, run, this);
     m_pMenus = new CViewMenus(m_wndGrid, *m_pTable, run, this);
     m_pFilter = new CFilterController(doc, *m_pTable, *m_pModel, *m_pFilterBar, run, this);
+    m_pStatistics = new CStatisticsPane(m_wndGrid, m_statusBar, this);
     m_pClipboard = std::make_unique<CViewClipboard>(doc, *m_pEditing);
     m_pCommands = std::make_unique<CListCommands>(doc, *m_pMenus, *this);
     m_pPrintJob = std::make_unique<CPrintJob>(m_printer, this, m_pTable->font(), m_statusBar);
@@ -108,6 +110,7 @@ void CTablewrightView::ShowCurrentCell()
 {
     m_statusBar.SetStatusPaneText(1, GridCommands::CurrentCellText(m_wndGrid));
     ShowRowsShown();
+    m_pStatistics->Update();
     m_pTable->viewport()->update();
 }
 

@@ -19,6 +19,7 @@ class CPrintJob;
 class CTablewrightDoc;
 class CViewClipboard;
 class CViewMenus;
+class CStatisticsPane;
 class CViewOptions;
 class IProgress;
 
@@ -90,6 +91,7 @@ private:
     CCellEditing* m_pEditing = nullptr;
     CViewMenus* m_pMenus = nullptr;
     CFilterController* m_pFilter = nullptr;
+    CStatisticsPane* m_pStatistics = nullptr;
     std::unique_ptr<CViewOptions> m_pOptions;
     std::unique_ptr<CViewClipboard> m_pClipboard;
     std::unique_ptr<CListCommands> m_pCommands;
