@@ -3,6 +3,7 @@
 #include "BenchFiles.h"
 #include "DocumentOperations.h"
 #include "EditOperations.h"
+#include "OrderOperations.h"
 #include "RangeOperations.h"
 #include "ScriptedHost.h"
 #include "SearchOperations.h"
@@ -186,6 +187,11 @@ constexpr Operation kOperations[] = {
     {"sort-equal", EditOperations::SortEqual},
     {"undo-sort", EditOperations::UndoSort},
     {"redo-sort", EditOperations::RedoSort},
+    {"sort-alpha", OrderOperations::SortAlpha},
+    {"sort-number", OrderOperations::SortNumber},
+    {"sort-natural", OrderOperations::SortNatural},
+    {"dedupe", OrderOperations::Dedupe},
+    {"stats", OrderOperations::Stats},
     {"paste-block", RangeOperations::PasteBlock},
     {"undo-paste-block", RangeOperations::UndoPasteBlock},
     {"redo-paste-block", RangeOperations::RedoPasteBlock},

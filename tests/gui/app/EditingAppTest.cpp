@@ -234,7 +234,8 @@ private Q_SLOTS:
         QTest::mouseClick(header->viewport(), Qt::RightButton, {},
                           QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
         QCOMPARE(entries, (QStringList{"Renommer une colonne", "-", "Insérer une colonne avant",
-                                       "Insérer une colonne après", "-", "Supprimer la colonne"}));
+                                       "Insérer une colonne après", "-", "Supprimer la colonne",
+                                       "-", "Trier…"}));
         QCOMPARE(s->View().Menus().MenuColumn(), 0);
     }
 };

@@ -96,6 +96,9 @@ private Q_SLOTS:
             "&Edition/Remplacer\tCtrl+H [Ctrl+H] {Remplacer}",
             "&Edition/Filtrer les lignes\tCtrl+Shift+L [Ctrl+Shift+L] {Ne montrer que les lignes "
             "qui contiennent un texte}",
+            "&Edition/-",
+            "&Edition/Trier… {Trier les lignes par une à trois colonnes}",
+            "&Edition/Supprimer les doublons {Supprimer les lignes égales à une ligne précédente}",
             "&Options/Utiliser la saisie d'un simple clic",
             "&Options/Allez À la Dernière Rangée Après Chargement",
             "&Aide/Comment.../Entrer un texte dans une cellule {Matière d'aide}",

@@ -19,10 +19,11 @@ class SilentStatus : public IProgress
 public:
     QString cell;
     QString prompt;
+    QString statistics;
     void SetProgress(int) override {}
     void SetStatusPaneText(int pane, const QString& text) override
     {
-        (pane == 1 ? cell : prompt) = text;
+        (pane == 1 ? cell : pane == 3 ? statistics : prompt) = text;
     }
 };
 

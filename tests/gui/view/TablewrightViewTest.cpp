@@ -23,7 +23,7 @@ namespace {
 class StatusPanes : public IProgress
 {
 public:
-    QString panes[3];
+    QString panes[4];
     void SetProgress(int) override {}
     void SetStatusPaneText(int pane, const QString& text) override { panes[pane] = text; }
 };
