@@ -48,15 +48,13 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-// The number spelled the way std::from_chars reads it: ASCII digits, a
-// point, an exponent. Exact for the few digits most cells hold, so the
-// common case never needs from_chars.
+// The digits read so far: exact for the few digits most cells hold, so
+// that the common case needs no more than one pass over the cell.
 class NumberSpelling
 {
 public:
     void AddDigit(char digit, bool afterMark)
     {
-        m_text.push_back(digit);
         if (afterMark)
             ++m_decimals;
         if (m_significant == 0 && digit == '0')
@@ -64,16 +62,12 @@ public:
         if (++m_significant <= kExactDigits)
             m_mantissa = m_mantissa * 10 + static_cast<std::uint64_t>(digit - '0');
     }
-    void AddMark() { m_text.push_back('.'); }
-    void AddExponent(std::string_view exponent)
-    {
-        m_text.push_back('e');
-        m_text.append(exponent);
-        m_bHasExponent = true;
-    }
+    void AddExponent() { m_bHasExponent = true; }
     int Decimals() const { return m_decimals; }
 
-    std::optional<double> Value() const
+    // body: the number as read, without its sign, spaces around or spelling
+    // mistakes.
+    std::optional<double> Value(std::string_view body) const
     {
         if (m_significant <= kExactDigits && !m_bHasExponent && m_decimals <= 22) {
             static constexpr std::array<double, 23> kPowers = {
@@ -82,22 +76,44 @@ public:
             // Both operands are exact, so the quotient is rounded once.
             return static_cast<double>(m_mantissa) / kPowers[m_decimals];
         }
+        return ValueFromChars(body);
+    }
+
+private:
+    // std::from_chars reads ASCII digits, a point and an exponent.
+    static std::optional<double> ValueFromChars(std::string_view body)
+    {
+        std::string spelled;
+        for (const char c : body) {
+            if (IsDigit(c) || c == 'e' || c == 'E' || c == '+' || c == '-')
+                spelled.push_back(c);
+            else if (c == ',' || c == '.')
+                spelled.push_back('.');
+        }
         double value = 0;
-        const auto [end, error] =
-            std::from_chars(m_text.data(), m_text.data() + m_text.size(), value);
-        if (error != std::errc() || end != m_text.data() + m_text.size() || !std::isfinite(value))
+        const char* end = spelled.data() + spelled.size();
+        const auto [stop, error] = std::from_chars(spelled.data(), end, value);
+        if (error != std::errc() || stop != end || !std::isfinite(value))
             return std::nullopt;
         return value;
     }
 
-private:
     static constexpr int kExactDigits = 15;
-    std::string m_text;
     std::uint64_t m_mantissa = 0;
     int m_significant = 0;
     int m_decimals = 0;
     bool m_bHasExponent = false;
 };
+
+// Whether a cell starting with this byte may be a number: a digit, a sign,
+// a decimal mark or a space (the first byte of a no-break space or of "−"
+// included). Most cells that are no number stop here.
+bool MayStartNumber(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return IsDigit(c) || c == '+' || c == '-' || c == ',' || c == '.' || c == ' ' || byte == 0xC2 ||
+           byte == 0xE2;
+}
 
 // Reads the digits of the integer part, grouped by threes after a space or
 // not at all; false when a group is broken.
@@ -138,8 +154,7 @@ bool ReadExponent(std::string_view& text, NumberSpelling& spelling)
         ++length;
     if (length == digitsStart || length > digitsStart + 4)
         return false;
-    spelling.AddExponent(
-        exponent.substr(exponent[0] == '+' ? 1 : 0, length - (exponent[0] == '+')));
+    spelling.AddExponent();
     text.remove_prefix(1 + length);
     return true;
 }
@@ -148,8 +163,9 @@ bool ReadExponent(std::string_view& text, NumberSpelling& spelling)
 
 std::optional<CellNumber> ReadNumber(std::string_view cell)
 {
+    if (cell.empty() || !MayStartNumber(cell[0]))
+        return std::nullopt;
     std::string_view text = Trimmed(cell);
-    // Most cells that are no number are told by their first character.
     if (text.empty())
         return std::nullopt;
     bool negative = false;
@@ -163,12 +179,12 @@ std::optional<CellNumber> ReadNumber(std::string_view cell)
     if (text.empty() || !(IsDigit(text[0]) || text[0] == ',' || text[0] == '.'))
         return std::nullopt;
     NumberSpelling spelling;
+    const std::string_view body = text;
     const bool integerDigits = IsDigit(text[0]);
     if (!ReadIntegerPart(text, spelling))
         return std::nullopt;
     if (!text.empty() && (text[0] == ',' || text[0] == '.')) {
         text.remove_prefix(1);
-        spelling.AddMark();
         if (text.empty() || !IsDigit(text[0]))
             return std::nullopt;
         while (!text.empty() && IsDigit(text[0])) {
@@ -180,7 +196,7 @@ std::optional<CellNumber> ReadNumber(std::string_view cell)
     }
     if (!ReadExponent(text, spelling) || !text.empty())
         return std::nullopt;
-    const std::optional<double> value = spelling.Value();
+    const std::optional<double> value = spelling.Value(body);
     if (!value)
         return std::nullopt;
     return CellNumber{negative ? -*value : *value, spelling.Decimals()};

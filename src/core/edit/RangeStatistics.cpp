@@ -7,60 +7,65 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
-
-// A sum that keeps the low digits a plain double sum loses over millions
-// of terms (compensated, after Neumaier).
-class CompensatedSum
-{
-public:
-    void Add(double value)
-    {
-        const double total = m_sum + value;
-        if (std::abs(m_sum) >= std::abs(value))
-            m_compensation += (m_sum - total) + value;
-        else
-            m_compensation += (value - total) + m_sum;
-        m_sum = total;
-    }
-    double Value() const { return m_sum + m_compensation; }
-
-private:
-    double m_sum = 0;
-    double m_compensation = 0;
-};
 
 // Numbers are shown with at most this many decimals.
 constexpr int kMostDecimals = 10;
 
 } // namespace
 
-std::optional<RangeStatistics> ComputeRangeStatistics(const CGridListCtrl& grid)
+CStatisticsCount::CStatisticsCount(const CGridListCtrl& grid) : m_grid(grid)
 {
     const CGridSelection& cursor = grid.Cursor();
-    if (!cursor.HasCurrentCell() || !cursor.HasRange())
-        return std::nullopt;
-    const CellRange range = cursor.Range();
-    const CShownRows& shown = grid.Shown();
-    RangeStatistics statistics;
-    CompensatedSum sum;
-    const int end = shown.FirstShownFrom(range.bottom + 1);
-    for (int at = shown.FirstShownFrom(range.top); at < end; ++at) {
-        CellCursor cells(grid.JoinedRowView(shown.ListRow(at)));
-        for (int column = 0; column < range.left; ++column)
+    m_bRange = cursor.HasCurrentCell() && cursor.HasRange();
+    if (!m_bRange)
+        return;
+    m_range = cursor.Range();
+    m_nNext = grid.Shown().FirstShownFrom(m_range.top);
+    m_nEnd = grid.Shown().FirstShownFrom(m_range.bottom + 1);
+}
+
+bool CStatisticsCount::CountRows(int rows)
+{
+    const CShownRows& shown = m_grid.Shown();
+    const int end = m_nEnd - m_nNext > rows ? m_nNext + rows : m_nEnd;
+    for (; m_nNext < end; ++m_nNext) {
+        CellCursor cells(m_grid.JoinedRowView(shown.ListRow(m_nNext)));
+        for (int column = 0; column < m_range.left; ++column)
             cells.Next();
-        for (int column = range.left; column <= range.right; ++column) {
+        for (int column = m_range.left; column <= m_range.right; ++column) {
             const std::optional<CellNumber> number = ReadNumber(cells.Next());
             if (!number)
                 continue;
-            ++statistics.count;
-            sum.Add(number->value);
-            statistics.decimals = std::max(statistics.decimals, number->decimals);
+            ++m_statistics.count;
+            m_statistics.decimals = std::max(m_statistics.decimals, number->decimals);
+            const double total = m_sum + number->value;
+            if (std::abs(m_sum) >= std::abs(number->value))
+                m_compensation += (m_sum - total) + number->value;
+            else
+                m_compensation += (number->value - total) + m_sum;
+            m_sum = total;
         }
     }
-    statistics.sum = sum.Value();
+    return m_nNext >= m_nEnd;
+}
+
+RangeStatistics CStatisticsCount::Result() const
+{
+    RangeStatistics statistics = m_statistics;
+    statistics.sum = m_sum + m_compensation;
     return statistics;
+}
+
+std::optional<RangeStatistics> ComputeRangeStatistics(const CGridListCtrl& grid)
+{
+    CStatisticsCount count(grid);
+    if (!count.HasRange())
+        return std::nullopt;
+    count.CountRows(std::numeric_limits<int>::max());
+    return count.Result();
 }
 
 QString RangeStatisticsText(const RangeStatistics& statistics)

@@ -67,6 +67,7 @@ public:
             m_keys.push_back({PrefixOf(bytes), m_bytes.size(), bytes.size(), group});
             m_bytes += bytes;
         }
+        SkipCommonStart();
     }
 
     const CellKey& At(std::uint32_t k) const { return m_keys[k]; }
@@ -113,6 +114,33 @@ private:
     std::string_view Bytes(const CellKey& key) const
     {
         return std::string_view(m_bytes).substr(key.start, key.length);
+    }
+
+    // Keys that all start alike ("ligne…", a shared prefix of codes) would
+    // leave their quick part equal and every comparison to the bytes: what
+    // they share is left out of the comparisons.
+    void SkipCommonStart()
+    {
+        if (m_keys.empty())
+            return;
+        const std::string_view first = Bytes(m_keys.front());
+        std::size_t common = first.size();
+        for (const CellKey& key : m_keys) {
+            const std::string_view bytes = Bytes(key);
+            const std::size_t most = std::min(common, bytes.size());
+            common = static_cast<std::size_t>(
+                std::mismatch(first.begin(), first.begin() + static_cast<std::ptrdiff_t>(most),
+                              bytes.begin())
+                    .first -
+                first.begin());
+            if (common == 0)
+                return;
+        }
+        for (CellKey& key : m_keys) {
+            key.start += common;
+            key.length -= common;
+            key.prefix = PrefixOf(Bytes(key));
+        }
     }
 
     int m_sign;

@@ -1,46 +1,45 @@
 #include "view/StatisticsPane.h"
 
-#include "edit/RangeStatistics.h"
-#include "grid/GridListCtrl.h"
 #include "platform/Progress.h"
 
 namespace {
 
-// Ranges up to this many cells are counted at once (a few milliseconds).
-constexpr long long kCellsCountedAtOnce = 200'000;
-// How long the cursor must rest on a larger range before it is counted.
-constexpr int kRestMilliseconds = 150;
+// Rows counted in one go: a few milliseconds for ten columns.
+constexpr int kSliceRows = 20'000;
 
 } // namespace
 
 CStatisticsPane::CStatisticsPane(const CGridListCtrl& grid, IProgress& statusBar, QObject* parent)
     : QObject(parent), m_grid(grid), m_statusBar(statusBar)
 {
-    m_restTimer.setSingleShot(true);
-    m_restTimer.setInterval(kRestMilliseconds);
-    connect(&m_restTimer, &QTimer::timeout, this, &CStatisticsPane::Show);
+    // A zero timer runs once the events waiting are handled.
+    m_nextSlice.setInterval(0);
+    connect(&m_nextSlice, &QTimer::timeout, this, [this] {
+        if (CountSlice())
+            m_nextSlice.stop();
+    });
 }
 
 void CStatisticsPane::Update()
 {
-    m_restTimer.stop();
-    const CGridSelection& cursor = m_grid.Cursor();
-    if (!cursor.HasCurrentCell() || !cursor.HasRange()) {
+    m_nextSlice.stop();
+    m_count.emplace(m_grid);
+    if (!m_count->HasRange()) {
+        m_count.reset();
         m_statusBar.SetStatusPaneText(kPane, {});
         return;
     }
-    const CellRange range = cursor.Range();
-    const long long cells = static_cast<long long>(range.RowCount()) * range.ColumnCount();
-    if (cells <= kCellsCountedAtOnce) {
-        Show();
-        return;
+    if (!CountSlice()) {
+        m_statusBar.SetStatusPaneText(kPane, {});
+        m_nextSlice.start();
     }
-    m_statusBar.SetStatusPaneText(kPane, {});
-    m_restTimer.start();
 }
 
-void CStatisticsPane::Show()
+bool CStatisticsPane::CountSlice()
 {
-    const std::optional<RangeStatistics> statistics = ComputeRangeStatistics(m_grid);
-    m_statusBar.SetStatusPaneText(kPane, statistics ? RangeStatisticsText(*statistics) : QString());
+    if (!m_count || !m_count->CountRows(kSliceRows))
+        return false;
+    m_statusBar.SetStatusPaneText(kPane, RangeStatisticsText(m_count->Result()));
+    m_count.reset();
+    return true;
 }

@@ -1,15 +1,19 @@
 #pragma once
 
+#include "edit/RangeStatistics.h"
+
 #include <QObject>
 #include <QTimer>
+
+#include <optional>
 
 class CGridListCtrl;
 class IProgress;
 
 // The status bar's count, sum and mean of the numbers in the cursor's
-// range. A range of many cells is counted once the cursor rests, so that
-// stretching it over a million rows with Shift+arrows never waits on the
-// count.
+// range. A range of many rows is counted a slice at a time between the
+// user's keys and clicks, so that stretching it over a million rows never
+// waits on the count; any change starts the count again.
 class CStatisticsPane : public QObject
 {
     Q_OBJECT
@@ -24,9 +28,11 @@ public:
     void Update();
 
 private:
-    void Show();
+    // Counts one slice; shows the numbers once the range is counted.
+    bool CountSlice();
 
     const CGridListCtrl& m_grid;
     IProgress& m_statusBar;
-    QTimer m_restTimer;
+    std::optional<CStatisticsCount> m_count;
+    QTimer m_nextSlice;
 };
