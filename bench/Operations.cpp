@@ -201,6 +201,8 @@ constexpr Operation kOperations[] = {
     {"range-delete", RangeOperations::RangeDelete},
     {"undo-range-delete", RangeOperations::UndoRangeDelete},
     {"redo-range-delete", RangeOperations::RedoRangeDelete},
+    {"fill-down", RangeOperations::FillDown},
+    {"undo-fill-down", RangeOperations::UndoFillDown},
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "ListGenerator.h"
 #include "ScriptedHost.h"
 
+#include "edit/FillCommands.h"
 #include "edit/RangeCommands.h"
 #include "grid/GridSelection.h"
 
@@ -65,6 +66,16 @@ RangeEdit EmptyAll(const BenchFiles& files)
         [](CGridSelection& cursor) { cursor.SelectAll(); },
         [](CTablewrightDoc& doc) { GridCommands::EmptyRange(doc, GridCommands::Emptying::Clear); },
         files.rows - 1};
+}
+
+// The first row copied into every other row: the whole list changes.
+RangeEdit FillDownAll(const BenchFiles& files)
+{
+    return {[](CGridSelection& cursor) { cursor.SelectAll(); },
+            [](CTablewrightDoc& doc) {
+                GridCommands::FillFromEdge(doc, GridCommands::FillDirection::Down);
+            },
+            files.rows - 1};
 }
 
 // Makes the change and checks that it became a step reaching its last row.
@@ -151,6 +162,16 @@ Measurement UndoRangeDelete(const BenchFiles& files)
 Measurement RedoRangeDelete(const BenchFiles& files)
 {
     return TimeStep(files, EmptyAll(files), Timed::Redo);
+}
+
+Measurement FillDown(const BenchFiles& files)
+{
+    return TimeStep(files, FillDownAll(files), Timed::Change);
+}
+
+Measurement UndoFillDown(const BenchFiles& files)
+{
+    return TimeStep(files, FillDownAll(files), Timed::Undo);
 }
 
 } // namespace RangeOperations

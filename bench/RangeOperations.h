@@ -8,8 +8,9 @@ struct BenchFiles;
 // one step. A block of a tenth of the list's rows is pasted with its top
 // left in column 0, at the middle row (paste-block) or half its height
 // before the end, so that the other half is appended (paste-block-past-end);
-// every cell of the list is emptied (range-delete). The bytes reported are
-// what the history keeps for the step.
+// every cell of the list is emptied (range-delete); the first row is copied
+// into every other (fill-down). The bytes reported are what the history
+// keeps for the step.
 namespace RangeOperations {
 
 Measurement PasteBlock(const BenchFiles& files);
@@ -21,5 +22,7 @@ Measurement RedoPasteBlockPastEnd(const BenchFiles& files);
 Measurement RangeDelete(const BenchFiles& files);
 Measurement UndoRangeDelete(const BenchFiles& files);
 Measurement RedoRangeDelete(const BenchFiles& files);
+Measurement FillDown(const BenchFiles& files);
+Measurement UndoFillDown(const BenchFiles& files);
 
 } // namespace RangeOperations

@@ -32,6 +32,8 @@ enum Id : int
     ID_EDIT_CUT = 57635,
     ID_EDIT_COPY = 57634,
     ID_EDIT_PASTE = 57637,
+    ID_EDIT_FILL_DOWN = 33100,
+    ID_EDIT_FILL_RIGHT = 33101,
     ID_EDIT_FIND = 32799,
     ID_EDIT_FIND_NEXT = 32800,
     ID_EDIT_REPLACE = 32798,
@@ -57,6 +59,10 @@ enum Id : int
     ID_LAUNCH_FOLDER = 32813,
     ID_OPTION_SINGLE_CLICK = 32784,
     ID_OPTION_GO_TO_LAST = 32806,
+    ID_OPTION_ENTER_MOVES_DOWN = 33102,
+    ID_VIEW_ZOOM_IN = 33103,
+    ID_VIEW_ZOOM_OUT = 33104,
+    ID_VIEW_ZOOM_RESET = 33105,
     ID_HELP_ENTER_TEXT = 32792,
     ID_HELP_INSERT_ROW = 32793,
     ID_HELP_DELETE_ROW = 32794,
@@ -108,6 +114,8 @@ inline constexpr Command kCommands[] = {
     {ID_EDIT_CUT, "ID_EDIT_CUT", "Couper\tCtrl+X", "Couper le contenu de la cellule dans le presse-papier", "edit-cut", false},
     {ID_EDIT_COPY, "ID_EDIT_COPY", "Copier\tCtrl+C", "Copier le contenu de la celllule dans le presse-papier", "edit-copy", false},
     {ID_EDIT_PASTE, "ID_EDIT_PASTE", "Coller\tCtrl+V", "Coller le contenu du presse-papier dans la cellule", "edit-paste", false},
+    {ID_EDIT_FILL_DOWN, "ID_EDIT_FILL_DOWN", "Recopier vers le bas\tCtrl+D", "Recopier la première ligne de la sélection dans les autres lignes\nRecopier vers le bas", nullptr, false},
+    {ID_EDIT_FILL_RIGHT, "ID_EDIT_FILL_RIGHT", "Recopier à droite\tCtrl+R", "Recopier la première colonne de la sélection dans les autres colonnes\nRecopier à droite", nullptr, false},
     {ID_EDIT_FIND, "ID_EDIT_FIND", "Rechercher\tCtrl+F", "Rechercher", "edit-find", false},
     {ID_EDIT_FIND_NEXT, "ID_EDIT_FIND_NEXT", "Rechercher le suivant\tF3", "Rechercher le suivant", nullptr, false},
     {ID_EDIT_REPLACE, "ID_EDIT_REPLACE", "Remplacer\tCtrl+H", "Remplacer", "edit-find-replace", false},
@@ -136,6 +144,10 @@ inline constexpr Command kCommands[] = {
     {ID_LAUNCH_FOLDER, "ID_LAUNCH_FOLDER", Strings::kOpenFolder, nullptr, nullptr, false},
     {ID_OPTION_SINGLE_CLICK, "ID_OPTION_SINGLE_CLICK", "Utiliser la saisie d'un simple clic", nullptr, nullptr, true},
     {ID_OPTION_GO_TO_LAST, "ID_OPTION_GO_TO_LAST", "Allez À la Dernière Rangée Après Chargement", nullptr, nullptr, true},
+    {ID_OPTION_ENTER_MOVES_DOWN, "ID_OPTION_ENTER_MOVES_DOWN", "Entrée passe à la cellule du dessous", "Après la saisie, la touche Entrée passe à la cellule du dessous", nullptr, true},
+    {ID_VIEW_ZOOM_IN, "ID_VIEW_ZOOM_IN", "Zoom avant\tCtrl++", "Agrandir le texte de la liste\nZoom avant", nullptr, false},
+    {ID_VIEW_ZOOM_OUT, "ID_VIEW_ZOOM_OUT", "Zoom arrière\tCtrl+-", "Réduire le texte de la liste\nZoom arrière", nullptr, false},
+    {ID_VIEW_ZOOM_RESET, "ID_VIEW_ZOOM_RESET", "Taille normale\tCtrl+0", "Afficher le texte de la liste à sa taille normale\nTaille normale", nullptr, false},
     {ID_HELP_ENTER_TEXT, "ID_HELP_ENTER_TEXT", "Entrer un texte dans une cellule", kHelpPrompt, nullptr, false},
     {ID_HELP_INSERT_ROW, "ID_HELP_INSERT_ROW", "Insérer une ligne", kHelpPrompt, nullptr, false},
     {ID_HELP_DELETE_ROW, "ID_HELP_DELETE_ROW", "Supprimer une ligne", kHelpPrompt, nullptr, false},
@@ -211,6 +223,9 @@ inline constexpr MenuItem kMenuBar[] = {
     Item(ID_EDIT_COPY),
     Item(ID_EDIT_PASTE),
     kSeparator,
+    Item(ID_EDIT_FILL_DOWN),
+    Item(ID_EDIT_FILL_RIGHT),
+    kSeparator,
     Item(ID_EDIT_FIND),
     Item(ID_EDIT_FIND_NEXT),
     Item(ID_EDIT_REPLACE),
@@ -222,6 +237,11 @@ inline constexpr MenuItem kMenuBar[] = {
     Popup("&Options"),
     Item(ID_OPTION_SINGLE_CLICK),
     Item(ID_OPTION_GO_TO_LAST),
+    Item(ID_OPTION_ENTER_MOVES_DOWN),
+    kSeparator,
+    Item(ID_VIEW_ZOOM_IN),
+    Item(ID_VIEW_ZOOM_OUT),
+    Item(ID_VIEW_ZOOM_RESET),
     kEnd,
     Popup("&Aide"),
     Popup("Comment..."),
@@ -252,8 +272,13 @@ inline constexpr MenuItem kColumnMenu[] = {
 };
 
 // The row menu (133), opened on a cell. A launch item and a separator go
-// on top of it when the cell holds a link, a command or a folder.
+// on top of it when the cell holds a link, a command or a folder. The
+// clipboard's commands act on the range the menu was opened in.
 inline constexpr MenuItem kRowMenu[] = {
+    Item(ID_EDIT_COPY),
+    Item(ID_EDIT_CUT),
+    Item(ID_EDIT_PASTE),
+    kSeparator,
     Item(ID_ROW_MOVE_UP),
     Item(ID_ROW_MOVE_DOWN),
     kSeparator,
@@ -302,6 +327,16 @@ inline constexpr Accelerator kAccelerators[] = {
     {"Ctrl+V", ID_EDIT_PASTE}, {"Ctrl+F", ID_TOOLBAR_FIND},    {"Ctrl+H", ID_EDIT_REPLACE},
     {"F3", ID_EDIT_FIND_NEXT}, {"Ctrl+Q", ID_APP_EXIT},        {"Ctrl+Z", ID_EDIT_UNDO},
     {"Ctrl+Y", ID_EDIT_REDO},  {"Ctrl+Shift+Z", ID_EDIT_REDO}, {"Ctrl+Shift+L", ID_EDIT_FILTER},
+};
+
+// The keys of the fills and of the zoom, as spreadsheets have them. Ctrl+=
+// zooms in without Shift on keyboards whose + needs it; with Shift the
+// keyboard gives +, which Ctrl++ takes. Ctrl+Shift+= must not be a key of
+// its own: the shortcut map would find two matches for one press and run
+// neither.
+inline constexpr Accelerator kGridAccelerators[] = {
+    {"Ctrl+D", ID_EDIT_FILL_DOWN}, {"Ctrl+R", ID_EDIT_FILL_RIGHT}, {"Ctrl++", ID_VIEW_ZOOM_IN},
+    {"Ctrl+=", ID_VIEW_ZOOM_IN},   {"Ctrl+-", ID_VIEW_ZOOM_OUT},   {"Ctrl+0", ID_VIEW_ZOOM_RESET},
 };
 
 } // namespace Commands

@@ -284,4 +284,10 @@ inline constexpr char kOpenFilter[] =
 inline constexpr char kCsvDocumentFilter[] = "CSV (*.csv)";
 inline constexpr char kTabbedDocumentFilter[] = "Texte tabulé (*.tsv *.tab *.txt)";
 
+// The spreadsheet moves: fills of a range from its edge, and rows inserted
+// by the range.
+inline constexpr char kFillDown[] = "Recopier vers le bas";
+inline constexpr char kFillRight[] = "Recopier à droite";
+inline constexpr char kInsertRows[] = "Insérer des lignes";
+
 } // namespace Strings

@@ -243,13 +243,18 @@ void StartFirstRow(CTablewrightDoc& doc)
         0, std::clamp(grid.Cursor().CurrentColumn(), 0, grid.GetColumnCount() - 1));
 }
 
+// As many rows as the range shows go in at once, above its first row shown
+// or below its last, so that a spreadsheet user's "insert 3 rows" is one
+// step; the first new row becomes current.
 void InsertRow(CTablewrightDoc& doc, RowPlace place)
 {
-    const int current = doc.GetGrid().Cursor().CurrentRow();
-    if (current < 0)
+    const CGridListCtrl& grid = doc.GetGrid();
+    const CellRange range = grid.Cursor().Range();
+    const std::vector<int> rows = grid.Shown().RowsIn(range.top, range.bottom);
+    if (range.IsEmpty() || rows.empty())
         return;
-    doc.Execute(
-        std::make_unique<CInsertRowCommand>(place == RowPlace::Above ? current : current + 1));
+    const int at = place == RowPlace::Above ? rows.front() : rows.back() + 1;
+    doc.Execute(std::make_unique<CInsertRowCommand>(at, static_cast<int>(rows.size())));
 }
 
 // The row that takes the deleted one's place becomes current; after the

@@ -103,7 +103,8 @@ void AppendRowsUpTo(CTablewrightDoc& doc, int row);
 void StartFirstRow(CTablewrightDoc& doc);
 
 // Rows, on the current row; nothing without one. The inserted row, or the
-// row that took a deleted one's place, becomes current.
+// row that took a deleted one's place, becomes current. Over a range,
+// insertion adds as many rows as the range shows, above or below it.
 enum class RowPlace
 {
     Above,

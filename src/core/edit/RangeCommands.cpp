@@ -5,6 +5,7 @@
 #include "edit/ColumnCommands.h"
 #include "edit/CommandSequence.h"
 #include "edit/GridCommands.h"
+#include "edit/RowChanges.h"
 #include "edit/RowContentCommand.h"
 #include "exchange/ClipboardBlock.h"
 #include "grid/CellText.h"
@@ -18,55 +19,6 @@ namespace GridCommands {
 
 namespace {
 
-using RowExchanges = std::vector<CGridListCtrl::RowExchange>;
-
-// The cells a fill writes: the same text in each.
-class SameText
-{
-public:
-    explicit SameText(std::string_view text) : m_text(text) {}
-    std::string_view Next() const { return m_text; }
-
-private:
-    std::string_view m_text;
-};
-
-// The rows listed as they are to become, columns wide, listing only the
-// rows that change. source(k) gives the new cells of the k-th row listed
-// between the range's columns, left to right; the cells outside them stay.
-// Rows beyond the grid's end read as empty, for a paste that appends them.
-template <typename Source>
-RowExchanges ChangedRows(const CGridListCtrl& grid, const std::vector<int>& rows,
-                         const CellRange& range, int columns, const Source& source,
-                         std::size_t& oldBytes)
-{
-    RowExchanges changed;
-    RowBuilder builder;
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        const int row = rows[k];
-        const std::string_view joined = grid.JoinedRowView(row);
-        auto cells = source(static_cast<int>(k));
-        CellCursor old(joined);
-        bool differs = false;
-        for (int column = 0; column < columns; ++column) {
-            const std::string_view was = old.Next();
-            if (column < range.left || column > range.right) {
-                builder.AddCleanCell(was);
-                continue;
-            }
-            const std::string_view now = cells.Next();
-            differs = differs || now != was;
-            builder.AddCleanCell(now);
-        }
-        PackedRow packed = builder.Take();
-        if (!differs)
-            continue;
-        oldBytes += joined.size();
-        changed.push_back({row, std::move(packed)});
-    }
-    return changed;
-}
-
 // One text in every cell of the range (of its rows shown, under a filter),
 // as one step; the range stays selected.
 void WriteRange(CTablewrightDoc& doc, std::string_view text, const char* name)
@@ -78,12 +30,7 @@ void WriteRange(CTablewrightDoc& doc, std::string_view text, const char* name)
     RowExchanges rows = ChangedRows(
         grid, grid.Shown().RowsIn(range.top, range.bottom), range, grid.GetColumnCount(),
         [&](int) { return SameText(clean); }, oldBytes);
-    std::unique_ptr<CEditCommand> command;
-    if (!rows.empty())
-        command =
-            std::make_unique<CRowContentCommand>(QString::fromUtf8(name), std::move(rows), oldBytes,
-                                                 CRowContentCommand::Focus::OnRange, range);
-    Perform(doc, std::move(command));
+    Perform(doc, RangeStep(name, std::move(rows), oldBytes, range));
 }
 
 // The rows a block of count rows lands on from row top: the rows shown from

@@ -17,10 +17,16 @@ void FocusMovedRow(CGridListCtrl& grid, int row)
 
 } // namespace
 
+QString CInsertRowCommand::Name() const
+{
+    return QString::fromUtf8(m_count == 1 ? Strings::kInsertRow : Strings::kInsertRows);
+}
+
 bool CInsertRowCommand::Apply(CGridListCtrl& grid)
 {
-    m_row = grid.InsertItem(m_row, "");
-    if (m_row < 0)
+    m_row = std::min(m_row, grid.GetItemCount());
+    if (m_count <= 0 ||
+        !grid.PutRows(m_row, std::vector<PackedRow>(static_cast<std::size_t>(m_count))))
         return false;
     EditFocus::OnRow(grid, m_row, 0);
     return true;
@@ -28,7 +34,7 @@ bool CInsertRowCommand::Apply(CGridListCtrl& grid)
 
 bool CInsertRowCommand::Revert(CGridListCtrl& grid)
 {
-    if (!grid.DeleteItem(m_row))
+    if (grid.TakeRows(m_row, m_count).empty())
         return false;
     EditFocus::OnRow(grid, m_row, 0);
     return true;

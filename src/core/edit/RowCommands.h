@@ -7,19 +7,21 @@
 #include <memory>
 #include <vector>
 
-// Inserts an empty row at an index, which becomes the current row.
+// Inserts count empty rows at an index (at the end from an index beyond
+// it); the first of them becomes the current row.
 class CInsertRowCommand : public CEditCommand
 {
 public:
-    explicit CInsertRowCommand(int row) : m_row(row) {}
+    explicit CInsertRowCommand(int row, int count = 1) : m_row(row), m_count(count) {}
 
-    QString Name() const override { return QString::fromUtf8(Strings::kInsertRow); }
+    QString Name() const override;
     bool Apply(CGridListCtrl& grid) override;
     bool Revert(CGridListCtrl& grid) override;
     std::size_t Cost() const override { return sizeof(*this); }
 
 private:
     int m_row;
+    int m_count;
 };
 
 // Deletes count rows from row on; their cells are kept as the grid packs

@@ -104,7 +104,13 @@ void CMainFrame::CreateActions()
         action->setEnabled(false);
         m_actions.insert(command.id, action);
     }
-    for (const Commands::Accelerator& accelerator : Commands::kAccelerators) {
+    AddAccelerators(Commands::kAccelerators);
+    AddAccelerators(Commands::kGridAccelerators);
+}
+
+void CMainFrame::AddAccelerators(std::span<const Commands::Accelerator> accelerators)
+{
+    for (const Commands::Accelerator& accelerator : accelerators) {
         QAction* action = Action(accelerator.id);
         // The first accelerator of a command is the one its menu shows.
         action->setShortcuts(action->shortcuts() << QKeySequence(QLatin1String(accelerator.keys)));

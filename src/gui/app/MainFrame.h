@@ -89,6 +89,7 @@ protected:
 
 private:
     void CreateActions();
+    void AddAccelerators(std::span<const Commands::Accelerator> accelerators);
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();

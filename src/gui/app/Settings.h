@@ -18,6 +18,9 @@ struct IntKey
 
 inline constexpr IntKey kSingleClickEntry{"Options", "SingleClickEntry", 0};
 inline constexpr IntKey kGoToLastItem{"Options", "GoToLastItem", 0};
+inline constexpr IntKey kEnterMovesDown{"Options", "EnterMovesDown", 0};
+// The grid's text size in percent of the normal size.
+inline constexpr IntKey kZoomPercent{"Options", "Zoom", 100};
 
 // The main window's placement: flags, show state and its normal rectangle.
 inline constexpr IntKey kPlacementFlag{"WNDSTATUS", "FLAG", 0};

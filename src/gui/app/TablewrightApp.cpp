@@ -9,6 +9,7 @@
 #include "resources/StringTable.h"
 #include "view/DesktopShell.h"
 #include "view/FilterController.h"
+#include "view/GridZoom.h"
 #include "view/ListCommands.h"
 #include "view/TablewrightView.h"
 #include "view/ViewClipboard.h"
@@ -143,6 +144,7 @@ void CTablewrightApp::BindCommands()
     frame.BindUpdate(ID_OPTION_GO_TO_LAST,
                      [&options](QAction& action) { action.setChecked(options.GoToLastItem()); });
     BindEditCommands();
+    BindViewCommands();
     frame.UpdateCommands();
 }
 
@@ -166,6 +168,8 @@ void CTablewrightApp::BindEditCommands()
         {ID_ROW_DELETE, [&list] { list.OnRowDelete(); }, onRow},
         {ID_ROW_MOVE_UP, [&list] { list.OnRowMoveUp(); }, onRow},
         {ID_ROW_MOVE_DOWN, [&list] { list.OnRowMoveDown(); }, onRow},
+        {ID_EDIT_FILL_DOWN, [&list] { list.OnEditFillDown(); }, onRow},
+        {ID_EDIT_FILL_RIGHT, [&list] { list.OnEditFillRight(); }, onRow},
         {ID_ROW_MENU_DELETE, [&list] { list.OnRowDelete(); }, {}},
         {ID_ROW_MENU_INSERT_ABOVE, [&list] { list.OnRowInsertAbove(); }, {}},
         {ID_ROW_MENU_INSERT_BELOW, [&list] { list.OnRowInsertBelow(); }, {}},
@@ -211,6 +215,22 @@ void CTablewrightApp::BindEditCommands()
     frame.BindUpdate(ID_EDIT_REDO, [&history](QAction& action) {
         NameStep(action, QStringLiteral("Rétablir"), Strings::kRedoMenu, history.RedoName());
     });
+}
+
+// The option of Enter in the editor, and the zoom. The zoom leaves an open
+// edit open: its editor grows and shrinks with the cells.
+void CTablewrightApp::BindViewCommands()
+{
+    using namespace Commands;
+    CMainFrame& frame = *m_pMainFrame;
+    CViewOptions& options = m_pView->Options();
+    frame.BindCommand(ID_OPTION_ENTER_MOVES_DOWN, [&options] { options.OnOptionEnterMovesDown(); });
+    frame.BindUpdate(ID_OPTION_ENTER_MOVES_DOWN,
+                     [&options](QAction& action) { action.setChecked(options.EnterMovesDown()); });
+    CGridZoom& zoom = m_pView->Zoom();
+    frame.BindEditorCommand(ID_VIEW_ZOOM_IN, [&zoom] { zoom.ZoomIn(); });
+    frame.BindEditorCommand(ID_VIEW_ZOOM_OUT, [&zoom] { zoom.ZoomOut(); });
+    frame.BindEditorCommand(ID_VIEW_ZOOM_RESET, [&zoom] { zoom.ResetZoom(); });
 }
 
 // Each format's import and export commands, as the table of formats names

@@ -57,6 +57,7 @@ private:
     void BindCommands();
     void BindEditCommands();
     void BindFormatCommands();
+    void BindViewCommands();
     void AddToRecentFiles();
 
     IUserPrompt& m_prompt;

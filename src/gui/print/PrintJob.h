@@ -46,6 +46,8 @@ public:
                              QString& error);
 
     QPrinter& Printer() { return *m_pPrinter; }
+    // The font the page layout is measured against.
+    const QFont& ScreenFont() const { return m_screenFont; }
 
 private:
     CGridPrinter& m_engine;

@@ -6,6 +6,7 @@
 #include "view/CellDelegate.h"
 #include "view/CellEditor.h"
 #include "view/GridTableView.h"
+#include "view/ViewOptions.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -30,8 +31,9 @@ GridCommands::Arrow ArrowOfKey(int key)
 
 } // namespace
 
-CCellEditing::CCellEditing(CTablewrightDoc& doc, CGridTableView& table, QObject* parent)
-    : QObject(parent), m_doc(doc), m_grid(doc.GetGrid()), m_table(table),
+CCellEditing::CCellEditing(CTablewrightDoc& doc, CGridTableView& table, const CViewOptions& options,
+                           QObject* parent)
+    : QObject(parent), m_doc(doc), m_grid(doc.GetGrid()), m_table(table), m_options(options),
       m_delegate(table.Delegate()), m_wndCellEdit(m_delegate.Editor())
 {
     m_wndCellEdit->WatchWith(this);
@@ -168,7 +170,7 @@ bool CCellEditing::OnEditorKey(const QKeyEvent& key)
         if (ctrl)
             FillRangeFromEditor();
         else
-            EndCellEdit();
+            OnEnter();
         return true;
     case Qt::Key_Escape:
         CancelCellEdit();
@@ -189,6 +191,16 @@ bool CCellEditing::OnEditorKey(const QKeyEvent& key)
     default:
         return false;
     }
+}
+
+// With the option on, the text is stored and the cursor goes down to the
+// next row shown, as typing a column from the keyboard wants; on the last
+// row it stays.
+void CCellEditing::OnEnter()
+{
+    EndCellEdit();
+    if (m_options.EnterMovesDown())
+        GridCommands::MoveCursor(m_grid, GridCommands::Move::Down, 1, GridCommands::Extend::No);
 }
 
 void CCellEditing::MoveEditByArrow(int arrowKey)

@@ -8,18 +8,21 @@ class CCellEditor;
 class CGridListCtrl;
 class CGridTableView;
 class CTablewrightDoc;
+class CViewOptions;
 class QKeyEvent;
 
 // Editing the current cell in place: when the delegate's editor opens over
 // the cell, when its text is stored (through the model) or dropped, and the
 // keys that act while it is open (Tab, Enter, Escape, Delete, Ctrl with an
-// arrow). Leaving the editor for anything but a menu stores its text.
+// arrow). Leaving the editor for anything but a menu stores its text. Enter
+// goes on to the cell below when the options say so.
 class CCellEditing : public QObject
 {
     Q_OBJECT
 
 public:
-    CCellEditing(CTablewrightDoc& doc, CGridTableView& table, QObject* parent = nullptr);
+    CCellEditing(CTablewrightDoc& doc, CGridTableView& table, const CViewOptions& options,
+                 QObject* parent = nullptr);
 
     // Where the caret stands in an editor just opened: the text selected,
     // as a double-click leaves it, or after the text, as F2 does.
@@ -52,6 +55,7 @@ protected:
 
 private:
     bool OnEditorKey(const QKeyEvent& key);
+    void OnEnter();
     void MoveEditTo(int row, int column);
     void MoveEditByArrow(int arrowKey);
     int RowUnderPointer(QPoint pointer);
@@ -59,6 +63,7 @@ private:
     CTablewrightDoc& m_doc;
     CGridListCtrl& m_grid;
     CGridTableView& m_table;
+    const CViewOptions& m_options;
     CCellDelegate& m_delegate;
     CCellEditor* m_wndCellEdit = nullptr;
     bool m_bEditing = false;

@@ -9,9 +9,20 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionHeader>
 #include <QToolTip>
+
+namespace {
+
+// A row shows its text whole with a little room above and below.
+int RowHeightFor(const QFont& font)
+{
+    return QFontMetrics(font).height() + 6;
+}
+
+} // namespace
 
 CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
     : QTableView(parent), m_grid(grid)
@@ -38,7 +49,7 @@ CGridTableView::CGridTableView(const CGridListCtrl& grid, QWidget* parent)
     // Rows all have one height, so a list of millions never measures them.
     QHeaderView* rows = verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(fontMetrics().height() + 6);
+    rows->setDefaultSectionSize(RowHeightFor(font()));
     rows->setHighlightSections(false);
     rows->setSectionsClickable(false);
     rows->viewport()->installEventFilter(this);
@@ -136,6 +147,20 @@ void CGridTableView::EnsureCellVisible(int row, int column)
     executeDelayedItemsLayout();
     updateGeometries();
     scrollTo(cell, QAbstractItemView::EnsureVisible);
+}
+
+// Each row would tell the table of its new height, a million signals for
+// a million rows: the rows change quietly and the table lays itself out
+// once. The editor is laid out again with the rest.
+void CGridTableView::SetTextFont(const QFont& font)
+{
+    setFont(font);
+    {
+        const QSignalBlocker quiet(verticalHeader());
+        verticalHeader()->setDefaultSectionSize(RowHeightFor(font));
+    }
+    updateGeometries();
+    viewport()->update();
 }
 
 void CGridTableView::paintEvent(QPaintEvent* event)

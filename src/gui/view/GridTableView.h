@@ -26,6 +26,9 @@ public:
     bool OpenEditor(int row, int column);
     // Scrolls until the cell is in view, rows just appended included.
     void EnsureCellVisible(int row, int column);
+    // The text of the cells, the row numbers and the column names, and the
+    // cell editor's; the rows take the height that shows it whole.
+    void SetTextFont(const QFont& font);
 
     // The cell's rectangle in the viewport; empty for a cell not shown.
     QRect CellRect(int row, int column) const;

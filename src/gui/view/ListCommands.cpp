@@ -4,6 +4,7 @@
 #include "dialogs/SortDlg.h"
 #include "document/TablewrightDoc.h"
 #include "edit/Duplicates.h"
+#include "edit/FillCommands.h"
 #include "edit/GridCommands.h"
 #include "edit/SearchCommands.h"
 #include "resources/StringTable.h"
@@ -45,6 +46,16 @@ void CListCommands::OnRowMoveDown()
 bool CListCommands::HasSelectedRow() const
 {
     return m_doc.GetGrid().Cursor().CurrentRow() >= 0;
+}
+
+void CListCommands::OnEditFillDown()
+{
+    GridCommands::FillFromEdge(m_doc, GridCommands::FillDirection::Down);
+}
+
+void CListCommands::OnEditFillRight()
+{
+    GridCommands::FillFromEdge(m_doc, GridCommands::FillDirection::Right);
 }
 
 bool CListCommands::HasMenuColumn() const

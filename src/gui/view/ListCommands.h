@@ -7,8 +7,9 @@ class CViewMenus;
 class QWidget;
 
 // The commands that change the list's shape or search it: rows at the
-// cursor, columns at the column menu's column, undo and redo, Find and
-// Replace. Each runs with no edit open; the window stores it first.
+// cursor, fills of its range, columns at the column menu's column, undo and
+// redo, Find and Replace. Each runs with no edit open; the window stores it
+// first.
 class CListCommands
 {
 public:
@@ -21,6 +22,9 @@ public:
     void OnRowMoveUp();
     void OnRowMoveDown();
     bool HasSelectedRow() const;
+    // Ctrl+D and Ctrl+R: the range's first row or column copied over it.
+    void OnEditFillDown();
+    void OnEditFillRight();
 
     // On the column menu's column; on a list without columns only the
     // insertions, which add its first column.

@@ -12,6 +12,7 @@
 #include "view/GridKeys.h"
 #include "view/GridTableModel.h"
 #include "view/GridTableView.h"
+#include "view/GridZoom.h"
 #include "view/ListCommands.h"
 #include "view/StatisticsPane.h"
 #include "view/ViewClipboard.h"
@@ -31,7 +32,7 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     m_pTable->setModel(m_pModel);
     m_pFilterBar = new CFilterBar(this);
     m_pFilterBar->hide();
-    m_pEditing = new CCellEditing(doc, *m_pTable, this);
+    m_pEditing = new CCellEditing(doc, *m_pTable, *m_pOptions, this);
     new CGridKeys(doc, *m_pTable, *m_pEditing, this);
     new CColumnHeader(doc, *m_pTable, *m_pModel, run, this);
     m_pMenus = new CViewMenus(m_wndGrid, *m_pTable, run, this);
@@ -39,7 +40,10 @@ CTablewrightView::CTablewrightView(CTablewrightDoc& doc, IProgress& statusBar, Q
     m_pStatistics = new CStatisticsPane(m_wndGrid, m_statusBar, this);
     m_pClipboard = std::make_unique<CViewClipboard>(doc, *m_pEditing);
     m_pCommands = std::make_unique<CListCommands>(doc, *m_pMenus, *this);
-    m_pPrintJob = std::make_unique<CPrintJob>(m_printer, this, m_pTable->font(), m_statusBar);
+    m_pZoom = new CGridZoom(*m_pTable, this);
+    m_pZoom->Read();
+    // Pages keep their size whatever the zoom on screen.
+    m_pPrintJob = std::make_unique<CPrintJob>(m_printer, this, m_pZoom->NormalFont(), m_statusBar);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

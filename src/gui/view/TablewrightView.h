@@ -14,6 +14,7 @@ class CFilterController;
 class CGridListCtrl;
 class CGridTableModel;
 class CGridTableView;
+class CGridZoom;
 class CListCommands;
 class CPrintJob;
 class CTablewrightDoc;
@@ -26,7 +27,8 @@ class IProgress;
 // The one view of the document: the filter bar over the grid, which fills
 // the window. It puts together the parts that each do one job (the table
 // and its model, the column header, the keys, the cell editor, the
-// clipboard, the filter, the menus, the list commands, the options), and
+// clipboard, the filter, the menus, the list commands, the options, the
+// zoom), and
 // runs every command the same way: an open edit is stored first, and the
 // current cell is shown afterwards.
 class CTablewrightView : public QWidget
@@ -63,6 +65,7 @@ public:
     CFilterBar* FilterBar() const { return m_pFilterBar; }
     CViewMenus& Menus() const { return *m_pMenus; }
     CViewOptions& Options() const { return *m_pOptions; }
+    CGridZoom& Zoom() const { return *m_pZoom; }
 
 Q_SIGNALS:
     // The cursor or the editor changed: what the commands may do changed.
@@ -92,6 +95,7 @@ private:
     CViewMenus* m_pMenus = nullptr;
     CFilterController* m_pFilter = nullptr;
     CStatisticsPane* m_pStatistics = nullptr;
+    CGridZoom* m_pZoom = nullptr;
     std::unique_ptr<CViewOptions> m_pOptions;
     std::unique_ptr<CViewClipboard> m_pClipboard;
     std::unique_ptr<CListCommands> m_pCommands;

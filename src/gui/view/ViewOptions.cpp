@@ -13,6 +13,7 @@ void CViewOptions::Read()
     const Settings::Store settings;
     m_bSingleClickEntry = settings.ReadInt(Settings::kSingleClickEntry);
     m_bGoToLastItem = settings.ReadInt(Settings::kGoToLastItem);
+    m_bEnterMovesDown = settings.ReadInt(Settings::kEnterMovesDown);
     m_doc.SetGoToLastItem(m_bGoToLastItem);
 }
 
@@ -27,4 +28,10 @@ void CViewOptions::OnOptionGoToLastItem()
     m_bGoToLastItem = !m_bGoToLastItem;
     m_doc.SetGoToLastItem(m_bGoToLastItem);
     Settings::Store().WriteInt(Settings::kGoToLastItem, m_bGoToLastItem);
+}
+
+void CViewOptions::OnOptionEnterMovesDown()
+{
+    m_bEnterMovesDown = !m_bEnterMovesDown;
+    Settings::Store().WriteInt(Settings::kEnterMovesDown, m_bEnterMovesDown);
 }

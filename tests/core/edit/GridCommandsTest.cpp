@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -290,6 +291,44 @@ TEST(GridCommandsTest, ResizedColumnsAreOneStep)
     ASSERT_TRUE(s.doc.Undo());
     EXPECT_EQ(Shape(s.grid), "A|B|C\n1||\nwidths 100 100 100");
     EXPECT_FALSE(s.doc.IsModified());
+}
+
+// A range of n rows (counted among those shown) inserts n rows above or
+// below it as one step; the first new row becomes current.
+TEST(GridCommandsTest, RowsGoInByTheRange)
+{
+    using namespace GridCommands;
+    struct Case
+    {
+        std::vector<int> shown;
+        CellRange range;
+        RowPlace place;
+        const char* after;
+        const char* step;
+        int current;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {{}, {1, 0, 3, 0}, RowPlace::Above, "A\na0\n\n\n\na1\na2\na3", "Insérer des lignes", 1},
+        {{}, {1, 0, 3, 0}, RowPlace::Below, "A\na0\na1\na2\na3\n\n\n", "Insérer des lignes", 4},
+        {{}, {1, 0, 1, 0}, RowPlace::Below, "A\na0\na1\n\na2\na3", "Insérer une ligne", 2},
+        {{0, 2, 3}, {0, 0, 2, 0}, RowPlace::Below, "A\na0\na1\na2\n\n\na3", "Insérer des lignes", 3},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.after);
+        Session s;
+        Fill(s.grid, {"A"}, {{"a0"}, {"a1"}, {"a2"}, {"a3"}});
+        if (!c.shown.empty())
+            s.grid.FilterRows(c.shown);
+        s.grid.Cursor().SelectRange(c.range);
+        InsertRow(s.doc, c.place);
+        EXPECT_EQ(Dump(s.grid), c.after);
+        EXPECT_EQ(s.grid.Cursor().Current(), (GridCell{c.current, 0}));
+        EXPECT_EQ(s.doc.History().UndoName().toStdString(), c.step);
+        ASSERT_TRUE(s.doc.Undo());
+        EXPECT_EQ(Dump(s.grid), "A\na0\na1\na2\na3");
+    }
 }
 
 } // namespace

@@ -91,6 +91,11 @@ private Q_SLOTS:
             "&Edition/Coller\tCtrl+V [Ctrl+V] {Coller le contenu du presse-papier dans la "
             "cellule}",
             "&Edition/-",
+            "&Edition/Recopier vers le bas\tCtrl+D [Ctrl+D] {Recopier la première ligne de la "
+            "sélection dans les autres lignes}",
+            "&Edition/Recopier à droite\tCtrl+R [Ctrl+R] {Recopier la première colonne de la "
+            "sélection dans les autres colonnes}",
+            "&Edition/-",
             "&Edition/Rechercher\tCtrl+F {Rechercher}",
             "&Edition/Rechercher le suivant\tF3 [F3] {Rechercher le suivant}",
             "&Edition/Remplacer\tCtrl+H [Ctrl+H] {Remplacer}",
@@ -101,6 +106,13 @@ private Q_SLOTS:
             "&Edition/Supprimer les doublons {Supprimer les lignes égales à une ligne précédente}",
             "&Options/Utiliser la saisie d'un simple clic",
             "&Options/Allez À la Dernière Rangée Après Chargement",
+            "&Options/Entrée passe à la cellule du dessous {Après la saisie, la touche Entrée "
+            "passe à la cellule du dessous}",
+            "&Options/-",
+            "&Options/Zoom avant\tCtrl++ [Ctrl++] {Agrandir le texte de la liste}",
+            "&Options/Zoom arrière\tCtrl+- [Ctrl+-] {Réduire le texte de la liste}",
+            "&Options/Taille normale\tCtrl+0 [Ctrl+0] {Afficher le texte de la liste à sa "
+            "taille normale}",
             "&Aide/Comment.../Entrer un texte dans une cellule {Matière d'aide}",
             "&Aide/Comment.../-",
             "&Aide/Comment.../Insérer une ligne {Matière d'aide}",
@@ -126,13 +138,17 @@ private Q_SLOTS:
                 bound << keys.toString() + QLatin1Char('=') + action->objectName();
         }
         bound.sort();
-        QCOMPARE(
-            bound,
-            QStringList({"Ctrl+C=ID_EDIT_COPY", "Ctrl+F=ID_TOOLBAR_FIND", "Ctrl+H=ID_EDIT_REPLACE",
-                         "Ctrl+N=ID_FILE_NEW", "Ctrl+O=ID_FILE_OPEN", "Ctrl+P=ID_FILE_PRINT",
-                         "Ctrl+Q=ID_APP_EXIT", "Ctrl+S=ID_FILE_SAVE", "Ctrl+Shift+L=ID_EDIT_FILTER",
-                         "Ctrl+Shift+Z=ID_EDIT_REDO", "Ctrl+V=ID_EDIT_PASTE", "Ctrl+X=ID_EDIT_CUT",
-                         "Ctrl+Y=ID_EDIT_REDO", "Ctrl+Z=ID_EDIT_UNDO", "F3=ID_EDIT_FIND_NEXT"}));
+        QCOMPARE(bound, QStringList({"Ctrl++=ID_VIEW_ZOOM_IN",      "Ctrl+-=ID_VIEW_ZOOM_OUT",
+                                     "Ctrl+0=ID_VIEW_ZOOM_RESET",   "Ctrl+==ID_VIEW_ZOOM_IN",
+                                     "Ctrl+C=ID_EDIT_COPY",         "Ctrl+D=ID_EDIT_FILL_DOWN",
+                                     "Ctrl+F=ID_TOOLBAR_FIND",      "Ctrl+H=ID_EDIT_REPLACE",
+                                     "Ctrl+N=ID_FILE_NEW",          "Ctrl+O=ID_FILE_OPEN",
+                                     "Ctrl+P=ID_FILE_PRINT",        "Ctrl+Q=ID_APP_EXIT",
+                                     "Ctrl+R=ID_EDIT_FILL_RIGHT",   "Ctrl+S=ID_FILE_SAVE",
+                                     "Ctrl+Shift+L=ID_EDIT_FILTER", "Ctrl+Shift+Z=ID_EDIT_REDO",
+                                     "Ctrl+V=ID_EDIT_PASTE",        "Ctrl+X=ID_EDIT_CUT",
+                                     "Ctrl+Y=ID_EDIT_REDO",         "Ctrl+Z=ID_EDIT_UNDO",
+                                     "F3=ID_EDIT_FIND_NEXT"}));
     }
 
     void toolbarButtonsInOrderWithToolTips()

@@ -233,7 +233,7 @@ private Q_SLOTS:
         QCOMPARE(s->Cell(2, 0), QString());
     }
 
-    // The row menu: nine entries on a plain cell, the launch item and a
+    // The row menu: thirteen entries on a plain cell, the launch item and a
     // separator on top for a link, which opens it.
     void rowMenuAndItsLaunchItem()
     {
@@ -244,7 +244,11 @@ private Q_SLOTS:
             QTest::keyClick(&menu, Qt::Key_Escape);
         });
         RightClickCell(0, 1);
-        const QStringList rowEntries{"Relevez ligne",
+        const QStringList rowEntries{"Copier\tCtrl+C",
+                                     "Couper\tCtrl+X",
+                                     "Coller\tCtrl+V",
+                                     "-",
+                                     "Relevez ligne",
                                      "Abaissez ligne",
                                      "-",
                                      "Insérer une ligne au-dessus",
