@@ -1,5 +1,7 @@
 #include "edit/Collation.h"
 
+#include "edit/Utf8.h"
+
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -162,41 +164,6 @@ Fold FoldOf(char32_t code)
     return code < kTableEnd ? FoldTable()[code] : ComputeFold(code);
 }
 
-char32_t Decode(std::string_view text, std::size_t& at)
-{
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) {
-        ++at;
-        return lead;
-    }
-    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    length = std::min(length, text.size() - at);
-    char32_t code = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i)
-        code = (code << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
-    at += length;
-    return code;
-}
-
-void Encode(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
-}
-
 // ASCII spaces and punctuation, in code point order, weigh 0x02 onwards:
 // below the digits and letters whatever their code points.
 char PunctuationWeight(char32_t code)
@@ -238,13 +205,13 @@ public:
                 m_out.push_back(PunctuationWeight(fold.first));
             } else {
                 m_out.push_back(kOtherPunctuation);
-                Encode(m_out, fold.first);
+                Utf8::Append(m_out, fold.first);
             }
             ++m_units;
             break;
         case Kind::Other:
             EndRun();
-            Encode(m_out, fold.first);
+            Utf8::Append(m_out, fold.first);
             ++m_units;
             break;
         }
@@ -276,7 +243,7 @@ private:
                 Weigh(m_accents, m_units, static_cast<char>(kPlain + fold.accent));
             if (fold.upper)
                 Weigh(m_cases, m_units, kUpper);
-            Encode(m_out, letter);
+            Utf8::Append(m_out, letter);
             ++m_units;
         }
     }
@@ -341,8 +308,9 @@ void AppendKey(std::string& out, std::string_view text, Digits digits)
     KeyWriter writer(out, digits);
     std::size_t at = 0;
     while (at < text.size()) {
-        const char32_t code = Decode(text, at);
-        writer.Add(FoldOf(code));
+        std::size_t length = 0;
+        writer.Add(FoldOf(Utf8::Decode(text, at, length)));
+        at += length;
     }
     writer.Finish();
 }

@@ -1,5 +1,7 @@
 #include "edit/TextCase.h"
 
+#include "edit/Utf8.h"
+
 #include <QChar>
 
 #include <algorithm>
@@ -11,38 +13,6 @@ namespace {
 char UpperAscii(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// The character starting at text[at] (at most four bytes of valid UTF-8)
-// and its length in bytes.
-char32_t Decode(std::string_view text, std::size_t at, std::size_t& length)
-{
-    const auto lead = static_cast<unsigned char>(text[at]);
-    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    length = std::min(length, text.size() - at);
-    char32_t code = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i)
-        code = (code << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
-    return code;
-}
-
-void Encode(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (code >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
 }
 
 } // namespace
@@ -72,8 +42,8 @@ void AppendUpper(std::string& out, std::string_view text)
             continue;
         }
         std::size_t length = 0;
-        const char32_t code = Decode(text, at, length);
-        Encode(out, QChar::toUpper(code));
+        const char32_t code = Utf8::Decode(text, at, length);
+        Utf8::Append(out, QChar::toUpper(code));
         at += length;
     }
 }

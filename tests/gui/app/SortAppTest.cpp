@@ -56,6 +56,7 @@ private Q_SLOTS:
         });
         s->Action("ID_EDIT_SORT").trigger();
         QCOMPARE(firstKey, 1);
+        QCOMPARE(s->Frame().StatusPaneText(1), QStringLiteral("Ligne 1, Colonne 2"));
         QCOMPARE(Shown(s->Grid()),
                  QStringLiteral("Nom|Note\nZoé|12\nÉric|10,5\nandré|9\nandré|9\n|"));
         QCOMPARE(s->Action("ID_EDIT_UNDO").text(),
