@@ -53,12 +53,22 @@ struct RowReplacement
     PackedRow packed;
 };
 
-RowReplacement ReplaceInRow(const CGridListCtrl& grid, int row, const CTextMatcher& matcher,
-                            std::string_view replacement)
+// Replaces in one row after another. The buffers are kept from row to row,
+// so that a row costs no allocation but that of its new content.
+struct RowReplacer
 {
-    RowReplacement result;
+    const CGridListCtrl& grid;
+    const CTextMatcher& matcher;
+    std::string_view replacement;
     RowBuilder builder;
     std::string replaced;
+
+    RowReplacement Replace(int row);
+};
+
+RowReplacement RowReplacer::Replace(int row)
+{
+    RowReplacement result;
     const std::string_view joined = grid.JoinedRowView(row);
     CellCursor cursor(joined);
     for (int column = 0; column < grid.GetColumnCount(); ++column) {
@@ -118,12 +128,13 @@ void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
         return;
     }
     const std::string replacement = CellText::Clean(request.replacement);
+    RowReplacer replacer{grid, matcher, replacement, {}, {}};
     bool matched = false;
     std::vector<CGridListCtrl::RowExchange> changed;
     std::size_t oldBytes = 0;
     for (int at = 0; at < rows; ++at) {
         const int row = shown.ListRow(at);
-        RowReplacement result = ReplaceInRow(grid, row, matcher, replacement);
+        RowReplacement result = replacer.Replace(row);
         if (TellFailure(doc, matcher))
             return;
         matched = matched || result.matched;
