@@ -124,26 +124,18 @@ bool CTextMatcher::Replace(std::string_view cell, std::string_view replacement,
 
 bool CTextMatcher::MatchesPattern(std::string_view cell) const
 {
-    if (Failed())
-        return false;
-    const CPattern::Match match = m_pattern->Find(cell, 0);
-    if (match == CPattern::Match::TooCostly)
-        StopTooCostly();
-    return match == CPattern::Match::Found;
+    return !Failed() && Found(m_pattern->Find(cell, 0));
 }
 
 bool CTextMatcher::ReplacePattern(std::string_view cell, std::string_view replacement,
                                   std::string& out) const
 {
-    if (Failed())
-        return false;
-    const CPattern::Match match = m_pattern->Replace(cell, replacement, out);
-    if (match == CPattern::Match::TooCostly)
-        StopTooCostly();
-    return match == CPattern::Match::Found;
+    return !Failed() && Found(m_pattern->Replace(cell, replacement, out));
 }
 
-void CTextMatcher::StopTooCostly() const
+bool CTextMatcher::Found(CPattern::Match match) const
 {
-    m_failure = QString::fromUtf8(Strings::kPatternTooCostly);
+    if (match == CPattern::Match::TooCostly)
+        m_failure = QString::fromUtf8(Strings::kPatternTooCostly);
+    return match == CPattern::Match::Found;
 }

@@ -63,8 +63,9 @@ private:
     bool MatchesPattern(std::string_view cell) const;
     bool ReplacePattern(std::string_view cell, std::string_view replacement,
                         std::string& out) const;
-    // A cell took the pattern past its limit of work.
-    void StopTooCostly() const;
+    // Whether the pattern matched; a cell that took it past its limit of
+    // work stops the search.
+    bool Found(CPattern::Match match) const;
 
     std::string m_text; // upper-cased unless case must match
     bool m_bMatchCase;
