@@ -178,6 +178,7 @@ constexpr Operation kOperations[] = {
     {"redo-move-row", EditOperations::RedoMoveRow},
     {"find", SearchOperations::FindNothing},
     {"replace-all", SearchOperations::ReplaceAll},
+    {"replace-regex", SearchOperations::ReplaceRegex},
     {"undo-replace-all", SearchOperations::UndoReplaceAll},
     {"redo-replace-all", SearchOperations::RedoReplaceAll},
     {"filter", SearchOperations::Filter},

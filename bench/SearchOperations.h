@@ -11,6 +11,9 @@ namespace SearchOperations {
 
 Measurement FindNothing(const BenchFiles& files);
 Measurement ReplaceAll(const BenchFiles& files);
+// Replaces every "1" followed by a letter or digit, by a regular
+// expression and a group; about as many rows change as with ReplaceAll.
+Measurement ReplaceRegex(const BenchFiles& files);
 Measurement UndoReplaceAll(const BenchFiles& files);
 Measurement RedoReplaceAll(const BenchFiles& files);
 // Shows only the rows holding a text that about 1% of them hold, in any

@@ -290,4 +290,25 @@ inline constexpr char kFillDown[] = "Recopier vers le bas";
 inline constexpr char kFillRight[] = "Recopier à droite";
 inline constexpr char kInsertRows[] = "Insérer des lignes";
 
+// Regular expressions in Find, Replace and the filter bar.
+inline constexpr char kRegularExpression[] = "Expression régulière";
+inline constexpr char kBadPattern[] = "Expression régulière incorrecte : %1";
+inline constexpr char kBadPatternAt[] = "Expression régulière incorrecte (caractère %1)";
+// Reasons given after kBadPattern.
+inline constexpr char kPatternOpenParenthesis[] = "parenthèse non fermée";
+inline constexpr char kPatternStrayParenthesis[] = "parenthèse fermante sans ouvrante";
+inline constexpr char kPatternOpenBracket[] = "crochet non fermé";
+inline constexpr char kPatternEndBackslash[] = "barre oblique inverse à la fin";
+inline constexpr char kPatternUnknownEscape[] = "séquence d'échappement inconnue";
+inline constexpr char kPatternNothingToRepeat[] = "répétition sans rien à répéter";
+inline constexpr char kPatternBracesOrder[] = "nombres dans le désordre entre accolades";
+inline constexpr char kPatternBracesTooBig[] = "nombre trop grand entre accolades";
+inline constexpr char kPatternRangeOrder[] = "intervalle à l'envers entre crochets";
+inline constexpr char kPatternNoSuchGroup[] = "référence à un groupe qui n'existe pas";
+inline constexpr char kPatternLookbehindLength[] =
+    "un regard en arrière doit avoir une longueur fixe";
+inline constexpr char kPatternTooCostly[] =
+    "L'expression régulière demande trop de calculs sur une cellule : la recherche a été "
+    "arrêtée et rien n'a été modifié.";
+
 } // namespace Strings

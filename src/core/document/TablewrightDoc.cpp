@@ -44,10 +44,23 @@ void CTablewrightDoc::MarkChangedWithoutStep()
 }
 
 // A filter is a view of the list: no step, no change to save.
-void CTablewrightDoc::SetFilter(const RowFilter& filter)
+bool CTablewrightDoc::SetFilter(const RowFilter& filter)
 {
-    m_filter = filter;
-    ApplyFilter(m_grid, m_filter);
+    const QString failure = TrySetFilter(filter);
+    if (!failure.isEmpty())
+        m_prompt.MessageBox(failure, IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Warning);
+    return failure.isEmpty();
+}
+
+// The filter is the document's before the rows shown change, for those
+// who are told of the change read it; a failing pattern changes no row.
+QString CTablewrightDoc::TrySetFilter(const RowFilter& filter)
+{
+    RowFilter previous = std::exchange(m_filter, filter);
+    QString failure = ApplyFilter(m_grid, m_filter);
+    if (!failure.isEmpty())
+        m_filter = std::move(previous);
+    return failure;
 }
 
 // A new list comes in: New, Open and the imports drop any filter.

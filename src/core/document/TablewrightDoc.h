@@ -33,9 +33,14 @@ public:
     IUserPrompt& Prompt() const { return m_prompt; }
     IProgress& Progress() const { return m_progress; }
     // The filter the rows shown were chosen by; an empty text shows every
-    // row. Setting it filters the list again. A new list drops it.
+    // row. Setting it filters the list again. A new list drops it. A
+    // pattern that fails (see CTextMatcher::Failure) leaves the filter and
+    // the rows shown as they were: SetFilter tells the user why and returns
+    // false, TrySetFilter returns why for its caller to show, empty when the
+    // filter was set.
     const RowFilter& Filter() const { return m_filter; }
-    void SetFilter(const RowFilter& filter);
+    bool SetFilter(const RowFilter& filter);
+    QString TrySetFilter(const RowFilter& filter);
     // The direction the next click on a column's header sorts in.
     SortState& HeaderSort() { return m_headerSort; }
     const SortState& HeaderSort() const { return m_headerSort; }

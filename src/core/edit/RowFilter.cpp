@@ -7,18 +7,20 @@ bool RowMatches(const CGridListCtrl& grid, int row, const CTextMatcher& matcher)
     return matcher.MatchesJoined(grid.JoinedRowView(row), grid.GetColumnCount());
 }
 
-std::vector<int> MatchingRows(const CGridListCtrl& grid, const RowFilter& filter)
+FilteredRows MatchingRows(const CGridListCtrl& grid, const RowFilter& filter)
 {
-    const CTextMatcher matcher(filter.text, filter.matchCase, filter.wholeCell);
+    const CTextMatcher matcher(filter.text, filter.matchCase, filter.wholeCell, filter.regex);
     const bool oneColumn = filter.column >= 0;
     std::vector<int> rows;
-    for (int row = 0; row < grid.GetItemCount(); ++row) {
+    for (int row = 0; row < grid.GetItemCount() && !matcher.Failed(); ++row) {
         const bool matches = oneColumn ? matcher.Matches(grid.ItemTextView(row, filter.column))
                                        : RowMatches(grid, row, matcher);
         if (matches)
             rows.push_back(row);
     }
-    return rows;
+    if (matcher.Failed())
+        return {{}, matcher.Failure()};
+    return {std::move(rows), {}};
 }
 
 std::optional<RowFilter> CurrentValueFilter(const CGridListCtrl& grid)
@@ -32,10 +34,14 @@ std::optional<RowFilter> CurrentValueFilter(const CGridListCtrl& grid)
     return RowFilter{std::move(text), current.column, true, true};
 }
 
-void ApplyFilter(CGridListCtrl& grid, const RowFilter& filter)
+QString ApplyFilter(CGridListCtrl& grid, const RowFilter& filter)
 {
-    if (filter.text.empty())
+    if (filter.text.empty()) {
         grid.ShowAllRows();
-    else
-        grid.FilterRows(MatchingRows(grid, filter));
+        return {};
+    }
+    FilteredRows kept = MatchingRows(grid, filter);
+    if (kept.failure.isEmpty())
+        grid.FilterRows(std::move(kept.rows));
+    return kept.failure;
 }

@@ -19,6 +19,17 @@ void TellNotFound(CTablewrightDoc& doc)
                             IUserPrompt::Icon::Information);
 }
 
+// A pattern that does not compile, or that a cell took past its limit of
+// work: the user is told why, and the search changes nothing.
+bool TellFailure(CTablewrightDoc& doc, const CTextMatcher& matcher)
+{
+    if (!matcher.Failed())
+        return false;
+    doc.Prompt().MessageBox(matcher.Failure(), IUserPrompt::Buttons::Ok,
+                            IUserPrompt::Icon::Warning);
+    return true;
+}
+
 // Under a filter only the rows shown are searched.
 int FindRow(const CGridListCtrl& grid, const CTextMatcher& matcher, int start)
 {
@@ -27,6 +38,8 @@ int FindRow(const CGridListCtrl& grid, const CTextMatcher& matcher, int start)
         const int row = shown.ListRow(at);
         if (RowMatches(grid, row, matcher))
             return row;
+        if (matcher.Failed())
+            return -1;
     }
     return -1;
 }
@@ -40,12 +53,22 @@ struct RowReplacement
     PackedRow packed;
 };
 
-RowReplacement ReplaceInRow(const CGridListCtrl& grid, int row, const CTextMatcher& matcher,
-                            std::string_view replacement)
+// Replaces in one row after another. The buffers are kept from row to row,
+// so that a row costs no allocation but that of its new content.
+struct RowReplacer
 {
-    RowReplacement result;
+    const CGridListCtrl& grid;
+    const CTextMatcher& matcher;
+    std::string_view replacement;
     RowBuilder builder;
     std::string replaced;
+
+    RowReplacement Replace(int row);
+};
+
+RowReplacement RowReplacer::Replace(int row)
+{
+    RowReplacement result;
     const std::string_view joined = grid.JoinedRowView(row);
     CellCursor cursor(joined);
     for (int column = 0; column < grid.GetColumnCount(); ++column) {
@@ -73,11 +96,15 @@ RowReplacement ReplaceInRow(const CGridListCtrl& grid, int row, const CTextMatch
 bool FindText(CTablewrightDoc& doc, const FindRequest& request)
 {
     CGridListCtrl& grid = doc.GetGrid();
-    const CTextMatcher matcher(request.text, request.matchCase, request.wholeCell);
+    const CTextMatcher matcher(request.text, request.matchCase, request.wholeCell, request.regex);
+    if (TellFailure(doc, matcher))
+        return false;
     const int start = request.fromCurrent ? std::max(grid.Cursor().CurrentRow() + 1, 0) : 0;
     int found = FindRow(grid, matcher, start);
     if (found < 0 && start != 0)
         found = FindRow(grid, matcher, 0);
+    if (TellFailure(doc, matcher))
+        return false;
     if (found < 0) {
         TellNotFound(doc);
         return false;
@@ -90,6 +117,9 @@ bool FindText(CTablewrightDoc& doc, const FindRequest& request)
 void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
 {
     CGridListCtrl& grid = doc.GetGrid();
+    const CTextMatcher matcher(request.text, request.matchCase, request.wholeCell, request.regex);
+    if (TellFailure(doc, matcher))
+        return;
     ProgressReporter progress(doc.Progress());
     const CShownRows& shown = grid.Shown();
     const int rows = shown.Count();
@@ -97,14 +127,16 @@ void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
         TellNotFound(doc);
         return;
     }
-    const CTextMatcher matcher(request.text, request.matchCase, request.wholeCell);
     const std::string replacement = CellText::Clean(request.replacement);
+    RowReplacer replacer{grid, matcher, replacement, {}, {}};
     bool matched = false;
     std::vector<CGridListCtrl::RowExchange> changed;
     std::size_t oldBytes = 0;
     for (int at = 0; at < rows; ++at) {
         const int row = shown.ListRow(at);
-        RowReplacement result = ReplaceInRow(grid, row, matcher, replacement);
+        RowReplacement result = replacer.Replace(row);
+        if (TellFailure(doc, matcher))
+            return;
         matched = matched || result.matched;
         if (result.changed) {
             oldBytes += grid.JoinedRowView(row).size();

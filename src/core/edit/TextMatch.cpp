@@ -2,6 +2,7 @@
 
 #include "edit/TextCase.h"
 #include "grid/PackedRow.h"
+#include "resources/StringTable.h"
 
 #include <algorithm>
 
@@ -48,10 +49,15 @@ private:
 
 } // namespace
 
-CTextMatcher::CTextMatcher(std::string_view text, bool matchCase, bool wholeCell)
-    : m_text(matchCase ? std::string(text) : TextCase::Upper(text)), m_bMatchCase(matchCase),
-      m_bWholeCell(wholeCell)
+CTextMatcher::CTextMatcher(std::string_view text, bool matchCase, bool wholeCell, bool regex)
+    : m_bMatchCase(matchCase), m_bWholeCell(wholeCell)
 {
+    if (!regex) {
+        m_text = matchCase ? std::string(text) : TextCase::Upper(text);
+        return;
+    }
+    m_pattern.emplace(text, matchCase, wholeCell);
+    m_failure = m_pattern->Problem();
 }
 
 std::string_view CTextMatcher::Compared(std::string_view cell) const
@@ -65,6 +71,8 @@ std::string_view CTextMatcher::Compared(std::string_view cell) const
 
 bool CTextMatcher::Matches(std::string_view cell) const
 {
+    if (m_pattern)
+        return MatchesPattern(cell);
     const std::string_view compared = Compared(cell);
     if (m_bWholeCell)
         return compared == m_text;
@@ -73,10 +81,10 @@ bool CTextMatcher::Matches(std::string_view cell) const
 
 bool CTextMatcher::MatchesJoined(std::string_view joined, int columns) const
 {
-    if (!m_bWholeCell && m_text.find('\t') == std::string::npos)
+    if (!m_pattern && !m_bWholeCell && m_text.find('\t') == std::string::npos)
         return Matches(joined) && !(m_text.empty() && columns == 0);
     CellCursor cursor(joined);
-    for (int column = 0; column < columns; ++column) {
+    for (int column = 0; column < columns && !Failed(); ++column) {
         if (Matches(cursor.Next()))
             return true;
     }
@@ -86,6 +94,8 @@ bool CTextMatcher::MatchesJoined(std::string_view joined, int columns) const
 bool CTextMatcher::Replace(std::string_view cell, std::string_view replacement,
                            std::string& out) const
 {
+    if (m_pattern)
+        return ReplacePattern(cell, replacement, out);
     if (!Matches(cell))
         return false;
     out.clear();
@@ -110,4 +120,22 @@ bool CTextMatcher::Replace(std::string_view cell, std::string_view replacement,
     }
     out.append(cell.substr(done));
     return true;
+}
+
+bool CTextMatcher::MatchesPattern(std::string_view cell) const
+{
+    return !Failed() && Found(m_pattern->Find(cell, 0));
+}
+
+bool CTextMatcher::ReplacePattern(std::string_view cell, std::string_view replacement,
+                                  std::string& out) const
+{
+    return !Failed() && Found(m_pattern->Replace(cell, replacement, out));
+}
+
+bool CTextMatcher::Found(CPattern::Match match) const
+{
+    if (match == CPattern::Match::TooCostly)
+        m_failure = QString::fromUtf8(Strings::kPatternTooCostly);
+    return match == CPattern::Match::Found;
 }

@@ -1,32 +1,47 @@
 #pragma once
 
+#include "edit/Pattern.h"
+
+#include <QString>
+
+#include <optional>
 #include <string>
 #include <string_view>
 
-// What a search looks for: the dialogs' text and their two options.
+// What a search looks for: the dialogs' text and their options.
 struct FindRequest
 {
     std::string text; // UTF-8
     bool matchCase = false;
     bool wholeCell = false;   // "Mot entier seulement": the whole cell equals the text
     bool fromCurrent = false; // Find next: start after the current row
+    bool regex = false;       // "Expression régulière": the text is a pattern
 };
 
 struct ReplaceRequest
 {
     std::string text;
-    std::string replacement;
+    std::string replacement; // with a pattern, may name its groups: \0 to \9
     bool matchCase = false;
     bool wholeCell = false;
+    bool regex = false;
 };
 
 // Whether a cell matches a search, and what a replacement makes of it.
 // Without "Respecter la casse" both sides are upper-cased as TextCase says,
-// so accented letters match across case ("é" finds "É").
+// so accented letters match across case ("é" finds "É"). A regular
+// expression is matched by CPattern, one cell at a time.
 class CTextMatcher
 {
 public:
-    CTextMatcher(std::string_view text, bool matchCase, bool wholeCell);
+    CTextMatcher(std::string_view text, bool matchCase, bool wholeCell, bool regex = false);
+
+    // Empty while the search may go on; otherwise why it may not, in French:
+    // the pattern does not compile, or a cell took it past its limit of
+    // work. From then on nothing matches, and the search must change
+    // nothing.
+    const QString& Failure() const { return m_failure; }
+    bool Failed() const { return !m_failure.isEmpty(); }
 
     bool Matches(std::string_view cell) const;
     // True when a cell of the row, given joined by TAB, matches. A text
@@ -38,15 +53,24 @@ public:
     // whole-cell match becomes the replacement, otherwise every occurrence
     // of the text, left to right and not overlapping, is replaced (whatever
     // its case, without "Respecter la casse"). An empty text occurs in
-    // every cell and replaces nothing in it.
+    // every cell and replaces nothing in it. A pattern replaces as
+    // CPattern::Replace says.
     bool Replace(std::string_view cell, std::string_view replacement, std::string& out) const;
 
 private:
     // The cell as it is compared: itself, or upper-cased into m_upper.
     std::string_view Compared(std::string_view cell) const;
+    bool MatchesPattern(std::string_view cell) const;
+    bool ReplacePattern(std::string_view cell, std::string_view replacement,
+                        std::string& out) const;
+    // Whether the pattern matched; a cell that took it past its limit of
+    // work stops the search.
+    bool Found(CPattern::Match match) const;
 
     std::string m_text; // upper-cased unless case must match
     bool m_bMatchCase;
     bool m_bWholeCell;
     mutable std::string m_upper;
+    std::optional<CPattern> m_pattern;
+    mutable QString m_failure;
 };

@@ -102,7 +102,7 @@ bool CBatchConverter::FilterList(CGridListCtrl& grid)
         return false;
     const RowFilter filter{m_conversion.filter.toStdString(), m_conversion.filterColumn - 1,
                            m_conversion.matchCase, m_conversion.wholeCell};
-    const std::vector<int> kept = MatchingRows(grid, filter);
+    const std::vector<int> kept = MatchingRows(grid, filter).rows;
     std::vector<int> dropped;
     dropped.reserve(static_cast<std::size_t>(grid.GetItemCount()) - kept.size());
     auto next = kept.begin();

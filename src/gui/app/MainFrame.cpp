@@ -232,7 +232,7 @@ void CMainFrame::OnEditFind()
     if (m_dlgFind->DoModal() != QDialog::Accepted || !m_pView)
         return;
     m_pView->Commands().FindText({m_dlgFind->m_strFind.toStdString(), m_dlgFind->m_bMatchCase != 0,
-                                  m_dlgFind->m_bWholeWord != 0, false});
+                                  m_dlgFind->m_bWholeWord != 0, false, m_dlgFind->m_bRegex != 0});
 }
 
 void CMainFrame::OnEditFindNext()
@@ -240,16 +240,17 @@ void CMainFrame::OnEditFindNext()
     if (m_dlgFind->m_strFind.isEmpty() || !m_pView)
         return;
     m_pView->Commands().FindText({m_dlgFind->m_strFind.toStdString(), m_dlgFind->m_bMatchCase != 0,
-                                  m_dlgFind->m_bWholeWord != 0, true});
+                                  m_dlgFind->m_bWholeWord != 0, true, m_dlgFind->m_bRegex != 0});
 }
 
 void CMainFrame::OnEditReplace()
 {
     if (m_dlgReplace->DoModal() != QDialog::Accepted || !m_pView)
         return;
-    m_pView->Commands().ReplaceAll(
-        {m_dlgReplace->m_strFind.toStdString(), m_dlgReplace->m_strReplace.toStdString(),
-         m_dlgReplace->m_bMatchCase != 0, m_dlgReplace->m_bWholeWord != 0});
+    m_pView->Commands().ReplaceAll({m_dlgReplace->m_strFind.toStdString(),
+                                    m_dlgReplace->m_strReplace.toStdString(),
+                                    m_dlgReplace->m_bMatchCase != 0,
+                                    m_dlgReplace->m_bWholeWord != 0, m_dlgReplace->m_bRegex != 0});
 }
 
 void CMainFrame::BindCommand(int id, std::function<void()> handler)

@@ -1,5 +1,7 @@
 #include "dialogs/DialogParts.h"
 
+#include "dialogs/PatternWarning.h"
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -63,6 +65,13 @@ QVBoxLayout* NewButtonColumn(const char* confirm, const char* cancel, QDialog& d
     column->addWidget(cancelButton);
     column->addStretch();
     return column;
+}
+
+QLabel* NewPatternWarning(QLineEdit& text, QCheckBox& regex, QDialog& dialog)
+{
+    auto* confirm = dialog.findChild<QPushButton*>(QStringLiteral("confirmButton"));
+    Q_ASSERT(confirm);
+    return new CPatternWarning(text, regex, *confirm, dialog);
 }
 
 } // namespace DialogParts

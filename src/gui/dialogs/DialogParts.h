@@ -25,4 +25,9 @@ QCheckBox* NewCheckBox(const char* text, const QString& objectName, QWidget& par
 // column for the right side of the dialog.
 QVBoxLayout* NewButtonColumn(const char* confirm, const char* cancel, QDialog& dialog);
 
+// Under a search text: why it is not a regular expression while the regex
+// box is ticked, the dialog's confirming button waiting meanwhile. Made
+// after NewButtonColumn.
+QLabel* NewPatternWarning(QLineEdit& text, QCheckBox& regex, QDialog& dialog);
+
 } // namespace DialogParts

@@ -20,6 +20,7 @@ public:
     QString m_strFind;
     int m_bMatchCase = 0;
     int m_bWholeWord = 0;
+    int m_bRegex = 0;
 
 protected:
     void LoadControls() override;
@@ -30,4 +31,5 @@ private:
     QLineEdit* m_pFind = nullptr;
     QCheckBox* m_pWholeWord = nullptr;
     QCheckBox* m_pMatchCase = nullptr;
+    QCheckBox* m_pRegex = nullptr;
 };

@@ -21,6 +21,7 @@ public:
     QString m_strReplace;
     int m_bMatchCase = 1;
     int m_bWholeWord = 0;
+    int m_bRegex = 0;
 
 protected:
     void LoadControls() override;
@@ -32,4 +33,5 @@ private:
     QLineEdit* m_pReplace = nullptr;
     QCheckBox* m_pWholeWord = nullptr;
     QCheckBox* m_pMatchCase = nullptr;
+    QCheckBox* m_pRegex = nullptr;
 };

@@ -26,7 +26,8 @@ QString Text(const char* text)
 CFilterBar::CFilterBar(QWidget* parent)
     : QWidget(parent), m_pText(new QLineEdit(this)), m_pColumn(new QComboBox(this)),
       m_pMatchCase(new QCheckBox(Text(Strings::kMatchCase), this)),
-      m_pWholeCell(new QCheckBox(Text(Strings::kWholeWord), this))
+      m_pWholeCell(new QCheckBox(Text(Strings::kWholeWord), this)),
+      m_pRegex(new QCheckBox(Text(Strings::kRegularExpression), this)), m_pProblem(new QLabel(this))
 {
     setObjectName(QStringLiteral("filterBar"));
     m_pText->setObjectName(QStringLiteral("filterEdit"));
@@ -34,6 +35,9 @@ CFilterBar::CFilterBar(QWidget* parent)
     m_pColumn->setObjectName(QStringLiteral("filterColumn"));
     m_pColumn->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_pColumn->addItem(Text(Strings::kFilterAllColumns));
+    m_pRegex->setObjectName(QStringLiteral("filterRegex"));
+    m_pProblem->setObjectName(QStringLiteral("filterProblem"));
+    m_pProblem->hide();
     auto* label = new QLabel(Text(Strings::kFilterLabel), this);
     label->setBuddy(m_pText);
     auto* close = new QToolButton(this);
@@ -49,22 +53,26 @@ CFilterBar::CFilterBar(QWidget* parent)
     layout->addWidget(m_pColumn);
     layout->addWidget(m_pMatchCase);
     layout->addWidget(m_pWholeCell);
+    layout->addWidget(m_pRegex);
+    layout->addWidget(m_pProblem);
     layout->addWidget(close);
 
     connect(m_pText, &QLineEdit::textChanged, this, &CFilterBar::filterEdited);
     connect(m_pColumn, &QComboBox::currentIndexChanged, this, &CFilterBar::filterEdited);
     connect(m_pMatchCase, &QCheckBox::toggled, this, &CFilterBar::filterEdited);
     connect(m_pWholeCell, &QCheckBox::toggled, this, &CFilterBar::filterEdited);
+    connect(m_pRegex, &QCheckBox::toggled, this, &CFilterBar::filterEdited);
     connect(close, &QToolButton::clicked, this, &CFilterBar::closeRequested);
     for (QWidget* part : {static_cast<QWidget*>(m_pText), static_cast<QWidget*>(m_pColumn),
-                          static_cast<QWidget*>(m_pMatchCase), static_cast<QWidget*>(m_pWholeCell)})
+                          static_cast<QWidget*>(m_pMatchCase), static_cast<QWidget*>(m_pWholeCell),
+                          static_cast<QWidget*>(m_pRegex)})
         part->installEventFilter(this);
 }
 
 RowFilter CFilterBar::Filter() const
 {
     return {m_pText->text().toStdString(), m_pColumn->currentIndex() - 1, m_pMatchCase->isChecked(),
-            m_pWholeCell->isChecked()};
+            m_pWholeCell->isChecked(), m_pRegex->isChecked()};
 }
 
 void CFilterBar::SetFilter(const RowFilter& filter)
@@ -73,10 +81,19 @@ void CFilterBar::SetFilter(const RowFilter& filter)
     const QSignalBlocker column(m_pColumn);
     const QSignalBlocker matchCase(m_pMatchCase);
     const QSignalBlocker wholeCell(m_pWholeCell);
+    const QSignalBlocker regex(m_pRegex);
     m_pText->setText(QString::fromStdString(filter.text));
     m_pColumn->setCurrentIndex(std::clamp(filter.column + 1, 0, m_pColumn->count() - 1));
     m_pMatchCase->setChecked(filter.matchCase);
     m_pWholeCell->setChecked(filter.wholeCell);
+    m_pRegex->setChecked(filter.regex);
+    ShowProblem({});
+}
+
+void CFilterBar::ShowProblem(const QString& problem)
+{
+    m_pProblem->setText(problem);
+    m_pProblem->setVisible(!problem.isEmpty());
 }
 
 void CFilterBar::SetColumns(const QStringList& names)

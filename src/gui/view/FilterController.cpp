@@ -2,6 +2,7 @@
 
 #include "document/TablewrightDoc.h"
 #include "edit/GridCommands.h"
+#include "edit/Pattern.h"
 #include "edit/RowFilter.h"
 #include "grid/GridListCtrl.h"
 #include "view/FilterBar.h"
@@ -86,21 +87,32 @@ void CFilterController::OnClearFilter()
     CloseFilterBar();
 }
 
+// A pattern that does not compile is told at once, however long the list,
+// and the rows shown stay as they were.
 void CFilterController::OnFilterEdited()
 {
-    if (m_grid.GetItemCount() <= kInstantFilterRows)
+    const RowFilter filter = m_bar.Filter();
+    const QString problem = filter.regex ? CPattern::SyntaxProblem(filter.text) : QString();
+    m_bar.ShowProblem(problem);
+    if (!problem.isEmpty())
+        m_pTimer->stop();
+    else if (m_grid.GetItemCount() <= kInstantFilterRows)
         ApplyFilterNow();
     else
         m_pTimer->start();
 }
 
+// A pattern that runs past its limit on a cell is told in the bar, like one
+// that does not compile.
 void CFilterController::ApplyFilterNow()
 {
     m_pTimer->stop();
-    m_runCommand([this] {
+    QString failure;
+    m_runCommand([this, &failure] {
         const ScopedWaitCursor waiting;
-        m_doc.SetFilter(m_bar.Filter());
+        failure = m_doc.TrySetFilter(m_bar.Filter());
     });
+    m_bar.ShowProblem(failure);
     Q_EMIT rowsShownChanged();
 }
 

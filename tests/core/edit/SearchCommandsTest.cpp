@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 void Prepare(Session& s)
@@ -12,9 +14,10 @@ void Prepare(Session& s)
          {{"Alice", "Lyon"}, {"Bob", "Paris 15"}, {"Chloé", "PARIS"}, {"Denis", "xABCx"}});
 }
 
-FindRequest Find(const char* text, bool fromCurrent, bool matchCase = false, bool whole = false)
+FindRequest Find(const char* text, bool fromCurrent, bool matchCase = false, bool whole = false,
+                 bool regex = false)
 {
-    return {text, matchCase, whole, fromCurrent};
+    return {text, matchCase, whole, fromCurrent, regex};
 }
 
 TEST(SearchCommandsTest, FindSelectsTheRowAndWrapsOnce)
@@ -34,6 +37,8 @@ TEST(SearchCommandsTest, FindSelectsTheRowAndWrapsOnce)
         {"no current row: find next starts at 0", -1, Find("lyon", true), 0},
         {"whole cell and case", 0, Find("PARIS", false, true, true), 2},
         {"accented letters match across case", 0, Find("CHLOÉ", false), 2},
+        {"a pattern is anchored in each cell", 0, Find("^paris$", false, false, false, true), 2},
+        {"a pattern never spans two cells", 0, Find("é\\sp", false, false, false, true), -1},
         {"nothing matches", 1, Find("Zurich", true), -1},
     };
     for (const Case& c : cases) {
@@ -82,6 +87,12 @@ TEST(SearchCommandsTest, ReplaceAllInEachMode)
         {"whole cell",
          {"paris", "Lille", false, true},
          "Nom|Ville\nAlice|Lyon\nBob|Paris 15\nChloé|Lille\nDenis|xABCx",
+         false,
+         true,
+         true},
+        {"a pattern and its groups",
+         {"(\\w+) (\\d+)", "\\2 \\1", true, false, true},
+         "Nom|Ville\nAlice|Lyon\nBob|15 Paris\nChloé|PARIS\nDenis|xABCx",
          false,
          true,
          true},
@@ -146,6 +157,57 @@ TEST(SearchCommandsTest, ReplaceAllOnAnEmptyListTellsAndReportsProgressByRow)
     EXPECT_EQ(values[values.size() - 2], 100);
     EXPECT_EQ(values.back(), 0);
     EXPECT_TRUE(std::is_sorted(values.begin(), values.end() - 1));
+}
+
+// The rows shown, as "1 2".
+std::string ShownRows(const CGridListCtrl& grid)
+{
+    std::string rows;
+    for (int at = 0; at < grid.Shown().Count(); ++at)
+        rows += (at ? " " : "") + std::to_string(grid.Shown().ListRow(at));
+    return rows;
+}
+
+// A pattern that does not compile, or that a cell takes past its limit of
+// work, changes nothing in any command: the user is told why.
+TEST(SearchCommandsTest, AFailingPatternChangesNothingAndTells)
+{
+    const std::vector<std::pair<const char*, const char*>> patterns = {
+        {"(a", "Expression régulière incorrecte : parenthèse non fermée"},
+        {"^(a|aa)+$",
+         "L'expression régulière demande trop de calculs sur une cellule : la recherche a été "
+         "arrêtée et rien n'a été modifié."},
+    };
+    const std::vector<std::function<void(CTablewrightDoc&, const char*)>> commands = {
+        [](CTablewrightDoc& d, const char* p) {
+            // Find next starts on the last row, the one past the limit.
+            EXPECT_FALSE(GridCommands::FindText(d, {p, false, false, true, true}));
+        },
+        [](CTablewrightDoc& d, const char* p) {
+            GridCommands::ReplaceAll(d, {p, "x", false, false, true});
+        },
+        [](CTablewrightDoc& d, const char* p) {
+            EXPECT_FALSE(d.SetFilter({p, -1, false, false, true}));
+        },
+    };
+    for (const auto& [pattern, told] : patterns) {
+        for (const auto& command : commands) {
+            Session s;
+            Fill(s.grid, {"A"}, {{"a"}, {"b"}, {"aa"}, {std::string(40, 'a') + "b"}});
+            s.doc.SetFilter({"a", -1, false, false});
+            s.grid.Cursor().SetCurrent(2, 0);
+            const std::string before = Dump(s.grid);
+            command(s.doc, pattern);
+            EXPECT_EQ(Dump(s.grid), before) << pattern;
+            EXPECT_EQ(ShownRows(s.grid), "0 2 3") << pattern;
+            EXPECT_EQ(s.doc.Filter().text, "a") << pattern;
+            EXPECT_EQ(Focus(s.grid), "cur 2,0") << pattern;
+            EXPECT_FALSE(s.doc.IsModified()) << pattern;
+            ASSERT_EQ(s.prompt.messages.size(), 1u) << pattern;
+            EXPECT_EQ(s.prompt.messages[0].text, told);
+            EXPECT_EQ(s.prompt.messages[0].icon, IUserPrompt::Icon::Warning);
+        }
+    }
 }
 
 // A replace-all keeps only the rows it changed: one changed row of a long

@@ -142,7 +142,7 @@ TEST(ShownRowsTest, TheCursorStepsOverTheRowsShown)
     EXPECT_EQ(TabTarget(grid), (GridCell{8, 0}));
 }
 
-// Find's rules, in every column or in one.
+// Find's rules, in every column or in one, a pattern's among them.
 TEST(ShownRowsTest, MatchesAsFindDoes)
 {
     CGridListCtrl grid;
@@ -163,10 +163,13 @@ TEST(ShownRowsTest, MatchesAsFindDoes)
         {{"été"}, {0, 1}},
         {{"été", -1, true}, {0}},
         {{"absent"}, {}},
+        {{"^paris$", 0, false, false, true}, {0, 2}},
+        {{"^ÉT", 1, false, false, true}, {0, 1}},
+        {{"s\\sé", -1, false, false, true}, {}}, // never across two cells
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.filter.text + " column " + std::to_string(c.filter.column));
-        EXPECT_EQ(MatchingRows(grid, c.filter), c.rows);
+        EXPECT_EQ(MatchingRows(grid, c.filter).rows, c.rows);
     }
     ApplyFilter(grid, {"lyon"});
     EXPECT_EQ(ShownTexts(grid), "Lyon");

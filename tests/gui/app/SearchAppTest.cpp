@@ -17,9 +17,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 
 #include <memory>
@@ -172,6 +174,33 @@ private Q_SLOTS:
         s->Key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(Shown(s->Grid()), saved);
         QVERIFY(!s->Frame().isWindowModified());
+    }
+
+    // With "Expression régulière" ticked, a pattern that does not compile
+    // is told under the text and cannot be confirmed; a good one replaces
+    // by its groups.
+    void replaceByPattern()
+    {
+        Start();
+        QString warning;
+        bool confirmable = true;
+        WhenShown([&](QWidget& dialog) {
+            QTest::keyClick(dialog.findChild<QCheckBox*>("regex"), Qt::Key_Space);
+            auto* find = dialog.findChild<QLineEdit*>("findEdit");
+            QTest::keyClicks(find, QStringLiteral("(p"));
+            warning = dialog.findChild<QLabel*>("patternWarning")->text();
+            confirmable = dialog.findChild<QPushButton*>("confirmButton")->isEnabled();
+            QTest::keyClick(find, Qt::Key_Return);
+            dialog.findChild<QLineEdit*>("replaceEdit")->setText(QStringLiteral("[\\1]"));
+            Confirm(dialog, "findEdit", QStringLiteral("(p)ain"));
+        });
+        s->Key(Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(warning,
+                 QStringLiteral("Expression régulière incorrecte : parenthèse non fermée"));
+        QVERIFY(!confirmable);
+        QVERIFY(s->prompt.messages.empty());
+        QCOMPARE(s->Cell(0, 0), QStringLiteral("[p]"));
+        QCOMPARE(s->Cell(3, 0), QStringLiteral("Pain complet"));
     }
 
     // With the editor closed the commands work on the stored cell; a cut

@@ -11,8 +11,10 @@ namespace {
 QStringList Texts(const QDialog& dialog)
 {
     QStringList texts;
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
-        texts << label->text();
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (!label->text().isEmpty())
+            texts << label->text();
+    }
     for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
         texts << button->text();
     texts.sort();
@@ -40,15 +42,17 @@ private Q_SLOTS:
     {
         const CFindDlg find;
         QCOMPARE(find.windowTitle(), QStringLiteral("Rechercher"));
-        QCOMPARE(Texts(find), (QStringList{"Annuler", "Mot entier seulement", "Rechercher",
-                                           "Rechercher :", "Respecter la casse"}));
+        QCOMPARE(Texts(find),
+                 (QStringList{"Annuler", "Expression régulière", "Mot entier seulement",
+                              "Rechercher", "Rechercher :", "Respecter la casse"}));
         QCOMPARE(DefaultButton(find), QStringLiteral("Rechercher"));
 
         const CReplaceDlg replace;
         QCOMPARE(replace.windowTitle(), QStringLiteral("Remplacer"));
-        QCOMPARE(Texts(replace), (QStringList{"Annuler", "Mot entier seulement",
-                                              "Rechercher :", "Remplacer par :", "Remplacer tout",
-                                              "Respecter la casse"}));
+        QCOMPARE(Texts(replace),
+                 (QStringList{"Annuler", "Expression régulière", "Mot entier seulement",
+                              "Rechercher :", "Remplacer par :", "Remplacer tout",
+                              "Respecter la casse"}));
         QCOMPARE(DefaultButton(replace), QStringLiteral("Remplacer tout"));
     }
 
