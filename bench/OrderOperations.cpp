@@ -13,29 +13,6 @@ namespace OrderOperations {
 
 namespace {
 
-// A host that takes the count « Supprimer les doublons » tells.
-class TellingHost : public ScriptedHost
-{
-public:
-    int messages = 0;
-    Answer MessageBox(const QString&, Buttons, Icon) override
-    {
-        ++messages;
-        return Answer::Ok;
-    }
-};
-
-struct OrderList
-{
-    explicit OrderList(const BenchFiles& files)
-    {
-        Require(doc.OpenDocumentFile(files.Input("tbw")), "opening the list document failed");
-        Require(doc.GetGrid().GetItemCount() >= files.rows, "the list document has too few rows");
-    }
-    TellingHost host;
-    CTablewrightDoc doc{host, host};
-};
-
 // Pseudo-random but the same in every run.
 unsigned Scramble(unsigned row)
 {
@@ -45,17 +22,20 @@ unsigned Scramble(unsigned row)
 std::string FrenchDecimal(unsigned row)
 {
     const unsigned value = Scramble(row) % 10'000'000;
-    std::string integer = std::to_string(value / 100);
-    for (auto at = static_cast<std::ptrdiff_t>(integer.size()) - 3; at > 0; at -= 3)
-        integer.insert(static_cast<std::size_t>(at), " ");
+    const std::string digits = std::to_string(value / 100);
+    std::string text = row % 3 == 0 ? "-" : "";
+    for (std::size_t at = 0; at < digits.size(); ++at) {
+        if (at > 0 && (digits.size() - at) % 3 == 0)
+            text.push_back(' ');
+        text.push_back(digits[at]);
+    }
     const unsigned cents = value % 100;
-    return (row % 3 == 0 ? "-" : "") + integer + "," + (cents < 10 ? "0" : "") +
-           std::to_string(cents);
+    return text + "," + (cents < 10 ? "0" : "") + std::to_string(cents);
 }
 
 Measurement TimeSort(const BenchFiles& files, CellOrder order, std::string (*cell)(unsigned row))
 {
-    OrderList list(files);
+    TellingList list(files);
     CGridListCtrl& grid = list.doc.GetGrid();
     if (cell) {
         for (int row = 0; row < files.rows; ++row)
@@ -90,7 +70,7 @@ Measurement SortNatural(const BenchFiles& files)
 
 Measurement Dedupe(const BenchFiles& files)
 {
-    OrderList list(files);
+    TellingList list(files);
     CGridListCtrl& grid = list.doc.GetGrid();
     const int half = files.rows / 2;
     for (int row = 0; row < files.rows; ++row) {
@@ -110,7 +90,7 @@ Measurement Dedupe(const BenchFiles& files)
 
 Measurement Stats(const BenchFiles& files)
 {
-    OrderList list(files);
+    TellingList list(files);
     CGridListCtrl& grid = list.doc.GetGrid();
     for (int row = 0; row < files.rows; ++row) {
         for (int column = 0; column < grid.GetColumnCount(); column += 2)

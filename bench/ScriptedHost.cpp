@@ -27,3 +27,9 @@ void OpenGeneratedList(BenchDocument& list, const BenchFiles& files)
     Require(list.doc.OpenDocumentFile(files.Input("tbw")), "opening the list document failed");
     Require(list.Grid().GetItemCount() >= files.rows, "the list document has too few rows");
 }
+
+TellingList::TellingList(const BenchFiles& files)
+{
+    Require(doc.OpenDocumentFile(files.Input("tbw")), "opening the list document failed");
+    Require(doc.GetGrid().GetItemCount() >= files.rows, "the list document has too few rows");
+}

@@ -37,6 +37,29 @@ private:
     QString m_savePath;
 };
 
+// A host for operations that tell the user something when they succeed,
+// as a search finding nothing or « Supprimer les doublons »: it counts the
+// messages instead of failing on them.
+class TellingHost : public ScriptedHost
+{
+public:
+    int messages = 0;
+    Answer MessageBox(const QString&, Buttons, Icon) override
+    {
+        ++messages;
+        return Answer::Ok;
+    }
+};
+
+// The generated list document of files' size open in a document whose
+// host counts its messages.
+struct TellingList
+{
+    explicit TellingList(const BenchFiles& files);
+    TellingHost host;
+    CTablewrightDoc doc{host, host};
+};
+
 // A document attached to its scripted host, as the program has it after
 // File > New.
 class BenchDocument

@@ -11,30 +11,6 @@ namespace SearchOperations {
 
 namespace {
 
-// A host that expects the one message a search may show: that nothing
-// was found.
-class SearchHost : public ScriptedHost
-{
-public:
-    int messages = 0;
-    Answer MessageBox(const QString&, Buttons, Icon) override
-    {
-        ++messages;
-        return Answer::Ok;
-    }
-};
-
-struct SearchList
-{
-    explicit SearchList(const BenchFiles& files)
-    {
-        Require(doc.OpenDocumentFile(files.Input("tbw")), "opening the list document failed");
-        Require(doc.GetGrid().GetItemCount() >= files.rows, "the list document has too few rows");
-    }
-    SearchHost host;
-    CTablewrightDoc doc{host, host};
-};
-
 // Every "1", whatever the case rules, becomes "un": most rows hold one,
 // so nearly every row changes and is kept for undo.
 const ReplaceRequest kReplaceOnes{"1", "un", false, false};
@@ -44,7 +20,7 @@ const ReplaceRequest kReplaceOnesByPattern{"1(\\w)", "un\\1", false, false, true
 
 Measurement TimeReplace(const BenchFiles& files, const ReplaceRequest& request)
 {
-    SearchList list(files);
+    TellingList list(files);
     const RssWatch rss;
     const Stopwatch watch;
     GridCommands::ReplaceAll(list.doc, request);
@@ -61,7 +37,7 @@ enum class Step
 
 Measurement TimeStep(const BenchFiles& files, Step step)
 {
-    SearchList list(files);
+    TellingList list(files);
     GridCommands::ReplaceAll(list.doc, kReplaceOnes);
     Require(list.doc.History().CanUndo(), "the replace-all changed nothing");
     if (step == Step::Redo)
@@ -78,7 +54,7 @@ Measurement TimeStep(const BenchFiles& files, Step step)
 
 Measurement FindNothing(const BenchFiles& files)
 {
-    SearchList list(files);
+    TellingList list(files);
     const RssWatch rss;
     const Stopwatch watch;
     const bool found =
@@ -96,7 +72,7 @@ const RowFilter kAboutOnePercent{"ôa", -1, false, false};
 
 Measurement Filter(const BenchFiles& files)
 {
-    SearchList list(files);
+    TellingList list(files);
     CGridListCtrl& grid = list.doc.GetGrid();
     const RssWatch rss;
     const Stopwatch watch;
@@ -109,7 +85,7 @@ Measurement Filter(const BenchFiles& files)
 
 Measurement ClearFilter(const BenchFiles& files)
 {
-    SearchList list(files);
+    TellingList list(files);
     CGridListCtrl& grid = list.doc.GetGrid();
     ApplyFilter(grid, kAboutOnePercent);
     const RssWatch rss;
