@@ -199,6 +199,7 @@ constexpr Operation kOperations[] = {
     {"paste-block-past-end", RangeOperations::PasteBlockPastEnd},
     {"undo-paste-block-past-end", RangeOperations::UndoPasteBlockPastEnd},
     {"redo-paste-block-past-end", RangeOperations::RedoPasteBlockPastEnd},
+    {"copy-range", RangeOperations::CopyRange},
     {"range-delete", RangeOperations::RangeDelete},
     {"undo-range-delete", RangeOperations::UndoRangeDelete},
     {"redo-range-delete", RangeOperations::RedoRangeDelete},

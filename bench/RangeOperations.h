@@ -25,4 +25,6 @@ Measurement RedoRangeDelete(const BenchFiles& files);
 Measurement FillDown(const BenchFiles& files);
 Measurement UndoFillDown(const BenchFiles& files);
 
+Measurement CopyRange(const BenchFiles& files);
+
 } // namespace RangeOperations

@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (Cells(copied) != Cells(block))
         Fuzz::Fail("a pasted block copies out as other cells", Fuzz::Quoted(text));
     const std::optional<ClipboardBlock::Block> copiedHtml =
-        ClipboardBlock::ParseHtml(GridCommands::RangeHtml(session.grid));
+        ClipboardBlock::ParseHtml(ClipboardBlock::FormatHtml(copied));
     if (!copiedHtml || Cells(*copiedHtml) != Cells(block))
         Fuzz::Fail("a pasted block copies out as other HTML cells", Fuzz::Quoted(text));
     return 0;

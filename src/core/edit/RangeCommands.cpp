@@ -108,11 +108,6 @@ std::string RangeText(const CGridListCtrl& grid)
     return ClipboardBlock::FormatText(grid, TargetRange(grid));
 }
 
-std::string RangeHtml(const CGridListCtrl& grid)
-{
-    return ClipboardBlock::FormatHtml(grid, TargetRange(grid));
-}
-
 void EmptyRange(CTablewrightDoc& doc, Emptying emptying)
 {
     if (!doc.GetGrid().Cursor().HasRange()) {

@@ -17,9 +17,9 @@ namespace GridCommands {
 CellRange TargetRange(const CGridListCtrl& grid);
 
 // The range as the clipboard carries it to spreadsheets: tab-separated
-// text, and an HTML table for rich paste.
+// text, from which the HTML table for rich paste is made when asked for
+// (ClipboardBlock::FormatHtml).
 std::string RangeText(const CGridListCtrl& grid);
-std::string RangeHtml(const CGridListCtrl& grid);
 
 // Empties every cell of the range, as the Delete key or a cut.
 enum class Emptying

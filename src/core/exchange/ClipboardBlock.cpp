@@ -285,19 +285,21 @@ std::string FormatText(const CGridListCtrl& grid, const CellRange& range)
     return out;
 }
 
-std::string FormatHtml(const CGridListCtrl& grid, const CellRange& range)
+std::string FormatHtml(const Block& block)
 {
     std::string out;
-    out.reserve(kHtmlHead.size() + kHtmlTail.size() +
-                EstimatedSize(grid, range, kCellOpen.size() + kCellClose.size(),
-                              kRowOpen.size() + kRowClose.size()));
+    std::size_t size = kHtmlHead.size() + kHtmlTail.size();
+    for (const std::string& row : block.rows)
+        size += row.size() + kRowOpen.size() + kRowClose.size() +
+                static_cast<std::size_t>(block.columns) * (kCellOpen.size() + kCellClose.size());
+    out.reserve(size);
     out.append(kHtmlHead);
-    for (const int row : grid.Shown().RowsIn(range.top, LastRow(range))) {
+    for (const std::string& row : block.rows) {
         out.append(kRowOpen);
         // Escaping leaves TAB alone, so a row's cells are escaped in one go
         // and split after: one allocation a row rather than one a cell.
-        const std::string escaped = EscapeHtml(RangeCells(grid.JoinedRowView(row), range));
-        VisitCells(escaped, range.ColumnCount(), [&out](int, std::string_view cell) {
+        const std::string escaped = EscapeHtml(row);
+        VisitCells(escaped, block.columns, [&out](int, std::string_view cell) {
             out.append(kCellOpen);
             out.append(cell);
             out.append(kCellClose);

@@ -58,10 +58,10 @@ std::optional<Block> Read(std::string_view text, std::string_view html);
 // written quoted, its quotes doubled, so that Parse and spreadsheets read it back as it stands.
 std::string FormatText(const CGridListCtrl& grid, const CellRange& range);
 
-// The same cells as a small HTML document for rich paste: one table, a <tr>
-// per row and a <td> per cell, the text escaped. The table's style keeps
-// white space as it stands, so that ParseHtml and browsers give each cell's
-// spaces back.
-std::string FormatHtml(const CGridListCtrl& grid, const CellRange& range);
+// A block as a small HTML document for rich paste, made from FormatText's
+// text read back by Parse: one table, a <tr> per row and a <td> per cell,
+// the text escaped. The table's style keeps white space as it stands, so
+// that ParseHtml and browsers give each cell's spaces back.
+std::string FormatHtml(const Block& block);
 
 } // namespace ClipboardBlock

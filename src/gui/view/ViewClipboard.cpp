@@ -6,13 +6,13 @@
 #include "exchange/ClipboardBlock.h"
 #include "view/CellEditing.h"
 #include "view/CellEditor.h"
+#include "view/RangeMimeData.h"
 #include "view/ScopedWaitCursor.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include <memory>
 #include <optional>
 
 CViewClipboard::CViewClipboard(CTablewrightDoc& doc, CCellEditing& editing)
@@ -35,10 +35,8 @@ void CViewClipboard::ShowStoredTextInEditor()
 void CViewClipboard::CopyRange()
 {
     const ScopedWaitCursor waiting;
-    auto data = std::make_unique<QMimeData>();
-    data->setText(QString::fromStdString(GridCommands::RangeText(m_doc.GetGrid())));
-    data->setHtml(QString::fromStdString(GridCommands::RangeHtml(m_doc.GetGrid())));
-    QGuiApplication::clipboard()->setMimeData(data.release());
+    QGuiApplication::clipboard()->setMimeData(
+        new CRangeMimeData(GridCommands::RangeText(m_doc.GetGrid())));
 }
 
 void CViewClipboard::OnEditCopy()
@@ -72,9 +70,12 @@ void CViewClipboard::OnEditPaste()
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data)
         return;
-    const QByteArray pasted = data->text().toUtf8();
-    const QByteArray html = data->hasHtml() ? data->html().toUtf8() : QByteArray();
-    const std::string_view text(pasted.constData(), pasted.size());
+    // Quire's own range is its text as copied: it needs no table beside it.
+    const auto* range = qobject_cast<const CRangeMimeData*>(data);
+    const QByteArray pasted = range ? QByteArray() : data->text().toUtf8();
+    const QByteArray html = !range && data->hasHtml() ? data->html().toUtf8() : QByteArray();
+    const std::string_view text = range ? std::string_view(range->Utf8Text())
+                                        : std::string_view(pasted.constData(), pasted.size());
     if (ClipboardBlock::IsBlock(text) || m_doc.GetGrid().Cursor().HasRange())
         m_editing.CancelCellEdit();
     std::optional<std::string> single;

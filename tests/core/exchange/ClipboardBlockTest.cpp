@@ -245,7 +245,8 @@ TEST(ClipboardBlockTest, FormatHtmlRoundTripsThroughParseHtml)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string html = ClipboardBlock::FormatHtml(grid, c.range);
+        const std::string html = ClipboardBlock::FormatHtml(
+            ClipboardBlock::Parse(ClipboardBlock::FormatText(grid, c.range)));
         EXPECT_EQ(html, head + c.table + tail);
         EXPECT_EQ(ClipboardBlock::ParseHtml(html).value_or(ClipboardBlock::Block{}).rows,
                   CellsOf(grid, c.range));
