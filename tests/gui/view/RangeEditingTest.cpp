@@ -82,6 +82,11 @@ private Q_SLOTS:
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(copied->text(), QStringLiteral("a0\tb0\na1\tb1\n"));
         QVERIFY(copied->html().contains(QStringLiteral("<td>a1</td><td>b1</td>")));
+        // The table is made when asked for, from what was copied, whatever
+        // the list became since.
+        e.Grid().SetItemText(0, 0, "changé");
+        QVERIFY(copied->html().contains(QStringLiteral("<td>a0</td><td>b0</td>")));
+        e.Grid().SetItemText(0, 0, "a0");
 
         e.Grid().Cursor().SetCurrent(2, 2);
         QGuiApplication::clipboard()->setText(QStringLiteral("ÉCOLE\tx1\tx2\nligne2\ty\n"));
