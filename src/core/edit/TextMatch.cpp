@@ -1,10 +1,14 @@
 #include "edit/TextMatch.h"
 
 #include "edit/TextCase.h"
+#include "edit/Utf8.h"
 #include "grid/PackedRow.h"
 #include "resources/StringTable.h"
 
+#include <QChar>
+
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -47,13 +51,77 @@ private:
     std::size_t m_nCell = 0;
 };
 
+// The characters beyond ASCII whose upper case is an ASCII letter ("ı" is
+// "I", "ſ" is "S"), in UTF-8: a text holding none of them matches an ASCII
+// search exactly where its ASCII letters do, whatever its other characters.
+const std::vector<std::string>& AsciiUpperedCharacters()
+{
+    static const std::vector<std::string> characters = [] {
+        std::vector<std::string> found;
+        for (char32_t code = 0x80; code < 0x110000; ++code) {
+            if (QChar::toUpper(code) < 0x80) {
+                found.emplace_back();
+                Utf8::Append(found.back(), code);
+            }
+        }
+        return found;
+    }();
+    return characters;
+}
+
+char UpperAscii(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 } // namespace
+
+// Horspool's search over the text's bytes, each raised to upper case on
+// the way: no copy of the text is made.
+CTextMatcher::AsciiFinder::AsciiFinder(std::string_view upperText) : m_text(upperText)
+{
+    m_skip.fill(m_text.size());
+    for (std::size_t i = 0; i + 1 < m_text.size(); ++i) {
+        const auto upper = static_cast<unsigned char>(m_text[i]);
+        const std::size_t skip = m_text.size() - 1 - i;
+        m_skip[upper] = skip;
+        if (upper >= 'A' && upper <= 'Z')
+            m_skip[upper - 'A' + 'a'] = skip;
+    }
+}
+
+bool CTextMatcher::AsciiFinder::In(std::string_view text) const
+{
+    const std::size_t length = m_text.size();
+    for (std::size_t end = length; end <= text.size();) {
+        std::size_t i = length;
+        while (i > 0 && UpperAscii(text[end - length + i - 1]) == m_text[i - 1])
+            --i;
+        if (i == 0)
+            return true;
+        end += m_skip[static_cast<unsigned char>(text[end - 1])];
+    }
+    return false;
+}
+
+bool CTextMatcher::Contains(std::string_view text) const
+{
+    if (!m_asciiFinder)
+        return Matches(text);
+    for (const std::string& character : AsciiUpperedCharacters()) {
+        if (text.find(character) != std::string_view::npos)
+            return Matches(text);
+    }
+    return m_asciiFinder->In(text);
+}
 
 CTextMatcher::CTextMatcher(std::string_view text, bool matchCase, bool wholeCell, bool regex)
     : m_bMatchCase(matchCase), m_bWholeCell(wholeCell)
 {
     if (!regex) {
         m_text = matchCase ? std::string(text) : TextCase::Upper(text);
+        if (!matchCase && !wholeCell && !m_text.empty() && TextCase::IsAscii(m_text))
+            m_asciiFinder.emplace(m_text);
         return;
     }
     m_pattern.emplace(text, matchCase, wholeCell);
@@ -82,7 +150,7 @@ bool CTextMatcher::Matches(std::string_view cell) const
 bool CTextMatcher::MatchesJoined(std::string_view joined, int columns) const
 {
     if (!m_pattern && !m_bWholeCell && m_text.find('\t') == std::string::npos)
-        return Matches(joined) && !(m_text.empty() && columns == 0);
+        return Contains(joined) && !(m_text.empty() && columns == 0);
     CellCursor cursor(joined);
     for (int column = 0; column < columns && !Failed(); ++column) {
         if (Matches(cursor.Next()))

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,6 +59,22 @@ public:
     bool Replace(std::string_view cell, std::string_view replacement, std::string& out) const;
 
 private:
+    // Finds an ASCII text in any case without upper-casing what it looks
+    // in.
+    class AsciiFinder
+    {
+    public:
+        explicit AsciiFinder(std::string_view upperText);
+        bool In(std::string_view text) const;
+
+    private:
+        std::string m_text; // upper-cased
+        std::array<std::size_t, 256> m_skip{};
+    };
+
+    // Matches, for a text that is looked for anywhere in a whole row: an
+    // ASCII text in any case is found there without upper-casing the row.
+    bool Contains(std::string_view text) const;
     // The cell as it is compared: itself, or upper-cased into m_upper.
     std::string_view Compared(std::string_view cell) const;
     bool MatchesPattern(std::string_view cell) const;
@@ -68,6 +85,7 @@ private:
     bool Found(CPattern::Match match) const;
 
     std::string m_text; // upper-cased unless case must match
+    std::optional<AsciiFinder> m_asciiFinder;
     bool m_bMatchCase;
     bool m_bWholeCell;
     mutable std::string m_upper;

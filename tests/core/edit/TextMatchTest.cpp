@@ -51,11 +51,18 @@ TEST(TextMatchTest, FourMatchingRules)
         {"", false, false, "anything", true},
         {"", false, true, "", true},
         {"", true, true, "x", false},
+        // An ASCII text is found in a row without upper-casing it, unless
+        // the row holds a letter whose upper case is ASCII.
+        {"pAris", false, false, "é à PARIS ç", true},
+        {"paris x", false, false, "é à PARIS ç", false},
+        {"sir", false, false, "é sır", true},
+        {"KS", false, false, "tak\xC5\xBF", true},
     };
     for (const Case& c : cases) {
         const CTextMatcher matcher(c.search, c.matchCase, c.wholeCell);
         EXPECT_EQ(matcher.Matches(c.cell), c.matches)
             << c.search << " in " << c.cell << " case " << c.matchCase << " whole " << c.wholeCell;
+        EXPECT_EQ(matcher.MatchesJoined(c.cell, 1), c.matches) << c.search << " in row " << c.cell;
     }
 }
 
