@@ -4,6 +4,7 @@
 #include "edit/CellCommands.h"
 #include "edit/ColumnCommands.h"
 #include "edit/CommandSequence.h"
+#include "edit/NumberText.h"
 #include "edit/RowCommands.h"
 #include "edit/SortCommand.h"
 #include "grid/CellText.h"
@@ -122,26 +123,14 @@ void PasteIntoCurrentCell(CTablewrightDoc& doc, std::string_view text)
     StoreInCurrentCell(doc, text, CSetCellCommand::Kind::Paste);
 }
 
-namespace {
-
-// A count with its thousands apart, as French writes them: "1 000 000".
-QString GroupedNumber(int number)
-{
-    QString digits = QString::number(number);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, QChar(0x00A0));
-    return digits;
-}
-
-} // namespace
-
 QString RowsShownText(const CGridListCtrl& grid)
 {
     if (!grid.Shown().IsFiltering())
         return {};
     const int shown = grid.Shown().Count();
     const char* text = shown <= 1 ? Strings::kRowsShownOne : Strings::kRowsShownMany;
-    return QString::fromUtf8(text).arg(GroupedNumber(shown), GroupedNumber(grid.GetItemCount()));
+    return QString::fromUtf8(text).arg(FrenchNumber(shown, 0),
+                                       FrenchNumber(grid.GetItemCount(), 0));
 }
 
 // Past the last column, the next row shown; past the last row shown, a

@@ -197,16 +197,14 @@ template <typename OnCell> void VisitCells(std::string_view cells, int count, On
         onCell(index, cursor.Next());
 }
 
-// Room for the text of range plus markupPerCell bytes a cell and
-// markupPerRow a row. Whole rows are counted, which costs no scan of their
-// cells: for a narrow range it reserves too much, but a block that large is
-// only address space until written.
-std::size_t EstimatedSize(const CGridListCtrl& grid, const CellRange& range,
-                          std::size_t markupPerCell, std::size_t markupPerRow)
+// Room for the text of range, a TAB or a line feed after each cell. Whole
+// rows are counted, which costs no scan of their cells: for a narrow range
+// it reserves too much, but a block that large is only address space until
+// written.
+std::size_t EstimatedSize(const CGridListCtrl& grid, const CellRange& range)
 {
     const std::vector<int> rows = grid.Shown().RowsIn(range.top, LastRow(range));
-    const auto columns = static_cast<std::size_t>(range.ColumnCount());
-    std::size_t size = rows.size() * (columns * markupPerCell + markupPerRow);
+    std::size_t size = rows.size() * static_cast<std::size_t>(range.ColumnCount());
     for (const int row : rows)
         size += grid.JoinedRowView(row).size();
     return size;
@@ -272,7 +270,7 @@ Block Parse(std::string_view text)
 std::string FormatText(const CGridListCtrl& grid, const CellRange& range)
 {
     std::string out;
-    out.reserve(EstimatedSize(grid, range, 1, 0));
+    out.reserve(EstimatedSize(grid, range));
     for (const int row : grid.Shown().RowsIn(range.top, LastRow(range))) {
         VisitCells(RangeCells(grid.JoinedRowView(row), range), range.ColumnCount(),
                    [&out](int index, std::string_view cell) {
