@@ -25,8 +25,7 @@ QString CInsertRowCommand::Name() const
 bool CInsertRowCommand::Apply(CGridListCtrl& grid)
 {
     m_row = std::min(m_row, grid.GetItemCount());
-    if (m_count <= 0 ||
-        !grid.PutRows(m_row, std::vector<PackedRow>(static_cast<std::size_t>(m_count))))
+    if (m_count <= 0 || !grid.PutRows(m_row, PackedRows(static_cast<std::size_t>(m_count))))
         return false;
     EditFocus::OnRow(grid, m_row, 0);
     return true;
@@ -67,7 +66,7 @@ bool CDeleteRowCommand::Revert(CGridListCtrl& grid)
     if (m_rows.empty() || m_row > grid.GetItemCount())
         return false;
     grid.PutRows(m_row, std::move(m_rows));
-    m_rows = std::vector<PackedRow>();
+    m_rows = PackedRows();
     EditFocus::OnRow(grid, m_row, 0);
     return true;
 }

@@ -40,7 +40,7 @@ private:
     int m_row;
     int m_count;
     std::size_t m_bytes = 0;
-    std::vector<PackedRow> m_rows; // held while the rows are out of the grid
+    PackedRows m_rows; // held while the rows are out of the grid
 };
 
 // Deletes rows that need not lie together, as a range touches them under a
@@ -62,7 +62,7 @@ private:
     std::vector<int> m_rows;
     const char* m_name;
     std::size_t m_bytes = 0;
-    std::vector<PackedRow> m_packed; // held while the rows are out of the grid
+    PackedRows m_packed; // held while the rows are out of the grid
 };
 
 // Moves a row with all its cells; from and to as the grid's MoveRow counts

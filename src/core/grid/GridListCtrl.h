@@ -50,13 +50,13 @@ public:
     // Moves count rows from first out of the grid, and back in at first, as
     // one change each: the rows travel packed, so a million of them cost no
     // more than their text.
-    std::vector<PackedRow> TakeRows(int first, int count);
-    bool PutRows(int first, std::vector<PackedRow> rows);
+    PackedRows TakeRows(int first, int count);
+    bool PutRows(int first, PackedRows rows);
     // Moves the rows listed (in increasing order, each once) out of the
     // grid in one pass, and back in at those places: a display hears of a
     // new table. False or nothing, changing nothing, when a row does not fit.
-    std::vector<PackedRow> TakeRowSet(const std::vector<int>& rows);
-    bool PutRowSet(const std::vector<int>& rows, std::vector<PackedRow> packed);
+    PackedRows TakeRowSet(const std::vector<int>& rows);
+    bool PutRowSet(const std::vector<int>& rows, PackedRows packed);
     // Appends count empty rows as one change.
     void AppendEmptyRows(int count);
 
@@ -169,7 +169,7 @@ private:
     int InsertPacked(int row, PackedRow packed);
     void ResetColumnOrder();
 
-    std::vector<PackedRow> m_rows;
+    PackedRows m_rows;
     std::vector<GridColumn> m_columns;
     std::vector<int> m_order;
     int m_suspendDepth = 0;

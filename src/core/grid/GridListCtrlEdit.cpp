@@ -74,7 +74,7 @@ bool CGridListCtrl::PermuteRows(const std::vector<int>& order)
 {
     if (order.size() != m_rows.size() || m_rows.empty())
         return false;
-    std::vector<PackedRow> rows;
+    PackedRows rows;
     rows.reserve(order.size());
     for (const int row : order)
         rows.push_back(std::move(m_rows[row]));
@@ -102,7 +102,7 @@ bool CGridListCtrl::ExchangeRows(std::vector<RowExchange>& rows)
     return true;
 }
 
-std::vector<PackedRow> CGridListCtrl::TakeRows(int first, int count)
+PackedRows CGridListCtrl::TakeRows(int first, int count)
 {
     if (!ValidRow(first) || count <= 0 || count > GetItemCount() - first)
         return {};
@@ -110,8 +110,7 @@ std::vector<PackedRow> CGridListCtrl::TakeRows(int first, int count)
     if (notify)
         m_listener->RowsAboutToBeRemoved(first, first + count - 1);
     const auto begin = m_rows.begin() + first;
-    std::vector<PackedRow> taken(std::make_move_iterator(begin),
-                                 std::make_move_iterator(begin + count));
+    PackedRows taken(std::make_move_iterator(begin), std::make_move_iterator(begin + count));
     m_rows.erase(begin, begin + count);
     m_shown.Removed(first, count);
     if (notify)
@@ -120,7 +119,7 @@ std::vector<PackedRow> CGridListCtrl::TakeRows(int first, int count)
     return taken;
 }
 
-bool CGridListCtrl::PutRows(int first, std::vector<PackedRow> rows)
+bool CGridListCtrl::PutRows(int first, PackedRows rows)
 {
     if (first < 0 || first > GetItemCount() || rows.empty())
         return false;
@@ -140,7 +139,7 @@ bool CGridListCtrl::PutRows(int first, std::vector<PackedRow> rows)
 void CGridListCtrl::AppendEmptyRows(int count)
 {
     if (count > 0)
-        PutRows(GetItemCount(), std::vector<PackedRow>(static_cast<std::size_t>(count)));
+        PutRows(GetItemCount(), PackedRows(static_cast<std::size_t>(count)));
 }
 
 namespace {
@@ -154,13 +153,13 @@ bool IsRowSet(const std::vector<int>& rows, int count)
 
 } // namespace
 
-std::vector<PackedRow> CGridListCtrl::TakeRowSet(const std::vector<int>& rows)
+PackedRows CGridListCtrl::TakeRowSet(const std::vector<int>& rows)
 {
     if (!IsRowSet(rows, GetItemCount()))
         return {};
     const ScopedRedrawSuspension suspended(*this);
     NotifyEach();
-    std::vector<PackedRow> taken;
+    PackedRows taken;
     taken.reserve(rows.size());
     std::size_t next = 0;
     std::size_t kept = 0;
@@ -178,14 +177,14 @@ std::vector<PackedRow> CGridListCtrl::TakeRowSet(const std::vector<int>& rows)
     return taken;
 }
 
-bool CGridListCtrl::PutRowSet(const std::vector<int>& rows, std::vector<PackedRow> packed)
+bool CGridListCtrl::PutRowSet(const std::vector<int>& rows, PackedRows packed)
 {
     const int total = GetItemCount() + static_cast<int>(rows.size());
     if (rows.size() != packed.size() || !IsRowSet(rows, total))
         return false;
     const ScopedRedrawSuspension suspended(*this);
     NotifyEach();
-    std::vector<PackedRow> merged;
+    PackedRows merged;
     merged.reserve(static_cast<std::size_t>(total));
     std::size_t next = 0;
     std::size_t old = 0;

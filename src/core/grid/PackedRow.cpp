@@ -1,6 +1,7 @@
 #include "grid/PackedRow.h"
 
 #include "grid/CellText.h"
+#include "memory/RowBlocks.h"
 
 #include <algorithm>
 #include <cstring>
@@ -54,9 +55,51 @@ PackedRow Join(const std::vector<std::string_view>& cells, std::uint32_t origin)
     return builder.Take(origin);
 }
 
-constexpr std::size_t kHeaderSize = 2 * sizeof(std::uint32_t);
-
 } // namespace
+
+PackedRow PackedRow::Allocate(std::size_t bytes)
+{
+    PackedRow row;
+    if (bytes > RowBlocks::kLargestRow)
+        row.m_data = reinterpret_cast<std::uintptr_t>(new char[bytes]) | kOwnAllocation;
+    else
+        row.m_data = reinterpret_cast<std::uintptr_t>(RowBlocks::Allocate(bytes));
+    return row;
+}
+
+void PackedRow::Release() noexcept
+{
+    if (m_data & kOwnAllocation)
+        delete[] Data();
+    else if (m_data)
+        RowBlocks::Release(Data());
+    m_data = 0;
+}
+
+char* PackedRow::Begin(PackedRow& row, std::size_t capacity)
+{
+    row = Allocate(kHeaderSize + capacity);
+    return row.Data() + kHeaderSize;
+}
+
+void PackedRow::Finish(PackedRow& row, std::size_t length, std::uint32_t origin)
+{
+    char* const data = row.Data();
+    while (length > 0 && data[kHeaderSize + length - 1] == '\t')
+        --length;
+    const bool inBlock = !(row.m_data & kOwnAllocation);
+    if (length == 0 && origin == 0) {
+        if (inBlock)
+            RowBlocks::Shrink(data, 0);
+        row.Release();
+        return;
+    }
+    const auto stored = static_cast<std::uint32_t>(length);
+    std::memcpy(data, &stored, sizeof stored);
+    std::memcpy(data + sizeof stored, &origin, sizeof origin);
+    if (inBlock)
+        RowBlocks::Shrink(data, kHeaderSize + length);
+}
 
 PackedRow PackedRow::FromJoined(std::string_view joined, std::uint32_t origin)
 {
@@ -64,11 +107,8 @@ PackedRow PackedRow::FromJoined(std::string_view joined, std::uint32_t origin)
     PackedRow row;
     if (joined.empty() && origin == 0)
         return row;
-    const auto length = static_cast<std::uint32_t>(joined.size());
-    row.m_data.reset(new char[kHeaderSize + joined.size()]);
-    std::memcpy(row.m_data.get(), &length, sizeof length);
-    std::memcpy(row.m_data.get() + sizeof length, &origin, sizeof origin);
-    std::memcpy(row.m_data.get() + kHeaderSize, joined.data(), joined.size());
+    std::memcpy(Begin(row, joined.size()), joined.data(), joined.size());
+    Finish(row, joined.size(), origin);
     return row;
 }
 
@@ -77,22 +117,22 @@ std::string_view PackedRow::Joined() const
     if (!m_data)
         return {};
     std::uint32_t length = 0;
-    std::memcpy(&length, m_data.get(), sizeof length);
-    return {m_data.get() + kHeaderSize, length};
+    std::memcpy(&length, Data(), sizeof length);
+    return {Data() + kHeaderSize, length};
 }
 
 std::uint32_t PackedRow::Origin() const
 {
     std::uint32_t origin = 0;
     if (m_data)
-        std::memcpy(&origin, m_data.get() + sizeof(std::uint32_t), sizeof origin);
+        std::memcpy(&origin, Data() + sizeof(std::uint32_t), sizeof origin);
     return origin;
 }
 
 void PackedRow::SetOrigin(std::uint32_t origin)
 {
     if (m_data)
-        std::memcpy(m_data.get() + sizeof(std::uint32_t), &origin, sizeof origin);
+        std::memcpy(Data() + sizeof(std::uint32_t), &origin, sizeof origin);
     else if (origin != 0)
         *this = FromJoined({}, origin);
 }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "memory/LargeMemory.h"
+
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
-// One grid row in a single allocation: its cells joined by TAB, which no cell
-// may hold. Trailing empty cells are not stored and an empty row read from
-// nowhere allocates nothing, so a list of millions of rows costs little more
-// than its text.
+// One grid row in one piece of a row block (see RowBlocks): its cells joined
+// by TAB, which no cell may hold. Trailing empty cells are not stored and an
+// empty row read from nowhere takes no room, so a list of millions of rows
+// costs little more than its text.
 //
 // A row read from a file it may be written back to carries its origin: the
 // number its reader gave it (0 for none). Edits keep it, so that a row
@@ -19,9 +22,21 @@ class PackedRow
 {
 public:
     PackedRow() = default;
+    PackedRow(PackedRow&& other) noexcept : m_data(std::exchange(other.m_data, 0)) {}
+    PackedRow& operator=(PackedRow&& other) noexcept
+    {
+        std::swap(m_data, other.m_data);
+        return *this;
+    }
+    ~PackedRow() { Release(); }
 
     // joined: cells separated by TAB, each already free of TAB, CR and LF.
     static PackedRow FromJoined(std::string_view joined, std::uint32_t origin = 0);
+    // A row written in place, for readers that make the joined text as they
+    // go: Begin gives room for up to capacity bytes of it, Finish keeps the
+    // first length of them (trailing TABs trimmed).
+    static char* Begin(PackedRow& row, std::size_t capacity);
+    static void Finish(PackedRow& row, std::size_t length, std::uint32_t origin = 0);
 
     std::string_view Joined() const;
     std::string_view Cell(int column) const;
@@ -43,9 +58,21 @@ public:
     void InsertCell(int column, std::string_view cleanText);
 
 private:
-    // uint32 length, uint32 origin, then the joined bytes.
-    std::unique_ptr<char[]> m_data;
+    // Rows too long for a block have an allocation of their own, marked by
+    // the address's lowest bit.
+    static constexpr std::uintptr_t kOwnAllocation = 1;
+    static constexpr std::size_t kHeaderSize = 2 * sizeof(std::uint32_t);
+    char* Data() const { return reinterpret_cast<char*>(m_data & ~kOwnAllocation); }
+    static PackedRow Allocate(std::size_t bytes);
+    void Release() noexcept;
+
+    // uint32 length, uint32 origin, then the joined bytes; 0 for an empty
+    // row without origin.
+    std::uintptr_t m_data = 0;
 };
+
+// The rows of a list, whose table is large too.
+using PackedRows = std::vector<PackedRow, LargeAllocator<PackedRow>>;
 
 // Builds a PackedRow cell by cell, cleaning each text on the way in.
 class RowBuilder

@@ -140,11 +140,11 @@ TEST(GridSelectionTest, TheCursorStaysOnItsRows)
          "2,0 5,1"},
         {"insert below", [](CGridListCtrl& g) { g.InsertItem(5, ""); }, "2,0 4,1", "2,0 4,1"},
         {"put rows in above",
-         [](CGridListCtrl& g) { ASSERT_TRUE(g.PutRows(1, std::vector<PackedRow>(2))); }, "4,0 6,1",
+         [](CGridListCtrl& g) { ASSERT_TRUE(g.PutRows(1, PackedRows(2))); }, "4,0 6,1",
          "4,0 6,1"},
         {"put a set in",
          [](CGridListCtrl& g) {
-             ASSERT_TRUE(g.PutRowSet({0, 3, 5}, std::vector<PackedRow>(3)));
+             ASSERT_TRUE(g.PutRowSet({0, 3, 5}, PackedRows(3)));
          },
          "4,0 7,1", "4,0 7,1"},
         {"remove above", [](CGridListCtrl& g) { g.DeleteItem(1); }, "1,0 3,1", "1,0 3,1"},

@@ -92,7 +92,7 @@ TEST(ShownRowsTest, TakingASetKeepsTheRestInOrder)
     CGridListCtrl grid;
     FillFiltered(grid);
     grid.ShowAllRows();
-    std::vector<PackedRow> taken = grid.TakeRowSet({1, 2, 6});
+    PackedRows taken = grid.TakeRowSet({1, 2, 6});
     EXPECT_EQ(ShownTexts(grid), "r0 r3 r4 r5 r7");
     EXPECT_TRUE(grid.TakeRowSet({3, 2}).empty());
     EXPECT_FALSE(grid.PutRowSet({0, 9}, std::move(taken)));
