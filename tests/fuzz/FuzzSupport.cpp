@@ -62,9 +62,10 @@ bool IsKnown(const std::string& fault)
     return known.contains(QString::fromStdString(fault));
 }
 
-void OpenOrFail(CTextSource& source, const QString& path)
+void OpenOrFail(CTextSource& source, const QString& path,
+                CTextSource::Utf8Check check = CTextSource::Utf8Check::OnOpen)
 {
-    if (!source.Open(path))
+    if (!source.Open(path, check))
         Fail("cannot open a scratch file", source.ErrorString().toStdString());
 }
 
@@ -100,13 +101,15 @@ std::string ReadFile(const QString& path)
     return file.readAll().toStdString();
 }
 
-bool ReadList(const QString& path, CGridListCtrl& grid)
+bool ReadList(const QString& path, CGridListCtrl& grid, int parts)
 {
     CTextSource source;
-    OpenOrFail(source, path);
+    OpenOrFail(source, path, CTextSource::Utf8Check::ByReader);
     ScriptedPrompt prompt;
     RecordingProgress progress;
-    return CListReader(prompt, progress).Read(source, grid);
+    CListReader reader(prompt, progress);
+    reader.SetPartCount(parts);
+    return reader.Read(source, grid);
 }
 
 bool ImportCsv(const QString& path, CGridListCtrl& grid, bool withHeader)

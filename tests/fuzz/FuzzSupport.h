@@ -28,8 +28,9 @@ QString WriteScratch(const QString& name, std::string_view bytes);
 std::string ReadFile(const QString& path);
 
 // The readers and the writer on the classes the program uses. The readers
-// return whether they read the file to its end.
-bool ReadList(const QString& path, CGridListCtrl& grid);
+// return whether they read the file to its end. parts: see
+// CListReader::SetPartCount.
+bool ReadList(const QString& path, CGridListCtrl& grid, int parts = 0);
 bool ImportCsv(const QString& path, CGridListCtrl& grid, bool withHeader);
 bool ImportText(const QString& path, CGridListCtrl& grid);
 void WriteList(const CGridListCtrl& grid, const QString& path);

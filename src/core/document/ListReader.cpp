@@ -9,7 +9,15 @@
 #include "platform/UserPrompt.h"
 #include "resources/StringTable.h"
 
+#include "grid/CellText.h"
+#include "io/LineChunks.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <iterator>
+#include <memory>
+#include <thread>
 
 bool CListReader::IsList(CTextSource& source)
 {
@@ -28,38 +36,139 @@ bool CListReader::Read(CTextSource& source, CGridListCtrl& grid)
 {
     ProgressReporter progress(m_progress);
     const ScopedRedrawSuspension suspended(grid);
-    m_lateNames.clear();
-    bool lastRowEmpty = true;
-    bool anyRow = false;
-    std::string_view line;
-    while (source.ReadLine(line)) {
-        if (line.empty())
-            continue;
-        switch (line.front()) {
-        case 'V':
-            ReadVersion(line);
-            break;
-        case 'H':
-            ReadNames(line, grid);
-            break;
-        case 'W':
-            ReadWidths(line, grid);
-            break;
-        case 'R':
-            if (ReadRow(line, grid, lastRowEmpty))
-                anyRow = true;
-            progress.Update(source.Position(), source.Size());
-            break;
-        default:
-            break;
-        }
+    std::vector<ListPart> parts;
+    bool complete = true;
+    PartsRead read = PartsRead::NotUtf8;
+    if (source.FoundEncoding() == TextEncoding::Utf8)
+        read = ReadParts(source, parts, progress);
+    if (read == PartsRead::NotUtf8) {
+        parts.clear();
+        parts.resize(1);
+        complete = source.ReadAsWindows1252() && ReadLines(source, parts.front(), progress);
     }
-    ShiftCellsUnderLateNames(grid);
+    Join(parts, grid);
     // One empty row ends every list, but only one: a list saved and opened
     // again and again must not grow.
-    if (!anyRow || !lastRowEmpty)
-        grid.InsertItem(grid.GetItemCount(), {});
+    const int rows = grid.GetItemCount();
+    if (rows == 0 || !grid.JoinedRowView(rows - 1).empty())
+        grid.InsertItem(rows, {});
+    return complete && read != PartsRead::Failed && !source.HadError();
+}
+
+int CListReader::PartsFor(qint64 size) const
+{
+    if (m_partCount > 0)
+        return m_partCount;
+    constexpr qint64 kSmallFile = 4 << 20;
+    const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    return size < kSmallFile ? 1 : std::clamp(cores, 1, 8);
+}
+
+CListReader::PartsRead CListReader::ReadParts(CTextSource& source, std::vector<ListPart>& parts,
+                                              ProgressReporter& progress)
+{
+    const std::vector<qint64> starts = CLineChunks::SplitAtLineEnds(
+        source, source.TextStart(), source.Size(), PartsFor(source.Size()));
+    const std::size_t count = starts.size() - 1;
+    parts.clear();
+    parts.resize(count);
+    std::vector<std::unique_ptr<CLineChunks>> chunks;
+    for (std::size_t k = 0; k < count; ++k)
+        chunks.push_back(std::make_unique<CLineChunks>(source, starts[k], starts[k + 1]));
+    const bool checkUtf8 = source.Utf8Unchecked();
+    std::atomic<bool> notUtf8{false};
+    std::atomic<std::size_t> running{count};
+    // Done() counts a chunk once it is handed out; within the chunk the
+    // first part counts its lines.
+    qint64 chunkStart = 0;
+    const auto reportProgress = [&](std::size_t doneInChunk) {
+        qint64 done = static_cast<qint64>(doneInChunk) - chunkStart;
+        for (const auto& chunk : chunks)
+            done += chunk->Done();
+        progress.Update(done, source.Size());
+    };
+    const std::function<void(std::size_t)> afterLine = reportProgress;
+    const auto parse = [&](std::size_t k, bool reporting) {
+        std::string_view lines;
+        while (!notUtf8.load(std::memory_order_relaxed) && chunks[k]->Next(lines)) {
+            if (checkUtf8 && !CellText::IsValidUtf8(lines)) {
+                notUtf8.store(true, std::memory_order_relaxed);
+                break;
+            }
+            if (reporting)
+                chunkStart = static_cast<qint64>(lines.size());
+            ParseListLines(lines, parts[k], reporting ? afterLine : nullptr);
+        }
+        running.fetch_sub(1, std::memory_order_release);
+    };
+    std::vector<std::jthread> threads;
+    for (std::size_t k = 1; k < count; ++k)
+        threads.emplace_back(parse, k, false);
+    parse(0, true);
+    chunkStart = 0;
+    // The other parts may take longer: the progress goes on meanwhile.
+    while (running.load(std::memory_order_acquire) > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        reportProgress(0);
+    }
+    threads.clear();
+    if (notUtf8.load()) {
+        parts.clear();
+        return PartsRead::NotUtf8;
+    }
+    source.ConfirmUtf8();
+    return source.HadError() ? PartsRead::Failed : PartsRead::Whole;
+}
+
+bool CListReader::ReadLines(CTextSource& source, ListPart& part, ProgressReporter& progress)
+{
+    std::string_view line;
+    while (source.ReadLine(line)) {
+        ParseListLine(line, part);
+        progress.Update(source.Position(), source.Size());
+    }
     return !source.HadError();
+}
+
+// The parts' rows go into the grid in order, then their other records are
+// read as if met among them: a names record inserts its columns in front,
+// and the rows of each run keep no more cells than there were columns when
+// they were read.
+void CListReader::Join(std::vector<ListPart>& parts, CGridListCtrl& grid)
+{
+    m_lateNames.clear();
+    for (ListPart& part : parts) {
+        const auto base = static_cast<std::size_t>(grid.GetItemCount());
+        const std::size_t rows = part.rows.size();
+        grid.AppendRows(std::move(part.rows));
+        std::size_t run = 0;
+        std::size_t runStart = 0;
+        const auto endRun = [&](std::size_t end) {
+            if (part.mostCells[run] > grid.GetColumnCount())
+                grid.KeepCells(static_cast<int>(base + runStart), static_cast<int>(base + end) - 1,
+                               grid.GetColumnCount());
+        };
+        for (const ListPart::Record& record : part.records) {
+            switch (record.line.front()) {
+            case 'V':
+                ReadVersion(record.line);
+                break;
+            case 'H':
+                endRun(record.rowsBefore);
+                ++run;
+                runStart = record.rowsBefore;
+                ReadNames(record.line, base + record.rowsBefore, grid);
+                break;
+            case 'W':
+                ReadWidths(record.line, grid);
+                break;
+            default:
+                break;
+            }
+        }
+        endRun(rows);
+    }
+    ShiftCellsUnderLateNames(grid);
 }
 
 void CListReader::ReadVersion(std::string_view line)
@@ -70,7 +179,7 @@ void CListReader::ReadVersion(std::string_view line)
                             IUserPrompt::Buttons::Ok, IUserPrompt::Icon::None);
 }
 
-void CListReader::ReadNames(std::string_view line, CGridListCtrl& grid)
+void CListReader::ReadNames(std::string_view line, std::size_t rowsBefore, CGridListCtrl& grid)
 {
     CTokenSplitter fields(line, '\t');
     std::string_view field;
@@ -84,9 +193,8 @@ void CListReader::ReadNames(std::string_view line, CGridListCtrl& grid)
         names.emplace_back(ListFields::DecodeText(field, m_scratch));
     if (names.empty())
         return;
-    const int rows = grid.GetItemCount();
-    if (rows > 0)
-        m_lateNames.push_back({rows, static_cast<int>(names.size())});
+    if (rowsBefore > 0)
+        m_lateNames.push_back({static_cast<int>(rowsBefore), static_cast<int>(names.size())});
     grid.InsertColumns(0, names, kDefaultColumnWidth, CGridListCtrl::CellMove::Later);
 }
 
@@ -109,30 +217,4 @@ void CListReader::ReadWidths(std::string_view line, CGridListCtrl& grid)
     fields.Next(field);
     for (int column = 0; fields.Next(field); ++column)
         grid.SetColumnWidth(column, static_cast<int>(ListFields::DecodeNumber(field) & 0xFFFF));
-}
-
-bool CListReader::ReadRow(std::string_view line, CGridListCtrl& grid, bool& rowIsEmpty)
-{
-    // Row records are most of a list's bytes. A line without a lone CR has
-    // fields that need no cleaning, and the decoder copies only fields that
-    // hold an escaped quote.
-    const bool clean = line.find('\r') == std::string_view::npos;
-    CTokenSplitter fields(line, '\t');
-    std::string_view field;
-    fields.Next(field);
-    RowBuilder& row = m_row;
-    const int columns = grid.GetColumnCount();
-    bool anyField = false;
-    while (row.CellCount() < columns && fields.Next(field)) {
-        anyField = true;
-        const std::string_view text = ListFields::DecodeText(field, m_scratch);
-        if (clean)
-            row.AddCleanCell(text);
-        else
-            row.AddCell(text);
-    }
-    if (!anyField && !fields.Next(field))
-        return false;
-    rowIsEmpty = grid.JoinedRowView(grid.AppendRow(row)).empty();
-    return true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "grid/PackedRow.h"
+#include "document/ListParts.h"
+
+#include <QtGlobal>
 
 #include <string>
 #include <string_view>
@@ -9,6 +11,7 @@
 class CGridListCtrl;
 class CTextSource;
 class IProgress;
+class ProgressReporter;
 class IUserPrompt;
 
 // Fills the grid from a list document: a V record with the version that
@@ -32,21 +35,42 @@ public:
     // Reads every record into the grid, which the caller has emptied, and
     // ends the list with one empty row. False when the file could not be
     // read to its end.
+    //
+    // A UTF-8 file is read from disk as it stands, in up to one part per
+    // core, each parsed on its own thread into its own row blocks and
+    // checked as UTF-8 on the way; a part that is not UTF-8 starts the
+    // reading again as Windows-1252, in one part. Either way the list is
+    // the same.
     bool Read(CTextSource& source, CGridListCtrl& grid);
+    // The most parts a file is read in: 0 (the default) for as many as the
+    // machine has cores, one for a small file; otherwise that many
+    // whatever the file's size, which tests use to read small files in
+    // parts.
+    void SetPartCount(int count) { m_partCount = count; }
 
 private:
+    enum class PartsRead
+    {
+        Whole,
+        NotUtf8,
+        Failed
+    };
+    PartsRead ReadParts(CTextSource& source, std::vector<ListPart>& parts,
+                        ProgressReporter& progress);
+    bool ReadLines(CTextSource& source, ListPart& part, ProgressReporter& progress);
+    int PartsFor(qint64 size) const;
+    void Join(std::vector<ListPart>& parts, CGridListCtrl& grid);
+
     void ReadVersion(std::string_view line);
-    void ReadNames(std::string_view line, CGridListCtrl& grid);
+    void ReadNames(std::string_view line, std::size_t rowsBefore, CGridListCtrl& grid);
     void ReadWidths(std::string_view line, CGridListCtrl& grid);
-    // Returns whether the record made a row, and whether that row is empty.
-    bool ReadRow(std::string_view line, CGridListCtrl& grid, bool& rowIsEmpty);
 
     void ShiftCellsUnderLateNames(CGridListCtrl& grid) const;
 
     IUserPrompt& m_prompt;
     IProgress& m_progress;
+    int m_partCount = 0;
     std::string m_scratch;
-    RowBuilder m_row;
     // Names records read after rows: how many rows there were, and how many
     // columns went in front of theirs.
     struct LateNames

@@ -188,9 +188,10 @@ bool CTablewrightDoc::ReadList(const QString& path, CTextSource& source)
     return complete;
 }
 
-bool CTablewrightDoc::OpenSource(const QString& path, CTextSource& source)
+bool CTablewrightDoc::OpenSource(const QString& path, CTextSource& source,
+                                 CTextSource::Utf8Check check)
 {
-    if (source.Open(path))
+    if (source.Open(path, check))
         return true;
     ReportOpenFailure(path, source);
     return false;
@@ -201,7 +202,9 @@ bool CTablewrightDoc::OpenSource(const QString& path, CTextSource& source)
 // and the next save would overwrite it.
 bool CTablewrightDoc::OpenList(const QString& path, CTextSource& source)
 {
-    if (!OpenSource(path, source))
+    // The reader checks the text as it parses it: a big list is not read
+    // twice.
+    if (!OpenSource(path, source, CTextSource::Utf8Check::ByReader))
         return false;
     if (CListReader::IsList(source))
         return true;

@@ -7,13 +7,13 @@
 #include "exchange/FileFormats.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextEncoding.h"
+#include "io/TextSource.h"
 
 #include <QString>
 
 #include <functional>
 #include <memory>
 
-class CTextSource;
 class IProgress;
 class IUserPrompt;
 
@@ -135,7 +135,8 @@ public:
 
 private:
     // Open the file for reading, or tell the user why not.
-    bool OpenSource(const QString& path, CTextSource& source);
+    bool OpenSource(const QString& path, CTextSource& source,
+                    CTextSource::Utf8Check check = CTextSource::Utf8Check::OnOpen);
     bool OpenList(const QString& path, CTextSource& source);
     bool ReadList(const QString& path, CTextSource& source);
     bool OpenDelimited(const FileFormatEntry& format, const QString& path);

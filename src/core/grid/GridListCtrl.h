@@ -59,6 +59,11 @@ public:
     bool PutRowSet(const std::vector<int>& rows, PackedRows packed);
     // Appends count empty rows as one change.
     void AppendEmptyRows(int count);
+    // Appends rows as they stand, as one change: a reader's rows, whose
+    // cells beyond the last column are the reader's to drop (KeepCells).
+    void AppendRows(PackedRows rows);
+    // Rows first..last keep no more than their first count cells.
+    void KeepCells(int first, int last, int count);
 
     // Columns.
     int GetColumnCount() const { return static_cast<int>(m_columns.size()); }

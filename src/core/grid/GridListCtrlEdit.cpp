@@ -127,8 +127,11 @@ bool CGridListCtrl::PutRows(int first, PackedRows rows)
     const bool notify = NotifyEach();
     if (notify)
         m_listener->RowsAboutToBeInserted(first, first + count - 1);
-    m_rows.insert(m_rows.begin() + first, std::make_move_iterator(rows.begin()),
-                  std::make_move_iterator(rows.end()));
+    if (m_rows.empty())
+        m_rows = std::move(rows);
+    else
+        m_rows.insert(m_rows.begin() + first, std::make_move_iterator(rows.begin()),
+                      std::make_move_iterator(rows.end()));
     m_shown.Inserted(first, count);
     if (notify)
         m_listener->RowsInserted();
@@ -140,6 +143,23 @@ void CGridListCtrl::AppendEmptyRows(int count)
 {
     if (count > 0)
         PutRows(GetItemCount(), PackedRows(static_cast<std::size_t>(count)));
+}
+
+void CGridListCtrl::AppendRows(PackedRows rows)
+{
+    PutRows(GetItemCount(), std::move(rows));
+}
+
+void CGridListCtrl::KeepCells(int first, int last, int count)
+{
+    first = std::max(first, 0);
+    last = std::min(last, GetItemCount() - 1);
+    if (first > last || count < 0)
+        return;
+    const ScopedRedrawSuspension suspended(*this);
+    NotifyEach();
+    for (int row = first; row <= last; ++row)
+        m_rows[row] = m_rows[row].WithCellsKept(count);
 }
 
 namespace {

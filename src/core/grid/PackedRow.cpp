@@ -176,6 +176,18 @@ PackedRow PackedRow::WithColumnRemoved(int column) const
     return Join(cells, Origin());
 }
 
+PackedRow PackedRow::WithCellsKept(int count) const
+{
+    const std::string_view joined = Joined();
+    std::size_t end = 0;
+    for (int c = 0; c < count; ++c) {
+        end = joined.find('\t', c == 0 ? 0 : end + 1);
+        if (end == std::string_view::npos)
+            return Clone();
+    }
+    return FromJoined(joined.substr(0, end), Origin());
+}
+
 void PackedRow::TakeCell(int column, std::string& cells)
 {
     const std::string_view joined = Joined();

@@ -48,6 +48,8 @@ public:
     PackedRow WithCell(int column, std::string_view cleanText) const;
     PackedRow WithColumnsInserted(int column, int count) const;
     PackedRow WithColumnRemoved(int column) const;
+    // The row's first count cells.
+    PackedRow WithCellsKept(int count) const;
     PackedRow Clone() const { return FromJoined(Joined(), Origin()); }
 
     // Moving a whole column out of every row and back in, one row at a time

@@ -5,7 +5,10 @@
 
 #include <QByteArrayView>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <utility>
 
@@ -33,7 +36,7 @@ qsizetype IncompleteTail(QByteArrayView chunk)
 
 } // namespace
 
-bool CTextSource::Open(const QString& path)
+bool CTextSource::Open(const QString& path, Utf8Check check)
 {
     m_error.clear();
     if (RegularFile::Refuses(path, m_error))
@@ -42,7 +45,56 @@ bool CTextSource::Open(const QString& path)
     if (!m_file.open(QIODevice::ReadOnly))
         return false;
     m_size = m_file.size();
-    return DetectEncoding() && Rewind();
+    m_utf8Unchecked = check == Utf8Check::ByReader;
+    const bool detected = m_utf8Unchecked ? DetectByteOrderMark() : DetectEncoding();
+    return detected && Rewind();
+}
+
+QString CTextSource::ErrorString() const
+{
+    if (!m_error.isEmpty())
+        return m_error;
+    if (const int number = m_readAtError.load())
+        return FileError::Reason(number, FileError::Access::Read);
+    return FileError::ReasonOf(m_file, FileError::Access::Read);
+}
+
+bool CTextSource::DetectByteOrderMark()
+{
+    m_decoding = Decoding::Utf8;
+    const QByteArray start = m_file.read(3);
+    if (m_file.error() != QFileDevice::NoError)
+        return false;
+    m_bomSize = start == kUtf8Bom ? 3 : 0;
+    return true;
+}
+
+bool CTextSource::ReadAsWindows1252()
+{
+    m_utf8Unchecked = false;
+    m_decoding = Decoding::Windows1252;
+    return Rewind();
+}
+
+qint64 CTextSource::ReadAt(qint64 offset, char* into, qint64 size) const
+{
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t got =
+            pread(m_file.handle(), into + done, static_cast<std::size_t>(size - done),
+                  static_cast<off_t>(offset + done));
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            int none = 0;
+            m_readAtError.compare_exchange_strong(none, errno);
+            return -1;
+        }
+        done += got;
+    }
+    return done;
 }
 
 bool CTextSource::DetectEncoding()

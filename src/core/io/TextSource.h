@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include <atomic>
 #include <string>
 #include <string_view>
 
@@ -17,8 +18,25 @@
 class CTextSource
 {
 public:
+    // How Open settles the encoding: by reading the whole file, or by
+    // taking it as UTF-8 until the reader, which checks the bytes as it
+    // parses them, calls ConfirmUtf8 or ReadAsWindows1252.
+    enum class Utf8Check
+    {
+        OnOpen,
+        ByReader
+    };
     // Refuses anything but a regular file, before opening it.
-    bool Open(const QString& path);
+    bool Open(const QString& path, Utf8Check check = Utf8Check::OnOpen);
+    // Whether the bytes after the byte-order mark are still to be checked.
+    bool Utf8Unchecked() const { return m_utf8Unchecked; }
+    void ConfirmUtf8() { m_utf8Unchecked = false; }
+    // Takes the file as Windows-1252 from its start.
+    bool ReadAsWindows1252();
+    // Reads up to size bytes of the file from offset into into, whatever
+    // the lines handed out so far; several threads may read at once. The
+    // number of bytes read, or -1 on an error, which HadError then tells.
+    qint64 ReadAt(qint64 offset, char* into, qint64 size) const;
     // Reads the file from its start as a file written by another program,
     // which the imports take: a lone CR ends a line too, as LF and CR LF do,
     // and a file whose text starts with a UTF-16 byte-order mark (after any
@@ -26,10 +44,7 @@ public:
     // read so.
     bool ReadAsForeignText();
     // Why Open or a read failed, in French.
-    QString ErrorString() const
-    {
-        return m_error.isEmpty() ? FileError::ReasonOf(m_file, FileError::Access::Read) : m_error;
-    }
+    QString ErrorString() const;
     // True when Open failed because the path is not a regular file.
     bool Refused() const { return !m_error.isEmpty(); }
     // The encoding to write a list back in: Windows-1252 for a
@@ -57,7 +72,10 @@ public:
     bool PeekFirstByte(char& first);
     bool Rewind();
     // True when reading stopped on an error rather than at the end.
-    bool HadError() const { return m_file.error() != QFileDevice::NoError; }
+    bool HadError() const
+    {
+        return m_file.error() != QFileDevice::NoError || m_readAtError.load() != 0;
+    }
 
 private:
     enum class Decoding
@@ -68,6 +86,7 @@ private:
         Utf16Be
     };
     bool DetectEncoding();
+    bool DetectByteOrderMark();
     bool DetectUtf16();
     bool IsUtf16() const
     {
@@ -94,4 +113,7 @@ private:
     std::size_t m_pos = 0;
     bool m_eof = false;
     bool m_heldCarriageReturn = false;
+    bool m_utf8Unchecked = false;
+    // The error number of the first ReadAt that failed.
+    mutable std::atomic<int> m_readAtError{0};
 };
