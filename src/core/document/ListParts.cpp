@@ -1,9 +1,11 @@
 #include "document/ListParts.h"
 
 #include "document/ListFields.h"
+#include "io/ByteScan.h"
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -51,38 +53,96 @@ std::size_t PutCleaned(std::string_view text, char* out)
     return text.size();
 }
 
-// A row record: every field after the first becomes a cell. Most lines hold
-// neither a backslash nor a CR, and their cells are copied straight from the
-// line into the row's block; the others go through the field decoder. A row
-// is never longer than its line.
-void ParseRow(std::string_view line, ListPart& part)
+// Writes the cells of a row record's fields into row, each field through
+// put(field, out), which returns the bytes it wrote. A row is never longer
+// than its line.
+template <typename Field, typename Fields, typename Put>
+void MakeRow(std::string_view line, Fields nextField, Put put, ListPart& part)
 {
-    std::size_t pos = 0;
-    std::string_view field;
-    NextField(line, pos, field);
-    const bool plain = !std::memchr(line.data(), '\\', line.size()) &&
-                       !std::memchr(line.data(), '\r', line.size());
     PackedRow row;
     char* const out = PackedRow::Begin(row, line.size());
     std::size_t length = 0;
     int cells = 0;
-    std::string scratch;
-    while (NextField(line, pos, field)) {
+    Field field;
+    while (nextField(field)) {
         if (cells++ > 0)
             out[length++] = '\t';
-        if (plain) {
-            const std::string_view cell = StripEnds(field);
-            std::memcpy(out + length, cell.data(), cell.size());
-            length += cell.size();
-        } else {
-            length += PutCleaned(ListFields::DecodeText(field, scratch), out + length);
-        }
+        length += put(field, out + length);
     }
     PackedRow::Finish(row, length);
     if (cells == 0)
         return;
     part.rows.push_back(std::move(row));
     part.mostCells.back() = std::max(part.mostCells.back(), cells);
+}
+
+// A row record holding a backslash or a lone CR: each field goes through
+// the decoder.
+void ParseEscapedRow(std::string_view line, ListPart& part)
+{
+    std::size_t pos = 0;
+    std::string_view field;
+    NextField(line, pos, field);
+    std::string scratch;
+    MakeRow<std::string_view>(
+        line, [&](std::string_view& next) { return NextField(line, pos, next); },
+        [&](std::string_view next, char* out) {
+            return PutCleaned(ListFields::DecodeText(next, scratch), out);
+        },
+        part);
+}
+
+// A field of a row record, and whether it holds a backslash.
+struct MarkedField
+{
+    std::string_view text;
+    bool escaped = false;
+};
+
+// A row record whose only marks are the TABs and backslashes at marks
+// (offsets from the line's start): every field after the first becomes a
+// cell. A field without a backslash, most of them, is copied from the line
+// into the row's block without its first and last characters.
+void ParseMarkedRow(std::string_view line, const std::uint32_t* marks, std::size_t count,
+                    std::uint32_t lineStart, ListPart& part)
+{
+    std::size_t next = 0;
+    std::size_t start = 0;
+    bool typeSkipped = false;
+    const auto nextField = [&](MarkedField& field) {
+        field.escaped = false;
+        while (next <= count) {
+            const std::size_t end = next < count ? marks[next] - lineStart : line.size();
+            ++next;
+            if (end < line.size() && line[end] == '\\') {
+                field.escaped = true;
+                continue;
+            }
+            const std::size_t from = std::exchange(start, end + 1);
+            if (end == from)
+                continue;
+            if (std::exchange(typeSkipped, true)) {
+                field.text = line.substr(from, end - from);
+                return true;
+            }
+            field.escaped = false;
+        }
+        return false;
+    };
+    std::string scratch;
+    const auto put = [&](const MarkedField& field, char* out) {
+        const std::string_view cell =
+            field.escaped ? ListFields::DecodeText(field.text, scratch) : StripEnds(field.text);
+        std::memcpy(out, cell.data(), cell.size());
+        return cell.size();
+    };
+    MakeRow<MarkedField>(line, nextField, put, part);
+}
+
+CByteScan& LineMarks()
+{
+    thread_local CByteScan scan(std::string_view("\t\n\\\r"));
+    return scan;
 }
 
 } // namespace
@@ -93,7 +153,7 @@ void ParseListLine(std::string_view line, ListPart& part)
         return;
     switch (line.front()) {
     case 'R':
-        ParseRow(line, part);
+        ParseEscapedRow(line, part);
         break;
     case 'H':
         part.mostCells.push_back(0);
@@ -107,19 +167,37 @@ void ParseListLine(std::string_view line, ListPart& part)
     }
 }
 
+// The TABs, LFs, backslashes and CRs of all lines are found in one pass; a
+// row record without a lone CR, nearly all of them, is split at its TABs.
 void ParseListLines(std::string_view text, ListPart& part,
                     const std::function<void(std::size_t)>& afterLine)
 {
-    const std::size_t size = text.size();
-    while (!text.empty()) {
-        const auto* end = static_cast<const char*>(std::memchr(text.data(), '\n', text.size()));
-        const std::size_t length = end ? static_cast<std::size_t>(end - text.data()) : text.size();
-        std::string_view line = text.substr(0, length);
-        if (end && line.ends_with('\r'))
-            line.remove_suffix(1);
-        ParseListLine(line, part);
-        text.remove_prefix(end ? length + 1 : length);
+    const CByteScan::Found marks = LineMarks().FindAll(text);
+    const std::uint32_t* mark = marks.offsets;
+    const std::uint32_t* const lastMark = marks.offsets + marks.count;
+    std::size_t lineStart = 0;
+    while (lineStart < text.size()) {
+        const std::uint32_t* const first = mark;
+        while (mark != lastMark && text[*mark] != '\n')
+            ++mark;
+        const bool ended = mark != lastMark;
+        std::size_t lineEnd = ended ? *mark : text.size();
+        const std::uint32_t* stop = mark;
+        // The CR of a CR LF ends the line; any other is a mark of the line.
+        if (ended && lineEnd > lineStart && text[lineEnd - 1] == '\r') {
+            --lineEnd;
+            --stop;
+        }
+        const bool marked =
+            std::all_of(first, stop, [&](std::uint32_t at) { return text[at] != '\r'; });
+        const std::string_view line = text.substr(lineStart, lineEnd - lineStart);
+        if (marked && !line.empty() && line.front() == 'R')
+            ParseMarkedRow(line, first, static_cast<std::size_t>(stop - first),
+                           static_cast<std::uint32_t>(lineStart), part);
+        else
+            ParseListLine(line, part);
+        lineStart = ended ? *mark++ + 1 : text.size();
         if (afterLine)
-            afterLine(size - text.size());
+            afterLine(lineStart);
     }
 }

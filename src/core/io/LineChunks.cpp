@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::size_t kChunkSize = std::size_t{8} << 20;
+constexpr std::size_t kChunkSize = std::size_t{1} << 20;
 constexpr qint64 kProbeSize = 1 << 16;
 
 } // namespace
