@@ -66,12 +66,14 @@ std::string ReportLine(std::string_view op, int rows, const Measurement& measure
     char line[256];
     std::snprintf(line, sizeof line,
                   "op=%.*s rows=%d bytes=%lld seconds=%.6f mb_per_s=%.1f peak_rss_mb=%.1f",
-                  static_cast<int>(op.size()), op.data(), rows, measured.bytes, measured.seconds,
-                  mbPerSecond, peakRssMb);
+                  static_cast<int>(op.size()), op.data(), measured.rows > 0 ? measured.rows : rows,
+                  measured.bytes, measured.seconds, mbPerSecond, peakRssMb);
     std::string report = line;
     if (measured.extraMb >= 0.0) {
         std::snprintf(line, sizeof line, " extra_mb=%.1f", measured.extraMb);
         report += line;
     }
+    if (measured.threads > 0)
+        report += " threads=" + std::to_string(measured.threads);
     return report;
 }

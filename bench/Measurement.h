@@ -15,6 +15,10 @@ struct Measurement
     // Memory the operation took beyond what the process held before it, in
     // MB; negative when not measured.
     double extraMb = -1.0;
+    // The threads a reader used, 0 when not told; the rows of the list when
+    // the operation made its own, 0 for the generated list's.
+    int threads = 0;
+    int rows = 0;
 };
 
 // Watches the resident memory from its construction on: ExtraMb is the
@@ -50,6 +54,6 @@ long long FileSize(const QString& path);
 double PeakRssMb();
 
 // "op=NAME rows=N bytes=B seconds=S mb_per_s=X peak_rss_mb=M", followed by
-// " extra_mb=E" when the operation measured it.
+// " extra_mb=E" and " threads=T" when the operation measured them.
 std::string ReportLine(std::string_view op, int rows, const Measurement& measured,
                        double peakRssMb);

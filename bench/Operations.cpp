@@ -8,6 +8,9 @@
 #include "ScriptedHost.h"
 #include "SearchOperations.h"
 #include "ShapeGenerator.h"
+#include "document/ListReader.h"
+
+#include <QFileInfo>
 
 #include <stdexcept>
 #include <string>
@@ -55,11 +58,39 @@ Measurement TimeWrite(const BenchFiles& files, const char* extension, Write writ
     return {FileSize(out), seconds};
 }
 
+// The threads the list reader takes for a file of the given size.
+int ReaderThreads(long long bytes)
+{
+    return CListReader::PartsFor(bytes, 0);
+}
+
 Measurement Load(const BenchFiles& files)
 {
-    return TimeRead(files, "tbw", [](CTablewrightDoc& doc, const QString& in) {
+    Measurement measured = TimeRead(files, "tbw", [](CTablewrightDoc& doc, const QString& in) {
         return doc.OpenDocumentFile(in);
     });
+    measured.threads = ReaderThreads(measured.bytes);
+    return measured;
+}
+
+// Ten million rows, whatever the generated list's size: its rows again and
+// again after its first records, made once in the folder.
+Measurement Load10m(const BenchFiles& files)
+{
+    constexpr int kRows = 10'000'000;
+    const QString path = files.Named("ten-million", "tbw");
+    if (!QFileInfo::exists(path))
+        ShapeGenerator::WriteRepeatedList(files.Input("tbw"), path, kRows);
+    BenchDocument list;
+    const Stopwatch watch;
+    const bool done = list.doc.OpenDocumentFile(path);
+    const double seconds = watch.Seconds();
+    Require(done && list.Grid().GetItemCount() >= kRows,
+            "reading " + path.toStdString() + " failed");
+    Measurement measured{FileSize(path), seconds};
+    measured.threads = ReaderThreads(measured.bytes);
+    measured.rows = kRows;
+    return measured;
 }
 
 Measurement Save(const BenchFiles& files)
@@ -160,6 +191,7 @@ struct Operation
 
 constexpr Operation kOperations[] = {
     {"load", Load},
+    {"load-10m", Load10m},
     {"save", Save},
     {"import-csv", ImportCsv},
     {"import-text", ImportText},

@@ -89,4 +89,22 @@ void WriteFiles(const BenchFiles& files)
     Write(files.Named("stray", "csv"), StrayQuotes(files.rows));
 }
 
+void WriteRepeatedList(const QString& in, const QString& out, int rows)
+{
+    QFile source(in);
+    Require(source.open(QIODevice::ReadOnly), (QStringLiteral("cannot read ") + in).toStdString());
+    const QByteArray list = source.readAll();
+    const qsizetype firstRow = list.indexOf("\nR\t") + 1;
+    Require(firstRow > 0, (in + QStringLiteral(" holds no row")).toStdString());
+    const QByteArrayView records(list.constData() + firstRow, list.size() - firstRow);
+    const auto perCopy = static_cast<int>(records.count('\n'));
+    QFile target(out);
+    Require(target.open(QIODevice::WriteOnly) &&
+                target.write(list.constData(), firstRow) == firstRow,
+            (QStringLiteral("cannot write ") + out).toStdString());
+    for (int written = 0; written < rows; written += perCopy)
+        Require(target.write(records.data(), records.size()) == records.size(),
+                (QStringLiteral("cannot write ") + out).toStdString());
+}
+
 } // namespace ShapeGenerator

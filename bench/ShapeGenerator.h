@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 struct BenchFiles;
 
 // Lists whose shape once cost more than linear time to read, each about as
@@ -16,6 +18,9 @@ inline constexpr int kWideRows = 10;
 inline constexpr int kLateColumns = 100;
 
 int WideColumns(int rows);
+// Writes to out the list document in, its row records repeated until there
+// are at least rows of them.
+void WriteRepeatedList(const QString& in, const QString& out, int rows);
 void WriteFiles(const BenchFiles& files);
 
 } // namespace ShapeGenerator

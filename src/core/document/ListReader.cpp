@@ -55,10 +55,10 @@ bool CListReader::Read(CTextSource& source, CGridListCtrl& grid)
     return complete && read != PartsRead::Failed && !source.HadError();
 }
 
-int CListReader::PartsFor(qint64 size) const
+int CListReader::PartsFor(qint64 size, int partCount)
 {
-    if (m_partCount > 0)
-        return m_partCount;
+    if (partCount > 0)
+        return partCount;
     constexpr qint64 kSmallFile = 4 << 20;
     const int cores = static_cast<int>(std::thread::hardware_concurrency());
     return size < kSmallFile ? 1 : std::clamp(cores, 1, 8);
@@ -68,7 +68,7 @@ CListReader::PartsRead CListReader::ReadParts(CTextSource& source, std::vector<L
                                               ProgressReporter& progress)
 {
     const std::vector<qint64> starts = CLineChunks::SplitAtLineEnds(
-        source, source.TextStart(), source.Size(), PartsFor(source.Size()));
+        source, source.TextStart(), source.Size(), PartsFor(source.Size(), m_partCount));
     const std::size_t count = starts.size() - 1;
     parts.clear();
     parts.resize(count);

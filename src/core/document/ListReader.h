@@ -47,6 +47,8 @@ public:
     // whatever the file's size, which tests use to read small files in
     // parts.
     void SetPartCount(int count) { m_partCount = count; }
+    // The parts a file of size bytes is read in, for a part count as above.
+    static int PartsFor(qint64 size, int partCount);
 
 private:
     enum class PartsRead
@@ -58,7 +60,6 @@ private:
     PartsRead ReadParts(CTextSource& source, std::vector<ListPart>& parts,
                         ProgressReporter& progress);
     bool ReadLines(CTextSource& source, ListPart& part, ProgressReporter& progress);
-    int PartsFor(qint64 size) const;
     void Join(std::vector<ListPart>& parts, CGridListCtrl& grid);
 
     void ReadVersion(std::string_view line);
