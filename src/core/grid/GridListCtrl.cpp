@@ -33,7 +33,7 @@ int CGridListCtrl::InsertItem(int row, std::string_view text)
 int CGridListCtrl::AppendRow(RowBuilder& row, std::uint32_t origin)
 {
     row.KeepCells(GetColumnCount());
-    return InsertPacked(GetItemCount(), row.Take(origin));
+    return InsertPacked(GetItemCount(), row.Take(origin, PackedRow::Home::Block));
 }
 
 std::uint32_t CGridListCtrl::RowOrigin(int row) const

@@ -57,10 +57,10 @@ PackedRow Join(const std::vector<std::string_view>& cells, std::uint32_t origin)
 
 } // namespace
 
-PackedRow PackedRow::Allocate(std::size_t bytes)
+PackedRow PackedRow::Allocate(std::size_t bytes, Home home)
 {
     PackedRow row;
-    if (bytes > RowBlocks::kLargestRow)
+    if (home == Home::Heap || bytes > RowBlocks::kLargestRow)
         row.m_data = reinterpret_cast<std::uintptr_t>(new char[bytes]) | kOwnAllocation;
     else
         row.m_data = reinterpret_cast<std::uintptr_t>(RowBlocks::Allocate(bytes));
@@ -76,9 +76,9 @@ void PackedRow::Release() noexcept
     m_data = 0;
 }
 
-char* PackedRow::Begin(PackedRow& row, std::size_t capacity)
+char* PackedRow::Begin(PackedRow& row, std::size_t capacity, Home home)
 {
-    row = Allocate(kHeaderSize + capacity);
+    row = Allocate(kHeaderSize + capacity, home);
     return row.Data() + kHeaderSize;
 }
 
@@ -101,13 +101,13 @@ void PackedRow::Finish(PackedRow& row, std::size_t length, std::uint32_t origin)
         RowBlocks::Shrink(data, kHeaderSize + length);
 }
 
-PackedRow PackedRow::FromJoined(std::string_view joined, std::uint32_t origin)
+PackedRow PackedRow::FromJoined(std::string_view joined, std::uint32_t origin, Home home)
 {
     joined = TrimTrailingTabs(joined);
     PackedRow row;
     if (joined.empty() && origin == 0)
         return row;
-    std::memcpy(Begin(row, joined.size()), joined.data(), joined.size());
+    std::memcpy(Begin(row, joined.size(), home), joined.data(), joined.size());
     Finish(row, joined.size(), origin);
     return row;
 }
@@ -265,9 +265,9 @@ void RowBuilder::KeepCells(int count)
     m_cells = count;
 }
 
-PackedRow RowBuilder::Take(std::uint32_t origin)
+PackedRow RowBuilder::Take(std::uint32_t origin, PackedRow::Home home)
 {
-    PackedRow row = PackedRow::FromJoined(m_joined, origin);
+    PackedRow row = PackedRow::FromJoined(m_joined, origin, home);
     m_joined.clear();
     m_cells = 0;
     return row;

@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-// One grid row in one piece of a row block (see RowBlocks): its cells joined
-// by TAB, which no cell may hold. Trailing empty cells are not stored and an
-// empty row read from nowhere takes no room, so a list of millions of rows
-// costs little more than its text.
+// One grid row in one piece of memory, in a row block (see RowBlocks) or on
+// its own: its cells joined by TAB, which no cell may hold. Trailing empty cells are not stored and
+// an empty row read from nowhere takes no room, so a list of millions of rows costs little more
+// than its text.
 //
 // A row read from a file it may be written back to carries its origin: the
 // number its reader gave it (0 for none). Edits keep it, so that a row
@@ -30,12 +30,23 @@ public:
     }
     ~PackedRow() { Release(); }
 
+    // Where a row's bytes go: a row block, for the rows a reader makes by
+    // the million, or an allocation of its own, for a row an edit makes,
+    // whose memory the heap reuses once the row is gone (a block keeps its
+    // dead rows' room until all of its rows are gone).
+    enum class Home
+    {
+        Heap,
+        Block
+    };
+
     // joined: cells separated by TAB, each already free of TAB, CR and LF.
-    static PackedRow FromJoined(std::string_view joined, std::uint32_t origin = 0);
+    static PackedRow FromJoined(std::string_view joined, std::uint32_t origin = 0,
+                                Home home = Home::Heap);
     // A row written in place, for readers that make the joined text as they
     // go: Begin gives room for up to capacity bytes of it, Finish keeps the
     // first length of them (trailing TABs trimmed).
-    static char* Begin(PackedRow& row, std::size_t capacity);
+    static char* Begin(PackedRow& row, std::size_t capacity, Home home = Home::Block);
     static void Finish(PackedRow& row, std::size_t length, std::uint32_t origin = 0);
 
     std::string_view Joined() const;
@@ -65,7 +76,7 @@ private:
     static constexpr std::uintptr_t kOwnAllocation = 1;
     static constexpr std::size_t kHeaderSize = 2 * sizeof(std::uint32_t);
     char* Data() const { return reinterpret_cast<char*>(m_data & ~kOwnAllocation); }
-    static PackedRow Allocate(std::size_t bytes);
+    static PackedRow Allocate(std::size_t bytes, Home home);
     void Release() noexcept;
 
     // uint32 length, uint32 origin, then the joined bytes; 0 for an empty
@@ -87,7 +98,7 @@ public:
     // Drops the cells after the first count.
     void KeepCells(int count);
     // The row built so far, with origin; the builder is empty afterwards.
-    PackedRow Take(std::uint32_t origin = 0);
+    PackedRow Take(std::uint32_t origin = 0, PackedRow::Home home = PackedRow::Home::Heap);
     int CellCount() const { return m_cells; }
 
 private:

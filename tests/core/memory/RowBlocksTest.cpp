@@ -13,7 +13,8 @@ PackedRows MakeRows(int count, std::size_t size)
 {
     PackedRows rows;
     for (int i = 0; i < count; ++i)
-        rows.push_back(PackedRow::FromJoined(std::to_string(i) + std::string(size, 'x'), i));
+        rows.push_back(PackedRow::FromJoined(std::to_string(i) + std::string(size, 'x'), i,
+                                             PackedRow::Home::Block));
     return rows;
 }
 
@@ -28,7 +29,8 @@ TEST(RowBlocksTest, BlocksLiveAsLongAsTheirRows)
     PackedRows made = MakeRows(40000, 300);
     PackedRows madeElsewhere;
     std::thread([&] { madeElsewhere = MakeRows(40000, 300); }).join();
-    made.push_back(PackedRow::FromJoined(std::string(RowBlocks::kLargestRow * 2, 'y')));
+    made.push_back(PackedRow::FromJoined(std::string(RowBlocks::kLargestRow * 2, 'y'), 0,
+                                         PackedRow::Home::Block));
     EXPECT_GE(RowBlocks::LiveBlocks(), before + 4);
     EXPECT_EQ(made[123].Joined(), "123" + std::string(300, 'x'));
     EXPECT_EQ(madeElsewhere[39999].Origin(), 39999u);
