@@ -26,6 +26,10 @@
 
 namespace {
 
+// About a tenth of a second of reading: below it, the start shows the list
+// read.
+constexpr qint64 kReadInWindowSize = qint64{32} << 20;
+
 // "Annuler : Supprimer la ligne", enabled, or plain "Annuler", disabled,
 // when there is no step; the shortcut shown stays.
 void NameStep(QAction& action, const QString& plain, const char* named, const QString& step)
@@ -109,10 +113,19 @@ bool CTablewrightApp::InitInstance(const QStringList& arguments)
     m_pMainFrame->SetActivationHandler([this] { OnActivated(); });
     BindCommands();
 
-    if (arguments.isEmpty()) {
+    // A list that takes a while to read is read in the window, which shows
+    // its progress meanwhile; a small one appears read, and one that cannot
+    // be opened ends the start without a window.
+    const bool readInWindow =
+        !arguments.isEmpty() && QFileInfo(arguments.front()).size() >= kReadInWindowSize;
+    if (arguments.isEmpty() || readInWindow) {
         m_pDoc->OnNewDocument();
         m_pView->OnInitialUpdate();
-    } else if (!OpenDocumentFile(arguments.front())) {
+    }
+    if (readInWindow)
+        m_pMainFrame->ActivateFrame();
+    if (!arguments.isEmpty() && !OpenDocumentFile(arguments.front())) {
+        m_pMainFrame->hide();
         return false;
     }
     m_pMainFrame->ActivateFrame();

@@ -112,6 +112,32 @@ private Q_SLOTS:
         QCOMPARE(s->Doc().GetPathName(), path);
     }
 
+    // A list of tens of MB is read in the window, whose progress bar moves
+    // meanwhile; the small lists above appear read.
+    void aBigListIsReadInTheShownWindow()
+    {
+        const std::string row = "R\t\"" + std::string(200, 'x') + "\"\t\"v\"\t\n";
+        std::string list = ListOf(0);
+        while (list.size() < (std::size_t{33} << 20))
+            list += row;
+        const QString path = s->files.Write("grande.tbw", list);
+        // Timers run while the file is read, input waits.
+        bool shownWhileReading = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                const auto* frame = dynamic_cast<CMainFrame*>(window);
+                if (frame && frame->isVisible() && frame->ProgressBar()->value() > 0)
+                    shownWhileReading = true;
+            }
+        });
+        watch.start(0);
+        Start({path});
+        QVERIFY(shownWhileReading);
+        QCOMPARE(s->Grid().ItemTextView(0, 1), std::string_view("v"));
+        QCOMPARE(s->Doc().GetPathName(), path);
+    }
+
     void aFileThatCannotBeOpenedEndsTheStart()
     {
         QVERIFY(!s->Start({s->files.Path("absent.tbw")}));
