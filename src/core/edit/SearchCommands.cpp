@@ -70,10 +70,15 @@ RowReplacement RowReplacer::Replace(int row)
 {
     RowReplacement result;
     const std::string_view joined = grid.JoinedRowView(row);
+    // Most rows of a big list hold no match, which the whole row tells.
+    if (!matcher.MatchesJoined(joined, grid.GetColumnCount()))
+        return result;
+    const bool ascii = matcher.AsciiFinderFits(joined);
     CellCursor cursor(joined);
     for (int column = 0; column < grid.GetColumnCount(); ++column) {
         const std::string_view cell = cursor.Next();
-        const bool matched = matcher.Replace(cell, replacement, replaced);
+        const bool matched = ascii ? matcher.ReplaceAscii(cell, replacement, replaced)
+                                   : matcher.Replace(cell, replacement, replaced);
         result.matched = result.matched || matched;
         const bool differs = matched && replaced != cell;
         // Most rows stay as they are: a row is rebuilt from its first change.
@@ -86,8 +91,9 @@ RowReplacement RowReplacer::Replace(int row)
         if (result.changed)
             builder.AddCleanCell(differs ? std::string_view(replaced) : cell);
     }
+    // A replace-all may change millions of rows: they go into row blocks.
     if (result.changed)
-        result.packed = builder.Take();
+        result.packed = builder.Take(0, PackedRow::Home::Block);
     return result;
 }
 

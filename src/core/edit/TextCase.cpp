@@ -5,6 +5,8 @@
 #include <QChar>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace TextCase {
 
@@ -17,10 +19,19 @@ char UpperAscii(char c)
 
 } // namespace
 
+// Eight bytes at a time: most texts are ASCII to their end.
 bool IsAscii(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    std::uint64_t high = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        high |= word;
+    }
+    for (; i < text.size(); ++i)
+        high |= static_cast<unsigned char>(text[i]);
+    return (high & 0x8080808080808080ULL) == 0;
 }
 
 // A run of ASCII, most of any text, is copied and raised in one sweep.

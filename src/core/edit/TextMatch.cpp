@@ -88,31 +88,42 @@ CTextMatcher::AsciiFinder::AsciiFinder(std::string_view upperText) : m_text(uppe
         if (upper >= 'A' && upper <= 'Z')
             m_skip[upper - 'A' + 'a'] = skip;
     }
+    m_hasLetters =
+        std::any_of(m_text.begin(), m_text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
-bool CTextMatcher::AsciiFinder::In(std::string_view text) const
+std::size_t CTextMatcher::AsciiFinder::Find(std::string_view text, std::size_t from) const
 {
+    if (!m_hasLetters)
+        return text.find(m_text, from);
     const std::size_t length = m_text.size();
-    for (std::size_t end = length; end <= text.size();) {
+    for (std::size_t end = from + length; end <= text.size();) {
         std::size_t i = length;
         while (i > 0 && UpperAscii(text[end - length + i - 1]) == m_text[i - 1])
             --i;
         if (i == 0)
-            return true;
+            return end - length;
         end += m_skip[static_cast<unsigned char>(text[end - 1])];
     }
-    return false;
+    return std::string_view::npos;
+}
+
+bool CTextMatcher::AsciiFinderFits(std::string_view text) const
+{
+    if (!m_asciiFinder)
+        return false;
+    if (TextCase::IsAscii(text))
+        return true;
+    for (const std::string& character : AsciiUpperedCharacters()) {
+        if (text.find(character) != std::string_view::npos)
+            return false;
+    }
+    return true;
 }
 
 bool CTextMatcher::Contains(std::string_view text) const
 {
-    if (!m_asciiFinder)
-        return Matches(text);
-    for (const std::string& character : AsciiUpperedCharacters()) {
-        if (text.find(character) != std::string_view::npos)
-            return Matches(text);
-    }
-    return m_asciiFinder->In(text);
+    return AsciiFinderFits(text) ? m_asciiFinder->In(text) : Matches(text);
 }
 
 CTextMatcher::CTextMatcher(std::string_view text, bool matchCase, bool wholeCell, bool regex)
@@ -164,6 +175,8 @@ bool CTextMatcher::Replace(std::string_view cell, std::string_view replacement,
 {
     if (m_pattern)
         return ReplacePattern(cell, replacement, out);
+    if (AsciiFinderFits(cell))
+        return ReplaceAscii(cell, replacement, out);
     if (!Matches(cell))
         return false;
     out.clear();
@@ -185,6 +198,23 @@ bool CTextMatcher::Replace(std::string_view cell, std::string_view replacement,
         out.append(cell.substr(done, start - done));
         out.append(replacement);
         done = end;
+    }
+    out.append(cell.substr(done));
+    return true;
+}
+
+bool CTextMatcher::ReplaceAscii(std::string_view cell, std::string_view replacement,
+                                std::string& out) const
+{
+    std::size_t found = m_asciiFinder->Find(cell, 0);
+    if (found == std::string_view::npos)
+        return false;
+    out.clear();
+    std::size_t done = 0;
+    for (; found != std::string_view::npos; found = m_asciiFinder->Find(cell, done)) {
+        out.append(cell.substr(done, found - done));
+        out.append(replacement);
+        done = found + m_asciiFinder->Size();
     }
     out.append(cell.substr(done));
     return true;

@@ -57,6 +57,12 @@ public:
     // every cell and replaces nothing in it. A pattern replaces as
     // CPattern::Replace says.
     bool Replace(std::string_view cell, std::string_view replacement, std::string& out) const;
+    // Whether an ASCII text looked for in any case is found in text by its
+    // bytes, with no upper-casing: when text holds no character beyond
+    // ASCII whose upper case is ASCII. Then so is it in each of its cells,
+    // which ReplaceAscii replaces as Replace would.
+    bool AsciiFinderFits(std::string_view text) const;
+    bool ReplaceAscii(std::string_view cell, std::string_view replacement, std::string& out) const;
 
 private:
     // Finds an ASCII text in any case without upper-casing what it looks
@@ -65,16 +71,22 @@ private:
     {
     public:
         explicit AsciiFinder(std::string_view upperText);
-        bool In(std::string_view text) const;
+        bool In(std::string_view text) const { return Find(text, 0) != std::string_view::npos; }
+        // Where the text is first found from from on, or npos.
+        std::size_t Find(std::string_view text, std::size_t from) const;
+        std::size_t Size() const { return m_text.size(); }
 
     private:
         std::string m_text; // upper-cased
+        // Without letters, any case is the text itself, which memchr finds.
+        bool m_hasLetters = false;
         std::array<std::size_t, 256> m_skip{};
     };
 
     // Matches, for a text that is looked for anywhere in a whole row: an
     // ASCII text in any case is found there without upper-casing the row.
     bool Contains(std::string_view text) const;
+
     // The cell as it is compared: itself, or upper-cased into m_upper.
     std::string_view Compared(std::string_view cell) const;
     bool MatchesPattern(std::string_view cell) const;
