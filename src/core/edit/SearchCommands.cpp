@@ -9,6 +9,11 @@
 #include "platform/UserPrompt.h"
 #include "resources/StringTable.h"
 
+#include <algorithm>
+#include <functional>
+#include <thread>
+#include <vector>
+
 namespace GridCommands {
 
 namespace {
@@ -120,6 +125,53 @@ bool FindText(CTablewrightDoc& doc, const FindRequest& request)
     return true;
 }
 
+namespace {
+
+// What one thread made of a stretch of the rows shown.
+struct ReplacedStretch
+{
+    std::vector<CGridListCtrl::RowExchange> changed;
+    std::size_t oldBytes = 0;
+    bool matched = false;
+    QString failure;
+};
+
+// Replaces in the rows shown at positions first..last-1, with a matcher of
+// its own (a matcher keeps scratch buffers). The thread that reports the
+// progress takes the first stretch, of parts.
+void ReplaceStretch(const CGridListCtrl& grid, const ReplaceRequest& request,
+                    std::string_view replacement, int first, int last, ReplacedStretch& out,
+                    ProgressReporter* progress, int parts)
+{
+    const CTextMatcher matcher(request.text, request.matchCase, request.wholeCell, request.regex);
+    RowReplacer replacer{grid, matcher, replacement, {}, {}};
+    const CShownRows& shown = grid.Shown();
+    const int rows = shown.Count();
+    for (int at = first; at < last; ++at) {
+        const int row = shown.ListRow(at);
+        RowReplacement result = replacer.Replace(row);
+        if (matcher.Failed()) {
+            out.failure = matcher.Failure();
+            return;
+        }
+        out.matched = out.matched || result.matched;
+        if (result.changed) {
+            out.oldBytes += grid.JoinedRowView(row).size();
+            out.changed.push_back({row, std::move(result.packed)});
+        }
+        if (progress)
+            progress->Update(static_cast<long long>(at + 1 - first) * parts, rows - 1);
+    }
+}
+
+// Below this many rows one thread replaces them all.
+constexpr int kRowsPerThread = 50'000;
+
+} // namespace
+
+// The rows shown are cut into stretches replaced at once, one thread each,
+// whose changes join in order: the list and its step are those one thread
+// makes.
 void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
 {
     CGridListCtrl& grid = doc.GetGrid();
@@ -127,28 +179,40 @@ void ReplaceAll(CTablewrightDoc& doc, const ReplaceRequest& request)
     if (TellFailure(doc, matcher))
         return;
     ProgressReporter progress(doc.Progress());
-    const CShownRows& shown = grid.Shown();
-    const int rows = shown.Count();
+    const int rows = grid.Shown().Count();
     if (rows == 0) {
         TellNotFound(doc);
         return;
     }
     const std::string replacement = CellText::Clean(request.replacement);
-    RowReplacer replacer{grid, matcher, replacement, {}, {}};
+    const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    const int parts = std::clamp(std::min(cores, rows / kRowsPerThread), 1, 8);
+    std::vector<ReplacedStretch> stretches(static_cast<std::size_t>(parts));
+    {
+        std::vector<std::jthread> threads;
+        for (int k = 1; k < parts; ++k)
+            threads.emplace_back(ReplaceStretch, std::cref(grid), std::cref(request),
+                                 std::string_view(replacement), rows * k / parts,
+                                 rows * (k + 1) / parts, std::ref(stretches[k]), nullptr, parts);
+        ReplaceStretch(grid, request, replacement, 0, rows / parts, stretches.front(), &progress,
+                       parts);
+    }
     bool matched = false;
-    std::vector<CGridListCtrl::RowExchange> changed;
     std::size_t oldBytes = 0;
-    for (int at = 0; at < rows; ++at) {
-        const int row = shown.ListRow(at);
-        RowReplacement result = replacer.Replace(row);
-        if (TellFailure(doc, matcher))
+    std::vector<CGridListCtrl::RowExchange> changed;
+    for (ReplacedStretch& stretch : stretches) {
+        if (!stretch.failure.isEmpty()) {
+            doc.Prompt().MessageBox(stretch.failure, IUserPrompt::Buttons::Ok,
+                                    IUserPrompt::Icon::Warning);
             return;
-        matched = matched || result.matched;
-        if (result.changed) {
-            oldBytes += grid.JoinedRowView(row).size();
-            changed.push_back({row, std::move(result.packed)});
         }
-        progress.Update(at + 1, rows - 1);
+        matched = matched || stretch.matched;
+        oldBytes += stretch.oldBytes;
+        if (changed.empty())
+            changed = std::move(stretch.changed);
+        else
+            changed.insert(changed.end(), std::make_move_iterator(stretch.changed.begin()),
+                           std::make_move_iterator(stretch.changed.end()));
     }
     if (!matched)
         TellNotFound(doc);

@@ -224,3 +224,35 @@ TEST(SearchCommandsTest, ReplaceAllStepKeepsOnlyChangedRows)
 }
 
 } // namespace
+
+// A long list is replaced in stretches, one thread each: the list, the step
+// and its undo are those of one thread, a failing pattern in a late stretch
+// included.
+TEST(SearchCommandsTest, ReplaceAllInStretchesIsOneReplace)
+{
+    constexpr int kRows = 120'000;
+    Session s;
+    std::vector<std::vector<std::string>> rows;
+    std::string expected = "A|B";
+    for (int r = 0; r < kRows; ++r) {
+        const std::string cell = r % 3 == 0 ? "n" + std::to_string(r) : "x";
+        rows.push_back({cell, "b"});
+        std::string replaced = cell;
+        for (std::size_t at = replaced.find('1'); at != std::string::npos;
+             at = replaced.find('1', at + 2))
+            replaced.replace(at, 1, "un");
+        expected += "\n" + replaced + "|b";
+    }
+    Fill(s.grid, {"A", "B"}, rows);
+    const std::string before = Dump(s.grid);
+    GridCommands::ReplaceAll(s.doc, {"1", "un", false, false});
+    EXPECT_EQ(Dump(s.grid), expected);
+    EXPECT_TRUE(s.doc.Undo());
+    EXPECT_EQ(Dump(s.grid), before);
+
+    s.grid.SetItemText(kRows - 1, 1, std::string(30, 'a') + "b");
+    GridCommands::ReplaceAll(s.doc, {"(a+)+$", "-", false, false, true});
+    EXPECT_EQ(Dump(s.grid), before.substr(0, before.rfind('|') + 1) + std::string(30, 'a') + "b");
+    ASSERT_FALSE(s.prompt.messages.empty());
+    EXPECT_EQ(s.prompt.messages.back().icon, IUserPrompt::Icon::Warning);
+}
