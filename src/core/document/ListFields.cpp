@@ -23,8 +23,8 @@ bool IsContinuation(char c)
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// Removes the first and the last character, whole: a letter such as "é" is
-// two bytes, and cutting one of them would leave half a character behind.
+} // namespace
+
 std::string_view StripEnds(std::string_view text)
 {
     if (!text.empty())
@@ -37,8 +37,6 @@ std::string_view StripEnds(std::string_view text)
         text.remove_suffix(1);
     return text;
 }
-
-} // namespace
 
 std::string_view DecodeText(std::string_view field, std::string& scratch)
 {

@@ -11,6 +11,10 @@ namespace ListFields {
 // A quoted text field: every backslash-quote pair becomes a quote, then the
 // first and last characters go. Returns a view of field or of scratch.
 std::string_view DecodeText(std::string_view field, std::string& scratch);
+// The field without its first and last characters, whole: a letter such as
+// "é" is two bytes, and cutting one of them would leave half a character
+// behind. DecodeText of a field without a backslash.
+std::string_view StripEnds(std::string_view field);
 
 // A quoted number: the enclosing characters go and the rest reads as a
 // decimal integer (leading blanks and a sign allowed, 0 without digits).

@@ -9,25 +9,6 @@
 
 namespace {
 
-bool IsContinuation(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// The field without its first and last characters, as ListFields reads a
-// field that holds no escaped quote.
-std::string_view StripEnds(std::string_view field)
-{
-    field.remove_prefix(1);
-    while (!field.empty() && IsContinuation(field.front()))
-        field.remove_prefix(1);
-    while (!field.empty() && IsContinuation(field.back()))
-        field.remove_suffix(1);
-    if (!field.empty())
-        field.remove_suffix(1);
-    return field;
-}
-
 // The next field of a record from pos on (runs of TABs separate fields);
 // false when none is left.
 bool NextField(std::string_view line, std::size_t& pos, std::string_view& field)
@@ -76,8 +57,8 @@ void MakeRow(std::string_view line, Fields nextField, Put put, ListPart& part)
     part.mostCells.back() = std::max(part.mostCells.back(), cells);
 }
 
-// A row record holding a backslash or a lone CR: each field goes through
-// the decoder.
+// A row record holding a lone CR, or another record read as a row: each
+// field goes through the decoder, and each CR becomes a space.
 void ParseEscapedRow(std::string_view line, ListPart& part)
 {
     std::size_t pos = 0;
@@ -131,8 +112,8 @@ void ParseMarkedRow(std::string_view line, const std::uint32_t* marks, std::size
     };
     std::string scratch;
     const auto put = [&](const MarkedField& field, char* out) {
-        const std::string_view cell =
-            field.escaped ? ListFields::DecodeText(field.text, scratch) : StripEnds(field.text);
+        const std::string_view cell = field.escaped ? ListFields::DecodeText(field.text, scratch)
+                                                    : ListFields::StripEnds(field.text);
         std::memcpy(out, cell.data(), cell.size());
         return cell.size();
     };

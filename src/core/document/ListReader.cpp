@@ -3,14 +3,13 @@
 #include "document/GetToken.h"
 #include "document/ListFields.h"
 #include "document/Version.h"
+#include "grid/CellText.h"
 #include "grid/GridListCtrl.h"
+#include "io/LineChunks.h"
 #include "io/TextSource.h"
 #include "platform/Progress.h"
 #include "platform/UserPrompt.h"
 #include "resources/StringTable.h"
-
-#include "grid/CellText.h"
-#include "io/LineChunks.h"
 
 #include <algorithm>
 #include <atomic>
