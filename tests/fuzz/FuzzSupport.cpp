@@ -112,12 +112,15 @@ bool ReadList(const QString& path, CGridListCtrl& grid, int parts)
     return reader.Read(source, grid);
 }
 
-bool ImportCsv(const QString& path, CGridListCtrl& grid, bool withHeader)
+bool ImportCsv(const QString& path, CGridListCtrl& grid, bool withHeader, int parts,
+               CsvFound* found)
 {
     CTextSource source;
     OpenOrFail(source, path);
     RecordingProgress progress;
-    return CCsvImporter(progress).Read(source, grid, withHeader);
+    CCsvImporter importer(progress);
+    importer.SetPartCount(parts);
+    return importer.Read(source, grid, withHeader, 0, found);
 }
 
 bool ImportText(const QString& path, CGridListCtrl& grid)

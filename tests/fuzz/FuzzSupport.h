@@ -8,6 +8,7 @@
 #include <string_view>
 
 class CGridListCtrl;
+struct CsvFound;
 
 // The entry point libFuzzer calls with every input; each fuzz target
 // defines it, and FuzzMain.cpp calls it on saved inputs.
@@ -31,7 +32,9 @@ std::string ReadFile(const QString& path);
 // return whether they read the file to its end. parts: see
 // CListReader::SetPartCount.
 bool ReadList(const QString& path, CGridListCtrl& grid, int parts = 0);
-bool ImportCsv(const QString& path, CGridListCtrl& grid, bool withHeader);
+// parts: see CCsvImporter::SetPartCount; found: see CCsvImporter::Read.
+bool ImportCsv(const QString& path, CGridListCtrl& grid, bool withHeader, int parts = 0,
+               CsvFound* found = nullptr);
 bool ImportText(const QString& path, CGridListCtrl& grid);
 void WriteList(const CGridListCtrl& grid, const QString& path);
 // Opens bytes as a CSV or tab-separated document (separator 0 finds it),

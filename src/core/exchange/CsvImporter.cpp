@@ -2,14 +2,20 @@
 
 #include "exchange/CsvParser.h"
 #include "grid/GridListCtrl.h"
+#include "io/LineChunks.h"
 #include "io/TextSource.h"
 #include "platform/Progress.h"
 #include "resources/StringTable.h"
 
 #include <QString>
 
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <limits>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 void CCsvImporter::AddNumberedColumns(CGridListCtrl& grid, std::size_t count)
@@ -96,16 +102,21 @@ void CreateColumns(CGridListCtrl& grid, const CsvRecord& fields, bool named)
     grid.InsertColumns(0, names);
 }
 
-void AppendRecord(CGridListCtrl& grid, const CsvRecord& fields, RowBuilder& row,
-                  std::uint32_t origin)
+void FillRow(const CsvRecord& fields, RowBuilder& row)
 {
-    CCsvImporter::AddNumberedColumns(grid, fields.size());
     if (fields.IsClean()) {
         row.AddCleanCells(fields.Joined(), static_cast<int>(fields.size()));
     } else {
         for (std::size_t f = 0; f < fields.size(); ++f)
             row.AddCell(fields[f]);
     }
+}
+
+void AppendRecord(CGridListCtrl& grid, const CsvRecord& fields, RowBuilder& row,
+                  std::uint32_t origin)
+{
+    CCsvImporter::AddNumberedColumns(grid, fields.size());
+    FillRow(fields, row);
     grid.AppendRow(row, origin);
 }
 
@@ -121,6 +132,109 @@ void NoteLayout(const CsvLayout& layout, bool withHeader, CsvFound& found)
 
 } // namespace
 
+namespace {
+
+void SetUp(CCsvParser& parser, const CsvLayout& layout)
+{
+    parser.SetQuote('"', CCsvParser::CSV_UNQUOTE);
+    parser.SetSeparator(layout.separator);
+    parser.SetLineEnd('\n');
+}
+
+// Where a second thread may start reading records: the first line start
+// after the middle of the text, and its line number, counted as the source
+// counts lines (LF, CR LF and a lone CR each end one).
+struct CsvSplit
+{
+    qint64 offset = 0;
+    std::uint64_t line = 0;
+};
+
+constexpr qint64 kSmallFile = qint64{4} << 20;
+
+std::optional<CsvSplit> PlanSplit(const CTextSource& source, int parts)
+{
+    if (parts < 2 || !source.SingleByteUnits())
+        return std::nullopt;
+    const std::vector<qint64> starts =
+        CLineChunks::SplitAtLineEnds(source, source.TextStart(), source.Size(), 2);
+    if (starts.size() < 3)
+        return std::nullopt;
+    CsvSplit split{starts[1], 0};
+    CLineChunks chunks(source, source.TextStart(), split.offset);
+    std::string_view lines;
+    // A chunk ends with a LF, so no CR LF pair spans two chunks.
+    while (chunks.Next(lines)) {
+        split.line += static_cast<std::uint64_t>(std::count(lines.begin(), lines.end(), '\n'));
+        for (const char* cr =
+                 static_cast<const char*>(std::memchr(lines.data(), '\r', lines.size()));
+             cr; cr = static_cast<const char*>(
+                     std::memchr(cr + 1, '\r', lines.data() + lines.size() - cr - 1))) {
+            if (cr + 1 == lines.data() + lines.size() || cr[1] != '\n')
+                ++split.line;
+        }
+    }
+    if (source.HadError())
+        return std::nullopt;
+    return split;
+}
+
+// The records from a line start on, read by a thread of their own into
+// rows that the first part's reader joins to its own.
+struct CsvPart
+{
+    PackedRows rows;
+    std::size_t mostFields = 0;
+    // Each row's line, counted from the part's start, when asked for.
+    bool withLines = false;
+    std::vector<std::uint64_t> lines;
+    std::atomic<qint64> done{0};
+    // Set when the first part's reader knows the part will be dropped.
+    std::atomic<bool> dropped{false};
+    bool complete = false;
+};
+
+// source: opened from the part's start.
+void ReadPart(CTextSource& source, const CsvLayout& layout, qint64 start, CsvPart& part)
+{
+    CCsvParser parser;
+    SetUp(parser, layout);
+    if (!parser.Open(&source))
+        return;
+    RowBuilder row;
+    CsvRecord fields;
+    while (parser.HasMore()) {
+        if (part.dropped.load(std::memory_order_relaxed))
+            return;
+        const std::uint64_t line = parser.LinesRead();
+        parser.ReadRecord(fields);
+        if (fields.empty())
+            continue;
+        if (part.withLines)
+            part.lines.push_back(line);
+        part.mostFields = std::max(part.mostFields, fields.size());
+        FillRow(fields, row);
+        part.rows.push_back(row.Take(0, PackedRow::Home::Block));
+        part.done.store(source.Position() - start, std::memory_order_relaxed);
+    }
+    part.complete = !source.HadError();
+}
+
+} // namespace
+
+int CCsvImporter::PartsFor(qint64 size) const
+{
+    if (m_partCount > 0)
+        return m_partCount;
+    return size < kSmallFile ? 1
+                             : std::min(2, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+// A big file is read by two parsers at once: a second thread from the first
+// line start after the middle, while this one reads up to that line. When
+// this reader ends a record exactly there, with no quote left unclosed
+// before, the second part's records are those it would have read, and join
+// its own; otherwise this reader reads on, and the second part is dropped.
 bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeader, char separator,
                         CsvFound* found)
 {
@@ -131,36 +245,65 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
         NoteLayout(layout, withHeader, *found);
 
     CCsvParser parser;
-    parser.SetQuote('"', CCsvParser::CSV_UNQUOTE);
-    parser.SetSeparator(layout.separator);
-    parser.SetLineEnd('\n');
+    SetUp(parser, layout);
     parser.SetLinesBefore(static_cast<int>(layout.linesBefore));
+    const std::optional<CsvSplit> split = PlanSplit(source, PartsFor(source.Size()));
     if (!parser.Open(&source))
         return false;
 
     ProgressReporter progress(m_progress);
     const ScopedRedrawSuspension suspended(grid);
+    CsvPart second;
+    second.withLines = found != nullptr;
+    CTextSource secondSource;
+    std::jthread secondReader;
+    if (split && secondSource.OpenFrom(source, split->offset))
+        secondReader = std::jthread([&] { ReadPart(secondSource, layout, split->offset, second); });
     bool first = true;
     RowBuilder row;
     CsvRecord fields;
-    while (parser.HasMore()) {
-        const std::uint64_t line = parser.LinesRead();
-        parser.ReadRecord(fields);
-        if (first) {
-            first = false;
-            CreateColumns(grid, fields, withHeader);
-            if (withHeader)
+    const auto readRecords = [&](std::uint64_t stopLine) {
+        while (parser.HasMore() && parser.LinesRead() < stopLine) {
+            const std::uint64_t line = parser.LinesRead();
+            parser.ReadRecord(fields);
+            if (first) {
+                first = false;
+                CreateColumns(grid, fields, withHeader);
+                if (withHeader)
+                    continue;
+            }
+            if (fields.empty())
                 continue;
+            std::uint32_t origin = 0;
+            if (found) {
+                found->rowLines.push_back(line);
+                origin = static_cast<std::uint32_t>(found->rowLines.size());
+            }
+            AppendRecord(grid, fields, row, origin);
+            progress.Update(source.Position() + second.done.load(std::memory_order_relaxed),
+                            source.Size());
+            if (parser.UnclosedSeen())
+                second.dropped.store(true, std::memory_order_relaxed);
         }
-        if (fields.empty())
-            continue;
-        std::uint32_t origin = 0;
-        if (found) {
-            found->rowLines.push_back(line);
-            origin = static_cast<std::uint32_t>(found->rowLines.size());
-        }
-        AppendRecord(grid, fields, row, origin);
-        progress.Update(source.Position(), source.Size());
+    };
+    if (!split) {
+        readRecords(std::numeric_limits<std::uint64_t>::max());
+        return !source.HadError();
     }
+    readRecords(split->line);
+    if (secondReader.joinable())
+        secondReader.join();
+    if (first || parser.LinesRead() != split->line || parser.UnclosedSeen() || !second.complete) {
+        readRecords(std::numeric_limits<std::uint64_t>::max());
+        return !source.HadError();
+    }
+    AddNumberedColumns(grid, second.mostFields);
+    if (found) {
+        for (std::size_t k = 0; k < second.rows.size(); ++k) {
+            found->rowLines.push_back(split->line + second.lines[k]);
+            second.rows[k].SetOrigin(static_cast<std::uint32_t>(found->rowLines.size()));
+        }
+    }
+    grid.AppendRows(std::move(second.rows));
     return !source.HadError();
 }

@@ -2,6 +2,8 @@
 
 #include "exchange/CsvDialect.h"
 
+#include <QtGlobal>
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -48,6 +50,14 @@ public:
     // columns came before it.
     static void AddNumberedColumns(CGridListCtrl& grid, std::size_t count);
 
+    // How many threads read a file: 0 (the default) for two on a machine of
+    // two cores or more, one for a small file; 1 for one, 2 for two
+    // whatever the file's size (tests read small files so).
+    void SetPartCount(int count) { m_partCount = count; }
+
 private:
+    int PartsFor(qint64 size) const;
+
     IProgress& m_progress;
+    int m_partCount = 0;
 };

@@ -35,6 +35,10 @@ public:
     // Replaces record with the next record.
     void ReadRecord(CsvRecord& record);
     bool HasMore() const { return m_bMore; }
+    // Whether a quote went unclosed to the end of the text: the records
+    // after it are read otherwise, so a parser started later in the text
+    // would not read them the same.
+    bool UnclosedSeen() const { return m_bUnclosedSeen; }
     // The lines of the stream taken by the records read so far, the lines
     // skipped before the first one included: the line the next record
     // starts on.

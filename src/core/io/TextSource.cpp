@@ -50,6 +50,20 @@ bool CTextSource::Open(const QString& path, Utf8Check check)
     return detected && Rewind();
 }
 
+bool CTextSource::OpenFrom(const CTextSource& other, qint64 start)
+{
+    m_error.clear();
+    m_file.setFileName(other.m_file.fileName());
+    if (!m_file.open(QIODevice::ReadOnly))
+        return false;
+    m_size = other.m_size;
+    m_bomSize = other.m_bomSize;
+    m_decoding = other.m_decoding;
+    m_loneCarriageReturnEndsLine = other.m_loneCarriageReturnEndsLine;
+    m_readFrom = start;
+    return Rewind();
+}
+
 QString CTextSource::ErrorString() const
 {
     if (!m_error.isEmpty())
@@ -171,9 +185,10 @@ TextEncoding CTextSource::FoundEncoding() const
 
 bool CTextSource::Rewind()
 {
-    if (!m_file.seek(m_bomSize))
+    const qint64 start = std::max(m_bomSize, m_readFrom);
+    if (!m_file.seek(start))
         return false;
-    m_rawRead = m_bomSize;
+    m_rawRead = start;
     m_buffer.clear();
     m_pos = 0;
     m_eof = false;

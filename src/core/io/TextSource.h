@@ -33,6 +33,13 @@ public:
     void ConfirmUtf8() { m_utf8Unchecked = false; }
     // Takes the file as Windows-1252 from its start.
     bool ReadAsWindows1252();
+    // Opens other's file as other reads it (encoding, line ends), to be read
+    // from start on, a line start of a file in 1-byte units: a second reader
+    // of the file's second half. Rewind comes back to start.
+    bool OpenFrom(const CTextSource& other, qint64 start);
+    // Whether the text is in 1-byte units, so that it may be read from any
+    // line start.
+    bool SingleByteUnits() const { return !IsUtf16(); }
     // Reads up to size bytes of the file from offset into into, whatever
     // the lines handed out so far; several threads may read at once. The
     // number of bytes read, or -1 on an error, which HadError then tells.
@@ -101,6 +108,9 @@ private:
     qint64 m_size = 0;
     qint64 m_rawRead = 0;
     qint64 m_bomSize = 0;
+    // Where Rewind goes back to: the text's start, or that of a second
+    // reader's part.
+    qint64 m_readFrom = 0;
     // The bytes the last read took from the file and the UTF-8 they became.
     qint64 m_lastRead = 0;
     qint64 m_lastDecoded = 0;
