@@ -5,6 +5,7 @@
 
 #include <QByteArrayView>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -56,6 +57,15 @@ bool CTextSource::OpenFrom(const CTextSource& other, qint64 start)
     m_file.setFileName(other.m_file.fileName());
     if (!m_file.open(QIODevice::ReadOnly))
         return false;
+    // The path may name another file by now (one saved over it): only the
+    // very file other reads will do.
+    struct stat mine = {};
+    struct stat theirs = {};
+    if (fstat(m_file.handle(), &mine) != 0 || fstat(other.m_file.handle(), &theirs) != 0 ||
+        mine.st_dev != theirs.st_dev || mine.st_ino != theirs.st_ino) {
+        m_file.close();
+        return false;
+    }
     m_size = other.m_size;
     m_bomSize = other.m_bomSize;
     m_decoding = other.m_decoding;

@@ -107,6 +107,30 @@ TEST(TextSourceTest, ForeignTextEndsLinesAtEveryBreak)
     }
 }
 
+// A second reader of a file's later part reads the very file the first one
+// reads, from the line start given, as the first reads it; a file saved
+// over the path meanwhile is not it.
+TEST(TextSourceTest, SecondReaderReadsTheSameFileFromItsStart)
+{
+    TempFiles files;
+    const QString path = files.Write("t.csv", "\xEF\xBB\xBFun\r\ndeux\rtrois\n");
+    CTextSource first;
+    ASSERT_TRUE(first.Open(path));
+    ASSERT_TRUE(first.ReadAsForeignText());
+    CTextSource second;
+    ASSERT_TRUE(second.OpenFrom(first, 7));
+    std::string_view line;
+    ASSERT_TRUE(second.ReadLine(line));
+    EXPECT_EQ(line, "deux");
+    ASSERT_TRUE(second.ReadLine(line));
+    EXPECT_EQ(line, "trois");
+
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::rename(files.Write("other.csv", "autre\n"), path));
+    CTextSource late;
+    EXPECT_FALSE(late.OpenFrom(first, 7));
+}
+
 TEST(TextSourceTest, ForeignTextWithAUtf16MarkIsUtf16)
 {
     // The emoji's first unit ends the first read, its second starts the next.
