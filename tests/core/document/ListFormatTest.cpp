@@ -1,4 +1,5 @@
 #include "document/GetToken.h"
+#include "document/ListReader.h"
 #include "document/TablewrightDoc.h"
 #include "document/Version.h"
 
@@ -284,6 +285,44 @@ TEST_F(ListFormatTest, ProgressRisesAndEndsAtZero)
     SaveAndRead();
     EXPECT_EQ(progress.values.back(), 0);
     EXPECT_GE(progress.values.size(), 3u);
+}
+
+} // namespace
+
+namespace {
+
+// A list read in parts, each on its own thread: cells longer than the
+// reader's buffer and than a row block, names after rows, and a
+// Windows-1252 byte in the last part (which reads the whole file again so)
+// give the list one reader gives.
+TEST(ListPartsTest, PartsReadTheListOneReaderReads)
+{
+    const std::string longCell(std::size_t{5} << 19, 'x');
+    for (const std::string last : {"\"fin\"", "\"\xE9t\xE9\""}) {
+        SCOPED_TRACE(last);
+        const std::string bytes = "V\t1.6\r\nH\t\"A\"\t\r\nW\t\"90\"\t\r\nR\t\"" + longCell +
+                                  "\"\t\"trop\"\t\r\nR\t\"a\"\r\nH\t\"B\"\t\"C\"\t\r\nR\t\"" +
+                                  longCell + "y\"\t\"b\"\r\nR\t" + last + "\t\r\n";
+        TempFiles files;
+        const QString path = files.Write("parts.tbw", bytes);
+        std::vector<std::string> lists;
+        for (const int parts : {1, 3}) {
+            CTextSource source;
+            ASSERT_TRUE(source.Open(path, CTextSource::Utf8Check::ByReader));
+            ScriptedPrompt prompt;
+            RecordingProgress progress;
+            CListReader reader(prompt, progress);
+            reader.SetPartCount(parts);
+            CGridListCtrl grid;
+            ASSERT_TRUE(reader.Read(source, grid));
+            ASSERT_EQ(grid.GetItemCount(), 5);
+            EXPECT_EQ(grid.ItemTextView(0, 2), longCell);
+            EXPECT_EQ(grid.ItemTextView(2, 0), longCell + "y");
+            EXPECT_EQ(grid.GetItemText(3, 0), last == "\"fin\"" ? "fin" : "été");
+            lists.push_back(SavedList(grid, files));
+        }
+        EXPECT_EQ(lists[0], lists[1]);
+    }
 }
 
 } // namespace
