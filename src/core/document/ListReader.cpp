@@ -58,9 +58,8 @@ int CListReader::PartsFor(qint64 size, int partCount)
 {
     if (partCount > 0)
         return partCount;
-    constexpr qint64 kSmallFile = 4 << 20;
     const int cores = static_cast<int>(std::thread::hardware_concurrency());
-    return size < kSmallFile ? 1 : std::clamp(cores, 1, 8);
+    return size < kSmallestSplitFile ? 1 : std::clamp(cores, 1, 8);
 }
 
 CListReader::PartsRead CListReader::ReadParts(CTextSource& source, std::vector<ListPart>& parts,

@@ -150,8 +150,6 @@ struct CsvSplit
     std::uint64_t line = 0;
 };
 
-constexpr qint64 kSmallFile = qint64{4} << 20;
-
 std::optional<CsvSplit> PlanSplit(const CTextSource& source, int parts)
 {
     if (parts < 2 || !source.SingleByteUnits())
@@ -226,8 +224,9 @@ int CCsvImporter::PartsFor(qint64 size) const
 {
     if (m_partCount > 0)
         return m_partCount;
-    return size < kSmallFile ? 1
-                             : std::min(2, static_cast<int>(std::thread::hardware_concurrency()));
+    return size < kSmallestSplitFile
+               ? 1
+               : std::min(2, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
 // A big file is read by two parsers at once: a second thread from the first

@@ -8,6 +8,10 @@
 
 class CTextSource;
 
+// Below this size a file is read by one thread: splitting it would cost
+// more than it saves.
+inline constexpr qint64 kSmallestSplitFile = qint64{4} << 20;
+
 // Reads a stretch of a file's text in chunks of whole lines, for a reader
 // that parses the bytes as they are on disk. Each chunk is a view into one
 // large buffer, valid until the next call.
