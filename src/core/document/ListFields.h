@@ -3,8 +3,6 @@
 #include <string>
 #include <string_view>
 
-class CTextSink;
-
 // The field encodings of a list document.
 namespace ListFields {
 
@@ -23,10 +21,10 @@ long long DecodeNumber(std::string_view field);
 // A bare decimal number, 0 when unreadable. Independent of the locale.
 double DecodeBareNumber(std::string_view field);
 
-// Writes every cell of a joined row (cells separated by TAB) as quoted text
+// Appends every cell of a joined row (cells separated by TAB) as quoted text
 // fields, each followed by a TAB, up to columns fields. A text ending in a
 // backslash gets one more, so that the backslash does not join the closing
 // quote on reading. A column name is a row of one cell.
-void WriteRow(CTextSink& sink, std::string_view joined, int columns);
+void WriteRow(std::string& out, std::string_view joined, int columns);
 
 } // namespace ListFields

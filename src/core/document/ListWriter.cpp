@@ -3,6 +3,7 @@
 #include "document/ListFields.h"
 #include "document/Version.h"
 #include "grid/GridListCtrl.h"
+#include "io/BatchWriter.h"
 #include "io/TextSink.h"
 #include "platform/Progress.h"
 
@@ -27,29 +28,22 @@ bool CListWriter::Write(const CGridListCtrl& grid, const QString& path, TextEnco
         return false;
     ProgressReporter progress(m_progress);
     const int columns = grid.GetColumnCount();
-    sink.Write(std::string_view("V\t"));
-    sink.Write(FormatVersion(kProgramVersion));
-    sink.WriteLineEnd();
-
-    sink.Write(std::string_view("H\t"));
+    std::string head = "V\t" + FormatVersion(kProgramVersion) + "\r\nH\t";
     for (int c = 0; c < columns; ++c)
-        ListFields::WriteRow(sink, grid.GetColumnName(c), 1);
-    sink.WriteLineEnd();
+        ListFields::WriteRow(head, grid.GetColumnName(c), 1);
+    head += "\r\nW\t";
+    for (int c = 0; c < columns; ++c)
+        head += '"' + std::to_string(grid.GetColumnWidth(c)) + "\"\t";
+    head += "\r\n";
+    sink.Write(head);
 
-    sink.Write(std::string_view("W\t"));
-    for (int c = 0; c < columns; ++c) {
-        sink.Write('"');
-        sink.Write(std::to_string(grid.GetColumnWidth(c)));
-        sink.Write(std::string_view("\"\t"));
-    }
-    sink.WriteLineEnd();
-
-    const int rows = grid.GetItemCount();
-    for (int r = 0; r < rows; ++r) {
-        sink.Write(std::string_view("R\t"));
-        ListFields::WriteRow(sink, grid.JoinedRowView(r), columns);
-        sink.WriteLineEnd();
-        progress.Update(r + 1, rows);
-    }
+    CBatchWriter().WriteRows(
+        sink, grid.GetItemCount(),
+        [&](int row, std::string& out) {
+            out += "R\t";
+            ListFields::WriteRow(out, grid.JoinedRowView(row), columns);
+            out += "\r\n";
+        },
+        progress);
     return sink.Commit(error);
 }

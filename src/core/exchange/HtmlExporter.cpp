@@ -2,9 +2,12 @@
 
 #include "exchange/TextExporter.h"
 #include "grid/GridListCtrl.h"
+#include "io/BatchWriter.h"
+#include "io/ByteScan.h"
 #include "io/TextSink.h"
 #include "platform/Progress.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -25,10 +28,10 @@ constexpr std::string_view kStyle[] = {
     "<body>",
 };
 
-void WriteLine(CTextSink& sink, std::string_view text)
+void AppendLine(std::string& out, std::string_view text)
 {
-    sink.Write(text);
-    sink.WriteLineEnd();
+    out.append(text);
+    out += "\r\n";
 }
 
 const char* Entity(char c)
@@ -47,35 +50,37 @@ const char* Entity(char c)
     }
 }
 
-bool IsMarkup(char c)
+// Appends the text with its markup characters as entities; the runs
+// between them are copied sixteen bytes at a time.
+void AppendEscaped(std::string& out, std::string_view text)
 {
-    return c == '&' || c == '<' || c == '>' || c == '"';
-}
-
-// Writes the text with its markup characters as entities, in runs.
-void WriteEscaped(CTextSink& sink, std::string_view text)
-{
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!IsMarkup(text[i]))
-            continue;
-        sink.Write(text.substr(run, i - run));
-        sink.Write(std::string_view(Entity(text[i])));
-        run = i + 1;
+    static const CByteScan markup(std::string_view("&<>\""));
+    // An entity is at most six bytes long.
+    const std::size_t start = out.size();
+    out.resize(start + 6 * text.size() + kCopySlack);
+    char* p = out.data() + start;
+    for (;;) {
+        const std::size_t run = markup.CopyUntil(text, p);
+        p += run;
+        if (run == text.size())
+            break;
+        const std::string_view entity(Entity(text[run]));
+        p = std::copy(entity.begin(), entity.end(), p);
+        text.remove_prefix(run + 1);
     }
-    sink.Write(text.substr(run));
+    out.resize(static_cast<std::size_t>(p - out.data()));
 }
 
-void WriteBodyCell(CTextSink& sink, std::string_view opening, std::string_view text)
+void AppendBodyCell(std::string& out, std::string_view opening, std::string_view text)
 {
-    sink.Write(opening);
+    out.append(opening);
     if (text.empty())
-        sink.Write(std::string_view("&nbsp;"));
+        out.append("&nbsp;");
     else if (IsLink(text))
-        sink.Write(FormatLinkCell(EscapeHtml(text)));
+        out.append(FormatLinkCell(EscapeHtml(text)));
     else
-        WriteEscaped(sink, text);
-    WriteLine(sink, "</td>");
+        AppendEscaped(out, text);
+    AppendLine(out, "</td>");
 }
 
 } // namespace
@@ -118,46 +123,50 @@ bool CHtmlExporter::Write(const CGridListCtrl& grid, const QString& path, const 
     if (!sink.Open(path, error))
         return false;
     ProgressReporter progress(m_progress);
+    std::string head;
     for (const std::string_view line : kHead)
-        WriteLine(sink, line);
-    WriteLine(sink, "<title>" + EscapeHtml(title.toStdString()) + "</title>");
+        AppendLine(head, line);
+    AppendLine(head, "<title>" + EscapeHtml(title.toStdString()) + "</title>");
     for (const std::string_view line : kStyle)
-        WriteLine(sink, line);
+        AppendLine(head, line);
 
     const int columns = grid.GetColumnCount();
     // Wide enough for any number of columns of any width.
     long long tableWidth = 0;
     for (int c = 0; c < columns; ++c)
         tableWidth += grid.GetColumnWidth(c);
-    WriteLine(sink, "<table width=" + std::to_string(tableWidth) + " border=0>");
+    AppendLine(head, "<table width=" + std::to_string(tableWidth) + " border=0>");
 
-    WriteLine(sink, "<tr>");
+    AppendLine(head, "<tr>");
     for (int c = 0; c < columns; ++c) {
         const std::string name = grid.GetColumnName(c);
-        sink.Write("<td width=" + std::to_string(grid.GetColumnWidth(c)) +
-                   " bgcolor=\"#e0e0e0\"><b>");
+        head += "<td width=" + std::to_string(grid.GetColumnWidth(c)) + " bgcolor=\"#e0e0e0\"><b>";
         if (name.empty())
-            sink.Write(std::string_view("&nbsp;"));
+            head += "&nbsp;";
         else
-            WriteEscaped(sink, name);
-        WriteLine(sink, "</b></td>");
+            AppendEscaped(head, name);
+        AppendLine(head, "</b></td>");
     }
-    WriteLine(sink, "</tr>");
+    AppendLine(head, "</tr>");
+    sink.Write(head);
 
     std::vector<std::string> openings;
     for (int c = 0; c < columns; ++c)
         openings.push_back("<td width=" + std::to_string(grid.GetColumnWidth(c)) + ">");
-    const int rows = ExportedRowCount(grid);
-    for (int r = 0; r < rows; ++r) {
-        sink.Write(std::string_view("<tr>"));
-        CellCursor cells(grid.JoinedRowView(r));
-        for (int c = 0; c < columns; ++c)
-            WriteBodyCell(sink, openings[c], cells.Next());
-        WriteLine(sink, "</tr>");
-        progress.Update(r + 1, rows);
-    }
-    WriteLine(sink, "</table>");
-    WriteLine(sink, "</body>");
-    WriteLine(sink, "</html>");
+    CBatchWriter().WriteRows(
+        sink, ExportedRowCount(grid),
+        [&](int row, std::string& out) {
+            out += "<tr>";
+            CellCursor cells(grid.JoinedRowView(row));
+            for (int c = 0; c < columns; ++c)
+                AppendBodyCell(out, openings[c], cells.Next());
+            AppendLine(out, "</tr>");
+        },
+        progress);
+    std::string tail;
+    AppendLine(tail, "</table>");
+    AppendLine(tail, "</body>");
+    AppendLine(tail, "</html>");
+    sink.Write(tail);
     return sink.Commit(error);
 }

@@ -6,7 +6,6 @@
 #include <string_view>
 
 class CGridListCtrl;
-class CTextSink;
 class IProgress;
 
 // Writes the grid as tab-separated text or as CSV, names first. Empty names
@@ -29,5 +28,5 @@ private:
 // for typing, are not part of the table.
 int ExportedRowCount(const CGridListCtrl& grid);
 
-// Writes the text between double quotes, each quote inside doubled.
-void QuoteField(CTextSink& sink, std::string_view text);
+// Appends the text between double quotes, each quote inside doubled.
+void QuoteField(std::string& out, std::string_view text);

@@ -1,9 +1,5 @@
 #include "io/ByteScan.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 CByteScan::CByteScan(std::string_view bytes)
 {
     for (std::size_t i = 0; i < 4; ++i)

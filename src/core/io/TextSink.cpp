@@ -6,6 +6,10 @@
 
 #include <cerrno>
 
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#endif
+
 namespace {
 
 // The characters Windows-1252 places at 0x80 to 0x9F. Its five unassigned
@@ -81,23 +85,52 @@ QString CTextSink::Reason() const
 
 // A write that stops short sets no error text, but the system call that
 // stopped it left its number in errno.
+void CTextSink::WriteOut(std::string_view text)
+{
+    if (m_failed || text.empty())
+        return;
+    qint64 written = 0;
+    qint64 expected = 0;
+    if (m_encoding != TextEncoding::Utf8) {
+        const QByteArray bytes = m_encoder(QString::fromUtf8(text.data(), text.size()));
+        expected = bytes.size();
+        written = m_file.write(bytes);
+    } else {
+        expected = static_cast<qint64>(text.size());
+        written = m_file.write(text.data(), expected);
+    }
+    if (written != expected) {
+        Fail(errno);
+        return;
+    }
+    StartWriteBack(written);
+}
+
+// Commit waits until the file is on disk. Asking the system to start
+// writing each stretch as soon as it is complete lets the disk work while
+// the rest is formatted, so that wait is short.
+void CTextSink::StartWriteBack(qint64 written)
+{
+    m_unsynced += written;
+#ifdef Q_OS_LINUX
+    if (m_unsynced < kWriteBackStretch)
+        return;
+    const qint64 end = m_file.pos();
+    sync_file_range(m_file.handle(), end - m_unsynced, m_unsynced, SYNC_FILE_RANGE_WRITE);
+    m_unsynced = 0;
+#endif
+}
+
 void CTextSink::Flush()
 {
-    if (!m_failed && !m_buffer.empty()) {
-        qint64 written = 0;
-        qint64 expected = 0;
-        if (m_encoding != TextEncoding::Utf8) {
-            const QByteArray bytes = m_encoder(QString::fromUtf8(m_buffer.data(), m_buffer.size()));
-            expected = bytes.size();
-            written = m_file.write(bytes);
-        } else {
-            expected = static_cast<qint64>(m_buffer.size());
-            written = m_file.write(m_buffer.data(), expected);
-        }
-        if (written != expected)
-            Fail(errno);
-    }
+    WriteOut(m_buffer);
     m_buffer.clear();
+}
+
+void CTextSink::WriteLarge(std::string_view text)
+{
+    Flush();
+    WriteOut(text);
 }
 
 bool CTextSink::Commit(QString& error)

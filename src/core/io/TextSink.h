@@ -24,6 +24,10 @@ public:
     bool Open(const QString& path, QString& error);
     void Write(std::string_view text)
     {
+        if (text.size() >= kFlushSize) {
+            WriteLarge(text);
+            return;
+        }
         m_buffer.append(text);
         if (m_buffer.size() >= kFlushSize)
             Flush();
@@ -38,10 +42,17 @@ public:
     // Writes everything out and replaces the file. False, with the reason in
     // error, on any failure.
     bool Commit(QString& error);
+    // True once a write failed; nothing more reaches the file.
+    bool Failed() const { return m_failed; }
 
 private:
     static constexpr std::size_t kFlushSize = 1 << 20;
+    static constexpr qint64 kWriteBackStretch = qint64{8} << 20;
     void Flush();
+    // Writes a text at least as long as the buffer without copying it.
+    void WriteLarge(std::string_view text);
+    void WriteOut(std::string_view text);
+    void StartWriteBack(qint64 written);
     // Keeps the first failure's error number, to be told by Commit.
     void Fail(int systemError);
     QString Reason() const;
@@ -52,6 +63,8 @@ private:
     std::string m_buffer;
     bool m_failed = false;
     int m_systemError = 0;
+    // Bytes written since the system was last asked to start writing them.
+    qint64 m_unsynced = 0;
 };
 
 // True when every character of the UTF-8 text has a Windows-1252 byte.

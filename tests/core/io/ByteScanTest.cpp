@@ -23,3 +23,20 @@ TEST(ByteScanTest, FindsEveryMarkWherever)
             << size;
     }
 }
+
+// A copy stops at the first mark, whether in a run of sixteen or in the
+// bytes left over, and copies the whole text when there is none.
+TEST(ByteScanTest, CopiesUpToTheFirstMark)
+{
+    const CByteScan scan(std::string_view("\t\""));
+    for (const std::size_t size : {0, 5, 16, 40}) {
+        for (std::size_t mark = 0; mark <= size; ++mark) {
+            std::string text(size, 'y');
+            if (mark < size)
+                text[mark] = mark % 2 == 0 ? '\t' : '"';
+            std::string out(size + kCopySlack, '-');
+            EXPECT_EQ(scan.CopyUntil(text, out.data()), mark) << size;
+            EXPECT_EQ(out.substr(0, mark), text.substr(0, mark)) << size;
+        }
+    }
+}
