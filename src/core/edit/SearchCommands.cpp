@@ -71,10 +71,23 @@ struct RowReplacer
     RowReplacement Replace(int row);
 };
 
+// A replace-all may change millions of rows: they go into row blocks.
 RowReplacement RowReplacer::Replace(int row)
 {
     RowReplacement result;
     const std::string_view joined = grid.JoinedRowView(row);
+    switch (matcher.ReplaceInRow(joined, grid.GetColumnCount(), replacement, replaced)) {
+    case CTextMatcher::RowReplace::NotFound:
+        return result;
+    case CTextMatcher::RowReplace::Replaced:
+        result.matched = true;
+        result.changed = replaced != joined;
+        if (result.changed)
+            result.packed = PackedRow::FromJoined(replaced, 0, PackedRow::Home::Block);
+        return result;
+    case CTextMatcher::RowReplace::CellByCell:
+        break;
+    }
     // Most rows of a big list hold no match, which the whole row tells.
     if (!matcher.MatchesJoined(joined, grid.GetColumnCount()))
         return result;
@@ -96,7 +109,6 @@ RowReplacement RowReplacer::Replace(int row)
         if (result.changed)
             builder.AddCleanCell(differs ? std::string_view(replaced) : cell);
     }
-    // A replace-all may change millions of rows: they go into row blocks.
     if (result.changed)
         result.packed = builder.Take(0, PackedRow::Home::Block);
     return result;

@@ -3,6 +3,7 @@
 #include "edit/TextCase.h"
 #include "edit/Utf8.h"
 #include "grid/PackedRow.h"
+#include "io/ByteScan.h"
 #include "resources/StringTable.h"
 
 #include <QChar>
@@ -218,6 +219,21 @@ bool CTextMatcher::ReplaceAscii(std::string_view cell, std::string_view replacem
     }
     out.append(cell.substr(done));
     return true;
+}
+
+CTextMatcher::RowReplace CTextMatcher::ReplaceInRow(std::string_view joined, int columns,
+                                                    std::string_view replacement,
+                                                    std::string& out) const
+{
+    if (!m_asciiFinder || m_text.find('\t') != std::string::npos || !AsciiFinderFits(joined))
+        return RowReplace::CellByCell;
+    if (!m_asciiFinder->In(joined))
+        return RowReplace::NotFound;
+    static const CByteScan tabs(std::string_view("\t"));
+    if (tabs.Count(joined) >= static_cast<std::size_t>(std::max(columns, 0)))
+        return RowReplace::CellByCell;
+    ReplaceAscii(joined, replacement, out);
+    return RowReplace::Replaced;
 }
 
 bool CTextMatcher::MatchesPattern(std::string_view cell) const

@@ -64,6 +64,20 @@ public:
     bool AsciiFinderFits(std::string_view text) const;
     bool ReplaceAscii(std::string_view cell, std::string_view replacement, std::string& out) const;
 
+    // Replaces in a whole row at once, in one pass over it, when that is
+    // replacing cell by cell: an ASCII text without TAB looked for in any
+    // case (so no match spans two cells), a row AsciiFinderFits and with no
+    // more cells than columns (cells beyond them are not searched). Replaced
+    // leaves the new row in out; CellByCell says the row must be done so.
+    enum class RowReplace
+    {
+        NotFound,
+        Replaced,
+        CellByCell
+    };
+    RowReplace ReplaceInRow(std::string_view joined, int columns, std::string_view replacement,
+                            std::string& out) const;
+
 private:
     // Finds an ASCII text in any case without upper-casing what it looks
     // in.

@@ -33,6 +33,9 @@ public:
     // text must be shorter than 4 GB.
     Found FindAll(std::string_view text);
 
+    // How many of text's bytes are one of the bytes.
+    std::size_t Count(std::string_view text) const;
+
     // Copies text to out up to the first of the bytes and returns how many
     // bytes it copied (the text's size when none is there). Writers escape
     // cells with it: runs of plain bytes move sixteen at a time, with no

@@ -1,5 +1,6 @@
 #include "edit/TextMatch.h"
 #include "edit/TextCase.h"
+#include "grid/PackedRow.h"
 
 #include <gtest/gtest.h>
 
@@ -106,3 +107,43 @@ TEST(TextMatchTest, ReplaceEveryOccurrenceInEachMode)
 }
 
 } // namespace
+
+// Replacing in a whole row gives what replacing cell by cell gives, and
+// leaves the rows it cannot do so to the cells: a text with a TAB, a row
+// with a letter whose upper case is ASCII, cells beyond the columns.
+TEST(TextMatchTest, ReplaceInRowAgreesWithTheCells)
+{
+    using R = CTextMatcher::RowReplace;
+    struct Case
+    {
+        const char* text;
+        const char* row;
+        int columns;
+        R expected;
+    };
+    const Case cases[] = {
+        {"ab", "xAbx\tab\t\tAB", 4, R::Replaced},
+        {"ab", "xyz\tq", 2, R::NotFound},
+        {"1", "1\t21\t\t111", 4, R::Replaced},
+        {"1", "1\t21", 1, R::CellByCell},
+        {"a\tb", "a\tb", 2, R::CellByCell},
+        {"k", "ſk\tK", 2, R::CellByCell},
+        {"é", "é", 1, R::CellByCell},
+    };
+    for (const Case& c : cases) {
+        const CTextMatcher matcher(c.text, false, false, false);
+        std::string whole;
+        EXPECT_EQ(matcher.ReplaceInRow(c.row, c.columns, "[-]", whole), c.expected) << c.row;
+        if (c.expected != R::Replaced)
+            continue;
+        std::string cells;
+        std::string replaced;
+        CellCursor cursor(c.row);
+        for (int column = 0; column < c.columns; ++column) {
+            const std::string_view cell = cursor.Next();
+            cells += column > 0 ? "\t" : "";
+            cells += matcher.Replace(cell, "[-]", replaced) ? std::string_view(replaced) : cell;
+        }
+        EXPECT_EQ(whole, cells) << c.row;
+    }
+}
