@@ -33,7 +33,7 @@ QString FirstFilter(const char* filters)
 bool CTablewrightDoc::OpenDelimited(const FileFormatEntry& format, const QString& path)
 {
     CTextSource source;
-    if (!OpenSource(path, source))
+    if (!OpenSource(path, source, CTextSource::Utf8Check::ByLines))
         return false;
     // A list document saved under .txt is still a list.
     if (format.format == FileFormat::Text && CListReader::StartsWithVersion(source))

@@ -53,7 +53,7 @@ bool CTablewrightDoc::Import(FileFormat format, const QString& path)
 {
     const FileFormatEntry& entry = FileFormats::Of(format);
     CTextSource source;
-    if (!source.Open(path)) {
+    if (!source.Open(path, CTextSource::Utf8Check::ByLines)) {
         if (source.Refused() || !entry.openFailure)
             ReportOpenFailure(path, source);
         else

@@ -217,7 +217,14 @@ bool CTablewrightDoc::FillGrid(const QString& path, CTextSource& source,
                                const std::function<bool(CGridListCtrl&)>& fill)
 {
     ClearGrid();
-    if (fill(m_grid))
+    bool complete = fill(m_grid);
+    // A reader that found the file not to be UTF-8 on the way reads it
+    // again as Windows-1252.
+    if (source.NotUtf8() && source.ReadAsWindows1252()) {
+        ClearGrid();
+        complete = fill(m_grid);
+    }
+    if (complete)
         return true;
     if (source.HadError())
         m_prompt.MessageBox(

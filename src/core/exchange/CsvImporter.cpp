@@ -201,7 +201,7 @@ void ReadPart(CTextSource& source, const CsvLayout& layout, qint64 start, CsvPar
         return;
     RowBuilder row;
     CsvRecord fields;
-    while (parser.HasMore()) {
+    while (parser.HasMore() && !source.NotUtf8()) {
         if (part.dropped.load(std::memory_order_relaxed))
             return;
         const std::uint64_t line = parser.LinesRead();
@@ -215,7 +215,7 @@ void ReadPart(CTextSource& source, const CsvLayout& layout, qint64 start, CsvPar
         part.rows.push_back(row.Take(0, PackedRow::Home::Block));
         part.done.store(source.Position() - start, std::memory_order_relaxed);
     }
-    part.complete = !source.HadError();
+    part.complete = !source.HadError() && !source.NotUtf8();
 }
 
 } // namespace
@@ -262,7 +262,7 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
     RowBuilder row;
     CsvRecord fields;
     const auto readRecords = [&](std::uint64_t stopLine) {
-        while (parser.HasMore() && parser.LinesRead() < stopLine) {
+        while (parser.HasMore() && parser.LinesRead() < stopLine && !source.NotUtf8()) {
             const std::uint64_t line = parser.LinesRead();
             parser.ReadRecord(fields);
             if (first) {

@@ -55,7 +55,7 @@ bool CTextImporter::Read(CTextSource& source, CGridListCtrl& grid)
     bool header = true;
     std::string_view line;
     RowBuilder row;
-    while (source.ReadLine(line)) {
+    while (!source.NotUtf8() && source.ReadLine(line)) {
         line = TrimRight(line);
         if (line.empty())
             continue;

@@ -46,7 +46,8 @@ bool CTextSource::Open(const QString& path, Utf8Check check)
     if (!m_file.open(QIODevice::ReadOnly))
         return false;
     m_size = m_file.size();
-    m_utf8Unchecked = check == Utf8Check::ByReader;
+    m_utf8Unchecked = check != Utf8Check::OnOpen;
+    m_checkLines = check == Utf8Check::ByLines;
     const bool detected = m_utf8Unchecked ? DetectByteOrderMark() : DetectEncoding();
     return detected && Rewind();
 }
@@ -69,6 +70,8 @@ bool CTextSource::OpenFrom(const CTextSource& other, qint64 start)
     m_size = other.m_size;
     m_bomSize = other.m_bomSize;
     m_decoding = other.m_decoding;
+    m_utf8Unchecked = other.m_utf8Unchecked;
+    m_checkLines = other.m_checkLines;
     m_loneCarriageReturnEndsLine = other.m_loneCarriageReturnEndsLine;
     m_readFrom = start;
     return Rewind();
@@ -206,6 +209,8 @@ bool CTextSource::Rewind()
     m_heldSurrogate.clear();
     m_lastRead = 0;
     m_lastDecoded = 0;
+    m_uncheckedTail = 0;
+    m_notUtf8 = false;
     if (m_decoding != Decoding::Utf8)
         m_decoder = CTextCodec::DecoderFor(FoundEncoding());
     return true;
@@ -261,6 +266,8 @@ bool CTextSource::Fill()
         m_eof = true;
     if (m_decoding != Decoding::Utf8)
         DecodeToUtf8(start);
+    else if (m_checkLines && m_utf8Unchecked)
+        CheckUtf8(start);
     if (got > 0) {
         m_lastRead = got;
         m_lastDecoded = static_cast<qint64>(m_buffer.size() - start);
@@ -286,6 +293,21 @@ void CTextSource::DecodeToUtf8(std::size_t start)
         text += QChar::ReplacementCharacter;
     const QByteArray utf8 = text.toUtf8();
     m_buffer.replace(start, std::string::npos, utf8.constData(), utf8.size());
+}
+
+// Checks the bytes read from start on, with those the previous read cut off
+// in the middle of a character, and keeps those this one cuts off for the
+// next. Once all is read and checked, the file is known to be UTF-8.
+void CTextSource::CheckUtf8(std::size_t start)
+{
+    const std::size_t from = start - std::min(start, m_uncheckedTail);
+    const QByteArrayView read(m_buffer.data() + from,
+                              static_cast<qsizetype>(m_buffer.size() - from));
+    m_uncheckedTail = m_eof ? 0 : static_cast<std::size_t>(IncompleteTail(read));
+    if (!read.chopped(static_cast<qsizetype>(m_uncheckedTail)).isValidUtf8())
+        m_notUtf8 = true;
+    if (m_eof && !m_notUtf8)
+        ConfirmUtf8();
 }
 
 // Text mode: CR LF reaches the reader as LF, and so does a lone CR when it

@@ -18,19 +18,27 @@
 class CTextSource
 {
 public:
-    // How Open settles the encoding: by reading the whole file, or by
-    // taking it as UTF-8 until the reader, which checks the bytes as it
-    // parses them, calls ConfirmUtf8 or ReadAsWindows1252.
+    // How Open settles the encoding: by reading the whole file; by taking
+    // it as UTF-8 until the reader, which checks the bytes as it parses
+    // them, calls ConfirmUtf8 or ReadAsWindows1252; or by taking it as UTF-8
+    // and checking each piece ReadLine reads, so that the file is read once:
+    // a piece that is not UTF-8 sets NotUtf8, and whoever reads the lines
+    // starts again after ReadAsWindows1252.
     enum class Utf8Check
     {
         OnOpen,
-        ByReader
+        ByReader,
+        ByLines
     };
     // Refuses anything but a regular file, before opening it.
     bool Open(const QString& path, Utf8Check check = Utf8Check::OnOpen);
     // Whether the bytes after the byte-order mark are still to be checked.
     bool Utf8Unchecked() const { return m_utf8Unchecked; }
     void ConfirmUtf8() { m_utf8Unchecked = false; }
+    // Whether ReadLine met bytes that are not UTF-8 since the last Rewind
+    // (ByLines). The lines it hands out go on as the bytes stand; a reader
+    // may stop at once.
+    bool NotUtf8() const { return m_notUtf8; }
     // Takes the file as Windows-1252 from its start.
     bool ReadAsWindows1252();
     // Opens other's file as other reads it (encoding, line ends), to be read
@@ -101,6 +109,7 @@ private:
     }
     bool Fill();
     void DecodeToUtf8(std::size_t start);
+    void CheckUtf8(std::size_t start);
     void EndLines(std::size_t from);
 
     QFile m_file;
@@ -124,6 +133,11 @@ private:
     bool m_eof = false;
     bool m_heldCarriageReturn = false;
     bool m_utf8Unchecked = false;
+    bool m_checkLines = false;
+    bool m_notUtf8 = false;
+    // Bytes at the buffer's end that start a UTF-8 sequence the last read
+    // cut off: checked with the next read.
+    std::size_t m_uncheckedTail = 0;
     // The error number of the first ReadAt that failed.
     mutable std::atomic<int> m_readAtError{0};
 };

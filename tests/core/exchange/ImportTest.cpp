@@ -140,6 +140,45 @@ TEST(ImportTest, CsvFileFillsTheGrid)
     }
 }
 
+// A big CSV, read by two parsers, is checked as UTF-8 while it is read:
+// one byte that is not, in either half or on the last line, has the whole
+// file read again as Windows-1252, imported or opened.
+TEST(ImportTest, ABigCsvIsCheckedAsItIsRead)
+{
+    constexpr int kRows = 45000;
+    std::string letters;
+    for (int k = 0; k < 50; ++k)
+        letters += "\xC3\xA9";
+    for (const int stray : {-1, 10, kRows * 3 / 4, kRows}) {
+        for (const bool opened : {false, true}) {
+            SCOPED_TRACE(std::to_string(stray) + (opened ? " opened" : " imported"));
+            std::string bytes;
+            for (int row = 0; row <= kRows; ++row) {
+                if (row == stray)
+                    bytes += "S\xE8te,y\n";
+                if (row < kRows)
+                    bytes += letters + std::to_string(row) + ",texte\n";
+            }
+            TempFiles files;
+            Session s;
+            const QString path = files.Write("big.csv", bytes);
+            s.prompt.openPaths = {path};
+            s.prompt.answers = {Answer::No};
+            ASSERT_TRUE(opened ? s.doc.OpenDocumentFile(path) : s.doc.OnImport(FileFormat::Csv));
+            const bool windows1252 = stray >= 0;
+            const QString first = QString(50, QChar(0xE9)) + QStringLiteral("0");
+            const QByteArray firstBytes = first.toUtf8();
+            EXPECT_EQ(s.grid.ItemTextView(0, 0), windows1252
+                                                     ? QString::fromLatin1(firstBytes).toStdString()
+                                                     : firstBytes.toStdString());
+            EXPECT_EQ(s.grid.ItemTextView(kRows - 1, 1), "texte");
+            if (windows1252) {
+                EXPECT_EQ(s.grid.ItemTextView(stray, 0), "Sète");
+            }
+        }
+    }
+}
+
 // The two ways a file is imported.
 enum class Route
 {

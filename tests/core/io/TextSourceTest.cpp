@@ -61,6 +61,23 @@ TEST(TextSourceTest, ReadsAcrossChunkBoundaries)
         expected.front() = head + expected.front();
         expected.push_back("last");
         EXPECT_EQ(lines, expected);
+
+        // Checked as the lines are read, the same lines come, or the piece
+        // that is not UTF-8 is told.
+        CTextSource source;
+        ASSERT_TRUE(source.Open(files.Path("big.txt"), CTextSource::Utf8Check::ByLines));
+        if (c.foreign) {
+            ASSERT_TRUE(source.ReadAsForeignText());
+        }
+        std::vector<std::string> checked;
+        std::string_view line;
+        while (source.ReadLine(line))
+            checked.emplace_back(line);
+        const bool windows1252 = c.encoding == TextEncoding::Windows1252;
+        EXPECT_EQ(source.NotUtf8(), windows1252);
+        if (!windows1252) {
+            EXPECT_EQ(checked, expected);
+        }
     }
 }
 
