@@ -142,15 +142,8 @@ void SetUp(CCsvParser& parser, const CsvLayout& layout)
 }
 
 // Where a second thread may start reading records: the first line start
-// after the middle of the text, and its line number, counted as the source
-// counts lines (LF, CR LF and a lone CR each end one).
-struct CsvSplit
-{
-    qint64 offset = 0;
-    std::uint64_t line = 0;
-};
-
-std::optional<CsvSplit> PlanSplit(const CTextSource& source, int parts)
+// after the middle of the text.
+std::optional<qint64> PlanSplit(const CTextSource& source, int parts)
 {
     if (parts < 2 || !source.SingleByteUnits())
         return std::nullopt;
@@ -158,24 +151,36 @@ std::optional<CsvSplit> PlanSplit(const CTextSource& source, int parts)
         CLineChunks::SplitAtLineEnds(source, source.TextStart(), source.Size(), 2);
     if (starts.size() < 3)
         return std::nullopt;
-    CsvSplit split{starts[1], 0};
-    CLineChunks chunks(source, source.TextStart(), split.offset);
+    return starts[1];
+}
+
+// The number of the line that starts at end, counted as the source counts
+// lines (LF, CR LF and a lone CR each end one).
+std::optional<std::uint64_t> LineAt(const CTextSource& source, qint64 end)
+{
+    std::uint64_t line = 0;
+    CLineChunks chunks(source, source.TextStart(), end);
     std::string_view lines;
     // A chunk ends with a LF, so no CR LF pair spans two chunks.
     while (chunks.Next(lines)) {
-        split.line += static_cast<std::uint64_t>(std::count(lines.begin(), lines.end(), '\n'));
+        line += static_cast<std::uint64_t>(std::count(lines.begin(), lines.end(), '\n'));
         for (const char* cr =
                  static_cast<const char*>(std::memchr(lines.data(), '\r', lines.size()));
              cr; cr = static_cast<const char*>(
                      std::memchr(cr + 1, '\r', lines.data() + lines.size() - cr - 1))) {
             if (cr + 1 == lines.data() + lines.size() || cr[1] != '\n')
-                ++split.line;
+                ++line;
         }
     }
     if (source.HadError())
         return std::nullopt;
-    return split;
+    return line;
 }
+
+// How far before the second part's start the first reader waits for the
+// second thread's line count: more than the source's reads, by which its
+// position may be off.
+constexpr qint64 kSplitWaitMargin = qint64{2} << 20;
 
 // The records from a line start on, read by a thread of their own into
 // rows that the first part's reader joins to its own.
@@ -187,6 +192,10 @@ struct CsvPart
     bool withLines = false;
     std::vector<std::uint64_t> lines;
     std::atomic<qint64> done{0};
+    // The line the part starts on, once its thread has counted the lines
+    // before it; the first part's reader stops there.
+    static constexpr std::uint64_t kNotCounted = std::numeric_limits<std::uint64_t>::max();
+    std::atomic<std::uint64_t> startLine{kNotCounted};
     // Set when the first part's reader knows the part will be dropped.
     std::atomic<bool> dropped{false};
     bool complete = false;
@@ -246,7 +255,7 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
     CCsvParser parser;
     SetUp(parser, layout);
     parser.SetLinesBefore(static_cast<int>(layout.linesBefore));
-    const std::optional<CsvSplit> split = PlanSplit(source, PartsFor(source.Size()));
+    const std::optional<qint64> split = PlanSplit(source, PartsFor(source.Size()));
     if (!parser.Open(&source))
         return false;
 
@@ -256,13 +265,30 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
     second.withLines = found != nullptr;
     CTextSource secondSource;
     std::jthread secondReader;
-    if (split && secondSource.OpenFrom(source, split->offset))
-        secondReader = std::jthread([&] { ReadPart(secondSource, layout, split->offset, second); });
+    // The second thread counts the lines before its part first: this one,
+    // which also fills the grid, has more to do.
+    if (split && secondSource.OpenFrom(source, *split))
+        secondReader = std::jthread([&] {
+            const std::optional<std::uint64_t> line = LineAt(source, *split);
+            // A count that failed lets the first reader read on alone.
+            second.startLine.store(line.value_or(0), std::memory_order_release);
+            second.startLine.notify_one();
+            if (line)
+                ReadPart(secondSource, layout, *split, second);
+        });
     bool first = true;
     RowBuilder row;
     CsvRecord fields;
-    const auto readRecords = [&](std::uint64_t stopLine) {
-        while (parser.HasMore() && parser.LinesRead() < stopLine && !source.NotUtf8()) {
+    // Up to the second part's start, or to the end. Within a read of the
+    // split this reader waits for the count (long done in a big file).
+    const auto secondStart = [&] {
+        if (source.Position() + kSplitWaitMargin >= *split)
+            second.startLine.wait(CsvPart::kNotCounted, std::memory_order_acquire);
+        return second.startLine.load(std::memory_order_acquire);
+    };
+    const auto readRecords = [&](bool toSecondPart) {
+        while (parser.HasMore() && !source.NotUtf8() &&
+               (!toSecondPart || parser.LinesRead() < secondStart())) {
             const std::uint64_t line = parser.LinesRead();
             parser.ReadRecord(fields);
             if (first) {
@@ -285,21 +311,21 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
                 second.dropped.store(true, std::memory_order_relaxed);
         }
     };
-    if (!split) {
-        readRecords(std::numeric_limits<std::uint64_t>::max());
+    if (!secondReader.joinable()) {
+        readRecords(false);
         return !source.HadError();
     }
-    readRecords(split->line);
-    if (secondReader.joinable())
-        secondReader.join();
-    if (first || parser.LinesRead() != split->line || parser.UnclosedSeen() || !second.complete) {
-        readRecords(std::numeric_limits<std::uint64_t>::max());
+    readRecords(true);
+    secondReader.join();
+    const std::uint64_t secondLine = second.startLine.load();
+    if (first || parser.LinesRead() != secondLine || parser.UnclosedSeen() || !second.complete) {
+        readRecords(false);
         return !source.HadError();
     }
     AddNumberedColumns(grid, second.mostFields);
     if (found) {
         for (std::size_t k = 0; k < second.rows.size(); ++k) {
-            found->rowLines.push_back(split->line + second.lines[k]);
+            found->rowLines.push_back(secondLine + second.lines[k]);
             second.rows[k].SetOrigin(static_cast<std::uint32_t>(found->rowLines.size()));
         }
     }
