@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 void CCsvImporter::AddNumberedColumns(CGridListCtrl& grid, std::size_t count)
@@ -102,23 +103,31 @@ void CreateColumns(CGridListCtrl& grid, const CsvRecord& fields, bool named)
     grid.InsertColumns(0, names);
 }
 
-void FillRow(const CsvRecord& fields, RowBuilder& row)
+// Rows made from records, to go into the grid at once, after the columns
+// the widest record needs.
+struct CsvRows
 {
-    if (fields.IsClean()) {
-        row.AddCleanCells(fields.Joined(), static_cast<int>(fields.size()));
-    } else {
+    PackedRows rows;
+    std::size_t mostFields = 0;
+
+    // A clean record is the row's text as it stands.
+    void Add(const CsvRecord& fields, RowBuilder& row, std::uint32_t origin)
+    {
+        mostFields = std::max(mostFields, fields.size());
+        if (fields.IsClean()) {
+            rows.push_back(PackedRow::FromJoined(fields.Joined(), origin, PackedRow::Home::Block));
+            return;
+        }
         for (std::size_t f = 0; f < fields.size(); ++f)
             row.AddCell(fields[f]);
+        rows.push_back(row.Take(origin, PackedRow::Home::Block));
     }
-}
-
-void AppendRecord(CGridListCtrl& grid, const CsvRecord& fields, RowBuilder& row,
-                  std::uint32_t origin)
-{
-    CCsvImporter::AddNumberedColumns(grid, fields.size());
-    FillRow(fields, row);
-    grid.AppendRow(row, origin);
-}
+    void MoveInto(CGridListCtrl& grid)
+    {
+        CCsvImporter::AddNumberedColumns(grid, mostFields);
+        grid.AppendRows(std::exchange(rows, {}));
+    }
+};
 
 void NoteLayout(const CsvLayout& layout, bool withHeader, CsvFound& found)
 {
@@ -186,8 +195,7 @@ constexpr qint64 kSplitWaitMargin = qint64{2} << 20;
 // rows that the first part's reader joins to its own.
 struct CsvPart
 {
-    PackedRows rows;
-    std::size_t mostFields = 0;
+    CsvRows rows;
     // Each row's line, counted from the part's start, when asked for.
     bool withLines = false;
     std::vector<std::uint64_t> lines;
@@ -219,9 +227,7 @@ void ReadPart(CTextSource& source, const CsvLayout& layout, qint64 start, CsvPar
             continue;
         if (part.withLines)
             part.lines.push_back(line);
-        part.mostFields = std::max(part.mostFields, fields.size());
-        FillRow(fields, row);
-        part.rows.push_back(row.Take(0, PackedRow::Home::Block));
+        part.rows.Add(fields, row, 0);
         part.done.store(source.Position() - start, std::memory_order_relaxed);
     }
     part.complete = !source.HadError() && !source.NotUtf8();
@@ -279,6 +285,7 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
     bool first = true;
     RowBuilder row;
     CsvRecord fields;
+    CsvRows rows;
     // Up to the second part's start, or to the end. Within a read of the
     // split this reader waits for the count (long done in a big file).
     const auto secondStart = [&] {
@@ -304,31 +311,33 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
                 found->rowLines.push_back(line);
                 origin = static_cast<std::uint32_t>(found->rowLines.size());
             }
-            AppendRecord(grid, fields, row, origin);
+            rows.Add(fields, row, origin);
             progress.Update(source.Position() + second.done.load(std::memory_order_relaxed),
                             source.Size());
             if (parser.UnclosedSeen())
                 second.dropped.store(true, std::memory_order_relaxed);
         }
     };
-    if (!secondReader.joinable()) {
+    const auto readAlone = [&] {
         readRecords(false);
+        rows.MoveInto(grid);
         return !source.HadError();
-    }
+    };
+    if (!secondReader.joinable())
+        return readAlone();
     readRecords(true);
     secondReader.join();
     const std::uint64_t secondLine = second.startLine.load();
-    if (first || parser.LinesRead() != secondLine || parser.UnclosedSeen() || !second.complete) {
-        readRecords(false);
-        return !source.HadError();
-    }
-    AddNumberedColumns(grid, second.mostFields);
+    if (first || parser.LinesRead() != secondLine || parser.UnclosedSeen() || !second.complete)
+        return readAlone();
+    rows.MoveInto(grid);
     if (found) {
-        for (std::size_t k = 0; k < second.rows.size(); ++k) {
+        PackedRows& secondRows = second.rows.rows;
+        for (std::size_t k = 0; k < secondRows.size(); ++k) {
             found->rowLines.push_back(secondLine + second.lines[k]);
-            second.rows[k].SetOrigin(static_cast<std::uint32_t>(found->rowLines.size()));
+            secondRows[k].SetOrigin(static_cast<std::uint32_t>(found->rowLines.size()));
         }
     }
-    grid.AppendRows(std::move(second.rows));
+    second.rows.MoveInto(grid);
     return !source.HadError();
 }
