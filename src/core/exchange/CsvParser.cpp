@@ -2,6 +2,7 @@
 
 #include "io/TextSource.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -39,6 +40,8 @@ bool CCsvParser::Open(CTextSource* stream)
     m_bUnclosedSeen = false;
     m_bMore = true;
     m_nLinesRead = 0;
+    const char fieldEnds[] = {m_chSeparator, m_chLineEnd};
+    m_fieldEnds = CByteScan(std::string_view(fieldEnds, sizeof fieldEnds));
     SkipLines(m_nLinesBefore);
     return true;
 }
@@ -139,8 +142,9 @@ void CCsvParser::SplitQuotedOnly(std::string_view line)
 bool CCsvParser::IsCleanLine(std::string_view line) const
 {
     // A record on one line without TAB or CR needs no cleaning in the grid.
+    static const CByteScan unclean(std::string_view("\t\r"));
     return m_chSeparator != '\t' && m_chLineEnd == '\n' &&
-           line.find('\t') == std::string_view::npos && line.find('\r') == std::string_view::npos;
+           unclean.Find(line) == std::string_view::npos;
 }
 
 // RFC 4180: a field that starts with a quote runs to the quote that is
@@ -163,10 +167,9 @@ void CCsvParser::SplitRfc(std::string_view line)
             m_record->SetClean(cleanSoFar);
         }
         // Plain text up to the separator or the line end.
-        std::size_t end = i;
-        while (end < line.size() && line[end] != m_chSeparator && line[end] != m_chLineEnd)
-            ++end;
-        m_record->Append(line.substr(i, end - i));
+        const std::size_t end = std::min(m_fieldEnds.Find(line, i), line.size());
+        if (end > i)
+            m_record->Append(line.substr(i, end - i));
         done = end >= line.size() || line[end] == m_chLineEnd;
         i = end + 1;
     }

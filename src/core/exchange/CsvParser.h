@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/CsvRecord.h"
+#include "io/ByteScan.h"
 
 #include <cstdint>
 #include <string>
@@ -71,6 +72,8 @@ private:
     bool m_bMore = false;
     std::uint64_t m_nLinesRead = 0;
     CsvRecord* m_record = nullptr;
+    // A field's end, looked for sixteen bytes at a time; set by Open.
+    CByteScan m_fieldEnds{std::string_view(",\n")};
     // Lines read ahead for a quoted field, the opening one first.
     std::string m_saved;
     // After an unclosed quote: its line, and the lines after it to be read

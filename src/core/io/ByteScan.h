@@ -33,6 +33,9 @@ public:
     // text must be shorter than 4 GB.
     Found FindAll(std::string_view text);
 
+    // Where the first of the bytes stands in text from from on, or npos.
+    std::size_t Find(std::string_view text, std::size_t from = 0) const;
+
     // How many of text's bytes are one of the bytes.
     std::size_t Count(std::string_view text) const;
 
