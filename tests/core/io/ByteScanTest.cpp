@@ -24,8 +24,8 @@ TEST(ByteScanTest, FindsEveryMarkWherever)
     }
 }
 
-// A copy stops at the first mark, whether in a run of sixteen or in the
-// bytes left over, and copies the whole text when there is none.
+// A copy or a search stops at the first mark, whether in a run of sixteen
+// or in the bytes left over, and a count finds every mark.
 TEST(ByteScanTest, CopiesUpToTheFirstMark)
 {
     const CByteScan scan(std::string_view("\t\""));
@@ -37,6 +37,9 @@ TEST(ByteScanTest, CopiesUpToTheFirstMark)
             std::string out(size + kCopySlack, '-');
             EXPECT_EQ(scan.CopyUntil(text, out.data()), mark) << size;
             EXPECT_EQ(out.substr(0, mark), text.substr(0, mark)) << size;
+            EXPECT_EQ(scan.Find(text), mark < size ? mark : std::string_view::npos) << size;
+            EXPECT_EQ(scan.Find(text, mark + 1), std::string_view::npos) << size;
+            EXPECT_EQ(scan.Count(text + text), mark < size ? 2u : 0u) << size;
         }
     }
 }
