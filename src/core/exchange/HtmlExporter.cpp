@@ -50,25 +50,34 @@ const char* Entity(char c)
     }
 }
 
-// Appends the text with its markup characters as entities; the runs
-// between them are copied sixteen bytes at a time.
-void AppendEscaped(std::string& out, std::string_view text)
+// Writes the text at p with its markup characters as entities, the runs
+// between them copied sixteen bytes at a time; returns where it ended. An
+// entity is at most six bytes long, and up to kCopySlack bytes past the
+// end may be overwritten.
+char* PutEscaped(char* p, std::string_view text)
 {
     static const CByteScan markup(std::string_view("&<>\""));
-    // An entity is at most six bytes long.
-    const std::size_t start = out.size();
-    out.resize(start + 6 * text.size() + kCopySlack);
-    char* p = out.data() + start;
     for (;;) {
         const std::size_t run = markup.CopyUntil(text, p);
         p += run;
         if (run == text.size())
-            break;
+            return p;
         const std::string_view entity(Entity(text[run]));
         p = std::copy(entity.begin(), entity.end(), p);
         text.remove_prefix(run + 1);
     }
-    out.resize(static_cast<std::size_t>(p - out.data()));
+}
+
+char* Put(char* p, std::string_view text)
+{
+    return std::copy(text.begin(), text.end(), p);
+}
+
+void AppendEscaped(std::string& out, std::string_view text)
+{
+    const std::size_t start = out.size();
+    out.resize(start + 6 * text.size() + kCopySlack);
+    out.resize(static_cast<std::size_t>(PutEscaped(out.data() + start, text) - out.data()));
 }
 
 void AppendBodyCell(std::string& out, std::string_view opening, std::string_view text)
@@ -82,6 +91,50 @@ void AppendBodyCell(std::string& out, std::string_view opening, std::string_view
         AppendEscaped(out, text);
     AppendLine(out, "</td>");
 }
+
+// The table's rows, each written at once into room sized for it; a row
+// with a link, rare, cell by cell.
+class BodyRows
+{
+public:
+    explicit BodyRows(std::vector<std::string> openings) : m_openings(std::move(openings))
+    {
+        for (const std::string& opening : m_openings)
+            m_markupBytes += opening.size() + kCellEnd.size() + kEmptyCell.size();
+        m_markupBytes += kRowStart.size() + kRowEnd.size();
+    }
+
+    void Append(std::string& out, std::string_view joined) const
+    {
+        CellCursor cells(joined);
+        if (joined.find("http") != std::string_view::npos) {
+            out += kRowStart;
+            for (const std::string& opening : m_openings)
+                AppendBodyCell(out, opening, cells.Next());
+            out += kRowEnd;
+            return;
+        }
+        const std::size_t start = out.size();
+        out.resize(start + 6 * joined.size() + m_markupBytes + kCopySlack);
+        char* p = Put(out.data() + start, kRowStart);
+        for (const std::string& opening : m_openings) {
+            p = Put(p, opening);
+            const std::string_view cell = cells.Next();
+            p = cell.empty() ? Put(p, kEmptyCell) : PutEscaped(p, cell);
+            p = Put(p, kCellEnd);
+        }
+        p = Put(p, kRowEnd);
+        out.resize(static_cast<std::size_t>(p - out.data()));
+    }
+
+private:
+    static constexpr std::string_view kRowStart = "<tr>";
+    static constexpr std::string_view kRowEnd = "</tr>\r\n";
+    static constexpr std::string_view kEmptyCell = "&nbsp;";
+    static constexpr std::string_view kCellEnd = "</td>\r\n";
+    std::vector<std::string> m_openings;
+    std::size_t m_markupBytes = 0;
+};
 
 } // namespace
 
@@ -153,16 +206,10 @@ bool CHtmlExporter::Write(const CGridListCtrl& grid, const QString& path, const 
     std::vector<std::string> openings;
     for (int c = 0; c < columns; ++c)
         openings.push_back("<td width=" + std::to_string(grid.GetColumnWidth(c)) + ">");
+    const BodyRows rows(std::move(openings));
     CBatchWriter().WriteRows(
         sink, ExportedRowCount(grid),
-        [&](int row, std::string& out) {
-            out += "<tr>";
-            CellCursor cells(grid.JoinedRowView(row));
-            for (int c = 0; c < columns; ++c)
-                AppendBodyCell(out, openings[c], cells.Next());
-            AppendLine(out, "</tr>");
-        },
-        progress);
+        [&](int row, std::string& out) { rows.Append(out, grid.JoinedRowView(row)); }, progress);
     std::string tail;
     AppendLine(tail, "</table>");
     AppendLine(tail, "</body>");
