@@ -50,32 +50,49 @@ public:
         const std::size_t size = text.size();
         std::size_t i = 0;
 #if defined(__SSE2__)
-        const __m128i a = _mm_set1_epi8(m_bytes[0]);
-        const __m128i b = _mm_set1_epi8(m_bytes[1]);
-        const __m128i c = _mm_set1_epi8(m_bytes[2]);
-        const __m128i d = _mm_set1_epi8(m_bytes[3]);
+        const Lanes lanes(m_bytes);
         for (; i + 16 <= size; i += 16) {
             const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), v);
-            const __m128i hits =
-                _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, a), _mm_cmpeq_epi8(v, b)),
-                             _mm_or_si128(_mm_cmpeq_epi8(v, c), _mm_cmpeq_epi8(v, d)));
-            const auto mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
-            if (mask != 0)
+            if (const unsigned mask = lanes.Marks(v); mask != 0)
                 return i + static_cast<std::size_t>(__builtin_ctz(mask));
         }
 #endif
-        for (; i < size; ++i) {
-            const char byte = data[i];
-            if (byte == m_bytes[0] || byte == m_bytes[1] || byte == m_bytes[2] ||
-                byte == m_bytes[3])
-                return i;
-            out[i] = byte;
-        }
-        return size;
+        for (; i < size && !IsMark(data[i]); ++i)
+            out[i] = data[i];
+        return i;
     }
 
 private:
+    bool IsMark(char byte) const
+    {
+        return byte == m_bytes[0] || byte == m_bytes[1] || byte == m_bytes[2] || byte == m_bytes[3];
+    }
+#if defined(__SSE2__)
+    // The four bytes, each in every lane of a register.
+    struct Lanes
+    {
+        explicit Lanes(const char (&bytes)[4])
+            : a(_mm_set1_epi8(bytes[0])), b(_mm_set1_epi8(bytes[1])), c(_mm_set1_epi8(bytes[2])),
+              d(_mm_set1_epi8(bytes[3]))
+        {
+        }
+        // One bit for each of the sixteen bytes that is one of the four.
+        unsigned Marks(__m128i v) const
+        {
+            const __m128i hits =
+                _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, a), _mm_cmpeq_epi8(v, b)),
+                             _mm_or_si128(_mm_cmpeq_epi8(v, c), _mm_cmpeq_epi8(v, d)));
+            return static_cast<unsigned>(_mm_movemask_epi8(hits));
+        }
+        unsigned Marks(const char* at) const
+        {
+            return Marks(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)));
+        }
+        __m128i a, b, c, d;
+    };
+#endif
+
     char m_bytes[4];
     std::unique_ptr<std::uint32_t[]> m_offsets;
     std::size_t m_capacity = 0;
