@@ -131,11 +131,13 @@ bool ImportText(const QString& path, CGridListCtrl& grid)
     return CTextImporter(progress).Read(source, grid);
 }
 
-void WriteList(const CGridListCtrl& grid, const QString& path)
+void WriteList(const CGridListCtrl& grid, const QString& path, const CBatchWriter& batches)
 {
     RecordingProgress progress;
     QString error;
-    if (!CListWriter(progress).Write(grid, path, TextEncoding::Utf8, error))
+    CListWriter writer(progress);
+    writer.SetBatches(batches);
+    if (!writer.Write(grid, path, TextEncoding::Utf8, error))
         Fail("cannot save the list", error.toStdString());
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/BatchWriter.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -36,7 +38,9 @@ bool ReadList(const QString& path, CGridListCtrl& grid, int parts = 0);
 bool ImportCsv(const QString& path, CGridListCtrl& grid, bool withHeader, int parts = 0,
                CsvFound* found = nullptr);
 bool ImportText(const QString& path, CGridListCtrl& grid);
-void WriteList(const CGridListCtrl& grid, const QString& path);
+// batches: see CListWriter::SetBatches.
+void WriteList(const CGridListCtrl& grid, const QString& path,
+               const CBatchWriter& batches = CBatchWriter());
 // Opens bytes as a CSV or tab-separated document (separator 0 finds it),
 // saves it unchanged and fails unless the file is the same bytes.
 void CheckWrittenBack(std::string_view bytes, bool withHeader, char separator);

@@ -24,6 +24,20 @@ void CheckReadInParts(std::string_view input)
     }
 }
 
+// Formatted by several threads in batches of a row or two, the list is
+// written as one thread writes it.
+void CheckWrittenInParts(std::string_view input)
+{
+    CGridListCtrl grid;
+    Fuzz::ReadList(Fuzz::WriteScratch(QStringLiteral("parts.tbw"), input), grid);
+    const QString whole = Fuzz::ScratchPath(QStringLiteral("whole.tbw"));
+    const QString split = Fuzz::ScratchPath(QStringLiteral("split.tbw"));
+    Fuzz::WriteList(grid, whole, CBatchWriter(1));
+    Fuzz::WriteList(grid, split, CBatchWriter(3, 16, 2));
+    if (Fuzz::ReadFile(whole) != Fuzz::ReadFile(split))
+        Fuzz::Fail("a list written by several threads differs");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -33,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int result = Fuzz::CheckReader(
         input, QStringLiteral(".tbw"),
         [](const QString& path, CGridListCtrl& grid) { Fuzz::ReadList(path, grid); });
-    if (result == 0)
+    if (result == 0) {
         CheckReadInParts(input);
+        CheckWrittenInParts(input);
+    }
     return result;
 }

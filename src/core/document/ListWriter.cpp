@@ -37,7 +37,7 @@ bool CListWriter::Write(const CGridListCtrl& grid, const QString& path, TextEnco
     head += "\r\n";
     sink.Write(head);
 
-    CBatchWriter().WriteRows(
+    m_batches.WriteRows(
         sink, grid.GetItemCount(),
         [&](int row, std::string& out) {
             out += "R\t";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/BatchWriter.h"
 #include "io/TextEncoding.h"
 
 #include <QString>
@@ -22,6 +23,11 @@ public:
     // True when every name and cell can be written in Windows-1252.
     static bool FitsWindows1252(const CGridListCtrl& grid);
 
+    // How the rows are cut for formatting on several threads; tests cut
+    // short lists into many batches.
+    void SetBatches(const CBatchWriter& batches) { m_batches = batches; }
+
 private:
     IProgress& m_progress;
+    CBatchWriter m_batches;
 };
