@@ -107,7 +107,10 @@ PackedRow PackedRow::FromJoined(std::string_view joined, std::uint32_t origin, H
     PackedRow row;
     if (joined.empty() && origin == 0)
         return row;
-    std::memcpy(Begin(row, joined.size(), home), joined.data(), joined.size());
+    char* const text = Begin(row, joined.size(), home);
+    // An empty row kept for its origin may come from a view of nothing.
+    if (!joined.empty())
+        std::memcpy(text, joined.data(), joined.size());
     Finish(row, joined.size(), origin);
     return row;
 }
