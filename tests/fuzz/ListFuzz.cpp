@@ -10,11 +10,8 @@ namespace {
 // Read in parts, each on its own thread, the file gives the list one
 // reader makes of it: names records after rows, rows without columns and
 // Windows-1252 bytes in a later part included.
-void CheckReadInParts(std::string_view input)
+void CheckReadInParts(const QString& path, const CGridListCtrl& whole)
 {
-    const QString path = Fuzz::WriteScratch(QStringLiteral("parts.tbw"), input);
-    CGridListCtrl whole;
-    Fuzz::ReadList(path, whole, 1);
     for (const int parts : {2, 3, 7}) {
         CGridListCtrl split;
         Fuzz::ReadList(path, split, parts);
@@ -26,10 +23,8 @@ void CheckReadInParts(std::string_view input)
 
 // Formatted by several threads in batches of a row or two, the list is
 // written as one thread writes it.
-void CheckWrittenInParts(std::string_view input)
+void CheckWrittenInParts(const CGridListCtrl& grid)
 {
-    CGridListCtrl grid;
-    Fuzz::ReadList(Fuzz::WriteScratch(QStringLiteral("parts.tbw"), input), grid);
     const QString whole = Fuzz::ScratchPath(QStringLiteral("whole.tbw"));
     const QString split = Fuzz::ScratchPath(QStringLiteral("split.tbw"));
     Fuzz::WriteList(grid, whole, CBatchWriter(1));
@@ -48,8 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         input, QStringLiteral(".tbw"),
         [](const QString& path, CGridListCtrl& grid) { Fuzz::ReadList(path, grid); });
     if (result == 0) {
-        CheckReadInParts(input);
-        CheckWrittenInParts(input);
+        const QString path = Fuzz::WriteScratch(QStringLiteral("parts.tbw"), input);
+        CGridListCtrl whole;
+        Fuzz::ReadList(path, whole, 1);
+        CheckReadInParts(path, whole);
+        CheckWrittenInParts(whole);
     }
     return result;
 }
