@@ -227,12 +227,12 @@ CTextMatcher::RowReplace CTextMatcher::ReplaceInRow(std::string_view joined, int
 {
     if (!m_asciiFinder || m_text.find('\t') != std::string::npos || !AsciiFinderFits(joined))
         return RowReplace::CellByCell;
-    if (!m_asciiFinder->In(joined))
+    if (!ReplaceAscii(joined, replacement, out))
         return RowReplace::NotFound;
+    // Rare: a row with cells beyond the columns, where none is searched.
     static const CByteScan tabs(std::string_view("\t"));
     if (tabs.Count(joined) >= static_cast<std::size_t>(std::max(columns, 0)))
         return RowReplace::CellByCell;
-    ReplaceAscii(joined, replacement, out);
     return RowReplace::Replaced;
 }
 

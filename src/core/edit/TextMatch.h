@@ -68,7 +68,8 @@ public:
     // replacing cell by cell: an ASCII text without TAB looked for in any
     // case (so no match spans two cells), a row AsciiFinderFits and with no
     // more cells than columns (cells beyond them are not searched). Replaced
-    // leaves the new row in out; CellByCell says the row must be done so.
+    // leaves the new row in out (scratch otherwise); CellByCell says the row
+    // must be done so.
     enum class RowReplace
     {
         NotFound,

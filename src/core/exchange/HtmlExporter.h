@@ -28,6 +28,3 @@ std::string EscapeHtml(std::string_view text);
 
 // True for a text that starts with "http" and holds a colon: a web address.
 bool IsLink(std::string_view text);
-
-// A web address becomes a link to itself; any other text stays as it is.
-std::string FormatLinkCell(std::string_view text);
