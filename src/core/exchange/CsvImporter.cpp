@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
@@ -171,16 +170,8 @@ std::optional<std::uint64_t> LineAt(const CTextSource& source, qint64 end)
     CLineChunks chunks(source, source.TextStart(), end);
     std::string_view lines;
     // A chunk ends with a LF, so no CR LF pair spans two chunks.
-    while (chunks.Next(lines)) {
-        line += static_cast<std::uint64_t>(std::count(lines.begin(), lines.end(), '\n'));
-        for (const char* cr =
-                 static_cast<const char*>(std::memchr(lines.data(), '\r', lines.size()));
-             cr; cr = static_cast<const char*>(
-                     std::memchr(cr + 1, '\r', lines.data() + lines.size() - cr - 1))) {
-            if (cr + 1 == lines.data() + lines.size() || cr[1] != '\n')
-                ++line;
-        }
-    }
+    while (chunks.Next(lines))
+        line += CLineChunks::CountLineEnds(lines);
     if (source.HadError())
         return std::nullopt;
     return line;

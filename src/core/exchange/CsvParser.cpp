@@ -4,7 +4,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 void CCsvParser::SetQuote(char quote, int mode)
 {
@@ -155,6 +160,8 @@ bool CCsvParser::IsCleanLine(std::string_view line) const
 // swallow the rest of the file.
 void CCsvParser::SplitRfc(std::string_view line)
 {
+    if (m_bWholeLine && SplitWholeLine(line))
+        return;
     m_record->SetClean(IsCleanLine(line));
     std::size_t i = 0;
     bool done = false;
@@ -172,6 +179,129 @@ void CCsvParser::SplitRfc(std::string_view line)
             m_record->Append(line.substr(i, end - i));
         done = end >= line.size() || line[end] == m_chLineEnd;
         i = end + 1;
+    }
+}
+
+namespace {
+
+// Copies a field of a line that goes on to limit: sixteen bytes at once when
+// the field fits in them and they are all in the line (to has room for
+// them).
+void CopyField(const char* from, std::size_t size, char* to, const char* limit)
+{
+#if defined(__SSE2__)
+    if (size <= 16 && limit - from >= 16) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)));
+        return;
+    }
+#endif
+    std::memcpy(to, from, size);
+}
+
+} // namespace
+
+// Most lines are whole records, which SplitRfc would read as they stand:
+// such a line is split at once from its marks, its fields copied straight
+// into the record. A line with a quoted field going on over further lines,
+// or with a TAB or CR, is left to SplitRfc, as is every line after an
+// unclosed quote.
+bool CCsvParser::SplitWholeLine(std::string_view line)
+{
+    if (m_bUnclosedSeen || m_chSeparator == '\t' || m_chLineEnd != '\n' ||
+        m_chSeparator == m_chQuote)
+        return false;
+    if (!line.empty() && line.back() == m_chLineEnd)
+        line.remove_suffix(1);
+    if (!m_marks.Mark(line, m_chQuote, m_chSeparator))
+        return false;
+    char* const out = m_record->Room(line.size() + kCopySlack);
+    if (!m_marks.QuotesAtEdges() || !SplitAtFieldEnds(line, out)) {
+        m_record->Clear();
+        if (!SplitAtQuotes(line, out)) {
+            m_record->Clear();
+            return false;
+        }
+    }
+    m_record->SetClean(true);
+    return true;
+}
+
+// Any line whose quoted fields close on it, field after field.
+bool CCsvParser::SplitAtQuotes(std::string_view line, char* out)
+{
+    const std::size_t size = line.size();
+    std::size_t written = 0;
+    std::size_t at = 0;
+    for (;;) {
+        if (at < size && line[at] == m_chQuote) {
+            if (!CopyQuoted(line, at, out, written))
+                return false;
+        } else {
+            const std::size_t end = m_marks.NextSeparator(at);
+            CopyField(line.data() + at, end - at, out + written, line.data() + size);
+            written += end - at;
+            at = end;
+        }
+        m_record->EndFieldAt(written);
+        if (at >= size)
+            return true;
+        out[written++] = '\t';
+        ++at;
+    }
+}
+
+// A line whose quotes are all at its fields' edges: each field is quoted
+// whole, or holds a quote at most as its last byte. False for a field that
+// opens with a quote and does not close with another.
+bool CCsvParser::SplitAtFieldEnds(std::string_view line, char* out)
+{
+    const std::size_t size = line.size();
+    std::size_t written = 0;
+    std::size_t at = 0;
+    for (;;) {
+        const std::size_t end = m_marks.NextFieldEnd(at);
+        std::size_t start = at;
+        std::size_t stop = end;
+        if (start < stop && line[start] == m_chQuote) {
+            if (stop - start < 2 || line[stop - 1] != m_chQuote)
+                return false;
+            ++start;
+            --stop;
+        }
+        CopyField(line.data() + start, stop - start, out + written, line.data() + size);
+        written += stop - start;
+        m_record->EndFieldAt(written);
+        if (end >= size)
+            return true;
+        out[written++] = '\t';
+        at = end + 1;
+    }
+}
+
+// Copies the quoted field opening at at the way ReadQuoted reads it: a
+// doubled quote stands for one, a quote before anything but a separator or
+// the line's end is kept. at is left on the separator after the closing
+// quote, or on the line's end; false when the field does not close on the
+// line.
+bool CCsvParser::CopyQuoted(std::string_view line, std::size_t& at, char* out,
+                            std::size_t& written) const
+{
+    const std::size_t size = line.size();
+    std::size_t from = at + 1;
+    for (;;) {
+        const std::size_t quote = m_marks.NextQuote(from);
+        if (quote == size)
+            return false;
+        const bool closes = quote + 1 == size || line[quote + 1] == m_chSeparator;
+        const std::size_t kept = closes ? quote : quote + 1;
+        CopyField(line.data() + from, kept - from, out + written, line.data() + size);
+        written += kept - from;
+        if (closes) {
+            at = quote + 1;
+            return true;
+        }
+        from = line[quote + 1] == m_chQuote ? quote + 2 : quote + 1;
     }
 }
 

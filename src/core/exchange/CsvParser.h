@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/CsvLineMarks.h"
 #include "exchange/CsvRecord.h"
 #include "io/ByteScan.h"
 
@@ -44,6 +45,9 @@ public:
     // skipped before the first one included: the line the next record
     // starts on.
     std::uint64_t LinesRead() const { return m_nLinesRead; }
+    // Off: every record is read field by field, as the lines the whole-line
+    // split leaves are (tests compare the two ways).
+    void SetWholeLineSplit(bool on) { m_bWholeLine = on; }
 
 private:
     enum class Quoted
@@ -56,6 +60,10 @@ private:
     void SplitPlain(std::string_view line);
     void SplitQuotedOnly(std::string_view line);
     void SplitRfc(std::string_view line);
+    bool SplitWholeLine(std::string_view line);
+    bool SplitAtFieldEnds(std::string_view line, char* out);
+    bool SplitAtQuotes(std::string_view line, char* out);
+    bool CopyQuoted(std::string_view line, std::size_t& at, char* out, std::size_t& written) const;
     bool IsCleanLine(std::string_view line) const;
     Quoted ReadQuoted(std::string_view& line, std::size_t& i);
     Quoted ReadQuotedRun(std::string_view line, std::size_t& i);
@@ -82,4 +90,6 @@ private:
     std::string m_replay;
     std::size_t m_replayPos = 0;
     bool m_bUnclosedSeen = false;
+    bool m_bWholeLine = true;
+    CsvLineMarks m_marks;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,16 +18,18 @@ public:
     std::string_view operator[](std::size_t i) const
     {
         const std::uint32_t start = i == 0 ? 0 : m_ends[i - 1] + 1;
-        return std::string_view(m_text).substr(start, m_ends[i] - start);
+        return Joined().substr(start, m_ends[i] - start);
     }
     // The fields joined by TAB: a grid row as it stands when IsClean.
-    std::string_view Joined() const { return m_text; }
+    std::string_view Joined() const { return std::string_view(m_text.data(), m_size); }
     // True when no field holds a TAB, CR or LF of its own.
     bool IsClean() const { return m_clean; }
 
+    // The buffer keeps its size from record to record: a record is written
+    // over the last one's bytes without clearing them first.
     void Clear()
     {
-        m_text.clear();
+        m_size = 0;
         m_ends.clear();
         m_clean = false;
     }
@@ -33,25 +37,29 @@ public:
     // Starts a new, empty field; Append adds to the newest one.
     void StartField()
     {
-        if (!m_ends.empty())
-            m_text.push_back('\t');
-        m_ends.push_back(static_cast<std::uint32_t>(m_text.size()));
+        if (!m_ends.empty()) {
+            *Room(1) = '\t';
+            ++m_size;
+        }
+        m_ends.push_back(static_cast<std::uint32_t>(m_size));
     }
     void Append(std::string_view text)
     {
-        m_text.append(text);
-        m_ends.back() = static_cast<std::uint32_t>(m_text.size());
+        std::memcpy(Room(text.size()), text.data(), text.size());
+        m_size += text.size();
+        m_ends.back() = static_cast<std::uint32_t>(m_size);
     }
     void Append(char c)
     {
-        m_text.push_back(c);
-        m_ends.back() = static_cast<std::uint32_t>(m_text.size());
+        *Room(1) = c;
+        ++m_size;
+        m_ends.back() = static_cast<std::uint32_t>(m_size);
     }
     // Forgets the newest field, as if it had never been started.
     void DropLastField()
     {
         m_ends.pop_back();
-        m_text.resize(m_ends.empty() ? 0 : m_ends.back());
+        m_size = m_ends.empty() ? 0 : m_ends.back();
     }
     void AddField(std::string_view text)
     {
@@ -59,8 +67,24 @@ public:
         Append(text);
     }
 
+    // For a reader that writes fields itself: room for bytes more after the
+    // text, which it fills, then ends each field with EndFieldAt (the TAB
+    // between fields written by the reader).
+    char* Room(std::size_t bytes)
+    {
+        if (m_text.size() < m_size + bytes)
+            m_text.resize(std::max(m_size + bytes, 2 * m_text.size()));
+        return m_text.data() + m_size;
+    }
+    void EndFieldAt(std::size_t end)
+    {
+        m_size = end;
+        m_ends.push_back(static_cast<std::uint32_t>(end));
+    }
+
 private:
     std::string m_text;
+    std::size_t m_size = 0;
     std::vector<std::uint32_t> m_ends;
     bool m_clean = false;
 };

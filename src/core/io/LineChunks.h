@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <atomic>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -34,6 +35,10 @@ public:
     // about the same size, each starting on a line start: the first
     // stretch's start, every other's, then size. Fewer stretches when lines
     // are long. A read error gives one stretch, whose reading then fails.
+    // The lines lines ends, counted as the source counts them: LF, CR LF
+    // and a lone CR each end one. lines must not end between a CR and a LF.
+    static std::uint64_t CountLineEnds(std::string_view lines);
+
     static std::vector<qint64> SplitAtLineEnds(const CTextSource& source, qint64 textStart,
                                                qint64 size, int count);
 

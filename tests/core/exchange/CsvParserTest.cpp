@@ -14,6 +14,11 @@ namespace {
 
 using Records = std::vector<std::vector<std::string>>;
 
+std::string A(std::size_t count)
+{
+    return std::string(count, 'a');
+}
+
 struct ParseCase
 {
     const char* name;
@@ -22,7 +27,8 @@ struct ParseCase
 };
 
 // Every record the parser hands out, read the way the importer reads them.
-Records ParseAll(const std::string& bytes, char quote, int mode, char separator = ',')
+Records ParseAll(const std::string& bytes, char quote, int mode, char separator = ',',
+                 bool wholeLines = true)
 {
     TempFiles files;
     CTextSource source;
@@ -31,6 +37,7 @@ Records ParseAll(const std::string& bytes, char quote, int mode, char separator 
     parser.SetQuote(quote, mode);
     parser.SetSeparator(separator);
     parser.SetLineEnd('\n');
+    parser.SetWholeLineSplit(wholeLines);
     EXPECT_TRUE(parser.Open(&source));
     Records records;
     // The bound keeps a parser that never clears HasMore from hanging the test.
@@ -46,11 +53,14 @@ Records ParseAll(const std::string& bytes, char quote, int mode, char separator 
     return records;
 }
 
+// Each case read with lines split whole where they can be, and field by
+// field throughout.
 void RunCases(const std::vector<ParseCase>& cases, char quote, int mode)
 {
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(ParseAll(c.bytes, quote, mode), c.expected);
+        EXPECT_EQ(ParseAll(c.bytes, quote, mode, ',', false), c.expected);
     }
 }
 
@@ -99,6 +109,7 @@ TEST(CsvParserTest, UnquoteModeReadsRfcFields)
             {"only a doubled quote", "\"\"\"\"\n", {{"\""}}},
             {"quoted line break", "\"two\nlines\",z\nnext\n", {{"two\nlines", "z"}, {"next"}}},
             {"quoted CR LF", "\"x\r\ny\"\n", {{"x\ny"}}},
+            {"quoted TAB", "\"x\ty\",z\n", {{"x\ty", "z"}}},
             {"stray quote kept", "\"ab\"c\",d\n", {{"ab\"c", "d"}}},
             {"quote inside a plain field", "a\"b,c\n", {{"a\"b", "c"}}},
             {"empty fields", "a,,b,\n", {{"a", "", "b", ""}}},
@@ -111,6 +122,18 @@ TEST(CsvParserTest, UnquoteModeReadsRfcFields)
             {"zero byte", "a\0b,c\n"s, {{"a\0b"s, "c"}}},
             {"zero byte in quotes", "\"p\0q\",r"s, {{"p\0q"s, "r"}}},
             {"unclosed quote is plain text", "\"open,a\nb", {{"\"open", "a"}, {"b"}}},
+            // Lines are looked at sixty-four bytes at a time.
+            {"quoted field across bytes 64", "\"" + A(70) + ",\",b\n", {{A(70) + ",", "b"}}},
+            {"quoted comma at byte 64", "x,\"" + A(61) + ",y\"\n", {{"x", A(61) + ",y"}}},
+            {"doubled quote at bytes 63 and 64",
+             "\"" + A(62) + "\"\"z\",w\n",
+             {{A(62) + "\"z", "w"}}},
+            {"stray quote at byte 64", "\"" + A(63) + "\"q\",w\n", {{A(63) + "\"q", "w"}}},
+            {"quote ending a plain field at byte 63", A(63) + "\",v\n", {{A(63) + "\"", "v"}}},
+            {"separator at byte 127", A(127) + ",\n", {{A(127), ""}}},
+            {"quoted field closing on a line after byte 64",
+             "\"" + A(80) + "\n\",u\n",
+             {{A(80) + "\n", "u"}}},
         },
         '"', CCsvParser::CSV_UNQUOTE);
 }
