@@ -75,5 +75,9 @@ std::string ReportLine(std::string_view op, int rows, const Measurement& measure
     }
     if (measured.threads > 0)
         report += " threads=" + std::to_string(measured.threads);
+    if (measured.longestPause >= 0.0) {
+        std::snprintf(line, sizeof line, " longest_pause_s=%.3f", measured.longestPause);
+        report += line;
+    }
     return report;
 }

@@ -2,9 +2,11 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // What one timed operation moved: the size of the file it read or wrote and
 // the wall time it took.
@@ -19,6 +21,10 @@ struct Measurement
     // the operation made its own, 0 for the generated list's.
     int threads = 0;
     int rows = 0;
+    // For an operation a window waits on: the longest it went without
+    // reporting progress, when the window repaints, in seconds; negative
+    // when not measured.
+    double longestPause = -1.0;
 };
 
 // Watches the resident memory from its construction on: ExtraMb is the
@@ -46,6 +52,27 @@ private:
     std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
 };
 
+// The longest time between two calls to Report, from construction or the
+// last TakeLongest on.
+class PauseWatch
+{
+public:
+    void Report()
+    {
+        m_longest = std::max(m_longest, m_sinceReport.Seconds());
+        m_sinceReport = Stopwatch();
+    }
+    double TakeLongest()
+    {
+        Report();
+        return std::exchange(m_longest, 0.0);
+    }
+
+private:
+    Stopwatch m_sinceReport;
+    double m_longest = 0.0;
+};
+
 // The size of the file at path; the operation that made or read it must
 // have left it there.
 long long FileSize(const QString& path);
@@ -54,6 +81,7 @@ long long FileSize(const QString& path);
 double PeakRssMb();
 
 // "op=NAME rows=N bytes=B seconds=S mb_per_s=X peak_rss_mb=M", followed by
-// " extra_mb=E" and " threads=T" when the operation measured them.
+// " extra_mb=E", " threads=T" and " longest_pause_s=P" when the operation
+// measured them.
 std::string ReportLine(std::string_view op, int rows, const Measurement& measured,
                        double peakRssMb);

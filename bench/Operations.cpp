@@ -82,14 +82,17 @@ Measurement Load10m(const BenchFiles& files)
     if (!QFileInfo::exists(path))
         ShapeGenerator::WriteRepeatedList(files.Input("tbw"), path, kRows);
     BenchDocument list;
+    list.host.TakeLongestPause();
     const Stopwatch watch;
     const bool done = list.doc.OpenDocumentFile(path);
     const double seconds = watch.Seconds();
+    const double longestPause = list.host.TakeLongestPause();
     Require(done && list.Grid().GetItemCount() >= kRows,
             "reading " + path.toStdString() + " failed");
     Measurement measured{FileSize(path), seconds};
     measured.threads = ReaderThreads(measured.bytes);
     measured.rows = kRows;
+    measured.longestPause = longestPause;
     return measured;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Measurement.h"
+
 #include "document/TablewrightDoc.h"
 #include "grid/GridListCtrl.h"
 #include "platform/Progress.h"
@@ -28,13 +30,18 @@ public:
         return m_savePath;
     }
     bool ChooseCsvOptions(CsvDialect&) override { return true; }
-    // IProgress
-    void SetProgress(int) override {}
+    // IProgress: each report is when a window would repaint.
+    void SetProgress(int) override { m_pauses.Report(); }
     void SetStatusPaneText(int, const QString&) override {}
+
+    // The longest time between two progress reports since the last call,
+    // the time since then taken as one.
+    double TakeLongestPause() { return m_pauses.TakeLongest(); }
 
 private:
     QString m_openPath;
     QString m_savePath;
+    PauseWatch m_pauses;
 };
 
 // A host for operations that tell the user something when they succeed,
