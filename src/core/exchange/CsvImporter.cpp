@@ -280,8 +280,10 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
     // Up to the second part's start, or to the end. Within a read of the
     // split this reader waits for the count (long done in a big file).
     const auto secondStart = [&] {
-        if (source.Position() + kSplitWaitMargin >= *split)
-            second.startLine.wait(CsvPart::kNotCounted, std::memory_order_acquire);
+        const std::uint64_t line = second.startLine.load(std::memory_order_acquire);
+        if (line != CsvPart::kNotCounted || source.Position() + kSplitWaitMargin < *split)
+            return line;
+        second.startLine.wait(CsvPart::kNotCounted, std::memory_order_acquire);
         return second.startLine.load(std::memory_order_acquire);
     };
     const auto readRecords = [&](bool toSecondPart) {
