@@ -246,7 +246,7 @@ bool CTextSource::Fill()
 {
     if (m_eof)
         return false;
-    m_buffer.erase(0, m_pos);
+    m_buffer.EraseFront(m_pos);
     m_pos = 0;
     const std::size_t from = m_buffer.size();
     if (m_heldCarriageReturn) {
@@ -292,7 +292,7 @@ void CTextSource::DecodeToUtf8(std::size_t start)
     if (m_eof && IsUtf16() && (m_rawRead - m_bomSize) % 2 != 0)
         text += QChar::ReplacementCharacter;
     const QByteArray utf8 = text.toUtf8();
-    m_buffer.replace(start, std::string::npos, utf8.constData(), utf8.size());
+    m_buffer.ReplaceTail(start, utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 
 // Checks the bytes read from start on, with those the previous read cut off
@@ -321,9 +321,10 @@ void CTextSource::EndLines(std::size_t from)
     }
     char* const data = m_buffer.data();
     const std::size_t size = m_buffer.size();
-    std::size_t in = m_buffer.find('\r', from);
-    if (in == std::string::npos)
+    const auto* firstReturn = static_cast<const char*>(std::memchr(data + from, '\r', size - from));
+    if (!firstReturn)
         return;
+    std::size_t in = static_cast<std::size_t>(firstReturn - data);
     std::size_t out = in;
     // Move the text between carriage returns in blocks: lines are long and
     // nearly every one ends with CR LF.

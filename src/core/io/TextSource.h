@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/ByteBuffer.h"
 #include "io/FileError.h"
 #include "io/TextEncoding.h"
 
@@ -128,7 +129,7 @@ private:
     QStringDecoder m_decoder;
     // The first half of a UTF-16 surrogate pair that the last read cut off.
     QString m_heldSurrogate;
-    std::string m_buffer;
+    CByteBuffer m_buffer;
     std::size_t m_pos = 0;
     bool m_eof = false;
     bool m_heldCarriageReturn = false;
