@@ -319,11 +319,13 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
     if (!secondReader.joinable())
         return readAlone();
     readRecords(true);
+    // Into the grid while the second thread may still be reading: reading
+    // on alone adds its rows after them.
+    rows.MoveInto(grid);
     secondReader.join();
     const std::uint64_t secondLine = second.startLine.load();
     if (first || parser.LinesRead() != secondLine || parser.UnclosedSeen() || !second.complete)
         return readAlone();
-    rows.MoveInto(grid);
     if (found) {
         PackedRows& secondRows = second.rows.rows;
         for (std::size_t k = 0; k < secondRows.size(); ++k) {
