@@ -7,7 +7,7 @@
 
 // Bytes held like a std::string's, in a buffer that grows without clearing
 // what it adds: the text source makes room and reads the file straight into
-// it, and clearing each megabyte first cost a twentieth of reading a CSV
+// it, and clearing each megabyte first took a few percent of reading a CSV
 // file.
 class CByteBuffer
 {

@@ -35,7 +35,7 @@ public:
     // about the same size, each starting on a line start: the first
     // stretch's start, every other's, then size. Fewer stretches when lines
     // are long. A read error gives one stretch, whose reading then fails.
-    // The lines lines ends, counted as the source counts them: LF, CR LF
+    // How many lines end in lines, counted as the source counts them: LF, CR LF
     // and a lone CR each end one. lines must not end between a CR and a LF.
     static std::uint64_t CountLineEnds(std::string_view lines);
 
