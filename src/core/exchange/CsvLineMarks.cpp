@@ -39,15 +39,20 @@ struct Chunk
 
 } // namespace
 
+void CsvLineMarks::Grow(std::size_t words)
+{
+    if (m_quotes.size() < words) {
+        m_quotes.resize(words);
+        m_separators.resize(words);
+        m_fieldEnds.resize(words);
+    }
+}
+
 bool CsvLineMarks::Mark(std::string_view line, char quote, char separator)
 {
     m_size = line.size();
     m_words = (m_size + 63) / 64;
-    if (m_quotes.size() < m_words) {
-        m_quotes.resize(m_words);
-        m_separators.resize(m_words);
-        m_fieldEnds.resize(m_words);
-    }
+    Grow(m_words);
     char last[64] = {};
     for (std::size_t word = 0; word < m_words; ++word) {
         Chunk chunk{line.data() + 64 * word};
@@ -66,6 +71,40 @@ bool CsvLineMarks::Mark(std::string_view line, char quote, char separator)
     }
     FindFieldEnds();
     return true;
+}
+
+// The line's end is looked for with its quotes and separators: the text
+// after it is read at most to the end of its sixty-four bytes.
+bool CsvLineMarks::MarkLine(std::string_view text, char quote, char separator,
+                            std::size_t& lineSize)
+{
+    char last[64] = {};
+    for (std::size_t word = 0; 64 * word < text.size(); ++word) {
+        Chunk chunk{text.data() + 64 * word};
+        const std::size_t left = text.size() - 64 * word;
+        std::uint64_t inText = ~std::uint64_t{0};
+        if (left < 64) {
+            std::memcpy(last, chunk.bytes, left);
+            chunk.bytes = last;
+            inText = (std::uint64_t{1} << left) - 1;
+        }
+        const std::uint64_t feeds = chunk.Bits('\n') & inText;
+        // The bits before the first LF, when there is one.
+        const std::uint64_t inLine = feeds != 0 ? (feeds & (~feeds + 1)) - 1 : inText;
+        if ((chunk.Bits('\t') | chunk.Bits('\r')) & inLine)
+            return false;
+        Grow(word + 1);
+        m_quotes[word] = chunk.Bits(quote) & inLine;
+        m_separators[word] = chunk.Bits(separator) & inLine;
+        if (feeds != 0) {
+            m_size = 64 * word + static_cast<std::size_t>(__builtin_ctzll(feeds));
+            m_words = (m_size + 63) / 64;
+            lineSize = m_size;
+            FindFieldEnds();
+            return true;
+        }
+    }
+    return false;
 }
 
 namespace {

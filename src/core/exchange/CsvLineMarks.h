@@ -15,6 +15,9 @@ public:
     // Marks line's quotes and separators; false, the marks being of no use,
     // when the line holds a TAB or CR, which a row cannot keep as they stand.
     bool Mark(std::string_view line, char quote, char separator);
+    // Marks the first line of text, up to its first LF, and tells its size;
+    // false when text holds no LF, or the line a TAB or CR.
+    bool MarkLine(std::string_view text, char quote, char separator, std::size_t& lineSize);
 
     // The first quote, or separator, at from or after; the line's size when
     // there is none.
@@ -54,4 +57,5 @@ private:
     bool m_quotesAtEdges = false;
 
     void FindFieldEnds();
+    void Grow(std::size_t words);
 };

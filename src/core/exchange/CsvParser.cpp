@@ -91,6 +91,10 @@ void CCsvParser::ReadRecord(CsvRecord& record)
     m_record = &record;
     record.Clear();
     std::string_view line;
+    if (m_nMode == CSV_UNQUOTE && ReadMarkedLine()) {
+        m_record = nullptr;
+        return;
+    }
     if (ReadLine(line)) {
         switch (m_nMode) {
         case CSV_PLAIN:
@@ -160,8 +164,12 @@ bool CCsvParser::IsCleanLine(std::string_view line) const
 // swallow the rest of the file.
 void CCsvParser::SplitRfc(std::string_view line)
 {
-    if (m_bWholeLine && SplitWholeLine(line))
-        return;
+    if (!SplitWholeLine(line))
+        SplitFields(line);
+}
+
+void CCsvParser::SplitFields(std::string_view line)
+{
     m_record->SetClean(IsCleanLine(line));
     std::size_t i = 0;
     bool done = false;
@@ -201,20 +209,49 @@ void CopyField(const char* from, std::size_t size, char* to, const char* limit)
 
 } // namespace
 
-// Most lines are whole records, which SplitRfc would read as they stand:
+// Most lines are whole records, which SplitFields would read as they stand:
 // such a line is split at once from its marks, its fields copied straight
 // into the record. A line with a quoted field going on over further lines,
-// or with a TAB or CR, is left to SplitRfc, as is every line after an
+// or with a TAB or CR, is left to SplitFields, as is every line after an
 // unclosed quote.
+bool CCsvParser::WholeLinesApply() const
+{
+    return m_bWholeLine && !m_bUnclosedSeen && m_chSeparator != '\t' && m_chLineEnd == '\n' &&
+           m_chSeparator != m_chQuote;
+}
+
 bool CCsvParser::SplitWholeLine(std::string_view line)
 {
-    if (m_bUnclosedSeen || m_chSeparator == '\t' || m_chLineEnd != '\n' ||
-        m_chSeparator == m_chQuote)
+    if (!WholeLinesApply())
         return false;
     if (!line.empty() && line.back() == m_chLineEnd)
         line.remove_suffix(1);
-    if (!m_marks.Mark(line, m_chQuote, m_chSeparator))
+    return m_marks.Mark(line, m_chQuote, m_chSeparator) && SplitMarked(line);
+}
+
+// Most lines stand whole in the stream's buffer: the next one is marked
+// there, its end found with its marks, without looking for it first. False,
+// taking nothing, when the line is not there whole (it goes on past the
+// buffer, or there is no line left) or holds a TAB or CR.
+bool CCsvParser::ReadMarkedLine()
+{
+    if (!WholeLinesApply() || m_replayPos < m_replay.size())
         return false;
+    const std::string_view text = m_pStream->Buffered();
+    std::size_t size = 0;
+    if (!m_marks.MarkLine(text, m_chQuote, m_chSeparator, size))
+        return false;
+    m_pStream->Skip(size + 1);
+    m_bMore = !m_pStream->AtEnd();
+    ++m_nLinesRead;
+    if (!SplitMarked(text.substr(0, size)))
+        SplitFields(text.substr(0, size + 1));
+    return true;
+}
+
+// line: without its line end, and marked.
+bool CCsvParser::SplitMarked(std::string_view line)
+{
     char* const out = m_record->Room(line.size() + kCopySlack);
     if (!m_marks.QuotesAtEdges() || !SplitAtFieldEnds(line, out)) {
         m_record->Clear();

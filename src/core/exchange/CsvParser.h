@@ -60,7 +60,11 @@ private:
     void SplitPlain(std::string_view line);
     void SplitQuotedOnly(std::string_view line);
     void SplitRfc(std::string_view line);
+    void SplitFields(std::string_view line);
+    bool WholeLinesApply() const;
     bool SplitWholeLine(std::string_view line);
+    bool ReadMarkedLine();
+    bool SplitMarked(std::string_view line);
     bool SplitAtFieldEnds(std::string_view line, char* out);
     bool SplitAtQuotes(std::string_view line, char* out);
     bool CopyQuoted(std::string_view line, std::size_t& at, char* out, std::size_t& written) const;

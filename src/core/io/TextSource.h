@@ -81,6 +81,14 @@ public:
     // The view stays valid until the next call. endedByDelimiter tells
     // whether lineEnd was found (false for a last line without one).
     bool ReadLine(std::string_view& line, char lineEnd = '\n', bool* endedByDelimiter = nullptr);
+    // The text read from the file but not handed out yet, for a reader that
+    // finds its lines itself; valid until the next ReadLine. Skip hands out
+    // its first bytes.
+    std::string_view Buffered() const
+    {
+        return std::string_view(m_buffer.data() + m_pos, m_buffer.size() - m_pos);
+    }
+    void Skip(std::size_t bytes) { m_pos += bytes; }
     // True when every byte has been handed out.
     bool AtEnd() const;
     // The first byte of the text, after any byte-order mark, without

@@ -28,7 +28,7 @@ struct ParseCase
 
 // Every record the parser hands out, read the way the importer reads them.
 Records ParseAll(const std::string& bytes, char quote, int mode, char separator = ',',
-                 bool wholeLines = true)
+                 bool wholeLines = true, std::size_t most = 50)
 {
     TempFiles files;
     CTextSource source;
@@ -43,7 +43,7 @@ Records ParseAll(const std::string& bytes, char quote, int mode, char separator 
     // The bound keeps a parser that never clears HasMore from hanging the test.
     CsvRecord record;
     record.AddField("left over from before");
-    while (parser.HasMore() && records.size() < 50) {
+    while (parser.HasMore() && records.size() < most) {
         parser.ReadRecord(record);
         std::vector<std::string> fields;
         for (std::size_t f = 0; f < record.size(); ++f)
@@ -136,6 +136,30 @@ TEST(CsvParserTest, UnquoteModeReadsRfcFields)
              {{A(80) + "\n", "u"}}},
         },
         '"', CCsvParser::CSV_UNQUOTE);
+}
+
+// The source reads a big file a megabyte at a time: lines split whole where
+// they stand in its buffer give the records read field by field, those cut
+// by a read and those going on over lines included.
+TEST(CsvParserTest, WholeLinesAcrossTheReadsOfABigFile)
+{
+    std::string bytes;
+    std::size_t records = 0;
+    for (int i = 0; bytes.size() < (std::size_t{2} << 20) + 4096; ++i, ++records) {
+        const std::string n = std::to_string(i);
+        const std::string lines[] = {
+            "\"a" + n + "\",\"b," + n + "\",c\r\n",
+            "\"x\"\"" + n + "\"\"\",y\n",
+            "\"two\nlines " + n + "\",z\n",
+            "plain" + n + ",\"\",\n",
+            "\"tab\t" + n + "\",w\n",
+            "\"" + A(150) + n + "\"," + A(60) + "\n",
+        };
+        bytes += lines[i % 6];
+    }
+    const Records whole = ParseAll(bytes, '"', CCsvParser::CSV_UNQUOTE, ',', true, records + 1);
+    EXPECT_EQ(whole.size(), records);
+    EXPECT_TRUE(whole == ParseAll(bytes, '"', CCsvParser::CSV_UNQUOTE, ',', false, records + 1));
 }
 
 TEST(CsvParserTest, QuotedSeparatorBelongsToTheField)
