@@ -91,11 +91,7 @@ void CCsvParser::ReadRecord(CsvRecord& record)
     m_record = &record;
     record.Clear();
     std::string_view line;
-    if (m_nMode == CSV_UNQUOTE && ReadMarkedLine()) {
-        m_record = nullptr;
-        return;
-    }
-    if (ReadLine(line)) {
+    if ((m_nMode != CSV_UNQUOTE || !ReadMarkedLine()) && ReadLine(line)) {
         switch (m_nMode) {
         case CSV_PLAIN:
             SplitPlain(line);
