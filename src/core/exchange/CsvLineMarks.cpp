@@ -50,39 +50,31 @@ void CsvLineMarks::Grow(std::size_t words)
 
 bool CsvLineMarks::Mark(std::string_view line, char quote, char separator)
 {
-    m_size = line.size();
-    m_words = (m_size + 63) / 64;
-    Grow(m_words);
-    char last[64] = {};
-    for (std::size_t word = 0; word < m_words; ++word) {
-        Chunk chunk{line.data() + 64 * word};
-        const std::size_t left = m_size - 64 * word;
-        std::uint64_t inLine = ~std::uint64_t{0};
-        // The line's last bytes are looked at in a copy, not read past.
-        if (left < 64) {
-            std::memcpy(last, chunk.bytes, left);
-            chunk.bytes = last;
-            inLine = (std::uint64_t{1} << left) - 1;
-        }
-        if ((chunk.Bits('\t') | chunk.Bits('\r')) & inLine)
-            return false;
-        m_quotes[word] = chunk.Bits(quote) & inLine;
-        m_separators[word] = chunk.Bits(separator) & inLine;
-    }
-    FindFieldEnds();
+    bool ended = false;
+    return MarkUpToLineEnd(line, quote, separator, ended);
+}
+
+bool CsvLineMarks::MarkLine(std::string_view text, char quote, char separator,
+                            std::size_t& lineSize)
+{
+    bool ended = false;
+    if (!MarkUpToLineEnd(text, quote, separator, ended) || !ended)
+        return false;
+    lineSize = m_size;
     return true;
 }
 
 // The line's end is looked for with its quotes and separators: the text
-// after it is read at most to the end of its sixty-four bytes.
-bool CsvLineMarks::MarkLine(std::string_view text, char quote, char separator,
-                            std::size_t& lineSize)
+// after it is read at most to the end of its sixty-four bytes. Marks text
+// up to its first LF (ended) or to its end.
+bool CsvLineMarks::MarkUpToLineEnd(std::string_view text, char quote, char separator, bool& ended)
 {
     char last[64] = {};
-    for (std::size_t word = 0; 64 * word < text.size(); ++word) {
+    for (std::size_t word = 0;; ++word) {
         Chunk chunk{text.data() + 64 * word};
         const std::size_t left = text.size() - 64 * word;
         std::uint64_t inText = ~std::uint64_t{0};
+        // The text's last bytes are looked at in a copy, not read past.
         if (left < 64) {
             std::memcpy(last, chunk.bytes, left);
             chunk.bytes = last;
@@ -96,15 +88,15 @@ bool CsvLineMarks::MarkLine(std::string_view text, char quote, char separator,
         Grow(word + 1);
         m_quotes[word] = chunk.Bits(quote) & inLine;
         m_separators[word] = chunk.Bits(separator) & inLine;
-        if (feeds != 0) {
-            m_size = 64 * word + static_cast<std::size_t>(__builtin_ctzll(feeds));
+        ended = feeds != 0;
+        if (ended || left <= 64) {
+            m_size =
+                ended ? 64 * word + static_cast<std::size_t>(__builtin_ctzll(feeds)) : text.size();
             m_words = (m_size + 63) / 64;
-            lineSize = m_size;
             FindFieldEnds();
             return true;
         }
     }
-    return false;
 }
 
 namespace {

@@ -12,8 +12,9 @@
 class CsvLineMarks
 {
 public:
-    // Marks line's quotes and separators; false, the marks being of no use,
-    // when the line holds a TAB or CR, which a row cannot keep as they stand.
+    // Marks the quotes and separators of line, which holds no LF; false, the
+    // marks being of no use, when the line holds a TAB or CR, which a row
+    // cannot keep as they stand.
     bool Mark(std::string_view line, char quote, char separator);
     // Marks the first line of text, up to its first LF, and tells its size;
     // false when text holds no LF, or the line a TAB or CR.
@@ -56,6 +57,7 @@ private:
     std::vector<std::uint64_t> m_fieldEnds;
     bool m_quotesAtEdges = false;
 
+    bool MarkUpToLineEnd(std::string_view text, char quote, char separator, bool& ended);
     void FindFieldEnds();
     void Grow(std::size_t words);
 };
