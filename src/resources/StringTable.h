@@ -16,6 +16,8 @@ inline constexpr char kNewerVersionWarning[] =
 inline constexpr char kSaveChangesPrompt[] = "Enregistrer les modifications de « %1 » ?";
 inline constexpr char kCannotOpenFile[] = "Impossible d'ouvrir le fichier « %1 » :\n%2";
 inline constexpr char kCannotReadFile[] = "Impossible de lire le fichier « %1 » :\n%2";
+inline constexpr char kReadingStoppable[] = "Lecture en cours : Échap pour l'arrêter.";
+inline constexpr char kReadStopped[] = "Lecture arrêtée : la liste n'a pas changé.";
 inline constexpr char kCannotWriteFile[] = "Impossible d'enregistrer le fichier « %1 » :\n%2";
 inline constexpr char kNotAList[] =
     "Le fichier « %1 » n'est pas une liste Quire : il n'a pas été ouvert.";

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -94,13 +95,31 @@ private:
     }
 };
 
-// Records every percentage it is given.
+// Records every percentage it is given. Asks to
+// stop a read that may be stopped once it reaches stopAt percent, as a user
+// pressing Échap.
 class RecordingProgress : public IProgress
 {
 public:
     std::vector<int> values;
-    void SetProgress(int percent) override { values.push_back(percent); }
+    int stopAt = std::numeric_limits<int>::max();
+    void SetProgress(int percent) override
+    {
+        values.push_back(percent);
+        m_stopAsked = m_stopAsked || (m_stoppable && percent >= stopAt);
+    }
     void SetStatusPaneText(int, const QString&) override {}
+    void SetStoppable(bool stoppable) override
+    {
+        m_stoppable = stoppable;
+        if (stoppable)
+            m_stopAsked = false;
+    }
+    bool StopAsked() const override { return m_stopAsked; }
+
+private:
+    bool m_stoppable = false;
+    bool m_stopAsked = false;
 };
 
 // One document with its user and status bar, as the program has it.

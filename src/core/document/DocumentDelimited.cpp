@@ -39,15 +39,20 @@ bool CTablewrightDoc::OpenDelimited(const FileFormatEntry& format, const QString
     if (format.format == FileFormat::Text && CListReader::StartsWithVersion(source))
         return source.Rewind() && ReadList(path, source);
     const bool header = !format.importQuestion || Agrees(format.importQuestion);
-    const bool complete = FillGrid(path, source, [&](CGridListCtrl& grid) {
-        return m_delimited.Read(source, path, grid, header, format.separator, m_progress);
+    CDelimitedFile delimited;
+    const FillResult read = FillGrid(path, source, [&](CGridListCtrl& grid) {
+        return delimited.Read(source, path, grid, header, format.separator, m_progress);
     });
+    if (read == FillResult::Abandoned)
+        return false;
+    const bool complete = read == FillResult::Whole;
+    m_delimited = std::move(delimited);
     m_format = format.format;
     m_encoding = TextEncoding::Utf8;
     m_stamp = m_stampAsked = m_delimited.Stamp();
     AfterRead();
     ForgetHistory();
-    if (!complete && !source.HadError() && format.readFailure)
+    if (!complete && format.readFailure)
         m_prompt.MessageBox(QString::fromUtf8(format.readFailure), IUserPrompt::Buttons::Ok,
                             IUserPrompt::Icon::None);
     return complete;

@@ -62,11 +62,14 @@ bool CTablewrightDoc::Import(FileFormat format, const QString& path)
         return false;
     }
     const bool yes = Agrees(entry.importQuestion);
-    const bool complete = FillGrid(path, source, [&](CGridListCtrl& grid) {
+    const FillResult read = FillGrid(path, source, [&](CGridListCtrl& grid) {
         return entry.read(source, grid, yes, m_progress);
     });
+    if (read == FillResult::Abandoned)
+        return false;
     AfterImport(path, source.Encoding());
-    if (!complete && !source.HadError() && entry.readFailure)
+    const bool complete = read == FillResult::Whole;
+    if (!complete && entry.readFailure)
         m_prompt.MessageBox(QString::fromUtf8(entry.readFailure), IUserPrompt::Buttons::Ok,
                             IUserPrompt::Icon::None);
     return complete;

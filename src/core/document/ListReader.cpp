@@ -74,7 +74,9 @@ CListReader::PartsRead CListReader::ReadParts(CTextSource& source, std::vector<L
     for (std::size_t k = 0; k < count; ++k)
         chunks.push_back(std::make_unique<CLineChunks>(source, starts[k], starts[k + 1]));
     const bool checkUtf8 = source.Utf8Unchecked();
-    std::atomic<bool> notUtf8{false};
+    // Set when a part is not UTF-8 or the user asks to stop: every part
+    // stops at its next chunk.
+    std::atomic<bool> halt{false};
     std::atomic<std::size_t> running{count};
     // Done() counts a chunk once it is handed out; within the chunk the
     // first part counts its lines.
@@ -84,13 +86,17 @@ CListReader::PartsRead CListReader::ReadParts(CTextSource& source, std::vector<L
         for (const auto& chunk : chunks)
             done += chunk->Done();
         progress.Update(done, source.Size());
+        if (progress.Stopped())
+            halt.store(true, std::memory_order_relaxed);
     };
     const std::function<void(std::size_t)> afterLine = reportProgress;
+    std::vector<char> partNotUtf8(count, 0);
     const auto parse = [&](std::size_t k, bool reporting) {
         std::string_view lines;
-        while (!notUtf8.load(std::memory_order_relaxed) && chunks[k]->Next(lines)) {
+        while (!halt.load(std::memory_order_relaxed) && chunks[k]->Next(lines)) {
             if (checkUtf8 && !CellText::IsValidUtf8(lines)) {
-                notUtf8.store(true, std::memory_order_relaxed);
+                partNotUtf8[k] = 1;
+                halt.store(true, std::memory_order_relaxed);
                 break;
             }
             if (reporting)
@@ -110,10 +116,12 @@ CListReader::PartsRead CListReader::ReadParts(CTextSource& source, std::vector<L
         reportProgress(0);
     }
     threads.clear();
-    if (notUtf8.load()) {
+    if (std::ranges::any_of(partNotUtf8, [](char flag) { return flag != 0; })) {
         parts.clear();
         return PartsRead::NotUtf8;
     }
+    if (progress.Stopped())
+        return PartsRead::Failed;
     source.ConfirmUtf8();
     return source.HadError() ? PartsRead::Failed : PartsRead::Whole;
 }
@@ -121,11 +129,11 @@ CListReader::PartsRead CListReader::ReadParts(CTextSource& source, std::vector<L
 bool CListReader::ReadLines(CTextSource& source, ListPart& part, ProgressReporter& progress)
 {
     std::string_view line;
-    while (source.ReadLine(line)) {
+    while (!progress.Stopped() && source.ReadLine(line)) {
         ParseListLine(line, part);
         progress.Update(source.Position(), source.Size());
     }
-    return !source.HadError();
+    return !source.HadError() && !progress.Stopped();
 }
 
 // The parts' rows go into the grid in order, then their other records are

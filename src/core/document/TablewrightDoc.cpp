@@ -5,6 +5,7 @@
 #include "edit/CellCommands.h"
 #include "grid/GridListCtrl.h"
 #include "io/TextSource.h"
+#include "platform/Progress.h"
 #include "platform/UserPrompt.h"
 #include "resources/StringTable.h"
 
@@ -177,15 +178,19 @@ bool CTablewrightDoc::LoadList(const QString& path)
 
 bool CTablewrightDoc::ReadList(const QString& path, CTextSource& source)
 {
-    m_stamp = m_stampAsked = FileStamp::Of(path);
+    // Taken before the read, so that a change made meanwhile is noticed.
+    const FileStamp stamp = FileStamp::Of(path);
     CListReader reader(m_prompt, m_progress);
-    const bool complete =
+    const FillResult read =
         FillGrid(path, source, [&](CGridListCtrl& grid) { return reader.Read(source, grid); });
+    if (read == FillResult::Abandoned)
+        return false;
+    m_stamp = m_stampAsked = stamp;
     m_encoding = source.Encoding();
     m_format = FileFormat::List;
     AfterRead();
     ForgetHistory();
-    return complete;
+    return read == FillResult::Whole;
 }
 
 bool CTablewrightDoc::OpenSource(const QString& path, CTextSource& source,
@@ -213,24 +218,34 @@ bool CTablewrightDoc::OpenList(const QString& path, CTextSource& source)
     return false;
 }
 
-bool CTablewrightDoc::FillGrid(const QString& path, CTextSource& source,
-                               const std::function<bool(CGridListCtrl&)>& fill)
+CTablewrightDoc::FillResult
+CTablewrightDoc::FillGrid(const QString& path, CTextSource& source,
+                          const std::function<bool(CGridListCtrl&)>& fill)
 {
-    ClearGrid();
-    bool complete = fill(m_grid);
-    // A reader that found the file not to be UTF-8 on the way reads it
-    // again as Windows-1252.
-    if (source.NotUtf8() && source.ReadAsWindows1252()) {
-        ClearGrid();
-        complete = fill(m_grid);
+    CGridListCtrl loaded;
+    bool complete = false;
+    {
+        const StoppableScope stoppable(m_progress);
+        complete = fill(loaded);
+        // A reader that found the file not to be UTF-8 on the way reads it
+        // again as Windows-1252.
+        if (!m_progress.StopAsked() && source.NotUtf8() && source.ReadAsWindows1252()) {
+            loaded.DeleteAllItems();
+            loaded.DeleteAllColumns();
+            complete = fill(loaded);
+        }
     }
-    if (complete)
-        return true;
-    if (source.HadError())
+    if (m_progress.StopAsked())
+        return FillResult::Abandoned;
+    if (source.HadError()) {
         m_prompt.MessageBox(
             QString::fromUtf8(Strings::kCannotReadFile).arg(path, source.ErrorString()),
             IUserPrompt::Buttons::Ok, IUserPrompt::Icon::Error);
-    return false;
+        return FillResult::Abandoned;
+    }
+    ClearGrid();
+    m_grid.TakeTable(loaded);
+    return complete ? FillResult::Whole : FillResult::Partial;
 }
 
 // What every reader does once the grid is filled.

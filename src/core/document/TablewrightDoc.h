@@ -152,10 +152,21 @@ private:
     void AfterImport(const QString& path, TextEncoding encoding);
     void AfterRead();
     void NotifyState() const;
-    // Empties the grid and fills it with fill from the opened source; a file
-    // that could not be read to its end is reported.
-    bool FillGrid(const QString& path, CTextSource& source,
-                  const std::function<bool(CGridListCtrl&)>& fill);
+    // How a read into the document ended.
+    enum class FillResult
+    {
+        Whole,
+        // The reader gave up (a CSV file it cannot parse): its rows, if
+        // any, are the list now.
+        Partial,
+        // A disk error, reported, or Échap: the list is as it was.
+        Abandoned,
+    };
+    // Fills a grid apart with fill from the opened source, the list shown
+    // meanwhile, and puts it in place of the list unless the read was
+    // abandoned.
+    FillResult FillGrid(const QString& path, CTextSource& source,
+                        const std::function<bool(CGridListCtrl&)>& fill);
     void ReportOpenFailure(const QString& path, const CTextSource& source);
     void ReportWriteFailure(const QString& path, const QString& reason);
     QString ChooseExportPath(const FileFormatEntry& format);

@@ -287,7 +287,7 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
         return second.startLine.load(std::memory_order_acquire);
     };
     const auto readRecords = [&](bool toSecondPart) {
-        while (parser.HasMore() && !source.NotUtf8() &&
+        while (parser.HasMore() && !source.NotUtf8() && !progress.Stopped() &&
                (!toSecondPart || parser.LinesRead() < secondStart())) {
             const std::uint64_t line = parser.LinesRead();
             parser.ReadRecord(fields);
@@ -307,25 +307,31 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
             rows.Add(fields, row, origin);
             progress.Update(source.Position() + second.done.load(std::memory_order_relaxed),
                             source.Size());
-            if (parser.UnclosedSeen())
+            if (parser.UnclosedSeen() || progress.Stopped())
                 second.dropped.store(true, std::memory_order_relaxed);
         }
     };
     const auto readAlone = [&] {
         readRecords(false);
         rows.MoveInto(grid);
-        return !source.HadError();
+        return !source.HadError() && !progress.Stopped();
     };
     if (!secondReader.joinable())
         return readAlone();
     readRecords(true);
+    if (progress.Stopped())
+        return false;
     // Into the grid while the second thread may still be reading: reading
     // on alone adds its rows after them.
     rows.MoveInto(grid);
     secondReader.join();
     const std::uint64_t secondLine = second.startLine.load();
-    if (first || parser.LinesRead() != secondLine || parser.UnclosedSeen() || !second.complete)
+    if (first || parser.LinesRead() != secondLine || parser.UnclosedSeen() || !second.complete) {
+        // The second part is dropped: the progress counts this reader's
+        // bytes alone, not past 100%.
+        second.done.store(0, std::memory_order_relaxed);
         return readAlone();
+    }
     if (found) {
         PackedRows& secondRows = second.rows.rows;
         for (std::size_t k = 0; k < secondRows.size(); ++k) {

@@ -55,7 +55,7 @@ bool CTextImporter::Read(CTextSource& source, CGridListCtrl& grid)
     bool header = true;
     std::string_view line;
     RowBuilder row;
-    while (!source.NotUtf8() && source.ReadLine(line)) {
+    while (!source.NotUtf8() && !progress.Stopped() && source.ReadLine(line)) {
         line = TrimRight(line);
         if (line.empty())
             continue;
@@ -72,5 +72,5 @@ bool CTextImporter::Read(CTextSource& source, CGridListCtrl& grid)
         }
         progress.Update(source.Position(), source.Size());
     }
-    return !source.HadError();
+    return !source.HadError() && !progress.Stopped();
 }

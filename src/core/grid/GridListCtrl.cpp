@@ -391,6 +391,21 @@ bool CGridListCtrl::RebuildTable(const std::vector<GridColumn>& columns,
     return true;
 }
 
+void CGridListCtrl::TakeTable(CGridListCtrl& from)
+{
+    const ScopedRedrawSuspension suspended(*this);
+    ShowAllRows();
+    DeleteAllItems();
+    DeleteAllColumns();
+    NotifyEach();
+    m_columns = std::move(from.m_columns);
+    m_order = std::move(from.m_order);
+    from.m_columns.clear();
+    from.m_order.clear();
+    from.ShowAllRows();
+    PutRows(0, std::exchange(from.m_rows, {}));
+}
+
 void CGridListCtrl::ApplyColumnOrder()
 {
     PermuteColumns(std::vector<int>(m_order));

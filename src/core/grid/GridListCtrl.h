@@ -108,6 +108,11 @@ public:
     bool CaptureTable(std::vector<GridColumn>& columns, std::vector<GridRow>& rows) const;
     // A new table in place of the old one; afterwards no cell is current.
     bool RebuildTable(const std::vector<GridColumn>& columns, const std::vector<GridRow>& rows);
+    // The table of a grid filled apart (a file read while this grid still
+    // showed the list before it) in place of this one's, without a copy;
+    // from is left empty. Afterwards every row is shown and no cell is
+    // current.
+    void TakeTable(CGridListCtrl& from);
     // Makes the header's display order the physical order of the columns and
     // their cells: afterwards the display order is the identity, and the
     // cursor keeps its numbers. The listener hears of a reorder, not of a

@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/Settings.h"
+#include "app/StopKey.h"
 #include "app/WindowPlacement.h"
 #include "dialogs/FindDlg.h"
 #include "dialogs/ReplaceDlg.h"
@@ -32,6 +33,8 @@ namespace {
 constexpr int kCellPaneWidth = 120;
 constexpr int kProgressPaneWidth = 100;
 constexpr int kRecentPathLength = 60;
+// How long the word that a read was stopped stays in the status bar, in ms.
+constexpr int kStoppedMessageTime = 8000;
 
 QString Text(const char* text)
 {
@@ -76,6 +79,7 @@ CMainFrame::CMainFrame(IUserPrompt& prompt) : m_prompt(prompt)
     CreateStatusBar();
     m_dlgFind = new CFindDlg(this);
     m_dlgReplace = new CReplaceDlg(this);
+    m_stopKey = new CStopKey(this);
     BindHelpTopics();
     BindSearchCommands();
     SetRecentFiles({});
@@ -448,12 +452,31 @@ void CMainFrame::SetProgress(int percent)
     PumpPendingMessages();
 }
 
-// Lets the window repaint and timers run, but holds back the keyboard and
-// the mouse: no command may change the grid while a file is being read or
-// written. A close asked for meanwhile is carried out afterwards.
+// Lets the window repaint and timers run, but no command may change the
+// grid while a file is being read or written: the keyboard and the mouse
+// wait, or, while a read may be stopped, are swallowed but for Échap. A
+// close asked for meanwhile is carried out afterwards.
 void CMainFrame::PumpPendingMessages()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents(m_bStoppable ? QEventLoop::AllEvents
+                                                 : QEventLoop::ExcludeUserInputEvents);
+}
+
+void CMainFrame::SetStoppable(bool stoppable)
+{
+    m_bStoppable = stoppable;
+    m_stopKey->Listen(stoppable);
+    if (stoppable)
+        statusBar()->showMessage(Text(Strings::kReadingStoppable));
+    else if (m_stopKey->Pressed())
+        statusBar()->showMessage(Text(Strings::kReadStopped), kStoppedMessageTime);
+    else
+        statusBar()->clearMessage();
+}
+
+bool CMainFrame::StopAsked() const
+{
+    return m_stopKey->Pressed();
 }
 
 void CMainFrame::SetStatusPaneText(int pane, const QString& text)

@@ -12,6 +12,7 @@
 
 class CFindDlg;
 class CReplaceDlg;
+class CStopKey;
 class CTablewrightDoc;
 class CTablewrightView;
 class IUserPrompt;
@@ -77,6 +78,8 @@ public:
 
     void SetProgress(int percent) override;
     void SetStatusPaneText(int pane, const QString& text) override;
+    void SetStoppable(bool stoppable) override;
+    bool StopAsked() const override;
     QString StatusPaneText(int pane) const;
     QProgressBar* ProgressBar() const { return m_wndProgress; }
     QToolBar* ToolBar() const { return m_wndToolBar; }
@@ -117,6 +120,7 @@ private:
     QLabel* m_wndStatisticsPane = nullptr;
     QLabel* m_wndDialectPane = nullptr;
     QProgressBar* m_wndProgress = nullptr;
+    CStopKey* m_stopKey = nullptr;
     CFindDlg* m_dlgFind = nullptr;
     CReplaceDlg* m_dlgReplace = nullptr;
     CTablewrightView* m_pView = nullptr;
@@ -125,6 +129,7 @@ private:
     int m_nBusy = 0;
     bool m_bClosePending = false;
     bool m_bWaitCursor = false;
+    bool m_bStoppable = false;
     std::function<void(const QStringList&)> m_dropHandler;
     std::function<void()> m_activationHandler;
 };

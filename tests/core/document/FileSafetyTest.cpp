@@ -291,4 +291,66 @@ TEST(FileSafetyTest, OpenRefusesWhatIsNotAList)
     }
 }
 
+// Rows of fields, each line as row(k) gives it, up to at least bytes.
+std::string Lines(const std::string& head, std::size_t bytes,
+                  const std::function<std::string(int)>& row)
+{
+    std::string text = head;
+    for (int k = 0; text.size() < bytes; ++k)
+        text += row(k);
+    return text;
+}
+
+// Échap during a read, whether one thread reads or two, leaves the list and
+// all the document knows of it as they were; the next read goes through.
+TEST(FileSafetyTest, StoppedReadLeavesTheListAsItWas)
+{
+    const std::size_t big = std::size_t{9} << 19;
+    const std::string cell(60, 'x');
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        const Input& input;
+    } cases[] = {
+        {"grande.tbw",
+         Lines("V\t1.6\nH\t\"a\"\t\"b\"\t\n", big,
+               [&](int k) { return "R\t\"" + std::to_string(k) + "\"\t\"" + cell + "\"\t\n"; }),
+         kInputs[0]},
+        {"ancienne.tbw",
+         Lines("V\t1.6\nH\t\"\xE9t\xE9\"\t\n", 60000,
+               [](int k) { return "R\t\"" + std::to_string(k) + "\"\t\n"; }),
+         kInputs[0]},
+        {"grande.csv",
+         Lines("a,b\r\n", big,
+               [&](int k) { return "\"" + std::to_string(k) + "\",\"" + cell + "\"\r\n"; }),
+         kInputs[0]},
+        {"table.txt", Lines("a\tb\n", 60000, [](int k) { return std::to_string(k) + "\tx\n"; }),
+         kInputs[1]},
+        {"table.csv", Lines("a,b\n", 60000, [](int k) { return std::to_string(k) + ",x\n"; }),
+         kInputs[2]},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles files;
+        Session s;
+        Fill(s.grid, {"A"}, {{"kept"}});
+        s.doc.SetPathName(files.Path("current.tbw"));
+        const QString path = files.Write(c.name, c.bytes);
+        s.progress.stopAt = 40;
+        s.prompt.answers = {Answer::Yes};
+        EXPECT_FALSE(c.input.read(s, path));
+        EXPECT_EQ(Dump(s.grid), "A\nkept");
+        EXPECT_EQ(s.doc.GetPathName(), files.Path("current.tbw"));
+        EXPECT_EQ(s.doc.Dialect(), nullptr);
+        for (const auto& message : s.prompt.messages)
+            EXPECT_NE(message.icon, IUserPrompt::Icon::Error) << message.text.toStdString();
+
+        s.progress.stopAt = 101;
+        s.prompt.answers = {Answer::Yes};
+        EXPECT_TRUE(c.input.read(s, path));
+        EXPECT_GT(s.grid.GetItemCount(), 5000);
+    }
+}
+
 } // namespace

@@ -338,6 +338,32 @@ private Q_SLOTS:
         QTRY_VERIFY(!s->Frame().isVisible());
     }
 
+    // While a list is read, the keys do nothing but Échap, which stops the
+    // read and leaves the list shown as it was.
+    void echapStopsAReadAndKeepsTheList()
+    {
+        Start();
+        const QString kept = s->files.Write("villes.tbw", ListOf(1));
+        s->prompt.openPaths = {kept};
+        s->Action("ID_FILE_OPEN").trigger();
+        s->prompt.openPaths = {s->files.Write("longue.tbw", ListOf(20000))};
+        QString promptWhileReading;
+        QTimer::singleShot(0, &s->Frame(), [&] {
+            promptWhileReading = s->Frame().StatusPaneText(0);
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus, Qt::Key_Delete);
+            QTest::keyClick(focus, Qt::Key_O, Qt::ControlModifier);
+            QTest::keyClick(focus, Qt::Key_Escape);
+        });
+        s->Action("ID_FILE_OPEN").trigger();
+        QCOMPARE(promptWhileReading, QString::fromUtf8(Strings::kReadingStoppable));
+        QCOMPARE(Shown(s->Grid()), QString::fromUtf8("nom|ville\nn0|v\n|"));
+        QCOMPARE(s->Doc().GetPathName(), kept);
+        QVERIFY(!s->Doc().IsModified());
+        QVERIFY(s->prompt.openPaths.empty());
+        QVERIFY(s->Frame().StatusPaneText(0).contains(QStringLiteral("arrêtée")));
+    }
+
     void optionsToggleAndPersist_data()
     {
         QTest::addColumn<QString>("action");
