@@ -142,6 +142,10 @@ void NoteLayout(const CsvLayout& layout, bool withHeader, CsvFound& found)
 
 namespace {
 
+// Finding how far the file is read costs about what splitting a short
+// record does: it is asked every so many records.
+constexpr int kRecordsPerReport = 8;
+
 void SetUp(CCsvParser& parser, const CsvLayout& layout)
 {
     parser.SetQuote('"', CCsvParser::CSV_UNQUOTE);
@@ -286,6 +290,7 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
         second.startLine.wait(CsvPart::kNotCounted, std::memory_order_acquire);
         return second.startLine.load(std::memory_order_acquire);
     };
+    int sinceReport = 0;
     const auto readRecords = [&](bool toSecondPart) {
         while (parser.HasMore() && !source.NotUtf8() && !progress.Stopped() &&
                (!toSecondPart || parser.LinesRead() < secondStart())) {
@@ -305,8 +310,11 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
                 origin = static_cast<std::uint32_t>(found->rowLines.size());
             }
             rows.Add(fields, row, origin);
-            progress.Update(source.Position() + second.done.load(std::memory_order_relaxed),
-                            source.Size());
+            if (++sinceReport == kRecordsPerReport) {
+                sinceReport = 0;
+                progress.Update(source.Position() + second.done.load(std::memory_order_relaxed),
+                                source.Size());
+            }
             if (parser.UnclosedSeen() || progress.Stopped())
                 second.dropped.store(true, std::memory_order_relaxed);
         }

@@ -124,6 +124,26 @@ TEST(TextSourceTest, ForeignTextEndsLinesAtEveryBreak)
     }
 }
 
+// Long lines take the 16-byte way: every kind of CR at every place in a
+// block, in both modes.
+TEST(TextSourceTest, LineEndsInLongLinesAtEveryPlaceOfABlock)
+{
+    std::string bytes;
+    std::vector<std::string> text;
+    std::vector<std::string> foreign;
+    for (std::size_t pad = 0; pad < 40; ++pad) {
+        const std::string a(pad, 'a');
+        const std::string b(pad % 7, 'b');
+        bytes += a + "\r\n" + b + "\rc" + a + "\n" + a + "\r\r\n";
+        text.insert(text.end(), {a, b + "\rc" + a, a + "\r"});
+        foreign.insert(foreign.end(), {a, b, "c" + a, a, ""});
+    }
+    TempFiles files;
+    const QString path = files.Write("t.txt", bytes);
+    EXPECT_EQ(Lines(path), text);
+    EXPECT_EQ(Lines(path, nullptr, true), foreign);
+}
+
 // A second reader of a file's later part reads the very file the first one
 // reads, from the line start given, as the first reads it; a file saved
 // over the path meanwhile is not it.
