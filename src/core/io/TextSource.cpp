@@ -41,16 +41,25 @@ qsizetype IncompleteTail(QByteArrayView chunk)
 }
 
 
+#if defined(__SSE2__)
+// Loaded from 16 - n on: n bytes of ones, then zeros.
+alignas(16) constexpr signed char kFirstBytes[32] = {-1, -1, -1, -1, -1, -1, -1, -1,
+                                                     -1, -1, -1, -1, -1, -1, -1, -1};
+#endif
+
 // Moves data[from, size) down over the CR of each CR LF, turning a lone CR
 // into LF when loneEndsLine; returns the new size. Sixteen bytes at a
 // time: lines are long and nearly every one ends with CR LF, so most blocks
-// hold no CR and move whole.
+// hold no CR and move whole, and most others one CR LF, dropped by a shift.
+// A block is read whole before its bytes are written, at or before it.
 std::size_t DropCarriageReturns(char* data, std::size_t from, std::size_t size, bool loneEndsLine)
 {
     std::size_t in = from;
     std::size_t out = from;
-    const auto takeReturn = [&] {
-        if (in + 1 >= size || data[in + 1] != '\n')
+    const auto takeByte = [&] {
+        if (data[in] != '\r')
+            data[out++] = data[in];
+        else if (in + 1 >= size || data[in + 1] != '\n')
             data[out++] = loneEndsLine ? '\n' : '\r';
         ++in;
     };
@@ -59,28 +68,31 @@ std::size_t DropCarriageReturns(char* data, std::size_t from, std::size_t size, 
     while (in + 16 <= size) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + in));
         const auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, returns)));
+        auto* const to = reinterpret_cast<__m128i*>(data + out);
         if (found == 0) {
-            // The block is loaded already, and out is at or before in.
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(data + out), block);
+            _mm_storeu_si128(to, block);
             in += 16;
             out += 16;
             continue;
         }
-        for (const std::size_t end = in + static_cast<std::size_t>(std::countr_zero(found));
-             in < end;)
-            data[out++] = data[in++];
-        takeReturn();
+        const int at = std::countr_zero(found);
+        if (std::has_single_bit(found) && at < 15 && data[in + at + 1] == '\n') {
+            const __m128i before =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(kFirstBytes + 16 - at));
+            _mm_storeu_si128(to, _mm_or_si128(_mm_and_si128(before, block),
+                                              _mm_andnot_si128(before, _mm_srli_si128(block, 1))));
+            in += 16;
+            out += 15;
+            continue;
+        }
+        for (const std::size_t end = in + 16; in < end;)
+            takeByte();
     }
 #endif
-    while (in < size) {
-        if (data[in] == '\r')
-            takeReturn();
-        else
-            data[out++] = data[in++];
-    }
+    while (in < size)
+        takeByte();
     return out;
 }
-
 } // namespace
 
 bool CTextSource::Open(const QString& path, Utf8Check check)
