@@ -40,7 +40,6 @@ qsizetype IncompleteTail(QByteArrayView chunk)
     return 0;
 }
 
-
 #if defined(__SSE2__)
 // Loaded from 16 - n on: n bytes of ones, then zeros.
 alignas(16) constexpr signed char kFirstBytes[32] = {-1, -1, -1, -1, -1, -1, -1, -1,
@@ -377,8 +376,8 @@ void CTextSource::EndLines(std::size_t from)
         m_buffer.pop_back();
         m_heldCarriageReturn = true;
     }
-    m_buffer.resize(DropCarriageReturns(m_buffer.data(), from, m_buffer.size(),
-                                        m_loneCarriageReturnEndsLine));
+    m_buffer.resize(
+        DropCarriageReturns(m_buffer.data(), from, m_buffer.size(), m_loneCarriageReturnEndsLine));
 }
 
 bool CTextSource::ReadLine(std::string_view& line, char lineEnd, bool* endedByDelimiter)
