@@ -3,41 +3,106 @@
 #include <cstring>
 
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace {
 
-// Sixty-four bytes of a line, and which of them are some byte.
-struct Chunk
+// Which of sixty-four bytes are a line feed, a TAB or CR, the quote, the
+// separator.
+struct WordBits
 {
-    const char* bytes;
-
-#if defined(__SSE2__)
-    std::uint64_t Bits(char wanted) const
-    {
-        const __m128i lanes = _mm_set1_epi8(wanted);
-        std::uint64_t bits = 0;
-        for (int part = 0; part < 4; ++part) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
-            const auto found =
-                static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lanes)));
-            bits |= std::uint64_t{found} << (16 * part);
-        }
-        return bits;
-    }
-#else
-    std::uint64_t Bits(char wanted) const
-    {
-        std::uint64_t bits = 0;
-        for (int i = 0; i < 64; ++i)
-            bits |= std::uint64_t{bytes[i] == wanted} << i;
-        return bits;
-    }
-#endif
+    std::uint64_t feeds = 0;
+    std::uint64_t breaks = 0;
+    std::uint64_t quotes = 0;
+    std::uint64_t separators = 0;
 };
 
+using MarkWordFunction = WordBits (*)(const char* bytes, char quote, char separator);
+
+#if defined(__SSE2__)
+WordBits MarkWord16(const char* bytes, char quote, char separator)
+{
+    const __m128i feed = _mm_set1_epi8('\n');
+    const __m128i tab = _mm_set1_epi8('\t');
+    const __m128i ret = _mm_set1_epi8('\r');
+    const __m128i quotes = _mm_set1_epi8(quote);
+    const __m128i separators = _mm_set1_epi8(separator);
+    const auto bits = [](__m128i found, int part) {
+        return std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(found))} << (16 * part);
+    };
+    WordBits word;
+    for (int part = 0; part < 4; ++part) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * part));
+        word.feeds |= bits(_mm_cmpeq_epi8(v, feed), part);
+        word.breaks |= bits(_mm_or_si128(_mm_cmpeq_epi8(v, tab), _mm_cmpeq_epi8(v, ret)), part);
+        word.quotes |= bits(_mm_cmpeq_epi8(v, quotes), part);
+        word.separators |= bits(_mm_cmpeq_epi8(v, separators), part);
+    }
+    return word;
+}
+
+__attribute__((target("avx2"))) WordBits MarkWord32(const char* bytes, char quote, char separator)
+{
+    const __m256i feed = _mm256_set1_epi8('\n');
+    const __m256i tab = _mm256_set1_epi8('\t');
+    const __m256i ret = _mm256_set1_epi8('\r');
+    const __m256i quotes = _mm256_set1_epi8(quote);
+    const __m256i separators = _mm256_set1_epi8(separator);
+    const auto bits = [](__m256i found, int part) __attribute__((target("avx2")))
+    {
+        return std::uint64_t{static_cast<std::uint32_t>(_mm256_movemask_epi8(found))}
+               << (32 * part);
+    };
+    WordBits word;
+    for (int part = 0; part < 2; ++part) {
+        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + 32 * part));
+        word.feeds |= bits(_mm256_cmpeq_epi8(v, feed), part);
+        word.breaks |=
+            bits(_mm256_or_si256(_mm256_cmpeq_epi8(v, tab), _mm256_cmpeq_epi8(v, ret)), part);
+        word.quotes |= bits(_mm256_cmpeq_epi8(v, quotes), part);
+        word.separators |= bits(_mm256_cmpeq_epi8(v, separators), part);
+    }
+    return word;
+}
+
+// Thirty-two bytes at a time where the processor can.
+MarkWordFunction g_markWord = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") ? MarkWord32 : MarkWord16;
+}();
+#else
+WordBits MarkWordBytes(const char* bytes, char quote, char separator)
+{
+    WordBits word;
+    for (int i = 0; i < 64; ++i) {
+        const char c = bytes[i];
+        const std::uint64_t bit = std::uint64_t{1} << i;
+        word.feeds |= c == '\n' ? bit : 0;
+        word.breaks |= c == '\t' || c == '\r' ? bit : 0;
+        word.quotes |= c == quote ? bit : 0;
+        word.separators |= c == separator ? bit : 0;
+    }
+    return word;
+}
+
+MarkWordFunction g_markWord = MarkWordBytes;
+#endif
+
 } // namespace
+
+bool CsvLineMarks::UseWideVectors(bool use)
+{
+#if defined(__SSE2__)
+    __builtin_cpu_init();
+    if (use && !__builtin_cpu_supports("avx2"))
+        return false;
+    g_markWord = use ? MarkWord32 : MarkWord16;
+    return true;
+#else
+    return !use;
+#endif
+}
 
 void CsvLineMarks::Grow(std::size_t words)
 {
@@ -71,23 +136,24 @@ bool CsvLineMarks::MarkUpToLineEnd(std::string_view text, char quote, char separ
 {
     char last[64] = {};
     for (std::size_t word = 0;; ++word) {
-        Chunk chunk{text.data() + 64 * word};
+        const char* bytes = text.data() + 64 * word;
         const std::size_t left = text.size() - 64 * word;
         std::uint64_t inText = ~std::uint64_t{0};
         // The text's last bytes are looked at in a copy, not read past.
         if (left < 64) {
-            std::memcpy(last, chunk.bytes, left);
-            chunk.bytes = last;
+            std::memcpy(last, bytes, left);
+            bytes = last;
             inText = (std::uint64_t{1} << left) - 1;
         }
-        const std::uint64_t feeds = chunk.Bits('\n') & inText;
+        const WordBits bits = g_markWord(bytes, quote, separator);
+        const std::uint64_t feeds = bits.feeds & inText;
         // The bits before the first LF, when there is one.
         const std::uint64_t inLine = feeds != 0 ? (feeds & (~feeds + 1)) - 1 : inText;
-        if ((chunk.Bits('\t') | chunk.Bits('\r')) & inLine)
+        if (bits.breaks & inLine)
             return false;
         Grow(word + 1);
-        m_quotes[word] = chunk.Bits(quote) & inLine;
-        m_separators[word] = chunk.Bits(separator) & inLine;
+        m_quotes[word] = bits.quotes & inLine;
+        m_separators[word] = bits.separators & inLine;
         ended = feeds != 0;
         if (ended || left <= 64) {
             m_size =

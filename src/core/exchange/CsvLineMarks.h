@@ -34,6 +34,10 @@ public:
     // size.
     std::size_t NextFieldEnd(std::size_t from) const { return Next(m_fieldEnds, from); }
 
+    // Lines are marked thirty-two bytes at a time where the processor can,
+    // else sixteen; tests choose. False when the processor cannot.
+    static bool UseWideVectors(bool use);
+
 private:
     std::size_t Next(const std::vector<std::uint64_t>& bits, std::size_t from) const
     {

@@ -188,15 +188,26 @@ void CCsvParser::SplitFields(std::string_view line)
 
 namespace {
 
-// Copies a field of a line that goes on to limit: sixteen bytes at once when
-// the field fits in them and they are all in the line (to has room for
-// them).
+// Room a whole-line split needs past the line's size in the record.
+constexpr std::size_t kFieldSlack = 32;
+
+// Copies a field of a line that goes on to limit: sixteen or thirty-two
+// bytes at once when the field fits in them and they are all in the line
+// (to has kFieldSlack bytes of room past the field).
 void CopyField(const char* from, std::size_t size, char* to, const char* limit)
 {
 #if defined(__SSE2__)
+    const auto copy16 = [&](std::size_t at) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + at),
+                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at)));
+    };
+    if (size <= 32 && limit - from >= 32) {
+        copy16(0);
+        copy16(16);
+        return;
+    }
     if (size <= 16 && limit - from >= 16) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(to),
-                         _mm_loadu_si128(reinterpret_cast<const __m128i*>(from)));
+        copy16(0);
         return;
     }
 #endif
@@ -248,7 +259,7 @@ bool CCsvParser::ReadMarkedLine()
 // line: without its line end, and marked.
 bool CCsvParser::SplitMarked(std::string_view line)
 {
-    char* const out = m_record->Room(line.size() + kCopySlack);
+    char* const out = m_record->Room(line.size() + kFieldSlack);
     if (!m_marks.QuotesAtEdges() || !SplitAtFieldEnds(line, out)) {
         m_record->Clear();
         if (!SplitAtQuotes(line, out)) {

@@ -1,5 +1,6 @@
 #include "TestDoubles.h"
 
+#include "exchange/CsvLineMarks.h"
 #include "exchange/CsvParser.h"
 #include "io/TextSource.h"
 
@@ -53,13 +54,17 @@ Records ParseAll(const std::string& bytes, char quote, int mode, char separator 
     return records;
 }
 
-// Each case read with lines split whole where they can be, and field by
-// field throughout.
+// Each case read with lines split whole where they can be, their marks
+// found thirty-two bytes at a time (where the processor can) and sixteen,
+// and field by field throughout.
 void RunCases(const std::vector<ParseCase>& cases, char quote, int mode)
 {
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(ParseAll(c.bytes, quote, mode), c.expected);
+        CsvLineMarks::UseWideVectors(false);
+        EXPECT_EQ(ParseAll(c.bytes, quote, mode), c.expected) << "sixteen bytes at a time";
+        CsvLineMarks::UseWideVectors(true);
         EXPECT_EQ(ParseAll(c.bytes, quote, mode, ',', false), c.expected);
     }
 }
