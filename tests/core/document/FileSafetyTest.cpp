@@ -7,8 +7,10 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -289,6 +291,25 @@ TEST(FileSafetyTest, OpenRefusesWhatIsNotAList)
                   "Le fichier « " + path + " » n'est pas une liste Quire : il n'a pas été ouvert.");
         EXPECT_EQ(TempFiles::Read(path), c.bytes);
     }
+}
+
+// A save over a file lets the old one go, on a thread of its own: no
+// descriptor is left open however often the list is saved.
+TEST(FileSafetyTest, SavesOverAFileLeaveNoDescriptorOpen)
+{
+    TempFiles files;
+    Session s;
+    Fill(s.grid, {"A"}, {{"kept"}});
+    const QString path = files.Path("liste.tbw");
+    const auto openDescriptors = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+    ASSERT_TRUE(s.doc.DoSave(path));
+    const auto before = openDescriptors();
+    for (int k = 0; k < 5; ++k)
+        ASSERT_TRUE(s.doc.DoSave(path));
+    for (int wait = 0; wait < 100 && openDescriptors() > before; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(openDescriptors(), before);
+    EXPECT_EQ(TempFiles::Read(path).substr(0, 2), "V\t");
 }
 
 // Rows of fields, each line as row(k) gives it, up to at least bytes.
