@@ -213,6 +213,7 @@ void ReadPart(CTextSource& source, const CsvLayout& layout, qint64 start, CsvPar
         return;
     RowBuilder row;
     CsvRecord fields;
+    int sinceReport = 0;
     while (parser.HasMore() && !source.NotUtf8()) {
         if (part.dropped.load(std::memory_order_relaxed))
             return;
@@ -223,7 +224,10 @@ void ReadPart(CTextSource& source, const CsvLayout& layout, qint64 start, CsvPar
         if (part.withLines)
             part.lines.push_back(line);
         part.rows.Add(fields, row, 0);
-        part.done.store(source.Position() - start, std::memory_order_relaxed);
+        if (++sinceReport == kRecordsPerReport) {
+            sinceReport = 0;
+            part.done.store(source.Position() - start, std::memory_order_relaxed);
+        }
     }
     part.complete = !source.HadError() && !source.NotUtf8();
 }
