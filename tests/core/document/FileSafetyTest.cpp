@@ -248,6 +248,14 @@ TEST(FileSafetyTest, FileThatCannotBeOpenedSaysWhy)
     }
 }
 
+// The list a read must leave as it was: one row, "kept", read from
+// current.tbw.
+void HoldList(Session& s, const TempFiles& files)
+{
+    Fill(s.grid, {"A"}, {{"kept"}});
+    s.doc.SetPathName(files.Path("current.tbw"));
+}
+
 // Only a list document is opened as one: any other file would come in as
 // fragments or as nothing, and the next save would overwrite it.
 TEST(FileSafetyTest, OpenRefusesWhatIsNotAList)
@@ -275,8 +283,7 @@ TEST(FileSafetyTest, OpenRefusesWhatIsNotAList)
         SCOPED_TRACE(c.name);
         TempFiles files;
         Session s;
-        Fill(s.grid, {"A"}, {{"kept"}});
-        s.doc.SetPathName(files.Path("current.tbw"));
+        HoldList(s, files);
         const QString path = files.Write("other.tbw", c.bytes);
         EXPECT_EQ(s.doc.OpenDocumentFile(path), c.isList);
         if (c.isList) {
@@ -355,8 +362,7 @@ TEST(FileSafetyTest, StoppedReadLeavesTheListAsItWas)
         SCOPED_TRACE(c.name);
         TempFiles files;
         Session s;
-        Fill(s.grid, {"A"}, {{"kept"}});
-        s.doc.SetPathName(files.Path("current.tbw"));
+        HoldList(s, files);
         const QString path = files.Write(c.name, c.bytes);
         s.progress.stopAt = 40;
         s.prompt.answers = {Answer::Yes};
