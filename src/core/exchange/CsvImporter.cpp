@@ -109,10 +109,14 @@ struct CsvRows
     PackedRows rows;
     std::size_t mostFields = 0;
 
-    // A clean record is the row's text as it stands.
-    void Add(const CsvRecord& fields, RowBuilder& row, std::uint32_t origin)
+    // A clean record is the row's text as it stands, or the row itself.
+    void Add(CsvRecord& fields, RowBuilder& row, std::uint32_t origin)
     {
         mostFields = std::max(mostFields, fields.size());
+        if (fields.HoldsRow()) {
+            rows.push_back(fields.TakeRow(origin));
+            return;
+        }
         if (fields.IsClean()) {
             rows.push_back(PackedRow::FromJoined(fields.Joined(), origin, PackedRow::Home::Block));
             return;
@@ -213,6 +217,7 @@ void ReadPart(CTextSource& source, const CsvLayout& layout, qint64 start, CsvPar
         return;
     RowBuilder row;
     CsvRecord fields;
+    fields.ReadIntoRows(true);
     int sinceReport = 0;
     while (parser.HasMore() && !source.NotUtf8()) {
         if (part.dropped.load(std::memory_order_relaxed))
@@ -284,6 +289,7 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
     bool first = true;
     RowBuilder row;
     CsvRecord fields;
+    fields.ReadIntoRows(true);
     CsvRows rows;
     // Up to the second part's start, or to the end. Within a read of the
     // split this reader waits for the count (long done in a big file).

@@ -259,10 +259,10 @@ bool CCsvParser::ReadMarkedLine()
 // line: without its line end, and marked.
 bool CCsvParser::SplitMarked(std::string_view line)
 {
-    char* const out = m_record->Room(line.size() + kFieldSlack);
-    if (!m_marks.QuotesAtEdges() || !SplitAtFieldEnds(line, out)) {
+    const std::size_t room = line.size() + kFieldSlack;
+    if (!m_marks.QuotesAtEdges() || !SplitAtFieldEnds(line, m_record->LineRoom(room))) {
         m_record->Clear();
-        if (!SplitAtQuotes(line, out)) {
+        if (!SplitAtQuotes(line, m_record->LineRoom(room))) {
             m_record->Clear();
             return false;
         }

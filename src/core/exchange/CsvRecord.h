@@ -1,10 +1,13 @@
 #pragma once
 
+#include "grid/PackedRow.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The fields of one CSV record, kept in one buffer joined by TAB, the way
@@ -21,7 +24,10 @@ public:
         return Joined().substr(start, m_ends[i] - start);
     }
     // The fields joined by TAB: a grid row as it stands when IsClean.
-    std::string_view Joined() const { return std::string_view(m_text.data(), m_size); }
+    std::string_view Joined() const
+    {
+        return std::string_view(m_rowText ? m_rowText : m_text.data(), m_size);
+    }
     // True when no field holds a TAB, CR or LF of its own.
     bool IsClean() const { return m_clean; }
 
@@ -29,6 +35,11 @@ public:
     // over the last one's bytes without clearing them first.
     void Clear()
     {
+        if (m_rowText) {
+            // A row begun and not taken gives its room back at once.
+            PackedRow::Finish(m_row, 0);
+            m_rowText = nullptr;
+        }
         m_size = 0;
         m_ends.clear();
         m_clean = false;
@@ -82,9 +93,36 @@ public:
         m_ends.push_back(static_cast<std::uint32_t>(end));
     }
 
+    // A reader of rows has each whole line it can split written straight
+    // into a row of the row blocks, saving the copy from record to row.
+    void ReadIntoRows(bool intoRows) { m_intoRows = intoRows; }
+    // Room for a whole line's fields, in the record's buffer or, when it is
+    // read into rows, in a row begun for it. Nothing else may take room in
+    // the row blocks on this thread before the record is taken or cleared.
+    char* LineRoom(std::size_t bytes)
+    {
+        if (!m_intoRows)
+            return Room(bytes);
+        m_rowText = PackedRow::Begin(m_row, bytes);
+        return m_rowText;
+    }
+    // True when the record stands in a row, which TakeRow hands out.
+    bool HoldsRow() const { return m_rowText != nullptr; }
+    PackedRow TakeRow(std::uint32_t origin)
+    {
+        PackedRow::Finish(m_row, m_size, origin);
+        m_rowText = nullptr;
+        m_size = 0;
+        m_ends.clear();
+        return std::move(m_row);
+    }
+
 private:
     std::string m_text;
     std::size_t m_size = 0;
     std::vector<std::uint32_t> m_ends;
     bool m_clean = false;
+    bool m_intoRows = false;
+    PackedRow m_row;
+    char* m_rowText = nullptr;
 };

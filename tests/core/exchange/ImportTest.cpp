@@ -141,6 +141,20 @@ TEST(ImportTest, CsvFileFillsTheGrid)
     }
 }
 
+// A row keeps no empty cells at its end, however it was read: a record of
+// empty fields is an empty row, as one typed in would be.
+TEST(ImportTest, EmptyFieldsAtARecordsEndAreNotKept)
+{
+    TempFiles files;
+    Session s;
+    s.prompt.openPaths = {files.Write("in.csv", "a,b,c\r\n,,\r\nx,,\r\n\"\",\"y\",\r\n")};
+    s.prompt.answers = {Answer::Yes};
+    ASSERT_TRUE(s.doc.OnImport(FileFormat::Csv));
+    EXPECT_EQ(s.grid.JoinedRowView(0), "");
+    EXPECT_EQ(s.grid.JoinedRowView(1), "x");
+    EXPECT_EQ(s.grid.JoinedRowView(2), "\ty");
+}
+
 // A big CSV, read by two parsers, is checked as UTF-8 while it is read:
 // one byte that is not, in either half or on the last line, has the whole
 // file read again as Windows-1252, imported or opened.
