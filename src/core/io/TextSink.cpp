@@ -7,7 +7,6 @@
 #include <QFile>
 
 #include <cerrno>
-
 #include <thread>
 
 #ifdef Q_OS_LINUX
