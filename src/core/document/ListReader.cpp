@@ -109,6 +109,11 @@ CListReader::PartsRead CListReader::ReadParts(CTextSource& source, std::vector<L
     for (std::size_t k = 1; k < count; ++k)
         threads.emplace_back(parse, k, false);
     parse(0, true);
+    // The parts are of about the same size: the first makes room for the
+    // others' rows while they may still be read, so that joining them does
+    // not grow the grid.
+    if (PackedRows& firstRows = parts.front().rows; count > 1)
+        firstRows.reserve(firstRows.size() * count + firstRows.size() / 8);
     chunkStart = 0;
     // The other parts may take longer: the progress goes on meanwhile.
     while (running.load(std::memory_order_acquire) > 0) {
