@@ -77,6 +77,7 @@ CListReader::PartsRead CListReader::ReadParts(CTextSource& source, std::vector<L
     // Set when a part is not UTF-8 or the user asks to stop: every part
     // stops at its next chunk.
     std::atomic<bool> halt{false};
+    std::atomic<bool> notUtf8{false};
     std::atomic<std::size_t> running{count};
     // Done() counts a chunk once it is handed out; within the chunk the
     // first part counts its lines.
@@ -90,12 +91,11 @@ CListReader::PartsRead CListReader::ReadParts(CTextSource& source, std::vector<L
             halt.store(true, std::memory_order_relaxed);
     };
     const std::function<void(std::size_t)> afterLine = reportProgress;
-    std::vector<char> partNotUtf8(count, 0);
     const auto parse = [&](std::size_t k, bool reporting) {
         std::string_view lines;
         while (!halt.load(std::memory_order_relaxed) && chunks[k]->Next(lines)) {
             if (checkUtf8 && !CellText::IsValidUtf8(lines)) {
-                partNotUtf8[k] = 1;
+                notUtf8.store(true, std::memory_order_relaxed);
                 halt.store(true, std::memory_order_relaxed);
                 break;
             }
@@ -121,7 +121,7 @@ CListReader::PartsRead CListReader::ReadParts(CTextSource& source, std::vector<L
         reportProgress(0);
     }
     threads.clear();
-    if (std::ranges::any_of(partNotUtf8, [](char flag) { return flag != 0; })) {
+    if (notUtf8.load()) {
         parts.clear();
         return PartsRead::NotUtf8;
     }

@@ -148,7 +148,21 @@ namespace {
 
 // Finding how far the file is read costs about what splitting a short
 // record does: it is asked every so many records.
-constexpr int kRecordsPerReport = 8;
+class ReportPacer
+{
+public:
+    bool Due()
+    {
+        if (++m_since < kRecordsPerReport)
+            return false;
+        m_since = 0;
+        return true;
+    }
+
+private:
+    static constexpr int kRecordsPerReport = 8;
+    int m_since = 0;
+};
 
 void SetUp(CCsvParser& parser, const CsvLayout& layout)
 {
@@ -218,7 +232,7 @@ void ReadPart(CTextSource& source, const CsvLayout& layout, qint64 start, CsvPar
     RowBuilder row;
     CsvRecord fields;
     fields.ReadIntoRows(true);
-    int sinceReport = 0;
+    ReportPacer report;
     while (parser.HasMore() && !source.NotUtf8()) {
         if (part.dropped.load(std::memory_order_relaxed))
             return;
@@ -229,10 +243,8 @@ void ReadPart(CTextSource& source, const CsvLayout& layout, qint64 start, CsvPar
         if (part.withLines)
             part.lines.push_back(line);
         part.rows.Add(fields, row, 0);
-        if (++sinceReport == kRecordsPerReport) {
-            sinceReport = 0;
+        if (report.Due())
             part.done.store(source.Position() - start, std::memory_order_relaxed);
-        }
     }
     part.complete = !source.HadError() && !source.NotUtf8();
 }
@@ -300,7 +312,7 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
         second.startLine.wait(CsvPart::kNotCounted, std::memory_order_acquire);
         return second.startLine.load(std::memory_order_acquire);
     };
-    int sinceReport = 0;
+    ReportPacer report;
     const auto readRecords = [&](bool toSecondPart) {
         while (parser.HasMore() && !source.NotUtf8() && !progress.Stopped() &&
                (!toSecondPart || parser.LinesRead() < secondStart())) {
@@ -320,11 +332,9 @@ bool CCsvImporter::Read(CTextSource& source, CGridListCtrl& grid, bool withHeade
                 origin = static_cast<std::uint32_t>(found->rowLines.size());
             }
             rows.Add(fields, row, origin);
-            if (++sinceReport == kRecordsPerReport) {
-                sinceReport = 0;
+            if (report.Due())
                 progress.Update(source.Position() + second.done.load(std::memory_order_relaxed),
                                 source.Size());
-            }
             if (parser.UnclosedSeen() || progress.Stopped())
                 second.dropped.store(true, std::memory_order_relaxed);
         }

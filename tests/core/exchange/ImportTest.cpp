@@ -141,20 +141,6 @@ TEST(ImportTest, CsvFileFillsTheGrid)
     }
 }
 
-// A row keeps no empty cells at its end, however it was read: a record of
-// empty fields is an empty row, as one typed in would be.
-TEST(ImportTest, EmptyFieldsAtARecordsEndAreNotKept)
-{
-    TempFiles files;
-    Session s;
-    s.prompt.openPaths = {files.Write("in.csv", "a,b,c\r\n,,\r\nx,,\r\n\"\",\"y\",\r\n")};
-    s.prompt.answers = {Answer::Yes};
-    ASSERT_TRUE(s.doc.OnImport(FileFormat::Csv));
-    EXPECT_EQ(s.grid.JoinedRowView(0), "");
-    EXPECT_EQ(s.grid.JoinedRowView(1), "x");
-    EXPECT_EQ(s.grid.JoinedRowView(2), "\ty");
-}
-
 // A big CSV, read by two parsers, is checked as UTF-8 while it is read:
 // one byte that is not, in either half or on the last line, has the whole
 // file read again as Windows-1252, imported or opened.
@@ -252,21 +238,39 @@ TEST(ImportTest, ImportDropsThePathAndProposesAListName)
     }
 }
 
-// The columns a longer record adds cost the rows before it nothing: they
-// keep the cells they had, without empty ones after them.
-TEST(ImportTest, ColumnsAddedLaterLeaveEarlierRowsAsTheyWere)
+// A row keeps no empty cells at its end, however it was read: a record of
+// empty fields is an empty row, as one typed in would be, and the columns a
+// longer record adds cost the rows before it nothing.
+TEST(ImportTest, RowsKeepNoEmptyCellsAtTheirEnd)
 {
-    TempFiles files;
-    Session s;
-    s.prompt.openPaths = {files.Write("in.csv", "1\n2,3,4\n")};
-    s.prompt.answers = {Answer::No};
-    ASSERT_TRUE(s.doc.OnImport(FileFormat::Csv));
-    ASSERT_EQ(s.grid.GetColumnCount(), 3);
-    EXPECT_EQ(s.grid.JoinedRowView(0), "1");
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        Answer header;
+        int columns;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"empty fields at a record's end",
+         "a,b,c\r\n,,\r\nx,,\r\n\"\",\"y\",\r\n",
+         Answer::Yes,
+         3,
+         {"", "x", "\ty"}},
+        {"columns added later", "1\n2,3,4\n", Answer::No, 3, {"1"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFiles files;
+        Session s;
+        s.prompt.openPaths = {files.Write("in.csv", c.bytes)};
+        s.prompt.answers = {c.header};
+        ASSERT_TRUE(s.doc.OnImport(FileFormat::Csv));
+        ASSERT_EQ(s.grid.GetColumnCount(), c.columns);
+        for (std::size_t r = 0; r < c.rows.size(); ++r)
+            EXPECT_EQ(s.grid.JoinedRowView(static_cast<int>(r)), c.rows[r]);
+    }
 }
 
-// Spreadsheets write "Unicode text" as UTF-16 with its byte-order mark: the
-// list is then saved as UTF-8, as a list of the program's own.
 TEST(ImportTest, ListImportedFromUtf16IsSavedAsUtf8)
 {
     TempFiles files;
